@@ -1,0 +1,50 @@
+// Fillpack's entry point: the window when a display is there, the headless run when it is
+// asked for with --headless or when there is no display to show a window on.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/FileNames.h"
+#include "shell/CommandLine.h"
+#include "shell/Headless.h"
+#include "windows/WindowRun.h"
+
+namespace {
+
+bool displayAvailable() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // Arguments are decoded as file names are, so a folder whose name is not valid UTF-8
+  // still reaches the command line intact.
+  QStringList arguments;
+  bool headless = false;
+  for (int i = 1; i < argc; ++i) {
+    if (i == 1 && std::strcmp(argv[i], "--headless") == 0) {
+      headless = true;
+      continue;
+    }
+    arguments.append(platform::decodeFileName(argv[i], qsizetype(std::strlen(argv[i]))));
+  }
+  const QString commandLine = shell::joinArguments(arguments);
+  if (!headless && !displayAvailable()) {
+    std::fputs("fillpack: no display found, running headless (as with --headless)\n", stderr);
+    headless = true;
+  }
+  if (headless) {
+    QCoreApplication app(argc, argv);
+    return shell::runHeadless(commandLine, QCoreApplication::applicationDirPath());
+  }
+  QApplication app(argc, argv);
+  return windows::runWindow(commandLine, QCoreApplication::applicationDirPath());
+}

@@ -1,0 +1,83 @@
+// The program's central data: the upper list of candidates and the lower list of chosen
+// files, the byte total of the last gathering and the one-line summaries. The upper list
+// is changed only through this class, so that its path index stays in step with it.
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "catalogue/FileList.h"
+#include "catalogue/PathIndex.h"
+#include "catalogue/TypeDescriptions.h"
+#include "platform/EventPump.h"
+
+namespace catalogue {
+
+class IconCache;
+
+class Catalogue {
+ public:
+  explicit Catalogue(const platform::ValueStore& registry, PathStyle style = nativeStyle);
+
+  const FileList& lstmain() const { return upper_; }
+  FileList& lstsec() { return lower_; }
+  const FileList& lstsec() const { return lower_; }
+  PathStyle style() const { return style_; }
+
+  // Creates one checked upper entry for the full path unless an entry with that path (or
+  // that key) exists. `knownSize` is the size a folder listing already read; without it
+  // the file is measured, and a file that cannot be measured counts as 0 bytes.
+  void addfile(const QString& path, std::optional<qint64> knownSize = std::nullopt);
+  // The 1-based row of the upper entry whose rebuilt full path equals `path`, 0 if none.
+  int getfilenum(const QString& path) const;
+
+  void clearUpper();
+  // Takes out every upper entry the predicate picks, in one pass; returns how many went.
+  int removeUpperIf(const std::function<bool(const FileEntry&)>& pick);
+  void setUpperChecked(int row, bool checked) { upper_.setChecked(row, checked); }
+  void setUpperIcon(int row, int icon);
+
+  // Sum of the sizes added since the last reset; removals do not reduce it.
+  qint64 totalbytes() const { return totalbytes_; }
+  void resetTotal() { totalbytes_ = 0; }
+
+  // "Files in list N of X Megabytes".
+  QString upperSummary() const;
+  // The label is rewritten when the window next gets to draw (or at the end of the
+  // command), not once per file: asking is free, taking the request clears it.
+  void refreshUpperSummary() { upperSummaryRequested_ = true; }
+  bool takeUpperSummaryRequest() { return std::exchange(upperSummaryRequested_, false); }
+  // "N Files of <total> Megabytes".
+  QString lowerSummary(const QString& txttotal) const;
+
+  // Gives every row without an icon its file-type icon, letting the window process events
+  // between rows, then asks the view to fit its columns. Without an icon cache (no
+  // display) the icons stay unset.
+  void refreshicons(FileList::Kind kind, IconCache* icons, platform::EventPump& pump);
+
+ private:
+  FileList& list(FileList::Kind kind) { return kind == FileList::Kind::Upper ? upper_ : lower_; }
+  void rebuildKeys();
+  int& iconsDone(FileList::Kind kind);
+
+  PathStyle style_;
+  FileList upper_{FileList::Kind::Upper};
+  FileList lower_{FileList::Kind::Lower};
+  PathIndex index_;
+  // Keys of entries whose key is not their rebuilt full path ("name" without a folder);
+  // the list refuses a second entry with such a key too.
+  QSet<QString> oddKeys_;
+  TypeDescriptions types_;
+  qint64 totalbytes_ = 0;
+  QString lastFolder_;  // shared by consecutive files of one folder
+  // Rows below these marks have their icons, so a refresh after each folder of a walk
+  // looks at the new rows only; a change of structure sends the mark back to 0.
+  int upperIconsDone_ = 0, lowerIconsDone_ = 0;
+  quint64 upperIconsRevision_ = 0, lowerIconsRevision_ = 0;
+  bool upperSummaryRequested_ = false;
+};
+
+}  // namespace catalogue

@@ -1,0 +1,41 @@
+// The list store.
+#include "catalogue/FileList.h"
+
+#include <algorithm>
+
+#include "catalogue/Paths.h"
+
+namespace catalogue {
+
+void FileList::clear() {
+  rows_.clear();
+  rows_.shrink_to_fit();
+  ++structureRevision_;
+}
+
+int FileList::removeIf(const std::function<bool(const FileEntry&)>& pick) {
+  const auto end = std::remove_if(rows_.begin(), rows_.end(), pick);
+  const int removed = int(rows_.end() - end);
+  if (removed > 0) {
+    rows_.erase(end, rows_.end());
+    ++structureRevision_;
+  }
+  return removed;
+}
+
+void FileList::setChecked(int row, bool checked) {
+  if (rows_[size_t(row)].checked == checked) return;
+  rows_[size_t(row)].checked = checked;
+  ++dataRevision_;
+}
+
+QString FileList::fullPath(int row) const {
+  const FileEntry& e = at(row);
+  return kind_ == Kind::Upper ? chkdir(e.folder, e.text) : e.text;
+}
+
+bool FileList::haschecked() const {
+  return std::any_of(rows_.begin(), rows_.end(), [](const FileEntry& e) { return e.checked; });
+}
+
+}  // namespace catalogue

@@ -1,0 +1,56 @@
+// An ordered list of file entries, the store behind one list view. Views follow it by
+// its revision counters instead of per-row signals, so a million appends cost nothing extra.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "catalogue/FileEntry.h"
+
+namespace catalogue {
+
+class FileList {
+ public:
+  enum class Kind { Upper, Lower };
+  explicit FileList(Kind kind) : kind_(kind) {}
+
+  Kind kind() const { return kind_; }
+  int count() const { return int(rows_.size()); }
+  bool isEmpty() const { return rows_.empty(); }
+  // Rows are 0-based here; the 1-based numbers of the window are the caller's affair.
+  const FileEntry& at(int row) const { return rows_[size_t(row)]; }
+  FileEntry& edit(int row) {
+    ++dataRevision_;
+    return rows_[size_t(row)];
+  }
+
+  void append(FileEntry entry) { rows_.push_back(std::move(entry)); }
+  void clear();
+  // Removes every row the predicate picks, in one pass; returns how many went.
+  int removeIf(const std::function<bool(const FileEntry&)>& pick);
+  void setChecked(int row, bool checked);
+
+  // The full path a row stands for: folder and name joined (upper), or the text (lower).
+  QString fullPath(int row) const;
+
+  // Whether at least one row is checked.
+  bool haschecked() const;
+
+  // Bumped when rows are removed, reordered or cleared; appends only grow count().
+  quint64 structureRevision() const { return structureRevision_; }
+  // Bumped when a row's check mark, icon or texts change.
+  quint64 dataRevision() const { return dataRevision_; }
+  // Bumped by FillFileList: the view fits its columns to their contents.
+  quint64 fitRevision() const { return fitRevision_; }
+  void requestColumnFit() { ++fitRevision_; }
+
+ private:
+  Kind kind_;
+  std::vector<FileEntry> rows_;
+  quint64 structureRevision_ = 0;
+  quint64 dataRevision_ = 0;
+  quint64 fitRevision_ = 0;
+};
+
+}  // namespace catalogue

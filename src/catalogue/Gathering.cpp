@@ -1,0 +1,253 @@
+// The gathering commands. Unlike the folder list they mimic, a folder that cannot be
+// opened never lets the files of some earlier folder stand in for its own.
+#include "catalogue/Gathering.h"
+
+#include <QDir>
+#include <QSet>
+#include <utility>
+#include <vector>
+
+#include "catalogue/Paths.h"
+#include "catalogue/Wildcard.h"
+#include "platform/FolderListing.h"
+
+namespace catalogue {
+
+namespace {
+
+const QString programTitle = QStringLiteral("Fillpack");
+const QString programFolderWarning = QStringLiteral(
+    "Add files from Application path reason set in CD/DVD in drive, change or set in CD/DVD and ''Ok'' continue");
+
+// Clears the flag when the command ends, however it ends.
+class BusyGuard {
+ public:
+  explicit BusyGuard(bool& busy) : busy_(busy) { busy_ = true; }
+  ~BusyGuard() { busy_ = false; }
+  BusyGuard(const BusyGuard&) = delete;
+  BusyGuard& operator=(const BusyGuard&) = delete;
+
+ private:
+  bool& busy_;
+};
+
+}  // namespace
+
+Gathering::Gathering(Form& form, Catalogue& catalogue, RunState& run, GatheringServices services)
+    : form_(form), catalogue_(catalogue), run_(run), services_(std::move(services)) {}
+
+QString Gathering::folderOf(const QString& typed) {
+  QString path = typed;
+  if (path == u'~' || path.startsWith(QStringLiteral("~/"))) path = QDir::homePath() + path.mid(1);
+  if (path.isEmpty()) return path;
+  return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+bool Gathering::exclusive() const {
+  const Control* option = form_.find(QStringLiteral("optmain"), 1);
+  return option && option->value != 0;
+}
+
+void Gathering::cntable(bool state) {
+  for (const char* name : {"txtdir", "cmddir", "txtpattern", "txtlimit", "chkrecurse"})
+    form_(QString::fromLatin1(name)).enabled = state;
+  form_(QStringLiteral("optmain"), 0).enabled = state;
+  form_(QStringLiteral("optmain"), 1).enabled = state;
+  form_(QStringLiteral("cmdsave")).enabled = state;
+  form_(QStringLiteral("cmdsearch")).enabled = state;
+}
+
+bool Gathering::addfolder(const QString& folder) {
+  const QString current = folderOf(folder);
+  if (current.isEmpty()) return false;
+  const WildcardList listing(listingPattern_, WildcardList::Syntax::Listing);
+  const auto files = platform::listFiles(
+      current, [&listing](const QString& name) { return listing.matches(name); }, services_.pump);
+  if (!files) return false;
+
+  const bool excluding = exclusive();
+  const WildcardList excluded(form_.text(QStringLiteral("txtpattern")), WildcardList::Syntax::Like);
+  const bool inProgramFolder = !services_.programFolder.isEmpty() && current == services_.programFolder;
+  for (const platform::ListedFile& file : *files) {
+    const bool taken = !(excluding && excluded.matches(file.name));
+    if (!run_.stopflag && taken) catalogue_.addfile(chkdir(current, file.name), file.size);
+    if (inProgramFolder && !run_.warned) {
+      services_.messages.show(programTitle, programFolderWarning, platform::MessageIcon::Information);
+      run_.warned = true;
+    }
+    catalogue_.refreshUpperSummary();
+    services_.pump.pump();
+  }
+  catalogue_.refreshicons(FileList::Kind::Upper, services_.icons, services_.pump);
+  return true;
+}
+
+void Gathering::Recurse(const QString& folder) {
+  const QString top = folderOf(folder);
+  if (run_.stopflag || top.isEmpty() || !platform::isFolder(top)) return;
+
+  // Each level holds the subfolders of one folder, read whole before any is entered.
+  struct Level {
+    QString folder;
+    QStringList names;
+    qsizetype next = 0;
+  };
+  std::vector<Level> levels;
+  const auto enter = [&](const QString& path) {
+    std::optional<QStringList> names = platform::listSubfolders(path, services_.pump);
+    levels.push_back({path, names ? std::move(*names) : QStringList()});
+  };
+  enter(top);
+  while (!levels.empty()) {
+    Level& level = levels.back();
+    if (run_.stopflag || level.next >= level.names.size()) {
+      levels.pop_back();
+      continue;
+    }
+    const QString path = chkdir(level.folder, level.names[level.next++]);
+    services_.pump.pump();
+    if (path.endsWith(QStringLiteral("pagefile.sys"))) continue;
+    lsttri_.append(path);
+    enter(path);  // depth-first: a folder's subfolders follow it directly
+  }
+}
+
+void Gathering::rememberFolder(const QString& typed) {
+  if (typed.isEmpty()) return;
+  QStringList& history = form_(QStringLiteral("txtdir")).items;
+  if (history.contains(typed, Qt::CaseInsensitive)) return;
+  history.append(typed);
+  while (history.size() > historyLength) history.removeFirst();
+}
+
+void Gathering::forgetFolder(const QString& typed) {
+  QStringList& history = form_(QStringLiteral("txtdir")).items;
+  for (qsizetype at = 0; at < history.size(); ++at)
+    if (history[at].compare(typed, Qt::CaseInsensitive) == 0) {
+      history.removeAt(at);
+      return;
+    }
+}
+
+void Gathering::showProgress(const QString& activity) {
+  form_(QStringLiteral("lblcurrent")).text = activity;
+  form_(QStringLiteral("lbllevel")).visible = false;
+  form_(QStringLiteral("framain")).visible = true;
+  form_(QStringLiteral("Timer")).enabled = true;
+  form_(QStringLiteral("cmdstop")).tag = QStringLiteral("1");
+}
+
+void Gathering::endProgress() {
+  if (services_.stopHandler) services_.stopHandler();
+  form_(QStringLiteral("cmdstop")).tag.clear();
+  form_(QStringLiteral("lbllevel")).visible = true;
+  Control& current = form_(QStringLiteral("lblcurrent"));
+  current.text = current.tag;
+  form_(QStringLiteral("lstmain")).visible = true;
+}
+
+void Gathering::tellCannotOpen(const QString& typed) {
+  const QString text = typed.isEmpty()
+                           ? QStringLiteral("No folder is named in the folder box, so no files were added.")
+                           : QStringLiteral("The folder \"%1\" cannot be opened, so no files were added from it.").arg(typed);
+  services_.messages.show(programTitle, text, platform::MessageIcon::Exclamation);
+}
+
+void Gathering::cmdadd_Click() {
+  if (busy_) return;
+  BusyGuard guard(busy_);
+  run_.warned = false;
+  run_.partcount = 0;
+  form_(QStringLiteral("lblCountCDTotal")).text.clear();
+  catalogue_.resetTotal();
+  cntable(false);
+  form_(QStringLiteral("cmdload")).enabled = false;
+  catalogue_.clearUpper();
+  catalogue_.refreshUpperSummary();
+  listingPattern_ = exclusive() ? QStringLiteral("*.*") : form_.text(QStringLiteral("txtpattern"));
+  run_.stopflag = false;
+
+  const QString typed = form_.text(QStringLiteral("txtdir"));
+  rememberFolder(typed);
+  const bool opened = addfolder(typed);
+  if (!opened) tellCannotOpen(typed);
+
+  const Control* recurse = form_.find(QStringLiteral("chkrecurse"));
+  if (opened && recurse && recurse->value == 1) {
+    lsttri_.clear();
+    showProgress(QStringLiteral("Adding directories"));
+    Recurse(typed);
+    for (const QString& folder : std::as_const(lsttri_))
+      if (!run_.stopflag) addfolder(folder);
+    endProgress();
+  }
+  cntable(true);
+  form_(QStringLiteral("cmdload")).enabled = true;
+}
+
+void Gathering::addpath(const QString& path, bool recurse) {
+  form_(QStringLiteral("txtdir")).text = UnPath(path);
+  form_(QStringLiteral("chkrecurse")).value = recurse ? 1 : 0;
+  cmdadd_Click();
+}
+
+void Gathering::cmddel_Click() {
+  if (busy_) return;
+  BusyGuard guard(busy_);
+  const QString typed = form_.text(QStringLiteral("txtdir"));
+  forgetFolder(typed);
+  showProgress(QStringLiteral("Removing directories"));
+
+  const QString folder = folderOf(typed);
+  const Control* recurse = form_.find(QStringLiteral("chkrecurse"));
+  int removed = 0;
+  if (folder.isEmpty()) {
+    // nothing named, nothing removed
+  } else if (recurse && recurse->value == 1) {
+    // Everything below the folder, whatever its own listing shows; a sibling whose name
+    // merely begins with the same text ("Music" and "Musicals") is not below it.
+    const QString below = folder.endsWith(u'/') ? folder : folder + u'/';
+    removed = catalogue_.removeUpperIf([&below](const FileEntry& e) {
+      const QString& f = e.folder;
+      return f.startsWith(below) || f == below.chopped(1) || (f.isEmpty() && below == QStringLiteral("/"));
+    });
+  } else {
+    // The files the folder lists right now.
+    const WildcardList listing(listingPattern_, WildcardList::Syntax::Listing);
+    const auto files = platform::listFiles(
+        folder, [&listing](const QString& name) { return listing.matches(name); }, services_.pump);
+    if (files && !files->empty()) {
+      QSet<QString> names;
+      names.reserve(qsizetype(files->size()));
+      for (const platform::ListedFile& file : *files) names.insert(file.name);
+      removed = catalogue_.removeUpperIf([&](const FileEntry& e) {
+        return names.contains(e.text) && isJoinedPath(chkdir(folder, e.text), e.folder, e.text);
+      });
+    }
+  }
+  if (removed > 0) form_(QStringLiteral("txtdir")).text.clear();
+  endProgress();
+  catalogue_.refreshicons(FileList::Kind::Upper, services_.icons, services_.pump);
+}
+
+void Gathering::cmddir_Click() {
+  Control& box = form_(QStringLiteral("txtdir"));
+  if (box.text.isEmpty()) box.text = QStringLiteral("/");
+  QString chosen = services_.picker.browseForFolder(QStringLiteral("Select an Image Folder"), box.text);
+  if (chosen.isEmpty()) return;
+  if (!chosen.endsWith(u'/')) chosen += u'/';
+  form_(QStringLiteral("txtdir")).text = chosen;
+}
+
+void Gathering::dropOnFolderBox(const QStringList& paths) {
+  if (busy_) return;
+  BusyGuard guard(busy_);
+  run_.warned = false;
+  run_.stopflag = false;
+  for (const QString& path : paths) {
+    if (!platform::isFolder(path)) continue;  // dropped files are ignored
+    if (!addfolder(path)) tellCannotOpen(path);
+  }
+}
+
+}  // namespace catalogue

@@ -1,0 +1,41 @@
+// Key rules and the image cache.
+#include "catalogue/IconCache.h"
+
+#include "catalogue/Wildcard.h"
+
+namespace catalogue {
+namespace {
+
+const QString folderKey = QStringLiteral(".Folder");
+
+bool isPerFileType(const QString& path) {
+  static const WildcardList perFile(QStringLiteral("*.scr;*.exe;*.ico;*.lnk;*.cpl;*.msc"),
+                                    WildcardList::Syntax::Like);
+  return perFile.matches(path);
+}
+
+}  // namespace
+
+IconCache::IconCache(platform::IconProvider& provider, FolderTest isFolder)
+    : provider_(provider), isFolder_(std::move(isFolder)) {}
+
+QString IconCache::cacheKey(const QString& path, const FolderTest& isFolder) {
+  if (isPerFileType(path)) return path.toLower();
+  if (isFolder && isFolder(path)) return folderKey.toLower();
+  const qsizetype dot = path.lastIndexOf(u'.');
+  return (dot < 0 ? path : path.mid(dot)).toLower();
+}
+
+int IconCache::GetIconIndex(const QString& path) {
+  const QString key = cacheKey(path, isFolder_);
+  const auto it = images_.constFind(key);
+  if (it != images_.constEnd()) return *it;
+  // A comma ends the part of the key that names the file to draw.
+  const qsizetype comma = key.lastIndexOf(u',');
+  const QString drawn = comma < 0 ? key : key.left(comma);
+  const int index = provider_.addIcon(drawn, key == folderKey.toLower());
+  images_.insert(key, index);
+  return index;
+}
+
+}  // namespace catalogue

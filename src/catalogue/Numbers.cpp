@@ -1,0 +1,105 @@
+// Number reading and size formatting. Rounding works on whole numbers so that ties go to
+// the even digit exactly, whatever the size.
+#include "catalogue/Numbers.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace catalogue {
+namespace {
+
+QString decimalSeparator() { return QLocale().decimalPoint(); }
+
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+}  // namespace
+
+double leadingNumber(const QString& text) {
+  // Collect the characters of the number, skipping blanks, then convert the longest
+  // prefix that is a complete number.
+  QString digits;
+  qsizetype i = 0;
+  const qsizetype n = text.size();
+  auto skipBlanks = [&] {
+    while (i < n && isBlank(text.at(i))) ++i;
+  };
+  skipBlanks();
+  if (i < n && (text.at(i) == u'+' || text.at(i) == u'-')) digits += text.at(i++);
+  bool anyDigit = false;
+  bool point = false;
+  for (skipBlanks(); i < n; skipBlanks()) {
+    const QChar c = text.at(i);
+    if (c.isDigit() && c.unicode() < 128) {
+      digits += c;
+      anyDigit = true;
+    } else if (c == u'.' && !point) {
+      digits += c;
+      point = true;
+    } else {
+      break;
+    }
+    ++i;
+  }
+  if (!anyDigit) return 0;
+  // Exponent: only when complete ("1e" alone keeps the 1).
+  if (i < n && (text.at(i) == u'e' || text.at(i) == u'E' || text.at(i) == u'd' || text.at(i) == u'D')) {
+    qsizetype j = i + 1;
+    QString exp = QStringLiteral("e");
+    while (j < n && isBlank(text.at(j))) ++j;
+    if (j < n && (text.at(j) == u'+' || text.at(j) == u'-')) exp += text.at(j++);
+    bool expDigit = false;
+    while (j < n && ((text.at(j).isDigit() && text.at(j).unicode() < 128) || isBlank(text.at(j)))) {
+      if (!isBlank(text.at(j))) {
+        exp += text.at(j);
+        expDigit = true;
+      }
+      ++j;
+    }
+    if (expDigit) digits += exp;
+  }
+  bool ok = false;
+  const double v = digits.toDouble(&ok);
+  return ok && std::isfinite(v) ? v : 0;
+}
+
+qint64 roundedHundredths(qint64 bytes, qint64 unit) {
+  const __int128 scaled = __int128(bytes) * 100;
+  __int128 q = scaled / unit;
+  const __int128 r = scaled % unit;
+  if (2 * r > unit || (2 * r == unit && (q % 2) != 0)) ++q;
+  return qint64(q);
+}
+
+QString hundredthsFixed(qint64 hundredths) {
+  return QString::number(hundredths / 100) + decimalSeparator() +
+         QStringLiteral("%1").arg(hundredths % 100, 2, 10, QChar(u'0'));
+}
+
+QString hundredthsShortest(qint64 hundredths) {
+  QString text = QString::number(hundredths / 100);
+  const qint64 cents = hundredths % 100;
+  if (cents == 0) return text;
+  text += decimalSeparator() + QString::number(cents / 10);
+  if (cents % 10) text += QString::number(cents % 10);
+  return text;
+}
+
+QString GetSize(qint64 bytes) {
+  if (bytes < 0) return {};
+  if (bytes < KB) return QString::number(bytes) + QStringLiteral(" B");
+  if (bytes <= MB) return hundredthsFixed(roundedHundredths(bytes, KB)) + QStringLiteral(" KB");
+  if (bytes <= GB) return hundredthsFixed(roundedHundredths(bytes, MB)) + QStringLiteral(" MB");
+  return hundredthsFixed(roundedHundredths(bytes, GB)) + QStringLiteral(" GB");
+}
+
+QString GetSize(const QString& sizeText) {
+  const double v = leadingNumber(sizeText);
+  // Sizes are whole bytes; a fraction in the text is rounded like any other value.
+  return GetSize(qint64(std::nearbyint(v)));
+}
+
+QString bytesColumn(qint64 bytes) { return QStringLiteral("%1").arg(bytes, 10, 10, QChar(u'0')); }
+
+QString megabytesText(qint64 bytes) { return hundredthsShortest(roundedHundredths(bytes, MB)); }
+
+}  // namespace catalogue

@@ -1,0 +1,36 @@
+// Reading numbers from texts and writing sizes: the leading-number reading used by the
+// command line and the "Bytes" column, GetSize, the zero-padded byte column and the
+// megabyte figures of the summaries.
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace catalogue {
+
+constexpr qint64 KB = 1024;
+constexpr qint64 MB = 1048576;
+constexpr qint64 GB = 1073741824;
+
+// The value of the longest beginning of the text that reads as a decimal number (sign,
+// digits, one ".", exponent; blanks skipped); 0 when there is none.
+double leadingNumber(const QString& text);
+
+// Human-readable size: "1023 B", "1.50 KB", "1024.00 MB", "1.00 GB"; empty for a negative size.
+QString GetSize(qint64 bytes);
+QString GetSize(const QString& sizeText);
+
+// The "Bytes" column: decimal digits left-padded with "0" to 10 characters.
+QString bytesColumn(qint64 bytes);
+
+// bytes / unit rounded to two decimals, ties to even, in hundredths.
+qint64 roundedHundredths(qint64 bytes, qint64 unit);
+
+// Hundredths written with exactly two decimals ("1.50"), or in shortest form ("1.5", "3").
+QString hundredthsFixed(qint64 hundredths);
+QString hundredthsShortest(qint64 hundredths);
+
+// A byte amount as megabytes in shortest form: "12.5", "0".
+QString megabytesText(qint64 bytes);
+
+}  // namespace catalogue

@@ -1,0 +1,13 @@
+// The flags and counters of the main window that several commands share.
+#pragma once
+
+namespace catalogue {
+
+struct RunState {
+  bool stopflag = false;  // the stop request, polled by the long loops
+  bool warned = false;    // the program-folder warning was shown in this operation
+  int partcount = 0;      // the number of the last disc-sized part found
+  int searchmethod = 0;   // the batch search method
+};
+
+}  // namespace catalogue

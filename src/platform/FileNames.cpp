@@ -1,0 +1,94 @@
+// UTF-8 with escaped undecodable bytes, in both directions.
+#include "platform/FileNames.h"
+
+namespace platform {
+namespace {
+
+constexpr char16_t escapeBase = 0xDC00;
+
+// Length of the valid UTF-8 sequence starting at s[i], or 0 when it is not valid.
+int validSequenceLength(const unsigned char* s, qsizetype i, qsizetype n, char32_t& cp) {
+  const unsigned char c = s[i];
+  if (c < 0x80) { cp = c; return 1; }
+  int len = 0;
+  char32_t min = 0;
+  if ((c & 0xE0) == 0xC0) { len = 2; cp = c & 0x1F; min = 0x80; }
+  else if ((c & 0xF0) == 0xE0) { len = 3; cp = c & 0x0F; min = 0x800; }
+  else if ((c & 0xF8) == 0xF0) { len = 4; cp = c & 0x07; min = 0x10000; }
+  else return 0;
+  if (i + len > n) return 0;
+  for (int k = 1; k < len; ++k) {
+    const unsigned char cc = s[i + k];
+    if ((cc & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (cc & 0x3F);
+  }
+  // Overlong forms, surrogates and values past Unicode are not valid UTF-8; escaping them
+  // keeps the round trip exact.
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return len;
+}
+
+}  // namespace
+
+QString decodeFileName(const char* bytes, qsizetype length) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes);
+  QString out;
+  out.reserve(length);
+  qsizetype i = 0;
+  while (i < length) {
+    if (s[i] < 0x80) {  // the common case, kept cheap
+      out.append(QChar(char16_t(s[i])));
+      ++i;
+      continue;
+    }
+    char32_t cp = 0;
+    const int len = validSequenceLength(s, i, length, cp);
+    if (len == 0) {
+      out.append(QChar(char16_t(escapeBase + s[i])));
+      ++i;
+      continue;
+    }
+    if (cp >= 0x10000) {
+      const char32_t v = cp - 0x10000;
+      out.append(QChar(char16_t(0xD800 + (v >> 10))));
+      out.append(QChar(char16_t(0xDC00 + (v & 0x3FF))));
+    } else {
+      out.append(QChar(char16_t(cp)));
+    }
+    i += len;
+  }
+  return out;
+}
+
+QString decodeFileName(const QByteArray& bytes) { return decodeFileName(bytes.constData(), bytes.size()); }
+
+QByteArray encodeFileName(const QString& name) {
+  QByteArray out;
+  out.reserve(name.size());
+  const qsizetype n = name.size();
+  for (qsizetype i = 0; i < n; ++i) {
+    const char16_t u = name.at(i).unicode();
+    if (u < 0x80) {
+      out.append(char(u));
+    } else if (u >= 0xDC80 && u <= 0xDCFF) {
+      out.append(char(u - escapeBase));  // an escaped raw byte
+    } else if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n && name.at(i + 1).isLowSurrogate()) {
+      const char32_t cp = 0x10000 + ((char32_t(u) - 0xD800) << 10) + (name.at(i + 1).unicode() - 0xDC00);
+      out.append(char(0xF0 | (cp >> 18)));
+      out.append(char(0x80 | ((cp >> 12) & 0x3F)));
+      out.append(char(0x80 | ((cp >> 6) & 0x3F)));
+      out.append(char(0x80 | (cp & 0x3F)));
+      ++i;
+    } else if (u < 0x800) {
+      out.append(char(0xC0 | (u >> 6)));
+      out.append(char(0x80 | (u & 0x3F)));
+    } else {
+      out.append(char(0xE0 | (u >> 12)));
+      out.append(char(0x80 | ((u >> 6) & 0x3F)));
+      out.append(char(0x80 | (u & 0x3F)));
+    }
+  }
+  return out;
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+// Lossless conversion between file-name bytes and QString.
+// Linux file names are bytes; a name that is not valid UTF-8 must still lead back to
+// the same file, so bytes that do not decode are kept as lone surrogates U+DC80..U+DCFF
+// and turned back into the same bytes on the way out.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+QString decodeFileName(const char* bytes, qsizetype length);
+QString decodeFileName(const QByteArray& bytes);
+QByteArray encodeFileName(const QString& name);
+
+}  // namespace platform

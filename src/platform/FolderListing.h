@@ -1,0 +1,42 @@
+// Reading folders from the file system: the files of one folder for gathering, the
+// subfolders of one folder for the walk, and single-file queries.
+//
+// Names come back in a fixed order, letter case ignored (exact order breaks ties), so the
+// same folder gives the same list on every machine.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "platform/EventPump.h"
+
+namespace platform {
+
+struct ListedFile {
+  QString name;
+  qint64 size = 0;
+};
+
+// Regular files (or links to them) whose name does not begin with "." and that `accept`
+// takes; FIFOs, sockets and devices are never listed. Nothing when the folder cannot be opened.
+std::optional<std::vector<ListedFile>> listFiles(const QString& folder,
+                                                 const std::function<bool(const QString&)>& accept,
+                                                 EventPump& pump);
+
+// Real subfolders, hidden ones too; a link to a folder is not one. Nothing when the
+// folder cannot be opened.
+std::optional<QStringList> listSubfolders(const QString& folder, EventPump& pump);
+
+// Whether the path names a folder (following links).
+bool isFolder(const QString& path);
+
+// The file's length in bytes, or nothing when it cannot be measured. Never opens the file.
+std::optional<qint64> fileSize(const QString& path);
+
+// Case-insensitive order with exact order as tie-break.
+bool listingOrder(const QString& a, const QString& b);
+
+}  // namespace platform

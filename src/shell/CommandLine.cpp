@@ -1,0 +1,149 @@
+// The tokeniser rewrites the text in place, position by position, as the original did;
+// its quirks (an empty token for "|" between blanks, a trailing blank giving an empty
+// last token) are part of the contract.
+#include "shell/CommandLine.h"
+
+#include <QList>
+#include <cmath>
+#include <functional>
+
+#include "catalogue/Numbers.h"
+#include "shell/MainForm.h"
+
+namespace shell {
+
+QString splitparameters(QString command, QStringList& tokens) {
+  const qsizetype length = command.size();
+  bool inQuotes = false;
+  for (qsizetype i = 1; i <= length; ++i) {
+    const QChar c = i <= command.size() ? command.at(i - 1) : QChar();
+    if (c == u'"') {
+      inQuotes = !inQuotes;
+    } else if (c == u' ' && !inQuotes) {
+      if (i == 1) {
+        command.remove(0, 1);
+        i = 0;
+      } else if (command.at(i - 2) == u'|') {
+        command.remove(i - 1, 1);
+        --i;
+      } else {
+        command[i - 1] = u'|';
+      }
+    }
+  }
+  tokens = command.split(u'|');
+  return command;
+}
+
+QString joinArguments(const QStringList& arguments) {
+  QStringList parts;
+  parts.reserve(arguments.size());
+  for (const QString& argument : arguments)
+    parts.append(argument.contains(u' ') ? u'"' + argument + u'"' : argument);
+  return parts.join(u' ');
+}
+
+namespace {
+
+struct Switch {
+  const char* name;
+  int arguments;
+  std::function<void(MainForm&, const QStringList&)> action;
+};
+
+void showHelp(MainForm& window) {
+  struct Box {
+    const char* title;
+    const char* text;
+  };
+  static const Box boxes[] = {
+      {"Add files within a directory",
+       "To add all files in a directory, use '/path <PATHNAME>'\r\n"
+       "And to recurse subdirectories use '/recurse' instead of '/path'"},
+      {"Limit searches to certain extentions",
+       "To exclude files of a certain extention, use '/exclude <PATTERN>'\r\n"
+       "where patterns are like '*.exe', or '.mp?'.\r\n"
+       "Use '/include' instead of '/exclude' to include only files matching the pattern"},
+      {"Capacity of the medium",
+       "To set the size limit/capacity of the media, use '/limit <SIZE>' where the size is in megabytes"},
+      {"Check for backed up files",
+       "To scan a CD for files you burned but didn't delete, use '/scancd <INDEX>'\r\n"
+       "Your first CDROM drive will have an index of 0, and so forth in alphabetical order"},
+      {"Batch search",
+       "To run a batch scan, use '/batch <SEARCH METHOD> <FILENAME>'\r\n"
+       "where search method = 0 for dumb, 1 for smart, 2 for genius.\r\n"
+       "And Filename is the name of the CD List you want to save, and must include a period and extention (ie: .txt)"},
+      {"Scan for files",
+       "To run a simple scan, use '/dumb' for a dumb scan, '/smart' for a smart scan, and '/genius' for a genius scan"},
+  };
+  for (const Box& box : boxes)
+    window.messages().show(QString::fromLatin1(box.title), QString::fromLatin1(box.text),
+                           platform::MessageIcon::Information);
+}
+
+void setPattern(MainForm& window, const QString& pattern, int option) {
+  catalogue::Form& form = window.form();
+  form(QStringLiteral("txtpattern")).text = pattern;
+  form(QStringLiteral("optmain"), option).value = 1;
+  form(QStringLiteral("optmain"), 1 - option).value = 0;
+}
+
+// A number written back as text the way the window shows numbers: no exponent for
+// ordinary sizes, no trailing zeros.
+QString numberText(double value) {
+  if (value == std::floor(value) && std::fabs(value) < 1e15) return QString::number(qint64(value));
+  return QString::number(value, 'g', 15);
+}
+
+const QList<Switch>& switches() {
+  static const QList<Switch> table = {
+      {"/path", 1, [](MainForm& w, const QStringList& a) { w.gathering().addpath(a[0], false); }},
+      {"/recurse", 1, [](MainForm& w, const QStringList& a) { w.gathering().addpath(a[0], true); }},
+      {"/include", 1, [](MainForm& w, const QStringList& a) { setPattern(w, a[0], 0); }},
+      {"/exclude", 1, [](MainForm& w, const QStringList& a) { setPattern(w, a[0], 1); }},
+      {"/limit", 1,
+       [](MainForm& w, const QStringList& a) {
+         w.form()(QStringLiteral("txtlimit")).text = numberText(catalogue::leadingNumber(a[0]));
+       }},
+      {"/smart", 0, [](MainForm&, const QStringList&) {}},
+      {"/intelligent", 0, [](MainForm&, const QStringList&) {}},
+      {"/genius", 0, [](MainForm&, const QStringList&) {}},
+      {"/?", 0, [](MainForm& w, const QStringList&) { showHelp(w); }},
+      {"/help", 0, [](MainForm& w, const QStringList&) { showHelp(w); }},
+  };
+  return table;
+}
+
+}  // namespace
+
+void processcommandline(const QString& commandLine, MainForm& window) {
+  if (commandLine.isEmpty()) return;
+  QStringList tokens;
+  splitparameters(commandLine, tokens);
+  const qsizetype last = tokens.size() - 1;
+  for (qsizetype k = 0; k <= last;) {
+    QString name = tokens[k].toLower();
+    name.replace(u'\\', u'/');
+    const Switch* match = nullptr;
+    for (const Switch& s : switches())
+      if (name == QLatin1String(s.name)) {
+        match = &s;
+        break;
+      }
+    if (!match) {
+      window.messages().show(QStringLiteral("Command not recognised"),
+                             tokens[k].toLower() +
+                                 QStringLiteral(" is not a valid command\r\n\r\nTry the /? parameter for assistance"),
+                             platform::MessageIcon::Critical);
+      ++k;
+      continue;
+    }
+    // A switch without all of its arguments ends the command line, silently.
+    if (k + match->arguments > last) return;
+    match->action(window, tokens.mid(k + 1, match->arguments));
+    window.flushLabels();
+    k += 1 + match->arguments;
+  }
+}
+
+}  // namespace shell

@@ -1,0 +1,28 @@
+// Headless runs keep no settings and draw no icons.
+#include "shell/Headless.h"
+
+#include <cstdio>
+
+#include "platform/FolderPicker.h"
+#include "platform/Messages.h"
+#include "platform/MimeValueStore.h"
+#include "shell/CommandLine.h"
+#include "shell/MainForm.h"
+#include "shell/StateDump.h"
+
+namespace shell {
+
+int runHeadless(const QString& commandLine, const QString& programFolder) {
+  platform::StderrMessages messages;
+  platform::CancellingFolderPicker picker;
+  platform::NullPump pump;
+  platform::MimeValueStore registry;
+  MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder});
+  processcommandline(commandLine, window);
+  window.flushLabels();
+  const QByteArray state = stateDump(window);
+  std::fwrite(state.constData(), 1, size_t(state.size()), stdout);
+  return std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+}  // namespace shell

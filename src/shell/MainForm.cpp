@@ -1,0 +1,106 @@
+// The controls as the window starts, and the handlers that tie the layers together.
+#include "shell/MainForm.h"
+
+#include "platform/FolderListing.h"
+#include "search/StopCommand.h"
+
+namespace shell {
+
+namespace {
+
+std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider* icons) {
+  if (!icons) return nullptr;
+  return std::make_unique<catalogue::IconCache>(*icons, [](const QString& path) { return platform::isFolder(path); });
+}
+
+}  // namespace
+
+MainForm::MainForm(Services services)
+    : services_(std::move(services)),
+      catalogue_(services_.registry),
+      iconCache_(makeIconCache(services_.icons)),
+      gathering_(form_, catalogue_, run_,
+                 catalogue::GatheringServices{services_.messages, services_.picker, services_.pump, iconCache_.get(),
+                                              services_.programFolder, [this] { cmdstop_Click(); }}) {
+  createControls();
+}
+
+void MainForm::createControls() {
+  struct Initial {
+    const char* name;
+    int index;
+    const char* text;
+    const char* toolTip;
+  };
+  static const Initial initial[] = {
+      {"frmmain", -1, "Fillpack", ""},
+      {"lbldirectory", -1, "Directory:", ""},
+      {"txtdir", -1, "", ""},
+      {"cmddir", -1, "&Browse", ""},
+      {"lblpattern", -1, "Pattern:", ""},
+      {"txtpattern", -1, "*.*", ""},
+      {"optmain", 0, "Inclusive", "Include all file types in the Pattern text box"},
+      {"optmain", 1, "Exclusive", "Include all file types except those in the Pattern text box"},
+      {"chkrecurse", -1, "Include Subdirectories",
+       "Searches subdirectories of the directory you selected instead of just the files within it"},
+      {"cmdadd", -1, "+", ""},
+      {"cmddel", -1, "-", ""},
+      {"lbllimit", -1, "Limit", ""},
+      {"txtlimit", -1, "702", ""},
+      {"lblmegabyte", -1, "Megabytes", ""},
+      {"lstmain", -1, "", ""},
+      {"lstsec", -1, "", ""},
+      {"lblCountList", -1, "", ""},
+      {"lblCountList2", -1, "0 Megabytes", ""},
+      {"lblCountCDTotal", -1, "", ""},
+      {"txttotal", -1, "", ""},
+      {"lblpercent", -1, "0% CD utilization", ""},
+      {"lblspeed", -1, "00:00 to burn",
+       "Approx. how much time in minutes will take to burn the selected files to CD"},
+      {"cmdload", -1, "&Load", ""},
+      {"cmdsave", -1, "&Save", ""},
+      {"cmdsearch", -1, "&Start read to list", ""},
+      {"framain", -1, "Scanning Progress", ""},
+      {"cmdstop", -1, "&Stop", ""},
+      {"lblcurrent", -1, "Current level of CD utilization", ""},
+      {"lbllevel", -1, "0%", ""},
+      {"Timer", -1, "", ""},
+  };
+  for (const Initial& c : initial) {
+    catalogue::Control& control = form_(QString::fromLatin1(c.name), c.index);
+    control.text = QString::fromLatin1(c.text);
+    control.toolTip = QString::fromLatin1(c.toolTip);
+  }
+  form_(QStringLiteral("txtlimit")).items = {QStringLiteral("4450"), QStringLiteral("702"), QStringLiteral("657"),
+                                             QStringLiteral("98")};
+  form_(QStringLiteral("lblcurrent")).tag = QStringLiteral("Current level of CD utilization");
+  form_(QStringLiteral("lblpercent")).tag = QStringLiteral("% CD utilization");
+  form_(QStringLiteral("lblspeed")).tag = QStringLiteral(" to burn");
+  form_(QStringLiteral("optmain"), 0).value = 1;
+  form_(QStringLiteral("framain")).visible = false;
+  form_(QStringLiteral("Timer")).enabled = false;
+  for (const char* later : {"cmdsave", "cmdsearch"}) form_(QString::fromLatin1(later)).enabled = false;
+}
+
+void MainForm::cmdadd_Click() {
+  gathering_.cmdadd_Click();
+  flushLabels();
+}
+
+void MainForm::cmddel_Click() {
+  gathering_.cmddel_Click();
+  flushLabels();
+}
+
+void MainForm::cmdstop_Click() { search::cmdstop_Click(form_, catalogue_, run_); }
+
+void MainForm::dropOnFolderBox(const QStringList& paths) {
+  gathering_.dropOnFolderBox(paths);
+  flushLabels();
+}
+
+void MainForm::flushLabels() {
+  if (catalogue_.takeUpperSummaryRequest()) form_(QStringLiteral("lblCountList")).text = catalogue_.upperSummary();
+}
+
+}  // namespace shell

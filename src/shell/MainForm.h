@@ -1,0 +1,64 @@
+// The main window without widgets: its control records, the two lists, the shared flags
+// and every command handler. The Qt window binds to it by control name; the headless run
+// uses it as it is.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "catalogue/Catalogue.h"
+#include "catalogue/Form.h"
+#include "catalogue/Gathering.h"
+#include "catalogue/IconCache.h"
+#include "catalogue/RunState.h"
+#include "platform/EventPump.h"
+#include "platform/FolderPicker.h"
+#include "platform/IconProvider.h"
+#include "platform/Messages.h"
+#include "platform/Registry.h"
+
+namespace shell {
+
+struct Services {
+  platform::Messages& messages;
+  platform::FolderPicker& picker;
+  platform::EventPump& pump;
+  const platform::ValueStore& registry;
+  platform::IconProvider* icons = nullptr;  // none without a display
+  QString programFolder;
+};
+
+class MainForm {
+ public:
+  explicit MainForm(Services services);
+
+  catalogue::Form& form() { return form_; }
+  const catalogue::Form& form() const { return form_; }
+  catalogue::Catalogue& catalogue() { return catalogue_; }
+  const catalogue::Catalogue& catalogue() const { return catalogue_; }
+  catalogue::RunState& run() { return run_; }
+  catalogue::Gathering& gathering() { return gathering_; }
+  platform::Messages& messages() { return services_.messages; }
+
+  void cmdadd_Click();
+  void cmddel_Click();
+  void cmddir_Click() { gathering_.cmddir_Click(); }
+  void cmdstop_Click();
+  void dropOnFolderBox(const QStringList& paths);
+
+  // Writes the labels whose refresh was asked for while a command ran; the window calls
+  // it before it draws, every command at its end.
+  void flushLabels();
+
+ private:
+  void createControls();
+
+  Services services_;
+  catalogue::Form form_;
+  catalogue::Catalogue catalogue_;
+  catalogue::RunState run_;
+  std::unique_ptr<catalogue::IconCache> iconCache_;
+  catalogue::Gathering gathering_;
+};
+
+}  // namespace shell

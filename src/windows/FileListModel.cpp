@@ -1,0 +1,99 @@
+// Cell texts are made when the view asks for them; sizes are formatted on demand.
+#include "windows/FileListModel.h"
+
+#include "catalogue/Numbers.h"
+
+namespace windows {
+
+FileListModel::FileListModel(const catalogue::FileList& list, CheckSetter setChecked,
+                             const platform::ThemeIconProvider* icons, QObject* parent)
+    : QAbstractTableModel(parent), list_(list), setChecked_(std::move(setChecked)), icons_(icons) {
+  shownRows_ = list_.count();
+  structureSeen_ = list_.structureRevision();
+  dataSeen_ = list_.dataRevision();
+  fitSeen_ = list_.fitRevision();
+}
+
+int FileListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : shownRows_; }
+
+int FileListModel::columnCount(const QModelIndex& parent) const {
+  if (parent.isValid()) return 0;
+  return upper() ? 5 : 2;
+}
+
+QString FileListModel::cell(const catalogue::FileEntry& e, int column) const {
+  if (!upper()) return column == 0 ? e.text : catalogue::bytesColumn(e.size);
+  switch (column) {
+    case 0: return e.text;
+    case 1: return catalogue::GetSize(e.size);
+    case 2: return e.type;
+    case 3: return e.folder;
+    default: return catalogue::bytesColumn(e.size);
+  }
+}
+
+QVariant FileListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= list_.count()) return {};
+  const catalogue::FileEntry& e = list_.at(index.row());
+  switch (role) {
+    case Qt::DisplayRole:
+      return cell(e, index.column());
+    case Qt::CheckStateRole:
+      if (index.column() == 0) return e.checked ? Qt::Checked : Qt::Unchecked;
+      return {};
+    case Qt::DecorationRole:
+      if (index.column() == 0 && icons_ && e.icon > 0) return icons_->icon(e.icon);
+      return {};
+    case Qt::TextAlignmentRole: {
+      const bool right = upper() ? (index.column() == 1 || index.column() == 4) : index.column() == 1;
+      return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
+    }
+    default:
+      return {};
+  }
+}
+
+QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  static const char* const upperHeaders[] = {"File name", "File Size", "File Type", "Path", "Bytes"};
+  static const char* const lowerHeaders[] = {"File name", "Bytes"};
+  if (section < 0 || section >= columnCount()) return {};
+  return QString::fromLatin1(upper() ? upperHeaders[section] : lowerHeaders[section]);
+}
+
+Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags f = QAbstractTableModel::flags(index);
+  if (index.column() == 0) f |= Qt::ItemIsUserCheckable;
+  return f;
+}
+
+bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (role != Qt::CheckStateRole || index.column() != 0 || index.row() >= list_.count()) return false;
+  setChecked_(index.row(), value.toInt() == Qt::Checked);
+  dataSeen_ = list_.dataRevision();
+  Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
+  return true;
+}
+
+bool FileListModel::sync() {
+  if (structureSeen_ != list_.structureRevision()) {
+    beginResetModel();
+    shownRows_ = list_.count();
+    structureSeen_ = list_.structureRevision();
+    dataSeen_ = list_.dataRevision();
+    endResetModel();
+  } else if (shownRows_ < list_.count()) {
+    beginInsertRows({}, shownRows_, list_.count() - 1);
+    shownRows_ = list_.count();
+    endInsertRows();
+  }
+  if (dataSeen_ != list_.dataRevision()) {
+    dataSeen_ = list_.dataRevision();
+    if (shownRows_ > 0) Q_EMIT dataChanged(index(0, 0), index(shownRows_ - 1, columnCount() - 1));
+  }
+  const bool fit = fitSeen_ != list_.fitRevision();
+  fitSeen_ = list_.fitRevision();
+  return fit;
+}
+
+}  // namespace windows
