@@ -11,6 +11,7 @@ namespace platform {
 
 class ThemeIconProvider final : public IconProvider {
  public:
+  ThemeIconProvider();
   int addIcon(const QString& name, bool folder) override;
   // The icon of a 1-based index; an empty icon for an index never given out.
   QIcon icon(int index) const;
