@@ -1,0 +1,36 @@
+# shellcheck shell=bash
+# Debian packages Fillpack needs to build, test and run, and a helper that installs
+# those of them that are missing. Sourced by run.sh, test.sh and bench/gather.sh.
+
+# shellcheck disable=SC2034 # used by the scripts that source this file
+FILLPACK_PACKAGES=(
+  cmake ninja-build g++
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  libgtest-dev
+  shared-mime-info adwaita-icon-theme
+)
+
+# Prints, one a line, those of the named packages that dpkg does not have installed.
+fillpack_missing_packages() {
+  local package status
+  for package in "$@"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    [[ $status == installed ]] || printf '%s\n' "$package"
+  done
+}
+
+# Installs those of the named packages that are missing. Everything it prints goes to
+# standard error, so that a caller's standard output stays its own. Without root it names what is missing and fails.
+fillpack_install_missing() {
+  local -a missing
+  mapfile -t missing < <(fillpack_missing_packages "$@")
+  ((${#missing[@]} > 0)) || return 0
+  if ((EUID != 0)); then
+    echo "fillpack: missing Debian packages: ${missing[*]}" >&2
+    echo "fillpack: run this script as root, or install them with: apt-get install ${missing[*]}" >&2
+    return 1
+  fi
+  echo "fillpack: installing missing packages: ${missing[*]}" >&2
+  DEBIAN_FRONTEND=noninteractive apt-get update -q >&2
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
+}

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Fillpack and its tests with AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-test/, and runs the tests; exits with ctest's status.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# shellcheck source=scripts/deps.sh
+source "$root/scripts/deps.sh"
+
+fillpack_install_missing "${FILLPACK_PACKAGES[@]}"
+
+build="$root/build-test"
+generator=()
+[[ -f $build/CMakeCache.txt ]] || generator=(-G Ninja)
+cmake -S "$root" -B "$build" "${generator[@]}" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILLPACK_SANITIZE=ON -DFILLPACK_TESTS=ON
+cmake --build "$build" -j "$(nproc)"
+
+export QT_QPA_PLATFORM=offscreen
+status=0
+(cd "$build" && ctest --output-on-failure -j2) || status=$?
+exit "$status"
