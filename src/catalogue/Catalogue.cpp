@@ -88,13 +88,14 @@ QString Catalogue::lowerSummary(const QString& txttotal) const {
 void Catalogue::refreshicons(FileList::Kind kind, IconCache* icons, platform::EventPump& pump) {
   FileList& rows = list(kind);
   if (icons) {
-    const QChar root = separator(style_);
     int& done = iconsDone(kind);
     for (int row = done; row < rows.count(); ++row) {
       if (rows.at(row).icon != 0) continue;
       const QString path = rows.fullPath(row);
-      // A lower row that holds no absolute path has nothing to look up.
-      if (kind == FileList::Kind::Lower && !path.startsWith(root)) continue;
+      // A lower row that holds no absolute path ("/x" or "C:\x") has nothing to look up.
+      const bool absolute =
+          style_ == PathStyle::Posix ? path.startsWith(u'/') : QStringView(path).mid(1, 2) == u":\\";
+      if (kind == FileList::Kind::Lower && !absolute) continue;
       rows.edit(row).icon = icons->GetIconIndex(path);
       pump.pump();
     }

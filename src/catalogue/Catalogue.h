@@ -64,8 +64,8 @@ class Catalogue {
   int& iconsDone(FileList::Kind kind);
 
   PathStyle style_;
-  FileList upper_{FileList::Kind::Upper};
-  FileList lower_{FileList::Kind::Lower};
+  FileList upper_{FileList::Kind::Upper, style_};
+  FileList lower_{FileList::Kind::Lower, style_};
   PathIndex index_;
   // Keys of entries whose key is not their rebuilt full path ("name" without a folder);
   // the list refuses a second entry with such a key too.

@@ -3,8 +3,6 @@
 
 #include <algorithm>
 
-#include "catalogue/Paths.h"
-
 namespace catalogue {
 
 void FileList::clear() {
@@ -31,7 +29,7 @@ void FileList::setChecked(int row, bool checked) {
 
 QString FileList::fullPath(int row) const {
   const FileEntry& e = at(row);
-  return kind_ == Kind::Upper ? chkdir(e.folder, e.text) : e.text;
+  return kind_ == Kind::Upper ? chkdir(e.folder, e.text, style_) : e.text;
 }
 
 bool FileList::haschecked() const {

@@ -7,13 +7,15 @@
 #include <vector>
 
 #include "catalogue/FileEntry.h"
+#include "catalogue/Paths.h"
 
 namespace catalogue {
 
 class FileList {
  public:
   enum class Kind { Upper, Lower };
-  explicit FileList(Kind kind) : kind_(kind) {}
+  // `style` is the separator fullPath() joins upper rows with.
+  explicit FileList(Kind kind, PathStyle style = nativeStyle) : kind_(kind), style_(style) {}
 
   Kind kind() const { return kind_; }
   int count() const { return int(rows_.size()); }
@@ -47,6 +49,7 @@ class FileList {
 
  private:
   Kind kind_;
+  PathStyle style_;
   std::vector<FileEntry> rows_;
   quint64 structureRevision_ = 0;
   quint64 dataRevision_ = 0;
