@@ -71,8 +71,12 @@ qint64 roundedHundredths(qint64 bytes, qint64 unit) {
 }
 
 QString hundredthsFixed(qint64 hundredths) {
-  return QString::number(hundredths / 100) + decimalSeparator() +
-         QStringLiteral("%1").arg(hundredths % 100, 2, 10, QChar(u'0'));
+  QString text = QString::number(hundredths / 100);
+  const int cents = int(hundredths % 100);
+  text += decimalSeparator();
+  text += QChar(u'0' + cents / 10);
+  text += QChar(u'0' + cents % 10);
+  return text;
 }
 
 QString hundredthsShortest(qint64 hundredths) {
@@ -98,7 +102,11 @@ QString GetSize(const QString& sizeText) {
   return GetSize(qint64(std::nearbyint(v)));
 }
 
-QString bytesColumn(qint64 bytes) { return QStringLiteral("%1").arg(bytes, 10, 10, QChar(u'0')); }
+QString bytesColumn(qint64 bytes) {
+  QString digits = QString::number(bytes);
+  if (digits.size() < 10) digits.prepend(QString(10 - digits.size(), QChar(u'0')));
+  return digits;
+}
 
 QString megabytesText(qint64 bytes) { return hundredthsShortest(roundedHundredths(bytes, MB)); }
 

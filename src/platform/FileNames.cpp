@@ -32,31 +32,31 @@ int validSequenceLength(const unsigned char* s, qsizetype i, qsizetype n, char32
 
 QString decodeFileName(const char* bytes, qsizetype length) {
   const auto* s = reinterpret_cast<const unsigned char*>(bytes);
-  QString out;
-  out.reserve(length);
+  // Never more UTF-16 units than bytes; writing through a pointer keeps a million names cheap.
+  QString out(length, Qt::Uninitialized);
+  char16_t* o = reinterpret_cast<char16_t*>(out.data());
   qsizetype i = 0;
   while (i < length) {
-    if (s[i] < 0x80) {  // the common case, kept cheap
-      out.append(QChar(char16_t(s[i])));
-      ++i;
+    if (s[i] < 0x80) {  // the common case
+      *o++ = char16_t(s[i++]);
       continue;
     }
     char32_t cp = 0;
     const int len = validSequenceLength(s, i, length, cp);
     if (len == 0) {
-      out.append(QChar(char16_t(escapeBase + s[i])));
-      ++i;
+      *o++ = char16_t(escapeBase + s[i++]);
       continue;
     }
     if (cp >= 0x10000) {
       const char32_t v = cp - 0x10000;
-      out.append(QChar(char16_t(0xD800 + (v >> 10))));
-      out.append(QChar(char16_t(0xDC00 + (v & 0x3FF))));
+      *o++ = char16_t(0xD800 + (v >> 10));
+      *o++ = char16_t(0xDC00 + (v & 0x3FF));
     } else {
-      out.append(QChar(char16_t(cp)));
+      *o++ = char16_t(cp);
     }
     i += len;
   }
+  out.truncate(o - reinterpret_cast<const char16_t*>(out.constData()));
   return out;
 }
 
@@ -64,31 +64,39 @@ QString decodeFileName(const QByteArray& bytes) { return decodeFileName(bytes.co
 
 QByteArray encodeFileName(const QString& name) {
   QByteArray out;
-  out.reserve(name.size());
+  appendFileName(out, name);
+  return out;
+}
+
+void appendFileName(QByteArray& out, QStringView name) {
   const qsizetype n = name.size();
+  const qsizetype start = out.size();
+  out.resize(start + 3 * n);  // at most three bytes per UTF-16 unit
+  char* o = out.data() + start;
+  const char16_t* in = name.utf16();
   for (qsizetype i = 0; i < n; ++i) {
-    const char16_t u = name.at(i).unicode();
+    const char16_t u = in[i];
     if (u < 0x80) {
-      out.append(char(u));
+      *o++ = char(u);
     } else if (u >= 0xDC80 && u <= 0xDCFF) {
-      out.append(char(u - escapeBase));  // an escaped raw byte
-    } else if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n && name.at(i + 1).isLowSurrogate()) {
-      const char32_t cp = 0x10000 + ((char32_t(u) - 0xD800) << 10) + (name.at(i + 1).unicode() - 0xDC00);
-      out.append(char(0xF0 | (cp >> 18)));
-      out.append(char(0x80 | ((cp >> 12) & 0x3F)));
-      out.append(char(0x80 | ((cp >> 6) & 0x3F)));
-      out.append(char(0x80 | (cp & 0x3F)));
+      *o++ = char(u - escapeBase);  // an escaped raw byte
+    } else if (u >= 0xD800 && u <= 0xDBFF && i + 1 < n && in[i + 1] >= 0xDC00 && in[i + 1] <= 0xDFFF) {
+      const char32_t cp = 0x10000 + ((char32_t(u) - 0xD800) << 10) + (in[i + 1] - 0xDC00);
+      *o++ = char(0xF0 | (cp >> 18));
+      *o++ = char(0x80 | ((cp >> 12) & 0x3F));
+      *o++ = char(0x80 | ((cp >> 6) & 0x3F));
+      *o++ = char(0x80 | (cp & 0x3F));
       ++i;
     } else if (u < 0x800) {
-      out.append(char(0xC0 | (u >> 6)));
-      out.append(char(0x80 | (u & 0x3F)));
+      *o++ = char(0xC0 | (u >> 6));
+      *o++ = char(0x80 | (u & 0x3F));
     } else {
-      out.append(char(0xE0 | (u >> 12)));
-      out.append(char(0x80 | ((u >> 6) & 0x3F)));
-      out.append(char(0x80 | (u & 0x3F)));
+      *o++ = char(0xE0 | (u >> 12));
+      *o++ = char(0x80 | ((u >> 6) & 0x3F));
+      *o++ = char(0x80 | (u & 0x3F));
     }
   }
-  return out;
+  out.truncate(o - out.constData());
 }
 
 }  // namespace platform

@@ -6,11 +6,14 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 namespace platform {
 
 QString decodeFileName(const char* bytes, qsizetype length);
 QString decodeFileName(const QByteArray& bytes);
 QByteArray encodeFileName(const QString& name);
+// The same, appended to `out`.
+void appendFileName(QByteArray& out, QStringView name);
 
 }  // namespace platform

@@ -39,13 +39,29 @@ class FolderStream {
   DIR* dir_ = nullptr;
 };
 
+// Sorts by listingOrder, folding each name once instead of at every comparison.
+template <class T, class Name>
+void sortInListingOrder(std::vector<T>& items, Name nameOf) {
+  std::vector<std::pair<QString, size_t>> keys;
+  keys.reserve(items.size());
+  for (size_t i = 0; i < items.size(); ++i) keys.emplace_back(nameOf(items[i]).toCaseFolded(), i);
+  std::sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+    if (a.first != b.first) return a.first < b.first;
+    return nameOf(items[a.second]) < nameOf(items[b.second]);
+  });
+  std::vector<T> sorted;
+  sorted.reserve(items.size());
+  for (const auto& key : keys) sorted.push_back(std::move(items[key.second]));
+  items = std::move(sorted);
+}
+
 bool isDotOrDotDot(const char* n) { return n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)); }
 
 }  // namespace
 
 bool listingOrder(const QString& a, const QString& b) {
-  const int c = QString::compare(a, b, Qt::CaseInsensitive);
-  if (c != 0) return c < 0;
+  const QString foldedA = a.toCaseFolded(), foldedB = b.toCaseFolded();
+  if (foldedA != foldedB) return foldedA < foldedB;
   return a < b;
 }
 
@@ -66,15 +82,14 @@ std::optional<std::vector<ListedFile>> listFiles(const QString& folder,
     if (::fstatat(stream.fd(), e->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode)) continue;
     files.push_back({std::move(name), qint64(st.st_size)});
   }
-  std::sort(files.begin(), files.end(),
-            [](const ListedFile& a, const ListedFile& b) { return listingOrder(a.name, b.name); });
+  sortInListingOrder(files, [](const ListedFile& f) -> const QString& { return f.name; });
   return files;
 }
 
 std::optional<QStringList> listSubfolders(const QString& folder, EventPump& pump) {
   FolderStream stream(folder);
   if (!stream.isOpen()) return std::nullopt;
-  QStringList folders;
+  std::vector<QString> folders;
   while (const dirent* e = stream.next()) {
     pump.pump();
     if (isDotOrDotDot(e->d_name)) continue;
@@ -83,10 +98,10 @@ std::optional<QStringList> listSubfolders(const QString& folder, EventPump& pump
       struct stat st {};
       dir = ::fstatat(stream.fd(), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
     }
-    if (dir) folders.append(decodeFileName(e->d_name, qsizetype(std::strlen(e->d_name))));
+    if (dir) folders.push_back(decodeFileName(e->d_name, qsizetype(std::strlen(e->d_name))));
   }
-  std::sort(folders.begin(), folders.end(), listingOrder);
-  return folders;
+  sortInListingOrder(folders, [](const QString& f) -> const QString& { return f; });
+  return QStringList(folders.begin(), folders.end());
 }
 
 bool isFolder(const QString& path) {

@@ -3,6 +3,9 @@
 // so a name that is not valid UTF-8 comes out as the very bytes of the file's name.
 #include "shell/StateDump.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "catalogue/Numbers.h"
 #include "platform/FileNames.h"
 #include "shell/MainForm.h"
@@ -11,31 +14,40 @@ namespace shell {
 
 namespace {
 
-QString escaped(const QString& field) {
-  QString out;
-  out.reserve(field.size());
+bool needsEscape(QChar c) { return c == u'\\' || c == u'\t' || c == u'\n' || c == u'\r'; }
+
+void appendField(QByteArray& out, QStringView field) {
+  if (std::none_of(field.begin(), field.end(), needsEscape)) {
+    platform::appendFileName(out, field);
+    return;
+  }
+  QString escaped;
   for (const QChar c : field) {
     if (c == u'\\')
-      out += QStringLiteral("\\\\");
+      escaped += QStringLiteral("\\\\");
     else if (c == u'\t')
-      out += QStringLiteral("\\t");
+      escaped += QStringLiteral("\\t");
     else if (c == u'\n')
-      out += QStringLiteral("\\n");
+      escaped += QStringLiteral("\\n");
     else if (c == u'\r')
-      out += QStringLiteral("\\r");
+      escaped += QStringLiteral("\\r");
     else
-      out += c;
+      escaped += c;
   }
-  return out;
+  platform::appendFileName(out, escaped);
 }
 
-void writeRow(QByteArray& out, const QStringList& fields) {
-  for (qsizetype i = 0; i < fields.size(); ++i) {
-    if (i > 0) out += '\t';
-    out += platform::encodeFileName(escaped(fields[i]));
+void writeRow(QByteArray& out, std::initializer_list<QStringView> fields) {
+  bool first = true;
+  for (const QStringView field : fields) {
+    if (!first) out += '\t';
+    first = false;
+    appendField(out, field);
   }
   out += '\n';
 }
+
+QStringView checkMark(const catalogue::FileEntry& e) { return e.checked ? u"1" : u"0"; }
 
 }  // namespace
 
@@ -43,16 +55,18 @@ QByteArray stateDump(const MainForm& window) {
   using catalogue::FileEntry;
   const catalogue::Catalogue& lists = window.catalogue();
   QByteArray out;
+  out.reserve(qsizetype(lists.lstmain().count() + lists.lstsec().count()) * 128 + 1024);
   out += "[lstmain]\n";
   for (int row = 0; row < lists.lstmain().count(); ++row) {
     const FileEntry& e = lists.lstmain().at(row);
-    writeRow(out, {e.checked ? QStringLiteral("1") : QStringLiteral("0"), e.text, catalogue::GetSize(e.size), e.type,
-                   e.folder, catalogue::bytesColumn(e.size)});
+    const QString size = catalogue::GetSize(e.size), bytes = catalogue::bytesColumn(e.size);
+    writeRow(out, {checkMark(e), e.text, size, e.type, e.folder, bytes});
   }
   out += "[lstsec]\n";
   for (int row = 0; row < lists.lstsec().count(); ++row) {
     const FileEntry& e = lists.lstsec().at(row);
-    writeRow(out, {e.checked ? QStringLiteral("1") : QStringLiteral("0"), e.text, catalogue::bytesColumn(e.size)});
+    const QString bytes = catalogue::bytesColumn(e.size);
+    writeRow(out, {checkMark(e), e.text, bytes});
   }
   out += "[labels]\n";
   for (const char* name : {"txtdir", "txtpattern", "txtlimit", "txttotal", "lblCountList", "lblCountList2",

@@ -2,6 +2,7 @@
 #include "support/TempTree.h"
 
 #include <fcntl.h>
+#include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +19,14 @@ TempTree::TempTree() {
 
 TempTree::~TempTree() {
   for (const QString& p : locked_) ::chmod(platform::encodeFileName(p).constData(), 0755);
+  // Qt's own removal cannot name files whose names are not valid UTF-8; remove by bytes.
+  ::nftw(
+      platform::encodeFileName(root()).constData(),
+      [](const char* path, const struct stat*, int, struct FTW*) {
+        ::remove(path);
+        return 0;  // go on with the rest whatever one removal gives
+      }, 16,
+      FTW_DEPTH | FTW_PHYS);
 }
 
 void TempTree::folder(const QString& relative) { QDir().mkpath(path(relative)); }
