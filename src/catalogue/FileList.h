@@ -4,7 +4,7 @@
 
 #include <QString>
 #include <functional>
-#include <vector>
+#include <deque>
 
 #include "catalogue/FileEntry.h"
 #include "catalogue/Paths.h"
@@ -50,7 +50,8 @@ class FileList {
  private:
   Kind kind_;
   PathStyle style_;
-  std::vector<FileEntry> rows_;
+  // A deque grows without copying what it holds, so a million rows never need twice their room.
+  std::deque<FileEntry> rows_;
   quint64 structureRevision_ = 0;
   quint64 dataRevision_ = 0;
   quint64 fitRevision_ = 0;

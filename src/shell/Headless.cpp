@@ -20,9 +20,11 @@ int runHeadless(const QString& commandLine, const QString& programFolder) {
   MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder});
   processcommandline(commandLine, window);
   window.flushLabels();
-  const QByteArray state = stateDump(window);
-  std::fwrite(state.constData(), 1, size_t(state.size()), stdout);
-  return std::fflush(stdout) == 0 ? 0 : 1;
+  bool written = true;
+  writeState(window, [&written](const QByteArray& piece) {
+    written = written && std::fwrite(piece.constData(), 1, size_t(piece.size()), stdout) == size_t(piece.size());
+  });
+  return written && std::fflush(stdout) == 0 ? 0 : 1;
 }
 
 }  // namespace shell

@@ -51,22 +51,30 @@ QStringView checkMark(const catalogue::FileEntry& e) { return e.checked ? u"1" :
 
 }  // namespace
 
-QByteArray stateDump(const MainForm& window) {
+void writeState(const MainForm& window, const std::function<void(const QByteArray&)>& sink) {
   using catalogue::FileEntry;
   const catalogue::Catalogue& lists = window.catalogue();
+  constexpr qsizetype chunk = 64 * 1024;
   QByteArray out;
-  out.reserve(qsizetype(lists.lstmain().count() + lists.lstsec().count()) * 128 + 1024);
+  out.reserve(chunk + 4096);
+  const auto flushFull = [&] {
+    if (out.size() < chunk) return;
+    sink(out);
+    out.resize(0);  // keeps the buffer for the next piece
+  };
   out += "[lstmain]\n";
   for (int row = 0; row < lists.lstmain().count(); ++row) {
     const FileEntry& e = lists.lstmain().at(row);
     const QString size = catalogue::GetSize(e.size), bytes = catalogue::bytesColumn(e.size);
     writeRow(out, {checkMark(e), e.text, size, e.type, e.folder, bytes});
+    flushFull();
   }
   out += "[lstsec]\n";
   for (int row = 0; row < lists.lstsec().count(); ++row) {
     const FileEntry& e = lists.lstsec().at(row);
     const QString bytes = catalogue::bytesColumn(e.size);
     writeRow(out, {checkMark(e), e.text, bytes});
+    flushFull();
   }
   out += "[labels]\n";
   for (const char* name : {"txtdir", "txtpattern", "txtlimit", "txttotal", "lblCountList", "lblCountList2",
@@ -74,7 +82,13 @@ QByteArray stateDump(const MainForm& window) {
     const QString control = QString::fromLatin1(name);
     if (const catalogue::Control* c = window.form().find(control)) writeRow(out, {control, c->text});
   }
-  return out;
+  sink(out);
+}
+
+QByteArray stateDump(const MainForm& window) {
+  QByteArray all;
+  writeState(window, [&all](const QByteArray& piece) { all += piece; });
+  return all;
 }
 
 }  // namespace shell

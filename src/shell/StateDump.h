@@ -3,12 +3,17 @@
 #pragma once
 
 #include <QByteArray>
+#include <functional>
 
 namespace shell {
 
 class MainForm;
 
-// The whole dump, with file names in the bytes they have on disk.
+// The dump, with file names in the bytes they have on disk, handed to `sink` in pieces
+// of some tens of kilobytes, so that a million rows never sit in memory twice.
+void writeState(const MainForm& window, const std::function<void(const QByteArray&)>& sink);
+
+// The whole dump at once, for small states.
 QByteArray stateDump(const MainForm& window);
 
 }  // namespace shell
