@@ -1,0 +1,213 @@
+// The real program run headless on folder trees made here, checked through its state dump.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include <QLocale>
+#include <QMap>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QStandardPaths>
+
+#include "platform/FileNames.h"
+#include "support/TempTree.h"
+
+namespace {
+
+using platform::encodeFileName;
+using testing_support::TempTree;
+
+constexpr qint64 MiB = 1048576;
+constexpr qint64 GiB = 1024 * MiB;
+
+struct Result {
+  int exitCode = -1;
+  QByteArray out, err;
+  QMap<QByteArray, QList<QByteArray>> sections;  // "[lstmain]" -> its lines
+};
+
+// Root reads every folder whatever its permissions, so as root the program runs as the
+// user nobody; the caller then makes the tree reachable for that user.
+bool needsOtherUser() { return ::geteuid() == 0; }
+QString setprivPath() { return QStandardPaths::findExecutable(QStringLiteral("setpriv")); }
+
+Result runFillpack(const QStringList& switches, const QString& folder, bool asOtherUser = false) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  env.remove(QStringLiteral("LANGUAGE"));
+  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+  QProcess process;
+  process.setProcessEnvironment(env);
+  process.setWorkingDirectory(folder);
+  QStringList arguments = QStringList{QStringLiteral("--headless")} + switches;
+  QString program = QStringLiteral(FILLPACK_BINARY);
+  if (asOtherUser) {
+    arguments.prepend(program);
+    arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups"} + arguments;
+    program = setprivPath();
+  }
+  process.start(program, arguments);
+  Result r;
+  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return r;
+  r.exitCode = process.exitCode();
+  r.out = process.readAllStandardOutput();
+  r.err = process.readAllStandardError();
+  QByteArray section;
+  for (const QByteArray& line : r.out.split('\n')) {
+    if (line.startsWith('['))
+      section = line;
+    else if (!section.isEmpty() && !line.isEmpty())
+      r.sections[section].append(line);
+  }
+  return r;
+}
+
+// The type column: what the MIME database says of the name's extension, read as the C
+// locale does; "EXT File" for an extension it does not know, " File" without one. Names
+// are looked up by extension alone, so "README" is not a README document here.
+QString expectedType(const QString& name) {
+  const qsizetype dot = name.lastIndexOf(u'.');
+  const QString extension = dot < 0 ? QString() : name.mid(dot + 1);
+  if (extension.isEmpty()) return QStringLiteral(" File");
+  const QLocale saved;
+  QLocale::setDefault(QLocale::c());
+  const QMimeType mime =
+      QMimeDatabase().mimeTypeForFile(QStringLiteral("x.") + extension, QMimeDatabase::MatchExtension);
+  const QString type = mime.isValid() && !mime.isDefault() ? mime.comment() : QString();
+  QLocale::setDefault(saved);
+  return type.isEmpty() ? extension.toUpper() + QStringLiteral(" File") : type;
+}
+
+QByteArray row(const QString& folder, const QString& name, const char* sizeText, qint64 bytes) {
+  return "1\t" + encodeFileName(name) + '\t' + sizeText + '\t' + encodeFileName(expectedType(name)) + '\t' +
+         encodeFileName(folder) + '\t' + QByteArray::number(bytes).rightJustified(10, '0');
+}
+
+QList<QByteArray> names(const Result& r) {
+  QList<QByteArray> out;
+  for (const QByteArray& line : r.sections.value("[lstmain]")) out.append(line.split('\t').value(1));
+  return out;
+}
+
+const QByteArray rawName("caf\xe9.txt");  // Latin-1, not valid UTF-8
+
+TEST(HeadlessRun, WalksATrickyTreeAsItIsOnDisk) {
+  if (needsOtherUser() && setprivPath().isEmpty()) GTEST_SKIP() << "running as root without setpriv";
+  TempTree tree;
+  const QString root = tree.root();
+  tree.file(QStringLiteral(".hidden.txt"), 7);
+  tree.file(QStringLiteral(".hid/inside.txt"), 1023);
+  tree.file(QStringLiteral("locked/secret.txt"), 5);
+  tree.lock(QStringLiteral("locked"));
+  tree.file(QStringLiteral("sub/song.MP3"), MiB);
+  tree.symlink(QStringLiteral(".."), QStringLiteral("sub/up"));  // a cycle back to the top
+  tree.fifo(QStringLiteral("pipe"));
+  tree.file(QStringLiteral("with blank.txt"), 1536);
+  tree.file(QStringLiteral("blank folder/a b.txt"));
+  tree.rawFile(QString(), rawName);
+  // The tree's own removal cannot name a file whose name is not valid UTF-8.
+  const QByteArray rawPath = encodeFileName(root) + '/' + rawName;
+  const auto unlinkRaw = qScopeGuard([&rawPath] { ::unlink(rawPath.constData()); });
+  tree.file(QStringLiteral("README"));
+  tree.file(QStringLiteral("data.qqzz"));  // an extension nobody describes
+  tree.file(QStringLiteral("PHOTO.JPG"), MiB - 1536 - 1023);
+  tree.file(QStringLiteral("big.iso"), 5 * GiB);
+  if (needsOtherUser()) {
+    ASSERT_EQ(::chmod(encodeFileName(root).constData(), 0755), 0);
+  }
+
+  const Result r = runFillpack({"/recurse", root, "/limit", "650MB", "/bogus"}, root, needsOtherUser());
+  ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+  const QString raw = platform::decodeFileName(rawName);
+  const QList<QByteArray> expectedRows = {
+      row(root, QStringLiteral("big.iso"), "5.00 GB", 5 * GiB),
+      row(root, raw, "0 B", 0),
+      row(root, QStringLiteral("data.qqzz"), "0 B", 0),
+      row(root, QStringLiteral("PHOTO.JPG"), "1021.50 KB", MiB - 1536 - 1023),
+      row(root, QStringLiteral("README"), "0 B", 0),
+      row(root, QStringLiteral("with blank.txt"), "1.50 KB", 1536),
+      row(tree.path(QStringLiteral(".hid")), QStringLiteral("inside.txt"), "1023 B", 1023),
+      row(tree.path(QStringLiteral("blank folder")), QStringLiteral("a b.txt"), "0 B", 0),
+      row(tree.path(QStringLiteral("sub")), QStringLiteral("song.MP3"), "1024.00 KB", MiB),
+  };
+  EXPECT_EQ(r.sections.value("[lstmain]"), expectedRows);
+  EXPECT_TRUE(r.sections.value("[lstsec]").isEmpty());
+
+  const QList<QByteArray> expectedLabels = {
+      "txtdir\t" + encodeFileName(root),
+      "txtpattern\t*.*",
+      "txtlimit\t650",
+      "txttotal\t",
+      "lblCountList\tFiles in list 9 of 5122 Megabytes",
+      "lblCountList2\t0 Megabytes",
+      "lblCountCDTotal\t",
+      "lblpercent\t0% CD utilization",
+      "lblspeed\t00:00 to burn",
+  };
+  EXPECT_EQ(r.sections.value("[labels]"), expectedLabels);
+  EXPECT_EQ(r.err, QByteArray("Command not recognised: /bogus is not a valid command\r\n\r\n"
+                              "Try the /? parameter for assistance\n"));
+
+  // The name comes out in its own bytes, and folder and name lead back to the very file.
+  const QList<QByteArray> rows = r.sections.value("[lstmain]");
+  ASSERT_GE(rows.size(), 2);
+  const QList<QByteArray> fields = rows[1].split('\t');
+  ASSERT_EQ(fields.size(), 6);
+  EXPECT_EQ(fields[1], rawName);
+  struct stat listed {}, made {};
+  ASSERT_EQ(::stat((fields[4] + '/' + fields[1]).constData(), &listed), 0);
+  ASSERT_EQ(::stat(rawPath.constData(), &made), 0);
+  EXPECT_EQ(listed.st_ino, made.st_ino);
+  EXPECT_EQ(listed.st_dev, made.st_dev);
+}
+
+TEST(HeadlessRun, PatternSwitchesChooseTheFiles) {
+  TempTree tree;
+  for (const char* f : {"a.tmp", "B.TMP", "c.Bak", "d.txt", "README", "e.mp3", "F.WAV", "g.mp4"})
+    tree.file(QString::fromLatin1(f));
+  struct Case {
+    const char* option;
+    const char* pattern;
+    QList<QByteArray> expected;
+  };
+  const Case cases[] = {
+      {"/exclude", "*.tmp;*.bak", {"d.txt", "e.mp3", "F.WAV", "g.mp4", "README"}},
+      {"/include", "*.mp3;*.wav", {"e.mp3", "F.WAV"}},
+      {"/exclude", "*.*", {"README"}},
+  };
+  for (const Case& c : cases) {
+    const Result r = runFillpack({c.option, c.pattern, "/path", tree.root()}, tree.root());
+    ASSERT_EQ(r.exitCode, 0) << c.option << ' ' << c.pattern;
+    EXPECT_EQ(names(r), c.expected) << c.option << ' ' << c.pattern;
+    const QList<QByteArray> labels = r.sections.value("[labels]");
+    EXPECT_TRUE(labels.contains("txtpattern\t" + QByteArray(c.pattern))) << c.pattern;
+    EXPECT_TRUE(labels.contains("lblCountList\tFiles in list " + QByteArray::number(c.expected.size()) +
+                                " of 0 Megabytes"))
+        << c.pattern;
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
+  }
+}
+
+TEST(HeadlessRun, MessagesGoToStandardErrorAsTitleAndText) {
+  TempTree tree;
+  tree.file(QStringLiteral("a.txt"));
+  const QString missing = tree.path(QStringLiteral("gone"));
+  const Result r = runFillpack({"/path", tree.root(), "/path", missing, "/?"}, tree.root());
+  ASSERT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(names(r).isEmpty());  // the missing folder does not keep the earlier files
+  EXPECT_TRUE(r.err.startsWith("Fillpack: ")) << r.err.constData();
+  EXPECT_TRUE(r.err.contains(encodeFileName(missing)));
+  qsizetype from = 0;
+  for (const char* title : {"Add files within a directory", "Limit searches to certain extentions",
+                            "Capacity of the medium", "Check for backed up files", "Batch search", "Scan for files"}) {
+    const qsizetype at = r.err.indexOf(QByteArray("\n") + title + ": ", from);
+    EXPECT_GT(at, from) << title;
+    from = std::max(from, at);
+  }
+  EXPECT_TRUE(r.err.endsWith("'/genius' for a genius scan\n"));
+}
+
+}  // namespace
