@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <deque>
 
 namespace catalogue {
 
@@ -34,13 +34,13 @@ class Form {
 
   // Bumped on every non-const access; a view re-reads the records when it changes.
   quint64 revision() const { return revision_; }
-  const std::vector<Control>& controls() const { return controls_; }
+  const std::deque<Control>& controls() const { return controls_; }
 
  private:
   static QString keyOf(const QString& name, int index) {
     return index < 0 ? name : name + u'(' + QString::number(index) + u')';
   }
-  std::vector<Control> controls_;
+  std::deque<Control> controls_;  // a deque keeps references to records valid as new ones are made
   QHash<QString, size_t> byKey_;
   quint64 revision_ = 0;
 };

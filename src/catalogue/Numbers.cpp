@@ -110,4 +110,16 @@ QString bytesColumn(qint64 bytes) {
 
 QString megabytesText(qint64 bytes) { return hundredthsShortest(roundedHundredths(bytes, MB)); }
 
+QString numberText(double value) {
+  if (value == std::floor(value) && std::fabs(value) < 1e15) return QString::number(qint64(value));
+  return QString::number(value, 'g', 15);
+}
+
+QString percentText(double part, double whole) {
+  if (!(whole > 0) || !std::isfinite(part)) return QStringLiteral("0");
+  const double hundredths = std::nearbyint(part / whole * 100 * 100);  // the default rounding is ties to even
+  if (!std::isfinite(hundredths) || std::fabs(hundredths) > 9e15) return numberText(part / whole * 100);
+  return hundredthsShortest(qint64(hundredths));
+}
+
 }  // namespace catalogue

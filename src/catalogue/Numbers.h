@@ -33,4 +33,12 @@ QString hundredthsShortest(qint64 hundredths);
 // A byte amount as megabytes in shortest form: "12.5", "0".
 QString megabytesText(qint64 bytes);
 
+// A number as the program writes it back into a box: whole numbers without exponent or
+// decimals ("736100352"), others in their shortest exact form.
+QString numberText(double value);
+
+// part / whole x 100, rounded to two decimals (ties to even), shortest form: "92.93".
+// A whole that is 0, negative or not a number gives "0" rather than a division by zero.
+QString percentText(double part, double whole);
+
 }  // namespace catalogue

@@ -1,6 +1,8 @@
 // The flags and counters of the main window that several commands share.
 #pragma once
 
+#include <QString>
+
 namespace catalogue {
 
 struct RunState {
@@ -8,6 +10,7 @@ struct RunState {
   bool warned = false;    // the program-folder warning was shown in this operation
   int partcount = 0;      // the number of the last disc-sized part found
   int searchmethod = 0;   // the batch search method
+  QString pendingListPath;  // a list file dropped on the lower list, loaded by the next Load
 };
 
 }  // namespace catalogue

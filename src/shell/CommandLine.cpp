@@ -6,8 +6,10 @@
 #include <QList>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 #include "catalogue/Numbers.h"
+#include "catalogue/Paths.h"
 #include "shell/MainForm.h"
 
 namespace shell {
@@ -48,7 +50,8 @@ namespace {
 struct Switch {
   const char* name;
   int arguments;
-  std::function<void(MainForm&, const QStringList&)> action;
+  // false ends the command line, silently, as a failing action does
+  std::function<bool(MainForm&, const QStringList&)> action;
 };
 
 void showHelp(MainForm& window) {
@@ -88,28 +91,41 @@ void setPattern(MainForm& window, const QString& pattern, int option) {
   form(QStringLiteral("optmain"), 1 - option).value = 0;
 }
 
-// A number written back as text the way the window shows numbers: no exponent for
-// ordinary sizes, no trailing zeros.
-QString numberText(double value) {
-  if (value == std::floor(value) && std::fabs(value) < 1e15) return QString::number(qint64(value));
-  return QString::number(value, 'g', 15);
+// A number converted to a whole number, rounded to nearest with ties to even; nothing
+// when it does not fit into `bits` bits.
+std::optional<qint64> wholeNumber(double value, int bits) {
+  const double rounded = std::nearbyint(value);
+  const double limit = std::ldexp(1.0, bits - 1);
+  if (!(rounded >= -limit && rounded < limit)) return std::nullopt;
+  return qint64(rounded);
 }
 
 const QList<Switch>& switches() {
   static const QList<Switch> table = {
-      {"/path", 1, [](MainForm& w, const QStringList& a) { w.gathering().addpath(a[0], false); }},
-      {"/recurse", 1, [](MainForm& w, const QStringList& a) { w.gathering().addpath(a[0], true); }},
-      {"/include", 1, [](MainForm& w, const QStringList& a) { setPattern(w, a[0], 0); }},
-      {"/exclude", 1, [](MainForm& w, const QStringList& a) { setPattern(w, a[0], 1); }},
+      {"/path", 1, [](MainForm& w, const QStringList& a) { return w.gathering().addpath(a[0], false), true; }},
+      {"/recurse", 1, [](MainForm& w, const QStringList& a) { return w.gathering().addpath(a[0], true), true; }},
+      {"/include", 1, [](MainForm& w, const QStringList& a) { return setPattern(w, a[0], 0), true; }},
+      {"/exclude", 1, [](MainForm& w, const QStringList& a) { return setPattern(w, a[0], 1), true; }},
       {"/limit", 1,
        [](MainForm& w, const QStringList& a) {
-         w.form()(QStringLiteral("txtlimit")).text = numberText(catalogue::leadingNumber(a[0]));
+         w.setLimitText(catalogue::numberText(catalogue::leadingNumber(a[0])));
+         return true;
        }},
-      {"/smart", 0, [](MainForm&, const QStringList&) {}},
-      {"/intelligent", 0, [](MainForm&, const QStringList&) {}},
-      {"/genius", 0, [](MainForm&, const QStringList&) {}},
-      {"/?", 0, [](MainForm& w, const QStringList&) { showHelp(w); }},
-      {"/help", 0, [](MainForm& w, const QStringList&) { showHelp(w); }},
+      {"/batch", 2,
+       [](MainForm& w, const QStringList& a) {
+         const std::optional<qint64> method = wholeNumber(catalogue::leadingNumber(a[0]), 32);
+         if (!method) return false;
+         w.run().searchmethod = int(*method);
+         w.form()(QStringLiteral("mnuscan")).tag = catalogue::UnPath(a[1]);
+         w.mnuscan_Click();
+         return true;
+       }},
+      {"/dumb", 0, [](MainForm& w, const QStringList&) { return w.cmdsearch_Click(), true; }},
+      {"/smart", 0, [](MainForm&, const QStringList&) { return true; }},
+      {"/intelligent", 0, [](MainForm&, const QStringList&) { return true; }},
+      {"/genius", 0, [](MainForm&, const QStringList&) { return true; }},
+      {"/?", 0, [](MainForm& w, const QStringList&) { return showHelp(w), true; }},
+      {"/help", 0, [](MainForm& w, const QStringList&) { return showHelp(w), true; }},
   };
   return table;
 }
@@ -140,7 +156,7 @@ void processcommandline(const QString& commandLine, MainForm& window) {
     }
     // A switch without all of its arguments ends the command line, silently.
     if (k + match->arguments > last) return;
-    match->action(window, tokens.mid(k + 1, match->arguments));
+    if (!match->action(window, tokens.mid(k + 1, match->arguments))) return;
     window.flushLabels();
     k += 1 + match->arguments;
   }

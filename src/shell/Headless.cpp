@@ -3,9 +3,11 @@
 
 #include <cstdio>
 
+#include "platform/FileDialogs.h"
 #include "platform/FolderPicker.h"
 #include "platform/Messages.h"
 #include "platform/MimeValueStore.h"
+#include "platform/Trash.h"
 #include "shell/CommandLine.h"
 #include "shell/MainForm.h"
 #include "shell/StateDump.h"
@@ -17,7 +19,9 @@ int runHeadless(const QString& commandLine, const QString& programFolder) {
   platform::CancellingFolderPicker picker;
   platform::NullPump pump;
   platform::MimeValueStore registry;
-  MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder});
+  platform::CancellingFileDialogs dialogs;
+  platform::FreedesktopTrash trash;
+  MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder, &dialogs, &trash});
   processcommandline(commandLine, window);
   window.flushLabels();
   bool written = true;

@@ -1,7 +1,16 @@
 // The controls as the window starts, and the handlers that tie the layers together.
 #include "shell/MainForm.h"
 
+#include <cstdio>
+
+#include "output/ListFile.h"
+#include "output/LoadList.h"
+#include "output/SaveList.h"
 #include "platform/FolderListing.h"
+#include "search/Availability.h"
+#include "search/BatchSearch.h"
+#include "search/FitSearch.h"
+#include "search/Limit.h"
 #include "search/StopCommand.h"
 
 namespace shell {
@@ -21,8 +30,14 @@ MainForm::MainForm(Services services)
       iconCache_(makeIconCache(services_.icons)),
       gathering_(form_, catalogue_, run_,
                  catalogue::GatheringServices{services_.messages, services_.picker, services_.pump, iconCache_.get(),
-                                              services_.programFolder, [this] { cmdstop_Click(); }}) {
+                                              services_.programFolder, [this] { cmdstop_Click(); }}),
+      dialogs_(services_.fileDialogs ? *services_.fileDialogs : noDialogs_, services_.messages),
+      context_{form_, catalogue_, run_, services_.pump, iconCache_.get()} {
   createControls();
+  dialogs_.InitSaveDialog(QStringLiteral("Text File (*.txt)") + QChar(0) + QStringLiteral("*.txt") + QChar(0),
+                          QStringLiteral("Save File List"), QString());
+  // The limit in bytes must be right from the start, before the command line searches.
+  txtlimit_Change();
 }
 
 void MainForm::createControls() {
@@ -58,6 +73,12 @@ void MainForm::createControls() {
       {"lblspeed", -1, "00:00 to burn",
        "Approx. how much time in minutes will take to burn the selected files to CD"},
       {"cmdload", -1, "&Load", ""},
+      {"cmdCopy", -1, "Copy to &Folder", ""},
+      {"cmdClipBoard", -1, "&Copy to ClipBoard", ""},
+      {"cmddelete", -1, "", ""},
+      {"chkNoCD", -1, "No CD in Drive", "If Checked no CD in Drive"},
+      {"mnuscan", -1, "&Batch search", ""},
+      {"imgmag", -1, "", "Please be patient"},
       {"cmdsave", -1, "&Save", ""},
       {"cmdsearch", -1, "&Start read to list", ""},
       {"framain", -1, "Scanning Progress", ""},
@@ -79,7 +100,10 @@ void MainForm::createControls() {
   form_(QStringLiteral("optmain"), 0).value = 1;
   form_(QStringLiteral("framain")).visible = false;
   form_(QStringLiteral("Timer")).enabled = false;
-  for (const char* later : {"cmdsave", "cmdsearch"}) form_(QString::fromLatin1(later)).enabled = false;
+  for (const char* later : {"cmdsave", "cmdsearch", "cmdCopy", "cmdClipBoard", "cmddelete"})
+    form_(QString::fromLatin1(later)).enabled = false;
+  form_(QStringLiteral("chkNoCD")).value = 1;
+  form_(QStringLiteral("imgmag")).geometry = QRect(1680, 1080, 480, 480);
 }
 
 void MainForm::cmdadd_Click() {
@@ -97,6 +121,41 @@ void MainForm::cmdstop_Click() { search::cmdstop_Click(form_, catalogue_, run_);
 void MainForm::dropOnFolderBox(const QStringList& paths) {
   gathering_.dropOnFolderBox(paths);
   flushLabels();
+}
+
+void MainForm::cmdsearch_Click() {
+  search::cmdsearch_Click(context_);
+  flushLabels();
+}
+
+void MainForm::cmdsave_Click() { output::cmdsave_Click(context_, dialogs_, services_.messages); }
+
+void MainForm::cmdload_Click() {
+  output::cmdload_Click(context_, output::LoadServices{dialogs_, services_.messages, services_.trash ? *services_.trash : noTrash_});
+  flushLabels();
+}
+
+void MainForm::mnuscan_Click() {
+  search::BatchServices batch;
+  batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
+  batch.saveList = [this](const QString& path) {
+    return output::savefile(path, catalogue_.lstsec(), form_.text(QStringLiteral("txttotal")),
+                            form_.text(QStringLiteral("txtlimit")));
+  };
+  // The batch runs unattended and shows no dialogs; what goes wrong is written out.
+  batch.report = [](const QString& text) { std::fprintf(stderr, "Batch search: %s\n", text.toLocal8Bit().constData()); };
+  batch.search = [this] { search::cmdsearch_Click(context_); };
+  search::mnuscan_Click(context_, batch);
+  flushLabels();
+}
+
+void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }
+
+void MainForm::txtlimit_Change() { search::txtlimit_Change(form_); }
+
+void MainForm::setLimitText(const QString& text) {
+  form_(QStringLiteral("txtlimit")).text = text;
+  txtlimit_Change();
 }
 
 void MainForm::flushLabels() {

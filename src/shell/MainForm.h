@@ -11,11 +11,15 @@
 #include "catalogue/Gathering.h"
 #include "catalogue/IconCache.h"
 #include "catalogue/RunState.h"
+#include "catalogue/WindowContext.h"
+#include "output/OpenSaveDlg.h"
 #include "platform/EventPump.h"
+#include "platform/FileDialogs.h"
 #include "platform/FolderPicker.h"
 #include "platform/IconProvider.h"
 #include "platform/Messages.h"
 #include "platform/Registry.h"
+#include "platform/Trash.h"
 
 namespace shell {
 
@@ -26,6 +30,8 @@ struct Services {
   const platform::ValueStore& registry;
   platform::IconProvider* icons = nullptr;  // none without a display
   QString programFolder;
+  platform::FileDialogs* fileDialogs = nullptr;  // none: every dialog counts as cancelled
+  platform::Trash* trash = nullptr;              // none: nothing can be trashed
 };
 
 class MainForm {
@@ -45,6 +51,14 @@ class MainForm {
   void cmddir_Click() { gathering_.cmddir_Click(); }
   void cmdstop_Click();
   void dropOnFolderBox(const QStringList& paths);
+  void cmdsearch_Click();
+  void cmdsave_Click();
+  void cmdload_Click();
+  void mnuscan_Click();
+  void Timer_Timer();
+  // The limit text changed (typed, picked or set by the program).
+  void txtlimit_Change();
+  void setLimitText(const QString& text);
 
   // Writes the labels whose refresh was asked for while a command ran; the window calls
   // it before it draws, every command at its end.
@@ -54,11 +68,15 @@ class MainForm {
   void createControls();
 
   Services services_;
+  platform::CancellingFileDialogs noDialogs_;
+  platform::NoTrash noTrash_;
   catalogue::Form form_;
   catalogue::Catalogue catalogue_;
   catalogue::RunState run_;
   std::unique_ptr<catalogue::IconCache> iconCache_;
   catalogue::Gathering gathering_;
+  output::OpenSaveDlg dialogs_;
+  catalogue::WindowContext context_;
 };
 
 }  // namespace shell

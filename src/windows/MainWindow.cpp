@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
+#include "search/Availability.h"
 #include "windows/FileListModel.h"
 #include "windows/FolderDropFilter.h"
 
@@ -38,8 +39,13 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
   bindInput();
   syncFromState();
   // The timer keeps the window in step with changes made outside a handler of ours.
-  refresh_.setInterval(100);
-  connect(&refresh_, &QTimer::timeout, this, &MainWindow::syncFromState);
+  refresh_.setInterval(search::timerIntervalMs);
+  connect(&refresh_, &QTimer::timeout, this, [this] {
+    // The availability timer ticks once an operation has switched it on.
+    const catalogue::Control* timer = std::as_const(state_).form().find(QStringLiteral("Timer"));
+    if (timer && timer->enabled) state_.Timer_Timer();
+    syncFromState();
+  });
   refresh_.start();
   resize(pixels(this, 10440), pixels(this, 8600));
 }
@@ -60,7 +66,8 @@ void MainWindow::buildWidgets() {
   for (const char* name : {"lbldirectory", "lblpattern", "lbllimit", "lblmegabyte", "lblCountList", "lblCountList2",
                            "lblCountCDTotal", "lblpercent", "lblspeed", "lblcurrent", "lbllevel"})
     make<QLabel>(QString::fromLatin1(name));
-  for (const char* name : {"cmddir", "cmdadd", "cmddel", "cmdstop", "cmdload", "cmdsearch", "cmdsave"})
+  for (const char* name : {"cmddir", "cmdadd", "cmddel", "cmdstop", "cmdload", "cmdsearch", "cmdsave", "cmdCopy",
+                           "cmdClipBoard", "cmddelete"})
     make<QPushButton>(QString::fromLatin1(name));
   auto* folderBox = make<QComboBox>(QStringLiteral("txtdir"));
   folderBox->setEditable(true);
@@ -75,6 +82,7 @@ void MainWindow::buildWidgets() {
   make<QRadioButton>(QStringLiteral("optmain"), 0);
   make<QRadioButton>(QStringLiteral("optmain"), 1);
   make<QCheckBox>(QStringLiteral("chkrecurse"));
+  make<QCheckBox>(QStringLiteral("chkNoCD"));
   make<QGroupBox>(QStringLiteral("framain"));
 
   catalogue::Catalogue& lists = state_.catalogue();
@@ -140,7 +148,7 @@ void MainWindow::placeWidgets() {
   page->addWidget(lowerView_, 2);
 
   auto* totalsRow = new QHBoxLayout;
-  for (const QString& name : {QStringLiteral("lblpercent"), QStringLiteral("lblCountCDTotal")})
+  for (const QString& name : {QStringLiteral("lblpercent"), QStringLiteral("lblCountCDTotal"), QStringLiteral("chkNoCD")})
     totalsRow->addWidget(control(name));
   totalsRow->addStretch(1);
   for (const QString& name : {QStringLiteral("lblspeed"), QStringLiteral("txttotal"), QStringLiteral("lblCountList2")})
@@ -149,8 +157,8 @@ void MainWindow::placeWidgets() {
 
   auto* buttonRow = new QHBoxLayout;
   buttonRow->addStretch(1);
-  for (const QString& name : {QStringLiteral("cmdload"), QStringLiteral("cmdsearch"), QStringLiteral("cmdsave")})
-    buttonRow->addWidget(control(name));
+  for (const char* name : {"cmdload", "cmdsearch", "cmdCopy", "cmdClipBoard", "cmddelete", "cmdsave"})
+    buttonRow->addWidget(control(QString::fromLatin1(name)));
   page->addLayout(buttonRow);
 }
 
@@ -170,6 +178,9 @@ void MainWindow::bindInput() {
   button("cmddel", [this] { state_.cmddel_Click(); });
   button("cmddir", [this] { state_.cmddir_Click(); });
   button("cmdstop", [this] { state_.cmdstop_Click(); });
+  button("cmdsearch", [this] { state_.cmdsearch_Click(); });
+  button("cmdsave", [this] { state_.cmdsave_Click(); });
+  button("cmdload", [this] { state_.cmdload_Click(); });
 
   const auto text = [this](const QString& name) {
     return [this, name](const QString& value) {
@@ -179,12 +190,19 @@ void MainWindow::bindInput() {
   connect(static_cast<QComboBox*>(control(QStringLiteral("txtdir"))), &QComboBox::editTextChanged, this,
           text(QStringLiteral("txtdir")));
   connect(static_cast<QComboBox*>(control(QStringLiteral("txtlimit"))), &QComboBox::editTextChanged, this,
-          text(QStringLiteral("txtlimit")));
+          [this](const QString& value) {
+            if (syncing_) return;
+            state_.setLimitText(value);
+            syncFromState();
+          });
   connect(static_cast<QLineEdit*>(control(QStringLiteral("txtpattern"))), &QLineEdit::textChanged, this,
           text(QStringLiteral("txtpattern")));
-  connect(static_cast<QCheckBox*>(control(QStringLiteral("chkrecurse"))), &QCheckBox::toggled, this, [this](bool on) {
-    if (!syncing_) state_.form()(QStringLiteral("chkrecurse")).value = on ? 1 : 0;
-  });
+  for (const char* name : {"chkrecurse", "chkNoCD"}) {
+    const QString control = QString::fromLatin1(name);
+    connect(static_cast<QCheckBox*>(this->control(control)), &QCheckBox::toggled, this, [this, control](bool on) {
+      if (!syncing_) state_.form()(control).value = on ? 1 : 0;
+    });
+  }
   for (int index : {0, 1})
     connect(static_cast<QRadioButton*>(control(QStringLiteral("optmain"), index)), &QRadioButton::toggled, this,
             [this, index](bool on) {

@@ -9,7 +9,9 @@
 #include "platform/ThemeIconProvider.h"
 #include "shell/CommandLine.h"
 #include "shell/MainForm.h"
+#include "platform/Trash.h"
 #include "windows/MainWindow.h"
+#include "windows/QtFileDialogs.h"
 #include "windows/QtFolderPicker.h"
 #include "windows/QtMessages.h"
 
@@ -21,10 +23,13 @@ int runWindow(const QString& commandLine, const QString& programFolder) {
   platform::QtEventPump pump;
   platform::MimeValueStore registry;
   platform::ThemeIconProvider icons;
-  shell::MainForm state(shell::Services{messages, picker, pump, registry, &icons, programFolder});
+  QtFileDialogs dialogs;
+  platform::FreedesktopTrash trash;
+  shell::MainForm state(shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash});
   MainWindow window(state, &icons);
   messages.setParent(&window);
   picker.setParent(&window);
+  dialogs.setParent(&window);
   pump.setBeforeEvents([&window] { window.syncFromState(); });
   shell::processcommandline(commandLine, state);
   window.syncFromState();
