@@ -102,6 +102,9 @@ void MainForm::createControls() {
   form_(QStringLiteral("Timer")).enabled = false;
   for (const char* later : {"cmdsave", "cmdsearch", "cmdCopy", "cmdClipBoard", "cmddelete"})
     form_(QString::fromLatin1(later)).enabled = false;
+  // Their commands are not part of the program yet; the availability timer still keeps
+  // their records, so showing them later is a matter of this line.
+  for (const char* pending : {"cmdCopy", "cmdClipBoard", "cmddelete"}) form_(QString::fromLatin1(pending)).visible = false;
   form_(QStringLiteral("chkNoCD")).value = 1;
   form_(QStringLiteral("imgmag")).geometry = QRect(1680, 1080, 480, 480);
 }
