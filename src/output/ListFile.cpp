@@ -1,11 +1,10 @@
-// QSaveFile gives the all-or-nothing write.
+// Lists are replaced whole, never truncated first.
 #include "output/ListFile.h"
 
-#include <QFile>
-#include <QSaveFile>
 
 #include "catalogue/Numbers.h"
 #include "platform/FileNames.h"
+#include "platform/ReplaceFile.h"
 
 namespace output {
 
@@ -28,14 +27,7 @@ QByteArray listFileText(const catalogue::FileList& list, const QString& txttotal
 
 bool savefile(const QString& path, const catalogue::FileList& list, const QString& txttotal, const QString& txtlimit) {
   if (path.isEmpty()) return true;
-  QSaveFile file(QFile::decodeName(platform::encodeFileName(path)));
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray text = listFileText(list, txttotal, txtlimit);
-  if (file.write(text) != text.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  return platform::replaceFile(path, listFileText(list, txttotal, txtlimit));
 }
 
 QStringList entryLines(const QByteArray& contents) {

@@ -2,9 +2,9 @@
 // loop ends, so no method value and no state of the buttons can keep it going forever.
 #include "search/BatchSearch.h"
 
-#include <QSet>
 
 #include "catalogue/Utilization.h"
+#include "search/FitSearch.h"
 
 namespace search {
 
@@ -14,32 +14,6 @@ QString cyclePath(const QString& name, int cycle) {
   QString path = name;
   return path.replace(QStringLiteral("."), number + u'.');
 }
-
-namespace {
-
-int checkedCount(const catalogue::FileList& rows) {
-  int n = 0;
-  for (int row = 0; row < rows.count(); ++row) n += rows.at(row).checked ? 1 : 0;
-  return n;
-}
-
-// Unchecks the candidates that can never fit and those that went into this cycle's list.
-void cleanUp(catalogue::WindowContext& w) {
-  const catalogue::FileList& lower = w.catalogue.lstsec();
-  if (lower.isEmpty()) return;
-  QSet<QString> chosen;
-  chosen.reserve(lower.count());
-  for (int row = 0; row < lower.count(); ++row) chosen.insert(lower.at(row).text);
-  const double limit = catalogue::limitBytes(w.form);
-  const catalogue::FileList& upper = w.catalogue.lstmain();
-  for (int row = 0; row < upper.count(); ++row) {
-    if (!upper.at(row).checked) continue;
-    if (double(upper.at(row).size) > limit || chosen.contains(upper.fullPath(row)))
-      w.catalogue.setUpperChecked(row, false);
-  }
-}
-
-}  // namespace
 
 void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
   catalogue::Control& menu = w.form(QStringLiteral("mnuscan"));
@@ -53,16 +27,28 @@ void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
   if (name.isEmpty() && services.askName) name = services.askName();
   if (name.isEmpty()) return;  // a cancelled dialog cancels the batch
 
-  for (int cycle = 1; w.catalogue.lstmain().haschecked(); ++cycle) {
-    const int before = checkedCount(w.catalogue.lstmain());
+  // The checked rows are kept from cycle to cycle instead of being looked for again among
+  // the rows already placed: each cycle costs what is left, not the whole list.
+  std::vector<Candidate> candidates = checkedCandidates(w.catalogue.lstmain());
+  const double limit = catalogue::limitBytes(w.form);
+  for (int cycle = 1; !candidates.empty(); ++cycle) {
+    const size_t before = candidates.size();
     const QString path = cyclePath(name, cycle);
-    services.search();
-    cleanUp(w);
+    const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
+    if (button && button->enabled) fitSearch(w, candidates);
+    if (!w.catalogue.lstsec().isEmpty()) {
+      // A file that can never fit no longer holds up the loop.
+      std::erase_if(candidates, [&](const Candidate& c) {
+        if (double(c.size) <= limit) return false;
+        w.catalogue.setUpperChecked(c.row, false);
+        return true;
+      });
+    }
     if (!services.saveList(path)) services.report(QStringLiteral("The list \"%1\" could not be written.").arg(path));
     w.catalogue.lstsec().clear();
     w.catalogue.refreshUpperSummary();
     w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(w.form.text(QStringLiteral("txttotal")));
-    if (checkedCount(w.catalogue.lstmain()) >= before) break;  // nothing was taken: the search could not run
+    if (candidates.size() >= before) break;  // nothing was taken: the search could not run
   }
 }
 

@@ -13,7 +13,6 @@ struct BatchServices {
   std::function<QString()> askName;                      // the save dialog; empty when cancelled
   std::function<bool(const QString& path)> saveList;     // writes the lower list; false on failure
   std::function<void(const QString& text)> report;       // refusals and failures, no dialog
-  std::function<void()> search;                          // one fit search
 };
 
 // The path of one cycle: every "." of the name becomes " NNN." (the cycle number with at

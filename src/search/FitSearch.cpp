@@ -8,34 +8,49 @@
 
 namespace search {
 
-void cmdsearch_Click(catalogue::WindowContext& w) {
-  using catalogue::Control;
-  const Control* button = w.form.find(QStringLiteral("cmdsearch"));
-  if (!button || !button->enabled) return;
+std::vector<Candidate> checkedCandidates(const catalogue::FileList& upper) {
+  std::vector<Candidate> candidates;
+  for (int row = 0; row < upper.count(); ++row)
+    if (upper.at(row).checked) candidates.push_back({upper.at(row).size, row});
+  return candidates;
+}
 
+void cmdsearch_Click(catalogue::WindowContext& w) {
+  const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
+  if (!button || !button->enabled) return;
+  std::vector<Candidate> candidates = checkedCandidates(w.catalogue.lstmain());
+  fitSearch(w, candidates);
+}
+
+void fitSearch(catalogue::WindowContext& w, std::vector<Candidate>& candidates) {
+  using catalogue::Control;
   catalogue::FileList& lower = w.catalogue.lstsec();
   lower.clear();
   w.form(QStringLiteral("txttotal")).text = QStringLiteral("0");
   const double limit = catalogue::limitBytes(w.form);
   const catalogue::FileList& upper = w.catalogue.lstmain();
   qint64 total = 0;
-  const int rows = upper.count();
-  for (int row = 0; row < rows && row < upper.count(); ++row) {
-    if (!upper.at(row).checked) continue;
-    const qint64 size = upper.at(row).size;
+  size_t kept = 0;
+  for (const Candidate candidate : candidates) {
     w.pump.pump();
-    if (double(total + size) > limit) continue;
-    total += size;
+    if (candidate.row >= upper.count() || double(total + candidate.size) > limit) {
+      candidates[kept++] = candidate;
+      continue;
+    }
+    total += candidate.size;
     catalogue::FileEntry chosen;
-    chosen.text = upper.fullPath(row);
-    chosen.size = size;
+    chosen.text = upper.fullPath(candidate.row);
+    chosen.size = candidate.size;
     lower.append(std::move(chosen));
-    w.catalogue.setUpperChecked(row, false);
+    w.catalogue.setUpperChecked(candidate.row, false);
   }
-  if (lower.isEmpty()) w.catalogue.clearUpper();
+  candidates.resize(kept);
+  if (lower.isEmpty()) {
+    w.catalogue.clearUpper();
+    candidates.clear();
+  }
 
-  Control& totalBox = w.form(QStringLiteral("txttotal"));
-  totalBox.text = catalogue::megabytesText(total);
+  Control& totalBox = w.form(QStringLiteral("txttotal"));  totalBox.text = catalogue::megabytesText(total);
   w.form(QStringLiteral("lblpercent")).text =
       catalogue::utilizationCaption(w.form, catalogue::leadingNumber(totalBox.text),
                          catalogue::leadingNumber(w.form.text(QStringLiteral("txtlimit"))));

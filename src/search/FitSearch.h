@@ -2,10 +2,28 @@
 // that still fits on the medium into the lower list.
 #pragma once
 
+#include <vector>
+
 #include "catalogue/WindowContext.h"
 
 namespace search {
 
+// A checked upper row as the pass sees it: kept small, so that a batch of thousands of
+// passes over the same rows stays in the cache.
+struct Candidate {
+  qint64 size;
+  int row;
+};
+
+// The checked upper rows, in list order.
+std::vector<Candidate> checkedCandidates(const catalogue::FileList& upper);
+
+// The Search command; nothing happens while its button is disabled.
 void cmdsearch_Click(catalogue::WindowContext& window);
+
+// The pass over `candidates` (the checked rows, in order) and all it shows. The rows it
+// takes leave `candidates`; when it takes none the upper list is emptied, and so is
+// `candidates`.
+void fitSearch(catalogue::WindowContext& window, std::vector<Candidate>& candidates);
 
 }  // namespace search

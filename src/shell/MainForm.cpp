@@ -147,7 +147,6 @@ void MainForm::mnuscan_Click() {
   };
   // The batch runs unattended and shows no dialogs; what goes wrong is written out.
   batch.report = [](const QString& text) { std::fprintf(stderr, "Batch search: %s\n", text.toLocal8Bit().constData()); };
-  batch.search = [this] { search::cmdsearch_Click(context_); };
   search::mnuscan_Click(context_, batch);
   flushLabels();
 }
