@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "platform/EventPump.h"
@@ -18,16 +20,15 @@
 
 namespace testing_support {
 
-// Calls an action at the n-th pump (1-based), for example to press Stop mid-walk.
+// Calls `onPump` with the 1-based number of every pump, for example to press Stop mid-walk.
 class ScriptedPump final : public platform::EventPump {
  public:
   void pump() override {
     ++calls;
-    if (calls == atCall && action) action();
+    if (onPump) onPump(calls);
   }
   int calls = 0;
-  int atCall = 0;
-  std::function<void()> action;
+  std::function<void(int)> onPump;
 };
 
 struct ShownMessage {
@@ -41,13 +42,8 @@ class RecordingMessages final : public platform::Messages {
   void show(const QString& title, const QString& text, platform::MessageIcon icon) override {
     shown.append({title, text, icon});
   }
-  bool ask(const QString& title, const QString& text) override {
-    asked.append({title, text, platform::MessageIcon::Question});
-    return answers.isEmpty() ? false : answers.takeFirst();
-  }
+  bool ask(const QString&, const QString&) override { return false; }
   QList<ShownMessage> shown;
-  QList<ShownMessage> asked;
-  QList<bool> answers;
 };
 
 class ScriptedPicker final : public platform::FolderPicker {
@@ -71,20 +67,29 @@ class CountingIconProvider final : public platform::IconProvider {
   QStringList drawn;
 };
 
-// A registry held in memory: (root, subkey) -> value name -> typed value.
+// A registry held in memory: (root, subkey) -> value name -> typed value; names in any case.
 class TestValueStore final : public platform::ValueStore {
  public:
-  void set(platform::RootKey root, const QString& subkey, const QString& valueName, platform::RegValue value) {
-    keys_[{int(root), subkey.toLower()}][valueName.toLower()] = std::move(value);
-  }
+  using Values = QHash<QString, platform::RegValue>;
   void setText(platform::RootKey root, const QString& subkey, const QString& valueName, const QByteArray& text,
                platform::RegType type = platform::RegType::Sz) {
-    set(root, subkey, valueName, platform::RegValue{type, text});
+    keys_[{int(root), subkey.toLower()}][valueName.toLower()] = platform::RegValue{type, text};
   }
-  std::unique_ptr<platform::RegistryKey> open(platform::RootKey root, const QString& subkey) const override;
+  std::unique_ptr<platform::RegistryKey> open(platform::RootKey root, const QString& subkey) const override {
+    const auto it = keys_.find({int(root), subkey.toLower()});
+    return it == keys_.end() ? nullptr : std::make_unique<Key>(it->second);
+  }
 
  private:
-  std::map<std::pair<int, QString>, QHash<QString, platform::RegValue>> keys_;
+  struct Key final : platform::RegistryKey {
+    explicit Key(Values v) : values(std::move(v)) {}
+    std::optional<platform::RegValue> value(const QString& name) const override {
+      const auto it = values.constFind(name.toLower());
+      return it == values.constEnd() ? std::nullopt : std::optional(*it);
+    }
+    Values values;
+  };
+  std::map<std::pair<int, QString>, Values> keys_;
 };
 
 }  // namespace testing_support

@@ -20,13 +20,10 @@ TempTree::TempTree() {
 TempTree::~TempTree() {
   for (const QString& p : locked_) ::chmod(platform::encodeFileName(p).constData(), 0755);
   // Qt's own removal cannot name files whose names are not valid UTF-8; remove by bytes.
-  ::nftw(
-      platform::encodeFileName(root()).constData(),
-      [](const char* path, const struct stat*, int, struct FTW*) {
-        ::remove(path);
-        return 0;  // go on with the rest whatever one removal gives
-      }, 16,
-      FTW_DEPTH | FTW_PHYS);
+  // Each removal's outcome is ignored, so that one failure does not stop the rest.
+  ::nftw(platform::encodeFileName(root()).constData(),
+         [](const char* path, const struct stat*, int, struct FTW*) { return ::remove(path), 0; }, 16,
+         FTW_DEPTH | FTW_PHYS);
 }
 
 void TempTree::folder(const QString& relative) { QDir().mkpath(path(relative)); }

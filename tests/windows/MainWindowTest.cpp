@@ -21,18 +21,13 @@
 
 namespace {
 
-using testing_support::TempTree;
-
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest()
       : state(shell::Services{messages, picker, pump, registry, &icons, QString()}), window(state, &icons) {
     tree.file(QStringLiteral("music/a.mp3"), 3000);
-    tree.file(QStringLiteral("music/b.txt"), 10);
-    tree.file(QStringLiteral("music/deep/c.ogg"), 20);
-    tree.file(QStringLiteral("music/deep/d.ogg"), 20);
-    tree.file(QStringLiteral("photos/e.jpg"), 40);
-    tree.file(QStringLiteral("loose.txt"), 1);
+    for (const char* f : {"music/b.txt", "music/deep/c.ogg", "music/deep/d.ogg", "photos/e.jpg", "loose.txt"})
+      tree.file(QString::fromLatin1(f), 10);
   }
 
   template <class W>
@@ -43,10 +38,20 @@ class MainWindowTest : public ::testing::Test {
   }
   void typeFolder(const QString& folder) { widget<QComboBox>("txtdir")->lineEdit()->setText(folder); }
   void click(const char* name) { widget<QPushButton>(name)->click(); }
+  void add(const QString& folder, bool recurse) {
+    typeFolder(folder);
+    widget<QCheckBox>("chkrecurse")->setChecked(recurse);
+    click("cmdadd");
+  }
   int upperRows() { return widget<QTableView>("lstmain")->model()->rowCount(); }
   QString upperCell(int row, int column) {
     QAbstractItemModel* m = widget<QTableView>("lstmain")->model();
     return m->data(m->index(row, column)).toString();
+  }
+  QStringList upperNames() {
+    QStringList out;
+    for (int row = 0; row < upperRows(); ++row) out.append(upperCell(row, 0));
+    return out;
   }
   void dropOn(QWidget* target, const QStringList& paths) {
     QMimeData data;
@@ -60,7 +65,7 @@ class MainWindowTest : public ::testing::Test {
     QCoreApplication::sendEvent(target, &drop);
   }
 
-  TempTree tree;
+  testing_support::TempTree tree;
   testing_support::RecordingMessages messages;
   testing_support::ScriptedPicker picker;
   testing_support::ScriptedPump pump;
@@ -71,11 +76,8 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, AddShowsTheFolderInTheListWithIconsAndSummary) {
-  typeFolder(tree.path(QStringLiteral("music")));
-  widget<QCheckBox>("chkrecurse")->setChecked(true);
-  click("cmdadd");
-  ASSERT_EQ(upperRows(), 4);
-  EXPECT_EQ(upperCell(0, 0), QStringLiteral("a.mp3"));
+  add(tree.path(QStringLiteral("music")), true);
+  ASSERT_EQ(upperNames(), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg"}));
   EXPECT_EQ(upperCell(0, 1), QStringLiteral("2.93 KB"));
   EXPECT_EQ(upperCell(0, 4), QStringLiteral("0000003000"));
   EXPECT_EQ(upperCell(2, 3), tree.path(QStringLiteral("music/deep")));
@@ -84,87 +86,85 @@ TEST_F(MainWindowTest, AddShowsTheFolderInTheListWithIconsAndSummary) {
   for (int row = 0; row < 4; ++row) EXPECT_GT(state.catalogue().lstmain().at(row).icon, 0);
   EXPECT_EQ(state.catalogue().lstmain().at(2).icon, state.catalogue().lstmain().at(3).icon);
   EXPECT_NE(state.catalogue().lstmain().at(0).icon, state.catalogue().lstmain().at(1).icon);
-  // The gathering controls are usable again and the folder is in the history.
-  EXPECT_TRUE(widget<QComboBox>("txtdir")->isEnabled());
-  EXPECT_EQ(widget<QComboBox>("txtdir")->count(), 1);
-  EXPECT_TRUE(widget<QGroupBox>("framain")->isHidden());
+  EXPECT_EQ(widget<QComboBox>("txtdir")->count(), 1) << "the folder is in the history";
 }
 
 TEST_F(MainWindowTest, RemoveTakesTheFolderOutAndEmptiesTheBox) {
-  typeFolder(tree.root());
-  widget<QCheckBox>("chkrecurse")->setChecked(true);
-  click("cmdadd");
+  add(tree.root(), true);
   ASSERT_EQ(upperRows(), 6);
   typeFolder(tree.path(QStringLiteral("music")));
   click("cmddel");
-  EXPECT_EQ(upperRows(), 2);
+  EXPECT_EQ(upperNames(), QStringList({"loose.txt", "e.jpg"}));
   EXPECT_EQ(widget<QComboBox>("txtdir")->currentText(), QString());
-  EXPECT_EQ(upperCell(0, 0), QStringLiteral("loose.txt"));
-  EXPECT_EQ(upperCell(1, 0), QStringLiteral("e.jpg"));
 }
 
 TEST_F(MainWindowTest, BrowsePutsThePickedFolderIntoTheBox) {
+  const auto box = [this] { return widget<QComboBox>("txtdir")->currentText(); };
   picker.answer = tree.path(QStringLiteral("photos"));
   click("cmddir");
-  EXPECT_EQ(picker.starts, QStringList{QStringLiteral("/")});
-  EXPECT_EQ(widget<QComboBox>("txtdir")->currentText(), tree.path(QStringLiteral("photos/")));
-  picker.answer.clear();
+  EXPECT_EQ(picker.prompts, QStringList{QStringLiteral("Select an Image Folder")});
+  EXPECT_EQ(picker.starts, QStringList{QStringLiteral("/")}) << "an empty box starts at the root";
+  EXPECT_EQ(box(), tree.path(QStringLiteral("photos/")));
+  picker.answer = QStringLiteral("/");
   click("cmddir");
-  EXPECT_EQ(widget<QComboBox>("txtdir")->currentText(), tree.path(QStringLiteral("photos/")));
+  EXPECT_EQ(picker.starts.last(), tree.path(QStringLiteral("photos/")));
+  EXPECT_EQ(box(), QStringLiteral("/"));
+  typeFolder(QStringLiteral("/home"));
+  picker.answer.clear();  // cancelled
+  click("cmddir");
+  EXPECT_EQ(picker.starts.last(), QStringLiteral("/home"));
+  EXPECT_EQ(box(), QStringLiteral("/home"));
 }
 
+// Each dropped folder's own files are added to the list, not its subfolders' even with the
+// box ticked; dropped files are ignored.
 TEST_F(MainWindowTest, FoldersDroppedOnTheFolderBoxAreAddedAndFilesIgnored) {
-  typeFolder(tree.path(QStringLiteral("photos")));
-  click("cmdadd");
+  add(tree.path(QStringLiteral("photos")), true);
   ASSERT_EQ(upperRows(), 1);
   dropOn(widget<QComboBox>("txtdir")->lineEdit(),
-         {tree.path(QStringLiteral("music")), tree.path(QStringLiteral("loose.txt")), tree.path(QStringLiteral("music/deep"))});
-  ASSERT_EQ(upperRows(), 5);
-  EXPECT_EQ(upperCell(0, 0), QStringLiteral("e.jpg"));
-  EXPECT_EQ(upperCell(1, 0), QStringLiteral("a.mp3"));
-  EXPECT_EQ(upperCell(4, 0), QStringLiteral("d.ogg"));
-  EXPECT_EQ(widget<QLabel>("lblCountList")->text(), QStringLiteral("Files in list 5 of 0 Megabytes"));
+         {tree.path(QStringLiteral("music")), tree.path(QStringLiteral("loose.txt"))});
+  EXPECT_EQ(upperNames(), QStringList({"e.jpg", "a.mp3", "b.txt"}));
+  EXPECT_EQ(widget<QLabel>("lblCountList")->text(), QStringLiteral("Files in list 3 of 0 Megabytes"));
+  EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 TEST_F(MainWindowTest, StopDuringAWalkEndsItAndClosesTheProgressFrame) {
   for (int i = 0; i < 30; ++i) tree.file(QStringLiteral("many/f%1/x.txt").arg(i, 2, 10, QLatin1Char('0')), 1);
   bool frameShownDuringWalk = false;
-  pump.atCall = 40;  // past the listing of the top folder, inside the walk
-  pump.action = [&] {
+  pump.onPump = [&](int call) {
+    if (call != 40) return;  // past the listing of the top folder, inside the walk
     window.syncFromState();
     frameShownDuringWalk = !widget<QGroupBox>("framain")->isHidden() &&
                            widget<QLabel>("lblcurrent")->text() == QStringLiteral("Adding directories");
     click("cmdstop");
   };
-  typeFolder(tree.path(QStringLiteral("many")));
-  widget<QCheckBox>("chkrecurse")->setChecked(true);
-  click("cmdadd");
+  add(tree.path(QStringLiteral("many")), true);
   EXPECT_TRUE(frameShownDuringWalk);
   EXPECT_TRUE(state.run().stopflag);
   EXPECT_LT(upperRows(), 30);
   EXPECT_TRUE(widget<QGroupBox>("framain")->isHidden());
   EXPECT_EQ(widget<QLabel>("lblcurrent")->text(), QStringLiteral("Current level of CD utilization"));
-  EXPECT_TRUE(state.form().find(QStringLiteral("cmdstop"))->tag.isEmpty());
 }
 
 TEST_F(MainWindowTest, CheckBoxesOfTheListWriteTheRows) {
-  typeFolder(tree.path(QStringLiteral("music")));
-  click("cmdadd");
+  add(tree.path(QStringLiteral("music")), false);
   QAbstractItemModel* model = widget<QTableView>("lstmain")->model();
   ASSERT_EQ(model->rowCount(), 2);
   EXPECT_EQ(model->data(model->index(1, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));
   ASSERT_TRUE(model->setData(model->index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
-  EXPECT_FALSE(state.catalogue().lstmain().at(1).checked);
-  EXPECT_TRUE(state.catalogue().lstmain().at(0).checked);
+  const catalogue::FileList& rows = state.catalogue().lstmain();
+  EXPECT_FALSE(rows.at(1).checked);
+  EXPECT_TRUE(rows.at(0).checked);
+  EXPECT_TRUE(rows.haschecked());
+  ASSERT_TRUE(model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
+  EXPECT_FALSE(rows.haschecked());
 }
 
 TEST_F(MainWindowTest, PatternAndModeTypedInTheWindowReachTheState) {
   widget<QLineEdit>("txtpattern")->setText(QStringLiteral("*.txt"));
   widget<QWidget>("optmain", 1)->setProperty("checked", true);
-  typeFolder(tree.path(QStringLiteral("music")));
-  click("cmdadd");
-  ASSERT_EQ(upperRows(), 1);
-  EXPECT_EQ(upperCell(0, 0), QStringLiteral("a.mp3"));
+  add(tree.path(QStringLiteral("music")), false);
+  EXPECT_EQ(upperNames(), QStringList({"a.mp3"}));
 }
 
 }  // namespace
