@@ -1,0 +1,126 @@
+// List files: their bytes, reading them back, the save dialog, and Save and Load in the window.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QFile>
+#include <csignal>
+#include <tuple>
+
+#include "output/ListFile.h"
+#include "output/OpenSaveDlg.h"
+#include "platform/FileNames.h"
+#include "support/OutputFakes.h"
+
+namespace {
+
+using testing_support::TestWindow;
+
+const QByteArray rule = "____________________\r\n";
+
+void write(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
+TEST(ListFile, PathsThenRuleThenSummaryInUtf8WithCrLf) {
+  TestWindow t;  // for its C locale
+  catalogue::FileList& list = t.window.catalogue().lstsec();
+  for (const char* path : {"/music/a.mp3", "/müsic/b c.mp3"}) t.addLower(path);
+  const QByteArray expected = "/music/a.mp3\r\n/m\xc3\xbcsic/b c.mp3\r\n" + rule +
+                              "Total Size: 650.5/700 megabytes (92.93% CD utilization)\r\n";
+  EXPECT_EQ(output::listFileText(list, "650.5", "700"), expected);
+  EXPECT_EQ(output::listFileText(catalogue::FileList(catalogue::FileList::Kind::Lower), "0", "702"),
+            rule + "Total Size: 0/702 megabytes (0% CD utilization)\r\n");
+  EXPECT_EQ(output::summaryLine("12", "0"), "Total Size: 12/0 megabytes (0% CD utilization)");
+  EXPECT_EQ(output::summaryLine("350", "700MB"), "Total Size: 350/700MB megabytes (50% CD utilization)");
+}
+
+TEST(ListFile, EntryLinesAreTheTrimmedAbsolutePaths) {
+  const QByteArray file = "/a/x.mp3\r\n/a/y.mp3\n\r\n\n  /a/b c.mp3 \r\nrel/z.mp3\r\n\\\\server\\s\\f\r\n" + rule +
+                          "Total Size: 1/2 megabytes (50% CD utilization)\r\n/a/x.mp3";
+  EXPECT_EQ(output::entryLines(file), QStringList({"/a/x.mp3", "/a/y.mp3", "/a/b c.mp3", "/a/x.mp3"}));
+  EXPECT_EQ(output::entryLines("/caf\xe9.mp3\n"), QStringList({platform::decodeFileName("/caf\xe9.mp3")}));
+}
+
+TEST(ListFile, FailedSaveKeepsTheOldFileAndIsReported) {
+  TestWindow t;
+  t.addLower("/a.mp3");
+  // A disk that fills up midway, whoever runs the test.
+  write(t.tree.path("cd.txt"), "old");
+  struct rlimit unlimited {}, small {};
+  ::getrlimit(RLIMIT_FSIZE, &unlimited);
+  small = {8, unlimited.rlim_max};
+  const auto handler = ::signal(SIGXFSZ, SIG_IGN);
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const bool saved = output::savefile(t.tree.path("cd.txt"), t.window.catalogue().lstsec(), "1", "702");
+  ::setrlimit(RLIMIT_FSIZE, &unlimited);
+  ::signal(SIGXFSZ, handler);
+  EXPECT_FALSE(saved);
+  QFile old(t.tree.path("cd.txt"));
+  EXPECT_TRUE(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
+
+  t.window.Timer_Timer();  // makes Save available
+  t.tree.file("plain");
+  t.dialogs.answers = {t.tree.path("plain/cd.txt")};  // its folder is a file
+  t.window.cmdsave_Click();
+  EXPECT_TRUE(t.messages.shown.size() == 1 && t.messages.shown[0].icon == platform::MessageIcon::Critical);
+}
+
+TEST(ListFile, SaveDialogAddsTheExtensionAndAsksBeforeReplacing) {
+  TestWindow t;
+  t.tree.file("old.txt");
+  const QString old = t.tree.path("old.txt");
+  output::OpenSaveDlg dlg(t.dialogs, t.messages);
+  dlg.InitSaveDialog("Text File (*.txt)|*.txt", "Save File List", t.tree.root());
+  const std::tuple<QString, bool, QString> cases[] = {{"/x/lists/cd1", false, "/x/lists/cd1.txt"},
+      {"/x/my.lists/cd1", false, "/x/my.lists/cd1"}, {"", false, ""}, {old, false, ""}, {old, true, old}};
+  for (const auto& [answer, yes, result] : cases) {
+    t.dialogs.answers = {answer};
+    t.messages.answers = {yes};
+    EXPECT_EQ(dlg.ShowSave("txt"), result) << answer.toStdString();
+  }
+  ASSERT_EQ(t.messages.asked.size(), 2);
+  EXPECT_EQ(t.messages.asked[0].title, "File exists");
+  EXPECT_EQ(t.messages.asked[0].text, "File already exists. Do you wish to over write it?\r\n" + old);
+}
+
+TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
+  TestWindow t;
+  t.gather({{"a.bin", 1}, {"b.bin", 2}}, false);
+  const QString path = t.tree.path("cd.txt");
+  write(path, (t.in("b.bin") + "\r\n  " + t.in("a.bin") + " \n" + t.in("gone.bin") + "\r\n").toUtf8() + rule +
+                  "Total Size: 9/9 megabytes (100% CD utilization)\r\n");
+  t["chkNoCD"].value = 0;  // sizes come from the disk all the same
+  t.window.run().pendingListPath = path;
+  t.window.cmdload_Click();
+  EXPECT_EQ(t.lower(), QStringList({t.in("b.bin"), t.in("a.bin")}));
+  EXPECT_EQ(TestWindow::checks(t.window.catalogue().lstsec()), QList<bool>({true, true}));
+  EXPECT_EQ(t["lblCountList2"].text, "2 Files of 3 Megabytes");
+  EXPECT_EQ(t["lblpercent"].text, "0.43% CD utilization");
+  EXPECT_EQ(t["cmdload"].text, "&Load");
+  EXPECT_TRUE(t.dialogs.titles.isEmpty() && t.messages.asked.isEmpty());  // the pending path needs no dialog
+  EXPECT_EQ(t.window.run().pendingListPath, path);
+}
+
+TEST(ListFile, LoadOfAListThatCannotBeOpenedOrHoldsOnlyGoneFiles) {
+  TestWindow t;
+  t.addLower("/before");
+  t.window.run().pendingListPath = t.tree.path("missing.txt");
+  t.window.cmdload_Click();
+  EXPECT_EQ(t.lower(), QStringList({"/before"}));
+  EXPECT_TRUE(t.messages.shown.size() == 1 && t.messages.shown[0].text.contains("missing.txt"));
+  EXPECT_EQ(t["cmdload"].text, "&Load");
+  EXPECT_TRUE(t.window.run().pendingListPath.isEmpty());
+
+  const QString path = t.tree.path("cd.txt");
+  write(path, (t.in("gone.bin") + "\r\n").toUtf8() + rule);
+  t.dialogs.answers = {path};
+  t.messages.answers = {true};
+  t.window.cmdload_Click();
+  ASSERT_EQ(t.messages.asked.size(), 1);
+  EXPECT_EQ(t.messages.asked[0].title, "Delete empty file list?");
+  EXPECT_EQ(t.trash.received, QStringList({path}));
+  EXPECT_TRUE(t.lower().isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// Scripted dialogs, questions and trash for the search and list-file commands, and a main
+// window wired to them over a temporary tree.
+#pragma once
+
+#include <QLocale>
+
+#include "platform/FileDialogs.h"
+#include "platform/Trash.h"
+#include "shell/MainForm.h"
+#include "support/Fakes.h"
+#include "support/TempTree.h"
+
+namespace testing_support {
+
+// Every dialog returns the next answer, or is cancelled when none is left.
+class ScriptedFileDialogs final : public platform::FileDialogs {
+ public:
+  QString saveFileName(const QString& title, const QString& at, const QString&) override { return next(title, at); }
+  QString openFileName(const QString& title, const QString& at, const QString&) override { return next(title, at); }
+  QString next(const QString& title, const QString&) {
+    titles.append(title);
+    return answers.isEmpty() ? QString() : answers.takeFirst();
+  }
+  QStringList answers, titles;
+};
+
+// Questions take the next answer, No when none is left.
+class ScriptedMessages final : public platform::Messages {
+ public:
+  void show(const QString& title, const QString& text, platform::MessageIcon icon) override {
+    shown.append({title, text, icon});
+  }
+  bool ask(const QString& title, const QString& text) override {
+    asked.append({title, text, platform::MessageIcon::Question});
+    return !answers.isEmpty() && answers.takeFirst();
+  }
+  QList<ShownMessage> shown, asked;
+  QList<bool> answers;
+};
+
+class RecordingTrash final : public platform::Trash {
+ public:
+  QStringList moveToTrash(const QStringList& paths) override { return received += paths, QStringList(); }
+  QStringList received;
+};
+
+struct TestWindow {
+  using Files = std::initializer_list<std::pair<const char*, double>>;  // name, megabytes
+
+  // Totals are written with the user's decimal separator; the tests expect ".".
+  TestWindow() { QLocale::setDefault(QLocale::c()); }
+  ~TestWindow() { QLocale::setDefault(saved); }
+
+  QLocale saved;
+  TempTree tree;
+  ScriptedPump pump;
+  ScriptedMessages messages;
+  ScriptedPicker picker;
+  TestValueStore registry;
+  ScriptedFileDialogs dialogs;
+  RecordingTrash trash;
+  shell::MainForm window{shell::Services{messages, picker, pump, registry, nullptr, QString(), &dialogs, &trash}};
+
+  catalogue::Control& operator[](const char* name) { return window.form()(QString::fromLatin1(name)); }
+  QString in(const QString& name) const { return tree.path(QStringLiteral("in/") + name); }
+  // Makes the files in the folder "in" and, unless told not to, runs Add on it.
+  void gather(Files files, bool add = true) {
+    for (const auto& [name, mb] : files) tree.file(QStringLiteral("in/") + name, qint64(mb * 1048576));
+    if (add) (*this)["txtdir"].text = tree.path(QStringLiteral("in")), window.cmdadd_Click();
+  }
+  void addLower(const QString& path) { window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}}); }
+  QStringList lower() const {
+    QStringList out;
+    const catalogue::FileList& rows = window.catalogue().lstsec();
+    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).text);
+    return out;
+  }
+  static QList<bool> checks(const catalogue::FileList& list) {
+    QList<bool> out;
+    for (int row = 0; row < list.count(); ++row) out.append(list.at(row).checked);
+    return out;
+  }
+};
+
+}  // namespace testing_support
