@@ -37,13 +37,18 @@ struct ShownMessage {
   platform::MessageIcon icon;
 };
 
+// Records every message and question; questions take the next answer, No when none is left.
 class RecordingMessages final : public platform::Messages {
  public:
   void show(const QString& title, const QString& text, platform::MessageIcon icon) override {
     shown.append({title, text, icon});
   }
-  bool ask(const QString&, const QString&) override { return false; }
-  QList<ShownMessage> shown;
+  bool ask(const QString& title, const QString& text) override {
+    asked.append({title, text, platform::MessageIcon::Question});
+    return !answers.isEmpty() && answers.takeFirst();
+  }
+  QList<ShownMessage> shown, asked;
+  QList<bool> answers;
 };
 
 class ScriptedPicker final : public platform::FolderPicker {

@@ -24,20 +24,6 @@ class ScriptedFileDialogs final : public platform::FileDialogs {
   QStringList answers, titles;
 };
 
-// Questions take the next answer, No when none is left.
-class ScriptedMessages final : public platform::Messages {
- public:
-  void show(const QString& title, const QString& text, platform::MessageIcon icon) override {
-    shown.append({title, text, icon});
-  }
-  bool ask(const QString& title, const QString& text) override {
-    asked.append({title, text, platform::MessageIcon::Question});
-    return !answers.isEmpty() && answers.takeFirst();
-  }
-  QList<ShownMessage> shown, asked;
-  QList<bool> answers;
-};
-
 class RecordingTrash final : public platform::Trash {
  public:
   QStringList moveToTrash(const QStringList& paths) override { return received += paths, QStringList(); }
@@ -54,7 +40,7 @@ struct TestWindow {
   QLocale saved;
   TempTree tree;
   ScriptedPump pump;
-  ScriptedMessages messages;
+  RecordingMessages messages;
   ScriptedPicker picker;
   TestValueStore registry;
   ScriptedFileDialogs dialogs;

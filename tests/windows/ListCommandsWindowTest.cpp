@@ -52,16 +52,11 @@ TEST_F(ListCommandsWindowTest, TheTimerOffersSearchAndSaveOnlyWhenTheirListsHold
   EXPECT_EQ(label("lblCountList2"), QString());
 }
 
-TEST_F(ListCommandsWindowTest, SearchShowsThePartInTheLowerListAndLabels) {
+TEST_F(ListCommandsWindowTest, SearchSaveAndLoadThroughTheButtons) {
   searchThree();
   EXPECT_EQ(lowerRows(), 2);
   EXPECT_EQ(label("lblCountList2"), QStringLiteral("2 Files of 10 Megabytes"));
   EXPECT_EQ(label("lblpercent"), QStringLiteral("100% CD utilization"));
-  EXPECT_EQ(label("lblCountCDTotal"), QStringLiteral("Total Part... 1"));
-}
-
-TEST_F(ListCommandsWindowTest, SaveWritesTheChosenFileAndLoadBringsItBack) {
-  searchThree();
   tick();
   const QString list = tree.path(QStringLiteral("part"));
   dialogs.answers = {list};
