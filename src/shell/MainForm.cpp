@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "output/DeleteFiles.h"
 #include "output/ListFile.h"
 #include "output/LoadList.h"
 #include "output/SaveList.h"
@@ -75,7 +76,7 @@ void MainForm::createControls() {
       {"cmdload", -1, "&Load", ""},
       {"cmdCopy", -1, "Copy to &Folder", ""},
       {"cmdClipBoard", -1, "&Copy to ClipBoard", ""},
-      {"cmddelete", -1, "", ""},
+      {"cmddelete", -1, "", "Delete the files in the lower list box (cause you burned them to cd, right?)"},
       {"chkNoCD", -1, "No CD in Drive", "If Checked no CD in Drive"},
       {"mnuscan", -1, "&Batch search", ""},
       {"imgmag", -1, "", "Please be patient"},
@@ -104,7 +105,7 @@ void MainForm::createControls() {
     form_(QString::fromLatin1(later)).enabled = false;
   // Their commands are not part of the program yet; the availability timer still keeps
   // their records, so showing them later is a matter of this line.
-  for (const char* pending : {"cmdCopy", "cmdClipBoard", "cmddelete"}) form_(QString::fromLatin1(pending)).visible = false;
+  for (const char* pending : {"cmdCopy", "cmdClipBoard"}) form_(QString::fromLatin1(pending)).visible = false;
   form_(QStringLiteral("chkNoCD")).value = 1;
   form_(QStringLiteral("imgmag")).geometry = QRect(1680, 1080, 480, 480);
 }
@@ -148,6 +149,11 @@ void MainForm::mnuscan_Click() {
   // The batch runs unattended and shows no dialogs; what goes wrong is written out.
   batch.report = [](const QString& text) { std::fprintf(stderr, "Batch search: %s\n", text.toLocal8Bit().constData()); };
   search::mnuscan_Click(context_, batch);
+  flushLabels();
+}
+
+void MainForm::mnufiledelete_Click() {
+  output::mnufiledelete_Click(context_, services_.messages, services_.trash ? *services_.trash : noTrash_);
   flushLabels();
 }
 

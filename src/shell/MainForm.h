@@ -55,6 +55,8 @@ class MainForm {
   void cmdsave_Click();
   void cmdload_Click();
   void mnuscan_Click();
+  void mnufiledelete_Click();
+  void cmddelete_Click() { mnufiledelete_Click(); }
   void Timer_Timer();
   // The limit text changed (typed, picked or set by the program).
   void txtlimit_Change();

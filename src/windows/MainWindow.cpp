@@ -181,6 +181,9 @@ void MainWindow::bindInput() {
   button("cmdsearch", [this] { state_.cmdsearch_Click(); });
   button("cmdsave", [this] { state_.cmdsave_Click(); });
   button("cmdload", [this] { state_.cmdload_Click(); });
+  button("cmddelete", [this] { state_.cmddelete_Click(); });
+  // A picture button: its caption stays empty, the trash icon says what it does.
+  static_cast<QPushButton*>(control(QStringLiteral("cmddelete")))->setIcon(QIcon::fromTheme(QStringLiteral("user-trash")));
 
   const auto text = [this](const QString& name) {
     return [this, name](const QString& value) {

@@ -4,7 +4,10 @@
 
 #include <QLocale>
 
+#include <unistd.h>
+
 #include "platform/FileDialogs.h"
+#include "platform/FileNames.h"
 #include "platform/Trash.h"
 #include "shell/MainForm.h"
 #include "support/Fakes.h"
@@ -24,10 +27,22 @@ class ScriptedFileDialogs final : public platform::FileDialogs {
   QStringList answers, titles;
 };
 
+// Records what it is given; with `removes` it takes the files away (as a trash would),
+// except those in `refuses`, which it reports back as failed.
 class RecordingTrash final : public platform::Trash {
  public:
-  QStringList moveToTrash(const QStringList& paths) override { return received += paths, QStringList(); }
-  QStringList received;
+  QStringList moveToTrash(const QStringList& paths) override {
+    received += paths;
+    QStringList failed;
+    for (const QString& path : paths)
+      if (refuses.contains(path))
+        failed.append(path);
+      else if (removes)
+        ::unlink(platform::encodeFileName(path).constData());
+    return failed;
+  }
+  QStringList received, refuses;
+  bool removes = false;
 };
 
 struct TestWindow {
