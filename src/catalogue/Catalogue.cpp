@@ -76,6 +76,19 @@ int& Catalogue::iconsDone(FileList::Kind kind) {
   return done;
 }
 
+void Catalogue::headerClicked(FileList::Kind kind, int column) {
+  catalogue::headerClicked(kind == FileList::Kind::Upper ? upperSort_ : lowerSort_, column);
+  resort(kind);
+}
+
+void Catalogue::resort(FileList::Kind kind) {
+  const bool upper = kind == FileList::Kind::Upper;
+  const SortState& state = upper ? upperSort_ : lowerSort_;
+  if (!state.sorted) return;
+  sortList(list(kind), state);
+  if (upper) index_.rebuild();
+}
+
 QString Catalogue::upperSummary() const {
   return QStringLiteral("Files in list ") + QString::number(upper_.count()) + QStringLiteral(" of ") +
          megabytesText(totalbytes_) + QStringLiteral(" Megabytes");

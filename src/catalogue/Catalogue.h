@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "catalogue/FileList.h"
+#include "catalogue/ListSort.h"
 #include "catalogue/PathIndex.h"
 #include "catalogue/TypeDescriptions.h"
 #include "platform/EventPump.h"
@@ -39,6 +40,15 @@ class Catalogue {
   int removeUpperIf(const std::function<bool(const FileEntry&)>& pick);
   void setUpperChecked(int row, bool checked) { upper_.setChecked(row, checked); }
   void setUpperIcon(int row, int icon);
+
+  // A click on a column header of a list; sorting then stays on for that list.
+  void headerClicked(FileList::Kind kind, int column);
+  // Puts the rows added since into the list's sort order, when it is sorted. Commands that
+  // add rows call it once at their end, so a walk does not sort once per folder.
+  void resort(FileList::Kind kind);
+  const SortState& sortState(FileList::Kind kind) const {
+    return kind == FileList::Kind::Upper ? upperSort_ : lowerSort_;
+  }
 
   // Sum of the sizes added since the last reset; removals do not reduce it.
   qint64 totalbytes() const { return totalbytes_; }
@@ -78,6 +88,7 @@ class Catalogue {
   int upperIconsDone_ = 0, lowerIconsDone_ = 0;
   quint64 upperIconsRevision_ = 0, lowerIconsRevision_ = 0;
   bool upperSummaryRequested_ = false;
+  SortState upperSort_, lowerSort_;
 };
 
 }  // namespace catalogue

@@ -27,6 +27,11 @@ void FileList::setChecked(int row, bool checked) {
   ++dataRevision_;
 }
 
+void FileList::sortRows(const std::function<bool(const FileEntry&, const FileEntry&)>& less) {
+  std::stable_sort(rows_.begin(), rows_.end(), less);
+  ++structureRevision_;
+}
+
 QString FileList::fullPath(int row) const {
   const FileEntry& e = at(row);
   return kind_ == Kind::Upper ? chkdir(e.folder, e.text, style_) : e.text;

@@ -32,6 +32,8 @@ class FileList {
   // Removes every row the predicate picks, in one pass; returns how many went.
   int removeIf(const std::function<bool(const FileEntry&)>& pick);
   void setChecked(int row, bool checked);
+  // Reorders the rows, keeping rows that compare equal in their order.
+  void sortRows(const std::function<bool(const FileEntry&, const FileEntry&)>& less);
 
   // The full path a row stands for: folder and name joined (upper), or the text (lower).
   QString fullPath(int row) const;

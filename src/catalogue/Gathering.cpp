@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/Paths.h"
+#include "catalogue/ProgressFrame.h"
 #include "catalogue/Wildcard.h"
 #include "platform/FolderListing.h"
 
@@ -129,23 +130,6 @@ void Gathering::forgetFolder(const QString& typed) {
     }
 }
 
-void Gathering::showProgress(const QString& activity) {
-  form_(QStringLiteral("lblcurrent")).text = activity;
-  form_(QStringLiteral("lbllevel")).visible = false;
-  form_(QStringLiteral("framain")).visible = true;
-  form_(QStringLiteral("Timer")).enabled = true;
-  form_(QStringLiteral("cmdstop")).tag = QStringLiteral("1");
-}
-
-void Gathering::endProgress() {
-  if (services_.stopHandler) services_.stopHandler();
-  form_(QStringLiteral("cmdstop")).tag.clear();
-  form_(QStringLiteral("lbllevel")).visible = true;
-  Control& current = form_(QStringLiteral("lblcurrent"));
-  current.text = current.tag;
-  form_(QStringLiteral("lstmain")).visible = true;
-}
-
 void Gathering::tellCannotOpen(const QString& typed) {
   const QString text = typed.isEmpty()
                            ? QStringLiteral("No folder is named in the folder box, so no files were added.")
@@ -175,12 +159,13 @@ void Gathering::cmdadd_Click() {
   const Control* recurse = form_.find(QStringLiteral("chkrecurse"));
   if (opened && recurse && recurse->value == 1) {
     lsttri_.clear();
-    showProgress(QStringLiteral("Adding directories"));
+    showProgress(form_, QStringLiteral("Adding directories"));
     Recurse(typed);
     for (const QString& folder : std::as_const(lsttri_))
       if (!run_.stopflag) addfolder(folder);
-    endProgress();
+    endProgress(form_, services_.stopHandler);
   }
+  catalogue_.resort(FileList::Kind::Upper);
   cntable(true);
   form_(QStringLiteral("cmdload")).enabled = true;
 }
@@ -196,7 +181,7 @@ void Gathering::cmddel_Click() {
   BusyGuard guard(busy_);
   const QString typed = form_.text(QStringLiteral("txtdir"));
   forgetFolder(typed);
-  showProgress(QStringLiteral("Removing directories"));
+  showProgress(form_, QStringLiteral("Removing directories"));
 
   const QString folder = folderOf(typed);
   const Control* recurse = form_.find(QStringLiteral("chkrecurse"));
@@ -226,7 +211,7 @@ void Gathering::cmddel_Click() {
     }
   }
   if (removed > 0) form_(QStringLiteral("txtdir")).text.clear();
-  endProgress();
+  endProgress(form_, services_.stopHandler);
   catalogue_.refreshicons(FileList::Kind::Upper, services_.icons, services_.pump);
 }
 
@@ -248,6 +233,27 @@ void Gathering::dropOnFolderBox(const QStringList& paths) {
     if (!platform::isFolder(path)) continue;  // dropped files are ignored
     if (!addfolder(path)) tellCannotOpen(path);
   }
+  catalogue_.resort(FileList::Kind::Upper);
+}
+
+void Gathering::dropOnUpperList(const QStringList& paths) {
+  if (busy_) return;
+  BusyGuard guard(busy_);
+  run_.warned = false;
+  run_.stopflag = false;
+  run_.partcount = 0;
+  form_(QStringLiteral("lblCountCDTotal")).text.clear();
+  for (const QString& path : paths) {
+    if (platform::isFolder(path)) {
+      if (!addfolder(path)) tellCannotOpen(path);
+    } else {
+      catalogue_.addfile(path);
+    }
+  }
+  catalogue_.resort(FileList::Kind::Upper);
+  catalogue_.refreshicons(FileList::Kind::Upper, services_.icons, services_.pump);
+  form_(QStringLiteral("cmdsearch")).enabled = true;
+  form_(QStringLiteral("Timer")).enabled = true;
 }
 
 }  // namespace catalogue

@@ -39,6 +39,8 @@ class Gathering {
   void addpath(const QString& path, bool recurse);
   // Adds the files of every dropped folder to what the list holds; dropped files are ignored.
   void dropOnFolderBox(const QStringList& paths);
+  // Adds dropped folders (their own files) and files to what the list holds.
+  void dropOnUpperList(const QStringList& paths);
   // Enables or disables the controls that must not change while files are gathered.
   void cntable(bool state);
 
@@ -60,8 +62,6 @@ class Gathering {
   bool exclusive() const;
   void rememberFolder(const QString& typed);
   void forgetFolder(const QString& typed);
-  void showProgress(const QString& activity);
-  void endProgress();
   void tellCannotOpen(const QString& typed);
 
   Form& form_;

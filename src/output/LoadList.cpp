@@ -85,6 +85,7 @@ void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
   }
   showTotals(w, total);
   w.form(QStringLiteral("lblpercent")).text = catalogue::utilizationCaption(w.form, double(total), catalogue::limitBytes(w.form));
+  w.catalogue.resort(catalogue::FileList::Kind::Lower);
   w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);
   if (stopped) w.catalogue.refreshUpperSummary();
   w.form(QStringLiteral("cmdload")).text = idleCaption;

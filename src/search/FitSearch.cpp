@@ -55,6 +55,7 @@ void fitSearch(catalogue::WindowContext& w, std::vector<Candidate>& candidates) 
       catalogue::utilizationCaption(w.form, catalogue::leadingNumber(totalBox.text),
                          catalogue::leadingNumber(w.form.text(QStringLiteral("txtlimit"))));
   w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(totalBox.text);
+  w.catalogue.resort(catalogue::FileList::Kind::Lower);
   w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);
   if (!lower.isEmpty()) {
     ++w.run.partcount;

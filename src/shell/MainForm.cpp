@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "catalogue/Selection.h"
 #include "output/DeleteFiles.h"
 #include "output/ListFile.h"
 #include "output/LoadList.h"
@@ -155,6 +156,28 @@ void MainForm::mnuscan_Click() {
 void MainForm::mnufiledelete_Click() {
   output::mnufiledelete_Click(context_, services_.messages, services_.trash ? *services_.trash : noTrash_);
   flushLabels();
+}
+
+void MainForm::mnuclear_Click() {
+  catalogue::mnuclear_Click(context_);
+  flushLabels();
+}
+
+void MainForm::mnuselitem_Click(int item, const QList<int>& highlighted) {
+  catalogue::mnuselitem_Click(context_, item, highlighted, [this] { cmdstop_Click(); });
+  flushLabels();
+}
+
+void MainForm::headerClicked(catalogue::FileList::Kind kind, int column) { catalogue_.headerClicked(kind, column); }
+
+void MainForm::dropOnUpperList(const QStringList& paths) {
+  gathering_.dropOnUpperList(paths);
+  flushLabels();
+}
+
+void MainForm::dropOnLowerList(const QStringList& paths) {
+  if (!paths.isEmpty() && paths.first().right(4).compare(QStringLiteral(".txt"), Qt::CaseInsensitive) == 0)
+    run_.pendingListPath = paths.first();
 }
 
 void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }

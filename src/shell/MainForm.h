@@ -56,6 +56,13 @@ class MainForm {
   void cmdload_Click();
   void mnuscan_Click();
   void mnufiledelete_Click();
+  void mnuclear_Click();
+  // The Select command of menu index `item`, with the highlighted upper rows (0-based).
+  void mnuselitem_Click(int item, const QList<int>& highlighted);
+  void headerClicked(catalogue::FileList::Kind kind, int column);
+  void dropOnUpperList(const QStringList& paths);
+  // A list file dropped on the lower list is loaded by the next Load.
+  void dropOnLowerList(const QStringList& paths);
   void cmddelete_Click() { mnufiledelete_Click(); }
   void Timer_Timer();
   // The limit text changed (typed, picked or set by the program).

@@ -1,6 +1,9 @@
 // Cell texts are made when the view asks for them; sizes are formatted on demand.
 #include "windows/FileListModel.h"
 
+#include <QMimeData>
+#include <QUrl>
+
 #include "catalogue/Numbers.h"
 
 namespace windows {
@@ -64,6 +67,7 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = QAbstractTableModel::flags(index);
   if (index.column() == 0) f |= Qt::ItemIsUserCheckable;
+  if (!upper()) f |= Qt::ItemIsDragEnabled;
   return f;
 }
 
@@ -73,6 +77,18 @@ bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int
   dataSeen_ = list_.dataRevision();
   Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
   return true;
+}
+
+QStringList FileListModel::mimeTypes() const { return {QStringLiteral("text/uri-list")}; }
+
+QMimeData* FileListModel::mimeData(const QModelIndexList&) const {
+  QList<QUrl> urls;
+  for (int row = 0; row < list_.count(); ++row)
+    if (list_.at(row).checked) urls.append(QUrl::fromLocalFile(list_.fullPath(row)));
+  if (urls.isEmpty()) return nullptr;
+  auto* data = new QMimeData;  // handed to the drag, which owns it
+  data->setUrls(urls);
+  return data;
 }
 
 bool FileListModel::sync() {

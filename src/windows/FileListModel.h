@@ -23,6 +23,10 @@ class FileListModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+  // Dragging out of the lower list offers its checked files, whichever rows are dragged.
+  QStringList mimeTypes() const override;
+  QMimeData* mimeData(const QModelIndexList& indexes) const override;
+  Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
   // Brings the view up to date with the store; true when the columns should be fitted.
   bool sync();

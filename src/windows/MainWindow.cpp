@@ -5,6 +5,10 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QUrl>
+#include <iterator>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -212,11 +216,81 @@ void MainWindow::bindInput() {
               if (!syncing_) state_.form()(QStringLiteral("optmain"), index).value = on ? 1 : 0;
             });
 
+  bindLists();
+
   auto* drops = new FolderDropFilter([this](const QStringList& paths) { run([&] { state_.dropOnFolderBox(paths); }); },
                                      this);
   auto* folderBox = static_cast<QComboBox*>(control(QStringLiteral("txtdir")));
   folderBox->installEventFilter(drops);
   folderBox->lineEdit()->installEventFilter(drops);
+}
+
+void MainWindow::bindLists() {
+  using Kind = catalogue::FileList::Kind;
+  for (auto [view, kind] : {std::pair{upperView_, Kind::Upper}, std::pair{lowerView_, Kind::Lower}}) {
+    view->horizontalHeader()->setSectionsClickable(true);
+    connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, [this, view, kind](int column) {
+      run([&] { state_.headerClicked(kind, column); });
+      showSortIndicator(view, kind);
+    });
+    connect(view, &QTableView::doubleClicked, this, [this, view](const QModelIndex& index) { openRow(view, index); });
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    view->viewport()->setAcceptDrops(true);
+  }
+  connect(upperView_, &QWidget::customContextMenuRequested, this, &MainWindow::showSelectMenu);
+  connect(lowerView_, &QWidget::customContextMenuRequested, this, &MainWindow::showDeleteMenu);
+  upperView_->viewport()->installEventFilter(
+      new FolderDropFilter([this](const QStringList& paths) { run([&] { state_.dropOnUpperList(paths); }); }, this));
+  lowerView_->viewport()->installEventFilter(
+      new FolderDropFilter([this](const QStringList& paths) { run([&] { state_.dropOnLowerList(paths); }); }, this));
+  lowerView_->setDragEnabled(true);
+  lowerView_->setDragDropMode(QAbstractItemView::DragOnly);
+  lowerView_->setDefaultDropAction(Qt::CopyAction);
+}
+
+void MainWindow::showSortIndicator(QTableView* view, catalogue::FileList::Kind kind) {
+  const catalogue::SortState& sort = state_.catalogue().sortState(kind);
+  view->horizontalHeader()->setSortIndicatorShown(sort.sorted);
+  view->horizontalHeader()->setSortIndicator(sort.column, sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void MainWindow::openRow(QTableView* view, const QModelIndex& index) {
+  if (!index.isValid()) return;
+  const catalogue::Catalogue& lists = state_.catalogue();
+  const catalogue::FileList& list = view == upperView_ ? lists.lstmain() : lists.lstsec();
+  if (index.row() < list.count()) QDesktopServices::openUrl(QUrl::fromLocalFile(list.fullPath(index.row())));
+}
+
+void MainWindow::showSelectMenu(const QPoint& at) {
+  if (state_.catalogue().lstmain().isEmpty()) return;
+  QMenu menu(QStringLiteral("&Select"), this);
+  const char* const items[] = {"Select &All", "Select &None", "&Invert Selection", nullptr, "All of this &type",
+                               "&None of this type", nullptr, "All in this &path", "&None in this path", nullptr,
+                               "&Smaller than this", "&Bigger than this"};
+  for (int item = 0; item < int(std::size(items)); ++item) {
+    if (!items[item]) {
+      menu.addSeparator();
+      continue;
+    }
+    QAction* action = menu.addAction(QString::fromLatin1(items[item]));
+    action->setObjectName(QStringLiteral("mnuselitem%1").arg(item));
+    connect(action, &QAction::triggered, this, [this, item] {
+      QList<int> highlighted;
+      for (const QModelIndex& index : upperView_->selectionModel()->selectedRows()) highlighted.append(index.row());
+      run([&] { state_.mnuselitem_Click(item, highlighted); });
+    });
+  }
+  menu.exec(upperView_->viewport()->mapToGlobal(at));
+}
+
+void MainWindow::showDeleteMenu(const QPoint& at) {
+  if (state_.catalogue().lstsec().isEmpty()) return;
+  QMenu menu(QStringLiteral("Delete"), this);
+  connect(menu.addAction(QStringLiteral("&Clear the files")), &QAction::triggered, this,
+          [this] { run([&] { state_.mnuclear_Click(); }); });
+  connect(menu.addAction(QStringLiteral("&Delete the files")), &QAction::triggered, this,
+          [this] { run([&] { state_.mnufiledelete_Click(); }); });
+  menu.exec(lowerView_->viewport()->mapToGlobal(at));
 }
 
 void MainWindow::syncControl(const catalogue::Control& c, QWidget* w) {

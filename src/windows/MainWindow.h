@@ -39,6 +39,11 @@ class MainWindow final : public QMainWindow {
   void run(const std::function<void()>& handler);
   void fitColumns(QTableView* view);
   void syncControl(const catalogue::Control& control, QWidget* widget);
+  void bindLists();
+  void showSelectMenu(const QPoint& at);
+  void showDeleteMenu(const QPoint& at);
+  void openRow(QTableView* view, const QModelIndex& index);
+  void showSortIndicator(QTableView* view, catalogue::FileList::Kind kind);
 
   shell::MainForm& state_;
   const platform::ThemeIconProvider* icons_;

@@ -1,0 +1,23 @@
+// Sorting a list by a column, as a click on its header does: the first click on a column
+// sorts by it in the current direction, the next click on the same column reverses it.
+// Once switched on, sorting stays on and rows added later are sorted in.
+#pragma once
+
+#include "catalogue/FileList.h"
+
+namespace catalogue {
+
+struct SortState {
+  bool sorted = false;
+  int column = 0;  // 0-based
+  bool descending = false;
+};
+
+// The header click on `column` (0-based): updates the state.
+void headerClicked(SortState& state, int column);
+
+// Sorts the rows by the state's column: texts compared as the list shows them, letter
+// case ignored; the "Bytes" column by size, so sizes of more than ten digits stay in order.
+void sortList(FileList& list, const SortState& state);
+
+}  // namespace catalogue
