@@ -120,6 +120,14 @@ const QList<Switch>& switches() {
          w.mnuscan_Click();
          return true;
        }},
+      {"/scancd", 1,
+       [](MainForm& w, const QStringList& a) {
+         // The drives present are numbered from 0, as the help says.
+         const std::optional<qint64> index = wholeNumber(catalogue::leadingNumber(a[0]), 16);
+         if (!index) return false;
+         w.CDROM_Load();
+         return w.cmdcdrom_Click(int(*index));
+       }},
       {"/dumb", 0, [](MainForm& w, const QStringList&) { return w.cmdsearch_Click(), true; }},
       {"/smart", 0, [](MainForm&, const QStringList&) { return true; }},
       {"/intelligent", 0, [](MainForm&, const QStringList&) { return true; }},

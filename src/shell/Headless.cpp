@@ -7,6 +7,7 @@
 #include "platform/FolderPicker.h"
 #include "platform/Messages.h"
 #include "platform/MimeValueStore.h"
+#include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
 #include "shell/CommandLine.h"
 #include "shell/MainForm.h"
@@ -21,8 +22,10 @@ int runHeadless(const QString& commandLine, const QString& programFolder) {
   platform::MimeValueStore registry;
   platform::CancellingFileDialogs dialogs;
   platform::FreedesktopTrash trash;
-  MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder, &dialogs, &trash});
+  platform::LinuxOpticalDrives drives;
+  MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder, &dialogs, &trash, &drives});
   processcommandline(commandLine, window);
+  window.CDROM_Load();
   window.flushLabels();
   bool written = true;
   writeState(window, [&written](const QByteArray& piece) {

@@ -5,6 +5,7 @@
 
 #include "catalogue/Selection.h"
 #include "output/DeleteFiles.h"
+#include "output/DiscScan.h"
 #include "output/ListFile.h"
 #include "output/LoadList.h"
 #include "output/SaveList.h"
@@ -81,6 +82,9 @@ void MainForm::createControls() {
       {"chkNoCD", -1, "No CD in Drive", "If Checked no CD in Drive"},
       {"mnuscan", -1, "&Batch search", ""},
       {"imgmag", -1, "", "Please be patient"},
+      {"cmdcdrom", 0, "/media/cdrom",
+       "Scan this drive for files, if they are found in this computer, those files are deleted (cause they're backed "
+       "up to CD already)"},
       {"cmdsave", -1, "&Save", ""},
       {"cmdsearch", -1, "&Start read to list", ""},
       {"framain", -1, "Scanning Progress", ""},
@@ -178,6 +182,20 @@ void MainForm::dropOnUpperList(const QStringList& paths) {
 void MainForm::dropOnLowerList(const QStringList& paths) {
   if (!paths.isEmpty() && paths.first().right(4).compare(QStringLiteral(".txt"), Qt::CaseInsensitive) == 0)
     run_.pendingListPath = paths.first();
+}
+
+void MainForm::CDROM_Load() {
+  output::CDROM_Load(form_, services_.drives ? *services_.drives : noDrives_);
+  // Every drive button carries the tool tip of the first.
+  const QString tip = form_(QStringLiteral("cmdcdrom"), 0).toolTip;
+  for (int i = 1; form_.find(QStringLiteral("cmdcdrom"), i); ++i) form_(QStringLiteral("cmdcdrom"), i).toolTip = tip;
+}
+
+bool MainForm::cmdcdrom_Click(int index) {
+  const bool found = output::cmdcdrom_Click(context_, gathering_, services_.drives ? *services_.drives : noDrives_,
+                                            services_.messages, index);
+  flushLabels();
+  return found;
 }
 
 void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }

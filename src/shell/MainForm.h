@@ -19,6 +19,7 @@
 #include "platform/IconProvider.h"
 #include "platform/Messages.h"
 #include "platform/Registry.h"
+#include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
 
 namespace shell {
@@ -32,6 +33,7 @@ struct Services {
   QString programFolder;
   platform::FileDialogs* fileDialogs = nullptr;  // none: every dialog counts as cancelled
   platform::Trash* trash = nullptr;              // none: nothing can be trashed
+  platform::OpticalDrives* drives = nullptr;     // none: the machine has no optical drive
 };
 
 class MainForm {
@@ -57,6 +59,10 @@ class MainForm {
   void mnuscan_Click();
   void mnufiledelete_Click();
   void mnuclear_Click();
+  // The drive buttons from the drives present; the scan of the drive of button `index`
+  // (false when there is no such button).
+  void CDROM_Load();
+  bool cmdcdrom_Click(int index);
   // The Select command of menu index `item`, with the highlighted upper rows (0-based).
   void mnuselitem_Click(int item, const QList<int>& highlighted);
   void headerClicked(catalogue::FileList::Kind kind, int column);
@@ -79,6 +85,9 @@ class MainForm {
   Services services_;
   platform::CancellingFileDialogs noDialogs_;
   platform::NoTrash noTrash_;
+  struct NoDrives final : platform::OpticalDrives {
+    QList<platform::OpticalDrive> drives() const override { return {}; }
+  } noDrives_;
   catalogue::Form form_;
   catalogue::Catalogue catalogue_;
   catalogue::RunState run_;

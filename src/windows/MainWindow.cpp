@@ -160,6 +160,8 @@ void MainWindow::placeWidgets() {
   page->addLayout(totalsRow);
 
   auto* buttonRow = new QHBoxLayout;
+  driveRow_ = new QHBoxLayout;
+  buttonRow->addLayout(driveRow_);
   buttonRow->addStretch(1);
   for (const char* name : {"cmdload", "cmdsearch", "cmdCopy", "cmdClipBoard", "cmddelete", "cmdsave"})
     buttonRow->addWidget(control(QString::fromLatin1(name)));
@@ -322,11 +324,22 @@ void MainWindow::syncControl(const catalogue::Control& c, QWidget* w) {
   if (w->isHidden() == c.visible) w->setVisible(c.visible);
 }
 
+void MainWindow::makeDriveButtons() {
+  const QString name = QStringLiteral("cmdcdrom");
+  for (int index = 0; std::as_const(state_).form().find(name, index); ++index) {
+    if (control(name, index)) continue;
+    auto* button = make<QPushButton>(name, index);
+    driveRow_->addWidget(button);
+    connect(button, &QPushButton::clicked, this, [this, index] { run([&] { state_.cmdcdrom_Click(index); }); });
+  }
+}
+
 void MainWindow::syncFromState() {
   state_.flushLabels();
   const catalogue::Form& form = std::as_const(state_).form();
   if (formSeen_ != form.revision()) {
     formSeen_ = form.revision();
+    makeDriveButtons();
     syncing_ = true;
     for (const catalogue::Control& c : form.controls()) {
       if (c.name == QLatin1String("frmmain")) {

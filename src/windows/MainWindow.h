@@ -10,6 +10,7 @@
 #include "platform/ThemeIconProvider.h"
 #include "shell/MainForm.h"
 
+class QHBoxLayout;
 class QTableView;
 
 namespace windows {
@@ -44,6 +45,8 @@ class MainWindow final : public QMainWindow {
   void showDeleteMenu(const QPoint& at);
   void openRow(QTableView* view, const QModelIndex& index);
   void showSortIndicator(QTableView* view, catalogue::FileList::Kind kind);
+  // Makes the buttons of drive records that have no widget yet.
+  void makeDriveButtons();
 
   shell::MainForm& state_;
   const platform::ThemeIconProvider* icons_;
@@ -53,6 +56,7 @@ class MainWindow final : public QMainWindow {
   QTableView* upperView_ = nullptr;
   QTableView* lowerView_ = nullptr;
   QTimer refresh_;
+  QHBoxLayout* driveRow_ = nullptr;
   quint64 formSeen_ = ~quint64(0);
   bool syncing_ = false;
 };

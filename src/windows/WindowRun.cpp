@@ -9,6 +9,7 @@
 #include "platform/ThemeIconProvider.h"
 #include "shell/CommandLine.h"
 #include "shell/MainForm.h"
+#include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
 #include "windows/MainWindow.h"
 #include "windows/QtFileDialogs.h"
@@ -25,13 +26,16 @@ int runWindow(const QString& commandLine, const QString& programFolder) {
   platform::ThemeIconProvider icons;
   QtFileDialogs dialogs;
   platform::FreedesktopTrash trash;
-  shell::MainForm state(shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash});
+  platform::LinuxOpticalDrives drives;
+  shell::MainForm state(
+      shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash, &drives});
   MainWindow window(state, &icons);
   messages.setParent(&window);
   picker.setParent(&window);
   dialogs.setParent(&window);
   pump.setBeforeEvents([&window] { window.syncFromState(); });
   shell::processcommandline(commandLine, state);
+  state.CDROM_Load();
   window.syncFromState();
   window.show();
   return QApplication::exec();
