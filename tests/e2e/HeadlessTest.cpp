@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMap>
 #include <QMimeDatabase>
+#include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -172,6 +173,45 @@ TEST(HeadlessRun, PatternSwitchesChooseTheFiles) {
         << c.pattern;
     EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
   }
+}
+
+// The command line's edge cases, as a script would write them.
+TEST(HeadlessRun, CommandLineEdgeCases) {
+  TempTree tree;
+  tree.file("My Music/a.mp3", 60 * MiB);
+  tree.file("My Music/b.mp3", 50 * MiB);
+  tree.folder("out");
+  const QString music = tree.path("My Music");
+  struct Case {
+    const char* what;
+    QStringList switches;
+    QList<QByteArray> labels;  // lines that must be among the labels
+    QByteArray err;            // standard error, exactly
+    int lowerRows;
+  };
+  const Case cases[] = {
+      {"folder with blanks", {"/path", music}, {"txtdir\t" + encodeFileName(music)}, "", 0},
+      {"quoted pattern keeps its quotes", {"/include", "\"*.mp3\"", "/path", music}, {"txtpattern\t\"*.mp3\""}, "", 0},
+      {"backslash and capitals", {"\\LIMIT", "98", "/PaTh", music, "\\dumb"}, {"txtlimit\t98", "txttotal\t60"}, "", 1},
+      {"limit with its unit", {"/limit", "700MB"}, {"txtlimit\t700"}, "", 0},
+      {"limit without a number", {"/limit", "abc"}, {"txtlimit\t0"}, "", 0},
+      {"a bar between blanks", {"/smart", "|", "/genius"}, {},
+       "Command not recognised:  is not a valid command\r\n\r\nTry the /? parameter for assistance\n", 0},
+      {"path as the last token", {"/limit", "5", "/path"}, {"txtlimit\t5", "txtdir\t"}, "", 0},
+      {"limit, path, search", {"/limit", "98", "/path", music, "/dumb"}, {"lblCountList2\t1 Files of 60 Megabytes"}, "", 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Result r = runFillpack(c.switches, tree.root());
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, c.err);
+    for (const QByteArray& label : c.labels) EXPECT_TRUE(r.sections["[labels]"].contains(label)) << label.toStdString();
+    EXPECT_EQ(r.sections["[lstsec]"].size(), c.lowerRows);
+  }
+
+  // A quoted list name loses its quotes; method 1 runs the fit search.
+  runFillpack({"/limit", "100", "/path", music, "/batch", "1", "\"" + tree.path("out/cd.txt") + "\""}, tree.root());
+  EXPECT_EQ(QDir(tree.path("out")).entryList(QDir::Files), (QStringList{"cd 001.txt", "cd 002.txt"}));
 }
 
 }  // namespace
