@@ -83,6 +83,26 @@ TEST(DeleteFiles, EntriesOfFilesAlreadyGoneLeaveEvenUncheckedAndCaseCounts) {
   EXPECT_EQ(upperNames(t), QStringList{"A.bin"});  // a different file, though its name differs only in case
 }
 
+TEST(DeleteFiles, CheckedFilesEndInTheDesktopTrashOfTheTestHome) {
+  TestWindow t;
+  platform::FreedesktopTrash desktop;
+  shell::MainForm w{shell::Services{t.messages, t.picker, t.pump, t.registry, nullptr, QString(), &t.dialogs, &desktop}};
+  t.gather({{"keep.bin", 1}, {"burned.bin", 1}}, false);
+  w.form()(QStringLiteral("txtdir")).text = t.tree.path("in");
+  w.cmdadd_Click();
+  w.cmdsearch_Click();
+  w.catalogue().lstsec().setChecked(1, false);  // rows are in name order: burned, keep
+  t.messages.answers = {true};
+  w.cmddelete_Click();
+  const QDir trashed(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files");
+  EXPECT_TRUE(trashed.exists("burned.bin"));
+  EXPECT_FALSE(QFileInfo::exists(t.in("burned.bin")));
+  EXPECT_TRUE(QFileInfo::exists(t.in("keep.bin")));
+  ASSERT_EQ(w.catalogue().lstsec().count(), 1);
+  EXPECT_EQ(w.catalogue().lstsec().at(0).text, t.in("keep.bin"));
+  EXPECT_EQ(w.catalogue().lstmain().count(), 1);
+}
+
 TEST(DeleteFiles, TheDesktopTrashTakesALinkAsTheLink) {
   testing_support::TempTree tree;
   tree.file("target.bin", 10);
