@@ -1,0 +1,153 @@
+// The two list views, offscreen: a click on a header sorts the rows, the context menus run
+// their commands on the rows highlighted in the view, drops on either list, and the files
+// offered when dragging out of the lower list.
+#include <QApplication>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMimeData>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "catalogue/Selection.h"
+#include "support/OutputFakes.h"
+#include "windows/MainWindow.h"
+
+namespace {
+
+class ListInteractionWindowTest : public ::testing::Test, protected testing_support::TestWindow {
+ protected:
+  ListInteractionWindowTest() : view(window, nullptr) {
+    view.show();
+    upper = qobject_cast<QTableView*>(view.control(QStringLiteral("lstmain")));
+    lowerView = qobject_cast<QTableView*>(view.control(QStringLiteral("lstsec")));
+  }
+  QStringList column(QTableView* table, int col) {
+    QStringList out;
+    for (int row = 0; row < table->model()->rowCount(); ++row)
+      out.append(table->model()->index(row, col).data().toString());
+    return out;
+  }
+  // Opens the list's context menu and chooses the entry with that object name or caption.
+  void choose(QTableView* table, const QString& entry) {
+    bool found = false;
+    QTimer::singleShot(0, [&] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      if (!menu) return;
+      for (QAction* action : menu->actions())
+        if (action->objectName() == entry || action->text() == entry) action->trigger(), found = true;
+      menu->close();
+    });
+    Q_EMIT table->customContextMenuRequested(QPoint(4, 4));
+    EXPECT_TRUE(found) << entry.toStdString();
+  }
+  void drop(QTableView* table, const QStringList& paths) {
+    auto* data = new QMimeData;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
+    data->setUrls(urls);
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(table->viewport(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent dropped(QPointF(4, 4), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(table->viewport(), &dropped);
+    EXPECT_TRUE(dropped.isAccepted());
+    delete data;
+  }
+
+  windows::MainWindow view;
+  QTableView* upper = nullptr;
+  QTableView* lowerView = nullptr;
+};
+
+TEST_F(ListInteractionWindowTest, ClickingTheBytesHeaderSortsTheRowsBySize) {
+  gather({{"a.bin", 3}, {"b.bin", 1}, {"c.bin", 2}});
+  view.syncFromState();
+  QHeaderView* header = upper->horizontalHeader();
+  ASSERT_EQ(header->model()->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Bytes"));
+  const auto clickHeader = [&](int section) {
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, 4));
+  };
+  clickHeader(4);
+  EXPECT_EQ(column(upper, 0), (QStringList{"b.bin", "c.bin", "a.bin"}));
+  clickHeader(4);
+  EXPECT_EQ(column(upper, 0), (QStringList{"a.bin", "c.bin", "b.bin"}));
+  EXPECT_TRUE(header->isSortIndicatorShown());
+  EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+}
+
+TEST_F(ListInteractionWindowTest, SelectMenuUsesTheRowsHighlightedInTheView) {
+  gather({{"a.bin", 1}, {"b.bin", 2}, {"c.bin", 3}});
+  window.mnuselitem_Click(catalogue::SelectNone, {});
+  view.syncFromState();
+  const int middle = int(column(upper, 0).indexOf(QStringLiteral("b.bin")));
+  upper->selectionModel()->select(upper->model()->index(middle, 0),
+                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  choose(upper, QStringLiteral("mnuselitem11"));  // Bigger than this
+  EXPECT_EQ(upper->model()->index(int(column(upper, 0).indexOf(QStringLiteral("c.bin"))), 0).data(Qt::CheckStateRole),
+            Qt::Checked);
+  EXPECT_EQ(checks(window.catalogue().lstmain()).count(true), 1);
+  choose(upper, QStringLiteral("mnuselitem10"));  // Smaller than this
+  EXPECT_EQ(checks(window.catalogue().lstmain()).count(true), 2);
+}
+
+TEST_F(ListInteractionWindowTest, ClearEmptiesTheLowerViewAndLeavesTheUpperOne) {
+  gather({{"a.bin", 1}, {"b.bin", 2}});
+  addLower(in(QStringLiteral("a.bin")));
+  window.form()(QStringLiteral("txttotal")).text = QStringLiteral("1");
+  view.syncFromState();
+  const QString summary = window.form().text(QStringLiteral("lblCountList"));
+  ASSERT_EQ(lowerView->model()->rowCount(), 1);
+  choose(lowerView, QStringLiteral("&Clear the files"));
+  EXPECT_EQ(lowerView->model()->rowCount(), 0);
+  EXPECT_EQ(upper->model()->rowCount(), 2);
+  EXPECT_EQ(checks(window.catalogue().lstmain()), (QList<bool>{true, true}));
+  EXPECT_EQ(window.form().text(QStringLiteral("lblCountList")), summary);
+  EXPECT_EQ(window.form().text(QStringLiteral("txttotal")), QStringLiteral("0"));
+  EXPECT_TRUE(trash.received.isEmpty());
+}
+
+TEST_F(ListInteractionWindowTest, AFolderAndTwoFilesDroppedOnTheUpperListAreAdded) {
+  gather({{"kept.bin", 1}});
+  tree.file(QStringLiteral("more/one.bin"), 10);
+  tree.file(QStringLiteral("more/two.bin"), 20);
+  tree.file(QStringLiteral("more/deeper/not.bin"), 30);
+  tree.file(QStringLiteral("x/loose1.bin"), 40);
+  tree.file(QStringLiteral("x/loose2.bin"), 50);
+  drop(upper, {tree.path(QStringLiteral("more")), tree.path(QStringLiteral("x/loose1.bin")),
+               tree.path(QStringLiteral("x/loose2.bin"))});
+  QStringList names = column(upper, 0);
+  names.sort();
+  EXPECT_EQ(names, (QStringList{"kept.bin", "loose1.bin", "loose2.bin", "one.bin", "two.bin"}));
+  EXPECT_TRUE(window.form()(QStringLiteral("cmdsearch")).enabled);
+}
+
+TEST_F(ListInteractionWindowTest, OnlyAListFileDroppedOnTheLowerListBecomesThePendingList) {
+  tree.file(QStringLiteral("notes.doc"));
+  tree.file(QStringLiteral("LIST.TXT"));
+  drop(lowerView, {tree.path(QStringLiteral("notes.doc")), tree.path(QStringLiteral("LIST.TXT"))});
+  EXPECT_TRUE(window.run().pendingListPath.isEmpty()) << "only the first item counts";
+  drop(lowerView, {tree.path(QStringLiteral("LIST.TXT"))});
+  EXPECT_EQ(window.run().pendingListPath, tree.path(QStringLiteral("LIST.TXT")));
+  EXPECT_EQ(lowerView->model()->rowCount(), 0) << "nothing is loaded";
+}
+
+TEST_F(ListInteractionWindowTest, DraggingOutOffersExactlyTheCheckedLowerRows) {
+  for (const char* name : {"a.bin", "b.bin", "c.bin"}) addLower(tree.path(QString::fromLatin1(name)));
+  window.catalogue().lstsec().setChecked(1, false);
+  view.syncFromState();
+  QAbstractItemModel* model = lowerView->model();
+  EXPECT_EQ(model->mimeTypes(), QStringList{QStringLiteral("text/uri-list")});
+  std::unique_ptr<QMimeData> data(model->mimeData({model->index(1, 0)}));
+  ASSERT_TRUE(data);
+  EXPECT_EQ(data->urls(), (QList<QUrl>{QUrl::fromLocalFile(tree.path(QStringLiteral("a.bin"))),
+                                       QUrl::fromLocalFile(tree.path(QStringLiteral("c.bin")))}));
+  EXPECT_EQ(model->supportedDragActions(), Qt::CopyAction);
+  window.catalogue().lstsec().setChecked(0, false);
+  window.catalogue().lstsec().setChecked(2, false);
+  EXPECT_EQ(std::unique_ptr<QMimeData>(model->mimeData({model->index(0, 0)})), nullptr);
+}
+
+}  // namespace
