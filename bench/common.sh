@@ -53,10 +53,7 @@ bench_program() {
   else
     fillpack_install_missing "${FILLPACK_PACKAGES[@]}" "${extra[@]}"
     local build="$root/build-bench"
-    local generator=()
-    [[ -f $build/CMakeCache.txt ]] || generator=(-G Ninja)
-    cmake -S "$root" -B "$build" "${generator[@]}" \
-      -DCMAKE_BUILD_TYPE=Release -DFILLPACK_TESTS=OFF -DFILLPACK_SANITIZE=OFF >/dev/null
+    fillpack_configure "$root" "$build" -DCMAKE_BUILD_TYPE=Release -DFILLPACK_TESTS=OFF -DFILLPACK_SANITIZE=OFF >/dev/null
     cmake --build "$build" --target fillpack -j "$(nproc)" >/dev/null
     fillpack="$build/fillpack"
   fi

@@ -11,7 +11,9 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=${BUILD_DIR:-$root/build-bench}
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DFILLPACK_BENCH=ON >/dev/null
+# shellcheck source=scripts/deps.sh
+source "$root/scripts/deps.sh"
+fillpack_configure "$root" "$build" -DCMAKE_BUILD_TYPE=Release -DFILLPACK_BENCH=ON >/dev/null
 cmake --build "$build" --target fillpack_bench_select >&2
 
 out=$("$build/fillpack_bench_select")

@@ -34,3 +34,13 @@ fillpack_install_missing() {
   DEBIAN_FRONTEND=noninteractive apt-get update -q >&2
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >&2
 }
+
+# Configures a build folder of the source tree SOURCE: Ninja for a new folder, the
+# folder's own generator otherwise. Further arguments go to cmake.
+fillpack_configure() {
+  local source=$1 build=$2
+  shift 2
+  local -a generator=()
+  [[ -f $build/CMakeCache.txt ]] || generator=(-G Ninja)
+  cmake -S "$source" -B "$build" "${generator[@]}" "$@"
+}

@@ -11,10 +11,7 @@ source "$root/scripts/deps.sh"
 fillpack_install_missing "${FILLPACK_PACKAGES[@]}"
 
 build="$root/build"
-generator=()
-[[ -f $build/CMakeCache.txt ]] || generator=(-G Ninja)
-cmake -S "$root" -B "$build" "${generator[@]}" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILLPACK_TESTS=OFF -DFILLPACK_SANITIZE=OFF >&2
+fillpack_configure "$root" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILLPACK_TESTS=OFF -DFILLPACK_SANITIZE=OFF >&2
 cmake --build "$build" --target fillpack -j "$(nproc)" >&2
 
 exec "$build/fillpack" "$@"

@@ -10,10 +10,7 @@ source "$root/scripts/deps.sh"
 fillpack_install_missing "${FILLPACK_PACKAGES[@]}"
 
 build="$root/build-test"
-generator=()
-[[ -f $build/CMakeCache.txt ]] || generator=(-G Ninja)
-cmake -S "$root" -B "$build" "${generator[@]}" \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILLPACK_SANITIZE=ON -DFILLPACK_TESTS=ON
+fillpack_configure "$root" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFILLPACK_SANITIZE=ON -DFILLPACK_TESTS=ON
 cmake --build "$build" -j "$(nproc)"
 
 export QT_QPA_PLATFORM=offscreen
