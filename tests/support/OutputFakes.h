@@ -49,10 +49,11 @@ struct TestWindow {
   using Files = std::initializer_list<std::pair<const char*, double>>;  // name, megabytes
 
   // Totals are written with the user's decimal separator; the tests expect ".".
-  TestWindow() { QLocale::setDefault(QLocale::c()); }
+  explicit TestWindow(platform::IconProvider* icons = nullptr) : icons(icons) { QLocale::setDefault(QLocale::c()); }
   ~TestWindow() { QLocale::setDefault(saved); }
 
   QLocale saved;
+  platform::IconProvider* icons;
   TempTree tree;
   ScriptedPump pump;
   RecordingMessages messages;
@@ -60,7 +61,7 @@ struct TestWindow {
   TestValueStore registry;
   ScriptedFileDialogs dialogs;
   RecordingTrash trash;
-  shell::MainForm window{shell::Services{messages, picker, pump, registry, nullptr, QString(), &dialogs, &trash}};
+  shell::MainForm window{shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash}};
 
   catalogue::Control& operator[](const char* name) { return window.form()(QString::fromLatin1(name)); }
   QString in(const QString& name) const { return tree.path(QStringLiteral("in/") + name); }

@@ -4,21 +4,16 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTableView>
-#include <gtest/gtest.h>
 
-#include "support/OutputFakes.h"
-#include "windows/MainWindow.h"
+#include "windows/WindowFixture.h"
 
 namespace {
 
-class ListCommandsWindowTest : public ::testing::Test, protected testing_support::TestWindow {
+class ListCommandsWindowTest : public testing_support::WindowFixture {
  protected:
-  ListCommandsWindowTest() : view(window, nullptr) {}
-
-  QPushButton* button(const char* name) { return qobject_cast<QPushButton*>(view.control(QString::fromLatin1(name))); }
-  QString label(const char* name) { return qobject_cast<QLabel*>(view.control(QString::fromLatin1(name)))->text(); }
-  int lowerRows() { return qobject_cast<QTableView*>(view.control(QStringLiteral("lstsec")))->model()->rowCount(); }
+  QPushButton* button(const char* name) { return widget<QPushButton>(name); }
+  QString label(const char* name) { return widget<QLabel>(name)->text(); }
+  int lowerRows() { return table("lstsec")->model()->rowCount(); }
   void tick() {
     window.Timer_Timer();
     view.syncFromState();
@@ -35,8 +30,6 @@ class ListCommandsWindowTest : public ::testing::Test, protected testing_support
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write((entries.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n____________________\r\n")).toUtf8());
   }
-
-  windows::MainWindow view;
 };
 
 TEST_F(ListCommandsWindowTest, TheTimerOffersSearchAndSaveOnlyWhenTheirListsHoldRows) {

@@ -1,34 +1,19 @@
 // The two list views, offscreen: a click on a header sorts the rows, the context menus run
 // their commands on the rows highlighted in the view, drops on either list, and the files
 // offered when dragging out of the lower list.
-#include <QApplication>
 #include <QHeaderView>
 #include <QMenu>
-#include <QMimeData>
-#include <QTableView>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 #include "catalogue/Selection.h"
-#include "support/OutputFakes.h"
-#include "windows/MainWindow.h"
+#include "windows/WindowFixture.h"
 
 namespace {
 
-class ListInteractionWindowTest : public ::testing::Test, protected testing_support::TestWindow {
+class ListInteractionWindowTest : public testing_support::WindowFixture {
  protected:
-  ListInteractionWindowTest() : view(window, nullptr) {
-    view.show();
-    upper = qobject_cast<QTableView*>(view.control(QStringLiteral("lstmain")));
-    lowerView = qobject_cast<QTableView*>(view.control(QStringLiteral("lstsec")));
-  }
-  QStringList column(QTableView* table, int col) {
-    QStringList out;
-    for (int row = 0; row < table->model()->rowCount(); ++row)
-      out.append(table->model()->index(row, col).data().toString());
-    return out;
-  }
+  ListInteractionWindowTest() : upper(table("lstmain")), lowerView(table("lstsec")) { view.show(); }
   // Opens the list's context menu and chooses the entry with that object name or caption.
   void choose(QTableView* table, const QString& entry) {
     bool found = false;
@@ -42,23 +27,9 @@ class ListInteractionWindowTest : public ::testing::Test, protected testing_supp
     Q_EMIT table->customContextMenuRequested(QPoint(4, 4));
     EXPECT_TRUE(found) << entry.toStdString();
   }
-  void drop(QTableView* table, const QStringList& paths) {
-    auto* data = new QMimeData;
-    QList<QUrl> urls;
-    for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
-    data->setUrls(urls);
-    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(table->viewport(), &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent dropped(QPointF(4, 4), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(table->viewport(), &dropped);
-    EXPECT_TRUE(dropped.isAccepted());
-    delete data;
-  }
 
-  windows::MainWindow view;
-  QTableView* upper = nullptr;
-  QTableView* lowerView = nullptr;
+  QTableView* upper;
+  QTableView* lowerView;
 };
 
 TEST_F(ListInteractionWindowTest, ClickingTheBytesHeaderSortsTheRowsBySize) {
@@ -71,9 +42,9 @@ TEST_F(ListInteractionWindowTest, ClickingTheBytesHeaderSortsTheRowsBySize) {
                       QPoint(header->sectionViewportPosition(section) + header->sectionSize(section) / 2, 4));
   };
   clickHeader(4);
-  EXPECT_EQ(column(upper, 0), (QStringList{"b.bin", "c.bin", "a.bin"}));
+  EXPECT_EQ(column("lstmain"), (QStringList{"b.bin", "c.bin", "a.bin"}));
   clickHeader(4);
-  EXPECT_EQ(column(upper, 0), (QStringList{"a.bin", "c.bin", "b.bin"}));
+  EXPECT_EQ(column("lstmain"), (QStringList{"a.bin", "c.bin", "b.bin"}));
   EXPECT_TRUE(header->isSortIndicatorShown());
   EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 }
@@ -82,11 +53,11 @@ TEST_F(ListInteractionWindowTest, SelectMenuUsesTheRowsHighlightedInTheView) {
   gather({{"a.bin", 1}, {"b.bin", 2}, {"c.bin", 3}});
   window.mnuselitem_Click(catalogue::SelectNone, {});
   view.syncFromState();
-  const int middle = int(column(upper, 0).indexOf(QStringLiteral("b.bin")));
+  const int middle = int(column("lstmain").indexOf(QStringLiteral("b.bin")));
   upper->selectionModel()->select(upper->model()->index(middle, 0),
                                   QItemSelectionModel::Select | QItemSelectionModel::Rows);
   choose(upper, QStringLiteral("mnuselitem11"));  // Bigger than this
-  EXPECT_EQ(upper->model()->index(int(column(upper, 0).indexOf(QStringLiteral("c.bin"))), 0).data(Qt::CheckStateRole),
+  EXPECT_EQ(upper->model()->index(int(column("lstmain").indexOf(QStringLiteral("c.bin"))), 0).data(Qt::CheckStateRole),
             Qt::Checked);
   EXPECT_EQ(checks(window.catalogue().lstmain()).count(true), 1);
   choose(upper, QStringLiteral("mnuselitem10"));  // Smaller than this
@@ -116,9 +87,9 @@ TEST_F(ListInteractionWindowTest, AFolderAndTwoFilesDroppedOnTheUpperListAreAdde
   tree.file(QStringLiteral("more/deeper/not.bin"), 30);
   tree.file(QStringLiteral("x/loose1.bin"), 40);
   tree.file(QStringLiteral("x/loose2.bin"), 50);
-  drop(upper, {tree.path(QStringLiteral("more")), tree.path(QStringLiteral("x/loose1.bin")),
-               tree.path(QStringLiteral("x/loose2.bin"))});
-  QStringList names = column(upper, 0);
+  EXPECT_TRUE(drop(upper->viewport(), {tree.path(QStringLiteral("more")), tree.path(QStringLiteral("x/loose1.bin")),
+               tree.path(QStringLiteral("x/loose2.bin"))}));
+  QStringList names = column("lstmain");
   names.sort();
   EXPECT_EQ(names, (QStringList{"kept.bin", "loose1.bin", "loose2.bin", "one.bin", "two.bin"}));
   EXPECT_TRUE(window.form()(QStringLiteral("cmdsearch")).enabled);
@@ -127,9 +98,9 @@ TEST_F(ListInteractionWindowTest, AFolderAndTwoFilesDroppedOnTheUpperListAreAdde
 TEST_F(ListInteractionWindowTest, OnlyAListFileDroppedOnTheLowerListBecomesThePendingList) {
   tree.file(QStringLiteral("notes.doc"));
   tree.file(QStringLiteral("LIST.TXT"));
-  drop(lowerView, {tree.path(QStringLiteral("notes.doc")), tree.path(QStringLiteral("LIST.TXT"))});
+  EXPECT_TRUE(drop(lowerView->viewport(), {tree.path(QStringLiteral("notes.doc")), tree.path(QStringLiteral("LIST.TXT"))}));
   EXPECT_TRUE(window.run().pendingListPath.isEmpty()) << "only the first item counts";
-  drop(lowerView, {tree.path(QStringLiteral("LIST.TXT"))});
+  EXPECT_TRUE(drop(lowerView->viewport(), {tree.path(QStringLiteral("LIST.TXT"))}));
   EXPECT_EQ(window.run().pendingListPath, tree.path(QStringLiteral("LIST.TXT")));
   EXPECT_EQ(lowerView->model()->rowCount(), 0) << "nothing is loaded";
 }

@@ -2,39 +2,21 @@
 // and the check boxes of the list, each checked against what the widgets show.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QDropEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPushButton>
-#include <QTableView>
-#include <QUrl>
-#include <gtest/gtest.h>
 
-#include "platform/ThemeIconProvider.h"
-#include "shell/MainForm.h"
-#include "support/Fakes.h"
-#include "support/TempTree.h"
-#include "windows/MainWindow.h"
+#include "windows/WindowFixture.h"
 
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public testing_support::WindowFixture {
  protected:
-  MainWindowTest()
-      : state(shell::Services{messages, picker, pump, registry, &icons, QString()}), window(state, &icons) {
+  MainWindowTest() : WindowFixture(themeIcons()) {
     tree.file(QStringLiteral("music/a.mp3"), 3000);
     for (const char* f : {"music/b.txt", "music/deep/c.ogg", "music/deep/d.ogg", "photos/e.jpg", "loose.txt"})
       tree.file(QString::fromLatin1(f), 10);
-  }
-
-  template <class W>
-  W* widget(const char* name, int index = -1) {
-    auto* w = qobject_cast<W*>(window.control(QString::fromLatin1(name), index));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
   }
   void typeFolder(const QString& folder) { widget<QComboBox>("txtdir")->lineEdit()->setText(folder); }
   void click(const char* name) { widget<QPushButton>(name)->click(); }
@@ -43,55 +25,27 @@ class MainWindowTest : public ::testing::Test {
     widget<QCheckBox>("chkrecurse")->setChecked(recurse);
     click("cmdadd");
   }
-  int upperRows() { return widget<QTableView>("lstmain")->model()->rowCount(); }
-  QString upperCell(int row, int column) {
-    QAbstractItemModel* m = widget<QTableView>("lstmain")->model();
-    return m->data(m->index(row, column)).toString();
-  }
-  QStringList upperNames() {
-    QStringList out;
-    for (int row = 0; row < upperRows(); ++row) out.append(upperCell(row, 0));
-    return out;
-  }
-  void dropOn(QWidget* target, const QStringList& paths) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& p : paths) urls.append(QUrl::fromLocalFile(p));
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-  }
-
-  testing_support::TempTree tree;
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPicker picker;
-  testing_support::ScriptedPump pump;
-  testing_support::TestValueStore registry;
-  platform::ThemeIconProvider icons;
-  shell::MainForm state;
-  windows::MainWindow window;
+  QStringList upperNames() { return column("lstmain"); }
 };
 
 TEST_F(MainWindowTest, AddShowsTheFolderInTheListWithIconsAndSummary) {
   add(tree.path(QStringLiteral("music")), true);
   ASSERT_EQ(upperNames(), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg"}));
-  EXPECT_EQ(upperCell(0, 1), QStringLiteral("2.93 KB"));
-  EXPECT_EQ(upperCell(0, 4), QStringLiteral("0000003000"));
-  EXPECT_EQ(upperCell(2, 3), tree.path(QStringLiteral("music/deep")));
+  EXPECT_EQ(column("lstmain", 1)[0], QStringLiteral("2.93 KB"));
+  EXPECT_EQ(column("lstmain", 4)[0], QStringLiteral("0000003000"));
+  EXPECT_EQ(column("lstmain", 3)[2], tree.path(QStringLiteral("music/deep")));
   EXPECT_EQ(widget<QLabel>("lblCountList")->text(), QStringLiteral("Files in list 4 of 0 Megabytes"));
   // Every row has an icon, and rows of one type share it.
-  for (int row = 0; row < 4; ++row) EXPECT_GT(state.catalogue().lstmain().at(row).icon, 0);
-  EXPECT_EQ(state.catalogue().lstmain().at(2).icon, state.catalogue().lstmain().at(3).icon);
-  EXPECT_NE(state.catalogue().lstmain().at(0).icon, state.catalogue().lstmain().at(1).icon);
+  const catalogue::FileList& rows = window.catalogue().lstmain();
+  for (int row = 0; row < 4; ++row) EXPECT_GT(rows.at(row).icon, 0);
+  EXPECT_EQ(rows.at(2).icon, rows.at(3).icon);
+  EXPECT_NE(rows.at(0).icon, rows.at(1).icon);
   EXPECT_EQ(widget<QComboBox>("txtdir")->count(), 1) << "the folder is in the history";
 }
 
 TEST_F(MainWindowTest, RemoveTakesTheFolderOutAndEmptiesTheBox) {
   add(tree.root(), true);
-  ASSERT_EQ(upperRows(), 6);
+  ASSERT_EQ(upperNames().size(), 6);
   typeFolder(tree.path(QStringLiteral("music")));
   click("cmddel");
   EXPECT_EQ(upperNames(), QStringList({"loose.txt", "e.jpg"}));
@@ -120,9 +74,9 @@ TEST_F(MainWindowTest, BrowsePutsThePickedFolderIntoTheBox) {
 // box ticked; dropped files are ignored.
 TEST_F(MainWindowTest, FoldersDroppedOnTheFolderBoxAreAddedAndFilesIgnored) {
   add(tree.path(QStringLiteral("photos")), true);
-  ASSERT_EQ(upperRows(), 1);
-  dropOn(widget<QComboBox>("txtdir")->lineEdit(),
-         {tree.path(QStringLiteral("music")), tree.path(QStringLiteral("loose.txt"))});
+  ASSERT_EQ(upperNames().size(), 1);
+  drop(widget<QComboBox>("txtdir")->lineEdit(),
+       {tree.path(QStringLiteral("music")), tree.path(QStringLiteral("loose.txt"))});
   EXPECT_EQ(upperNames(), QStringList({"e.jpg", "a.mp3", "b.txt"}));
   EXPECT_EQ(widget<QLabel>("lblCountList")->text(), QStringLiteral("Files in list 3 of 0 Megabytes"));
   EXPECT_TRUE(messages.shown.isEmpty());
@@ -133,28 +87,27 @@ TEST_F(MainWindowTest, StopDuringAWalkEndsItAndClosesTheProgressFrame) {
   bool frameShownDuringWalk = false;
   pump.onPump = [&](int call) {
     if (call != 40) return;  // past the listing of the top folder, inside the walk
-    window.syncFromState();
+    view.syncFromState();
     frameShownDuringWalk = !widget<QGroupBox>("framain")->isHidden() &&
                            widget<QLabel>("lblcurrent")->text() == QStringLiteral("Adding directories");
     click("cmdstop");
   };
   add(tree.path(QStringLiteral("many")), true);
   EXPECT_TRUE(frameShownDuringWalk);
-  EXPECT_TRUE(state.run().stopflag);
-  EXPECT_LT(upperRows(), 30);
+  EXPECT_TRUE(window.run().stopflag);
+  EXPECT_LT(upperNames().size(), 30);
   EXPECT_TRUE(widget<QGroupBox>("framain")->isHidden());
   EXPECT_EQ(widget<QLabel>("lblcurrent")->text(), QStringLiteral("Current level of CD utilization"));
 }
 
 TEST_F(MainWindowTest, CheckBoxesOfTheListWriteTheRows) {
   add(tree.path(QStringLiteral("music")), false);
-  QAbstractItemModel* model = widget<QTableView>("lstmain")->model();
+  QAbstractItemModel* model = table("lstmain")->model();
   ASSERT_EQ(model->rowCount(), 2);
   EXPECT_EQ(model->data(model->index(1, 0), Qt::CheckStateRole).toInt(), int(Qt::Checked));
   ASSERT_TRUE(model->setData(model->index(1, 0), Qt::Unchecked, Qt::CheckStateRole));
-  const catalogue::FileList& rows = state.catalogue().lstmain();
-  EXPECT_FALSE(rows.at(1).checked);
-  EXPECT_TRUE(rows.at(0).checked);
+  const catalogue::FileList& rows = window.catalogue().lstmain();
+  EXPECT_EQ(checks(rows), (QList<bool>{true, false}));
   EXPECT_TRUE(rows.haschecked());
   ASSERT_TRUE(model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
   EXPECT_FALSE(rows.haschecked());

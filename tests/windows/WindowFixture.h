@@ -1,0 +1,55 @@
+// The main window over a TestWindow, shown offscreen, with lookups of its widgets and drops.
+#pragma once
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTableView>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+#include "platform/ThemeIconProvider.h"
+#include "support/OutputFakes.h"
+#include "windows/MainWindow.h"
+
+namespace testing_support {
+
+class WindowFixture : public ::testing::Test, protected TestWindow {
+ protected:
+  explicit WindowFixture(platform::ThemeIconProvider* theme = nullptr) : TestWindow(theme), view(window, theme) {}
+
+  static platform::ThemeIconProvider* themeIcons() {
+    static platform::ThemeIconProvider provider;
+    return &provider;
+  }
+  template <class W>
+  W* widget(const char* name, int index = -1) {
+    auto* w = qobject_cast<W*>(view.control(QString::fromLatin1(name), index));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  QTableView* table(const char* name) { return widget<QTableView>(name); }
+  QStringList column(const char* list, int col = 0) {
+    QStringList out;
+    QAbstractItemModel* m = table(list)->model();
+    for (int row = 0; row < m->rowCount(); ++row) out.append(m->index(row, col).data().toString());
+    return out;
+  }
+  // Drags the paths over the widget (which must accept them) and drops them; true if taken.
+  bool drop(QWidget* target, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent dropped(QPointF(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &dropped);
+    return dropped.isAccepted();
+  }
+
+  windows::MainWindow view;
+};
+
+}  // namespace testing_support
