@@ -23,13 +23,6 @@ void prepare(TestWindow& t) {
   t.trash.removes = true;
 }
 
-QStringList upperNames(const TestWindow& t) {
-  QStringList names;
-  for (int row = 0; row < t.window.catalogue().lstmain().count(); ++row)
-    names.append(t.window.catalogue().lstmain().at(row).text);
-  return names;
-}
-
 TEST(DeleteFiles, CheckedFilesGoAfterYesAndLeaveBothLists) {
   TestWindow t;
   prepare(t);
@@ -39,7 +32,7 @@ TEST(DeleteFiles, CheckedFilesGoAfterYesAndLeaveBothLists) {
   EXPECT_EQ(t.messages.asked[0].title, QStringLiteral("Delete files"));
   EXPECT_EQ(t.trash.received, (QStringList{t.in("a.bin"), t.in("c.bin")}));
   EXPECT_EQ(t.lower(), QStringList{t.in("b.bin")});
-  EXPECT_EQ(upperNames(t), QStringList{"b.bin"});
+  EXPECT_EQ(t.upper(), QStringList{"b.bin"});
   EXPECT_TRUE(t.messages.shown.isEmpty());
 }
 
@@ -66,7 +59,7 @@ TEST(DeleteFiles, AFileThatCannotBeTrashedIsToldAndKept) {
   EXPECT_TRUE(t.messages.shown[0].text.endsWith(t.in("c.bin")));
   EXPECT_FALSE(t.messages.shown[0].text.contains(t.in("a.bin")));
   EXPECT_EQ(t.lower(), (QStringList{t.in("b.bin"), t.in("c.bin")}));
-  EXPECT_EQ(upperNames(t), (QStringList{"b.bin", "c.bin"}));
+  EXPECT_EQ(t.upper(), (QStringList{"b.bin", "c.bin"}));
 }
 
 TEST(DeleteFiles, EntriesOfFilesAlreadyGoneLeaveEvenUncheckedAndCaseCounts) {
@@ -80,7 +73,7 @@ TEST(DeleteFiles, EntriesOfFilesAlreadyGoneLeaveEvenUncheckedAndCaseCounts) {
   t.window.cmddelete_Click();
   EXPECT_TRUE(t.trash.received.isEmpty());
   EXPECT_EQ(t.lower(), QStringList{t.in("A.bin")});
-  EXPECT_EQ(upperNames(t), QStringList{"A.bin"});  // a different file, though its name differs only in case
+  EXPECT_EQ(t.upper(), QStringList{"A.bin"});  // a different file, though its name differs only in case
 }
 
 TEST(DeleteFiles, CheckedFilesEndInTheDesktopTrashOfTheTestHome) {

@@ -3,7 +3,7 @@
 
 #include "shell/CommandLine.h"
 #include "shell/MainForm.h"
-#include "support/Fakes.h"
+#include "support/OutputFakes.h"
 
 namespace {
 
@@ -54,18 +54,12 @@ TEST(CommandLineSplit, JoinQuotesArgumentsWithBlanks) {
   EXPECT_EQ(tokens, QStringList({"/recurse", "\"/a b/c  d\"", "/smart"}));
 }
 
-class CommandLineSwitches : public ::testing::Test {
+class CommandLineSwitches : public ::testing::Test, protected testing_support::TestWindow {
  protected:
   void run(const QString& line) { shell::processcommandline(line, window); }
   catalogue::Control& control(const char* name, int index = -1) {
     return window.form()(QString::fromLatin1(name), index);
   }
-
-  testing_support::ScriptedPump pump;
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPicker picker;
-  testing_support::TestValueStore registry;
-  shell::MainForm window{shell::Services{messages, picker, pump, registry, nullptr, QString()}};
 };
 
 // Unknown tokens are reported one by one and skipped; a switch that lacks its argument ends

@@ -71,9 +71,10 @@ struct TestWindow {
     if (add) (*this)["txtdir"].text = tree.path(QStringLiteral("in")), window.cmdadd_Click();
   }
   void addLower(const QString& path) { window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}}); }
-  QStringList lower() const {
+  QStringList lower() const { return texts(window.catalogue().lstsec()); }
+  QStringList upper() const { return texts(window.catalogue().lstmain()); }
+  static QStringList texts(const catalogue::FileList& rows) {
     QStringList out;
-    const catalogue::FileList& rows = window.catalogue().lstsec();
     for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).text);
     return out;
   }
