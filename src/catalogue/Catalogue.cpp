@@ -56,8 +56,6 @@ int Catalogue::removeUpperIf(const std::function<bool(const FileEntry&)>& pick) 
   return removed;
 }
 
-void Catalogue::setUpperIcon(int row, int icon) { upper_.edit(row).icon = icon; }
-
 void Catalogue::rebuildKeys() {
   oddKeys_.clear();
   for (int row = 0; row < upper_.count(); ++row)

@@ -39,7 +39,6 @@ class Catalogue {
   // Takes out every upper entry the predicate picks, in one pass; returns how many went.
   int removeUpperIf(const std::function<bool(const FileEntry&)>& pick);
   void setUpperChecked(int row, bool checked) { upper_.setChecked(row, checked); }
-  void setUpperIcon(int row, int icon);
 
   // A click on a column header of a list; sorting then stays on for that list.
   void headerClicked(FileList::Kind kind, int column);

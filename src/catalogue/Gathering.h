@@ -50,13 +50,10 @@ class Gathering {
   // Appends every folder below `folder` to lsttri, depth-first, each followed by its own.
   void Recurse(const QString& folder);
 
-  // Whether an Add or Remove is running; a second one is not started inside it.
-  bool isBusy() const { return busy_; }
   // The absolute, tidy form of a typed folder: "~" expanded, relative names resolved
   // against the current folder, no trailing separator except on the root.
   static QString folderOf(const QString& typed);
 
-  const QStringList& lsttri() const { return lsttri_; }
 
  private:
   bool exclusive() const;

@@ -34,6 +34,8 @@ MainForm::MainForm(Services services)
       gathering_(form_, catalogue_, run_,
                  catalogue::GatheringServices{services_.messages, services_.picker, services_.pump, iconCache_.get(),
                                               services_.programFolder, [this] { cmdstop_Click(); }}),
+      trash_(services_.trash ? *services_.trash : noTrash_),
+      drives_(services_.drives ? *services_.drives : noDrives_),
       dialogs_(services_.fileDialogs ? *services_.fileDialogs : noDialogs_, services_.messages),
       context_{form_, catalogue_, run_, services_.pump, iconCache_.get()} {
   createControls();
@@ -140,7 +142,7 @@ void MainForm::cmdsearch_Click() {
 void MainForm::cmdsave_Click() { output::cmdsave_Click(context_, dialogs_, services_.messages); }
 
 void MainForm::cmdload_Click() {
-  output::cmdload_Click(context_, output::LoadServices{dialogs_, services_.messages, services_.trash ? *services_.trash : noTrash_});
+  output::cmdload_Click(context_, output::LoadServices{dialogs_, services_.messages, trash_});
   flushLabels();
 }
 
@@ -158,7 +160,7 @@ void MainForm::mnuscan_Click() {
 }
 
 void MainForm::mnufiledelete_Click() {
-  output::mnufiledelete_Click(context_, services_.messages, services_.trash ? *services_.trash : noTrash_);
+  output::mnufiledelete_Click(context_, services_.messages, trash_);
   flushLabels();
 }
 
@@ -185,14 +187,14 @@ void MainForm::dropOnLowerList(const QStringList& paths) {
 }
 
 void MainForm::CDROM_Load() {
-  output::CDROM_Load(form_, services_.drives ? *services_.drives : noDrives_);
+  output::CDROM_Load(form_, drives_);
   // Every drive button carries the tool tip of the first.
   const QString tip = form_(QStringLiteral("cmdcdrom"), 0).toolTip;
   for (int i = 1; form_.find(QStringLiteral("cmdcdrom"), i); ++i) form_(QStringLiteral("cmdcdrom"), i).toolTip = tip;
 }
 
 bool MainForm::cmdcdrom_Click(int index) {
-  const bool found = output::cmdcdrom_Click(context_, gathering_, services_.drives ? *services_.drives : noDrives_,
+  const bool found = output::cmdcdrom_Click(context_, gathering_, drives_,
                                             services_.messages, index);
   flushLabels();
   return found;

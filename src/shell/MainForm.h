@@ -93,6 +93,9 @@ class MainForm {
   catalogue::RunState run_;
   std::unique_ptr<catalogue::IconCache> iconCache_;
   catalogue::Gathering gathering_;
+  // The services in use: the ones given, or the stand-ins above.
+  platform::Trash& trash_;
+  const platform::OpticalDrives& drives_;
   output::OpenSaveDlg dialogs_;
   catalogue::WindowContext context_;
 };

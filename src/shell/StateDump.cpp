@@ -85,10 +85,4 @@ void writeState(const MainForm& window, const std::function<void(const QByteArra
   sink(out);
 }
 
-QByteArray stateDump(const MainForm& window) {
-  QByteArray all;
-  writeState(window, [&all](const QByteArray& piece) { all += piece; });
-  return all;
-}
-
 }  // namespace shell

@@ -13,7 +13,4 @@ class MainForm;
 // of some tens of kilobytes, so that a million rows never sit in memory twice.
 void writeState(const MainForm& window, const std::function<void(const QByteArray&)>& sink);
 
-// The whole dump at once, for small states.
-QByteArray stateDump(const MainForm& window);
-
 }  // namespace shell
