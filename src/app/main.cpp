@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "platform/FileNames.h"
-#include "shell/CommandLine.h"
 #include "shell/Headless.h"
 #include "windows/WindowRun.h"
 
@@ -26,7 +25,7 @@ bool displayAvailable() {
 
 int main(int argc, char** argv) {
   // Arguments are decoded as file names are, so a folder whose name is not valid UTF-8
-  // still reaches the command line intact.
+  // still reaches the command line intact. Each stays one token, as the shell split them.
   QStringList arguments;
   bool headless = false;
   for (int i = 1; i < argc; ++i) {
@@ -36,15 +35,14 @@ int main(int argc, char** argv) {
     }
     arguments.append(platform::decodeFileName(argv[i], qsizetype(std::strlen(argv[i]))));
   }
-  const QString commandLine = shell::joinArguments(arguments);
   if (!headless && !displayAvailable()) {
     std::fputs("fillpack: no display found, running headless (as with --headless)\n", stderr);
     headless = true;
   }
   if (headless) {
     QCoreApplication app(argc, argv);
-    return shell::runHeadless(commandLine, QCoreApplication::applicationDirPath());
+    return shell::runHeadless(arguments, QCoreApplication::applicationDirPath());
   }
   QApplication app(argc, argv);
-  return windows::runWindow(commandLine, QCoreApplication::applicationDirPath());
+  return windows::runWindow(arguments, QCoreApplication::applicationDirPath());
 }

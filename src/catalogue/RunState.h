@@ -11,6 +11,7 @@ struct RunState {
   int partcount = 0;      // the number of the last disc-sized part found
   int searchmethod = 0;   // the batch search method
   QString pendingListPath;  // a list file dropped on the lower list, loaded by the next Load
+  bool closing = false;     // the program is ending (window closed, or a stop signal): the command line ends
 };
 
 }  // namespace catalogue

@@ -1,6 +1,5 @@
-// The tokeniser rewrites the text in place, position by position, as the original did;
-// its quirks (an empty token for "|" between blanks, a trailing blank giving an empty
-// last token) are part of the contract.
+// Switch names are matched without regard to case, with a backslash standing for the
+// slash; their values are taken as written.
 #include "shell/CommandLine.h"
 
 #include <QList>
@@ -14,42 +13,13 @@
 
 namespace shell {
 
-QString splitparameters(QString command, QStringList& tokens) {
-  const qsizetype length = command.size();
-  bool inQuotes = false;
-  for (qsizetype i = 1; i <= length; ++i) {
-    const QChar c = i <= command.size() ? command.at(i - 1) : QChar();
-    if (c == u'"') {
-      inQuotes = !inQuotes;
-    } else if (c == u' ' && !inQuotes) {
-      if (i == 1) {
-        command.remove(0, 1);
-        i = 0;
-      } else if (command.at(i - 2) == u'|') {
-        command.remove(i - 1, 1);
-        --i;
-      } else {
-        command[i - 1] = u'|';
-      }
-    }
-  }
-  tokens = command.split(u'|');
-  return command;
-}
-
-QString joinArguments(const QStringList& arguments) {
-  QStringList parts;
-  parts.reserve(arguments.size());
-  for (const QString& argument : arguments)
-    parts.append(argument.contains(u' ') ? u'"' + argument + u'"' : argument);
-  return parts.join(u' ');
-}
-
 namespace {
 
 struct Switch {
   const char* name;
-  int arguments;
+  // The number of values it takes. A value that is itself a switch name counts as
+  // missing, so `/batch 1 /dumb` can never write a list named "/dumb 001".
+  qsizetype values;
   // false ends the command line, silently, as a failing action does
   std::function<bool(MainForm&, const QStringList&)> action;
 };
@@ -102,8 +72,8 @@ std::optional<qint64> wholeNumber(double value, int bits) {
 
 const QList<Switch>& switches() {
   static const QList<Switch> table = {
-      {"/path", 1, [](MainForm& w, const QStringList& a) { return w.gathering().addpath(a[0], false), true; }},
-      {"/recurse", 1, [](MainForm& w, const QStringList& a) { return w.gathering().addpath(a[0], true), true; }},
+      {"/path", 1, [](MainForm& w, const QStringList& a) { return w.addpath(a[0], false), true; }},
+      {"/recurse", 1, [](MainForm& w, const QStringList& a) { return w.addpath(a[0], true), true; }},
       {"/include", 1, [](MainForm& w, const QStringList& a) { return setPattern(w, a[0], 0), true; }},
       {"/exclude", 1, [](MainForm& w, const QStringList& a) { return setPattern(w, a[0], 1), true; }},
       {"/limit", 1,
@@ -138,35 +108,38 @@ const QList<Switch>& switches() {
   return table;
 }
 
+// The switch a token names: lower case, a backslash standing for the slash.
+const Switch* switchNamed(const QString& token) {
+  QString name = token.toLower();
+  name.replace(u'\\', u'/');
+  for (const Switch& s : switches())
+    if (name == QLatin1String(s.name)) return &s;
+  return nullptr;
+}
+
 }  // namespace
 
-void processcommandline(const QString& commandLine, MainForm& window) {
-  if (commandLine.isEmpty()) return;
-  QStringList tokens;
-  splitparameters(commandLine, tokens);
-  const qsizetype last = tokens.size() - 1;
-  for (qsizetype k = 0; k <= last;) {
-    QString name = tokens[k].toLower();
-    name.replace(u'\\', u'/');
-    const Switch* match = nullptr;
-    for (const Switch& s : switches())
-      if (name == QLatin1String(s.name)) {
-        match = &s;
-        break;
-      }
+void processcommandline(const QStringList& arguments, MainForm& window) {
+  const qsizetype count = arguments.size();
+  for (qsizetype k = 0; k < count && !window.run().closing;) {
+    const QString& token = arguments[k];
+    const Switch* match = switchNamed(token);
     if (!match) {
       window.messages().show(QStringLiteral("Command not recognised"),
-                             tokens[k].toLower() +
+                             token.toLower() +
                                  QStringLiteral(" is not a valid command\r\n\r\nTry the /? parameter for assistance"),
                              platform::MessageIcon::Critical);
       ++k;
       continue;
     }
     // A switch without all of its arguments ends the command line, silently.
-    if (k + match->arguments > last) return;
-    if (!match->action(window, tokens.mid(k + 1, match->arguments))) return;
+    const QStringList values = arguments.mid(k + 1, match->values);
+    if (values.size() < match->values) return;
+    for (const QString& value : values)
+      if (switchNamed(value)) return;
+    if (!match->action(window, values)) return;
     window.flushLabels();
-    k += 1 + match->arguments;
+    k += 1 + values.size();
   }
 }
 

@@ -1,13 +1,18 @@
-// Headless runs keep no settings and draw no icons.
+// Headless runs keep no settings and draw no icons. A stop signal is answered at the next
+// point where a long command looks for events: the command stops as it would on the Stop
+// button, and the command line ends there.
 #include "shell/Headless.h"
 
 #include <cstdio>
+#include <functional>
 
+#include "platform/EventPump.h"
 #include "platform/FileDialogs.h"
 #include "platform/FolderPicker.h"
 #include "platform/Messages.h"
 #include "platform/MimeValueStore.h"
 #include "platform/OpticalDrives.h"
+#include "platform/StopSignals.h"
 #include "platform/Trash.h"
 #include "shell/CommandLine.h"
 #include "shell/MainForm.h"
@@ -15,16 +20,42 @@
 
 namespace shell {
 
-int runHeadless(const QString& commandLine, const QString& programFolder) {
+namespace {
+
+// No events to process; only the stop signals to look at.
+class SignalPump final : public platform::EventPump {
+ public:
+  explicit SignalPump(const platform::StopSignals& signals) : signals_(signals) {}
+  void pump() override {
+    if (answered_ || !signals_.received()) return;
+    answered_ = true;
+    if (onSignal) onSignal();
+  }
+  std::function<void()> onSignal;
+
+ private:
+  const platform::StopSignals& signals_;
+  bool answered_ = false;
+};
+
+}  // namespace
+
+int runHeadless(const QStringList& arguments, const QString& programFolder) {
+  platform::StopSignals signals;
   platform::StderrMessages messages;
   platform::CancellingFolderPicker picker;
-  platform::NullPump pump;
+  SignalPump pump(signals);
   platform::MimeValueStore registry;
   platform::CancellingFileDialogs dialogs;
   platform::FreedesktopTrash trash;
   platform::LinuxOpticalDrives drives;
   MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder, &dialogs, &trash, &drives});
-  processcommandline(commandLine, window);
+  pump.onSignal = [&window] {
+    window.run().closing = true;
+    window.cmdstop_Click();
+  };
+  processcommandline(arguments, window);
+  if (signals.received()) return signals.exitStatus();
   window.CDROM_Load();
   window.flushLabels();
   bool written = true;

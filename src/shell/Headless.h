@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace shell {
 
-// Returns the process's exit status.
-int runHeadless(const QString& commandLine, const QString& programFolder);
+// Returns the process's exit status: 0; 1 when the state cannot be written; 128 + the
+// signal's number when SIGINT or SIGTERM stopped the run.
+int runHeadless(const QStringList& arguments, const QString& programFolder);
 
 }  // namespace shell

@@ -118,11 +118,22 @@ void MainForm::createControls() {
 }
 
 void MainForm::cmdadd_Click() {
+  const Scope scope = claim(Command::Gathering);
+  if (!scope) return;
   gathering_.cmdadd_Click();
   flushLabels();
 }
 
+void MainForm::addpath(const QString& path, bool recurse) {
+  const Scope scope = claim(Command::Gathering);
+  if (!scope) return;
+  gathering_.addpath(path, recurse);
+  flushLabels();
+}
+
 void MainForm::cmddel_Click() {
+  const Scope scope = claim(Command::Gathering);
+  if (!scope) return;
   gathering_.cmddel_Click();
   flushLabels();
 }
@@ -130,23 +141,38 @@ void MainForm::cmddel_Click() {
 void MainForm::cmdstop_Click() { search::cmdstop_Click(form_, catalogue_, run_); }
 
 void MainForm::dropOnFolderBox(const QStringList& paths) {
+  const Scope scope = claim(Command::Gathering);
+  if (!scope) return;
   gathering_.dropOnFolderBox(paths);
   flushLabels();
 }
 
 void MainForm::cmdsearch_Click() {
+  const Scope scope = claim(Command::Search);
+  if (!scope) return;
   search::cmdsearch_Click(context_);
   flushLabels();
 }
 
-void MainForm::cmdsave_Click() { output::cmdsave_Click(context_, dialogs_, services_.messages); }
+void MainForm::cmdsave_Click() {
+  const Scope scope = claim(Command::Save);
+  if (!scope) return;
+  output::cmdsave_Click(context_, dialogs_, services_.messages);
+}
 
 void MainForm::cmdload_Click() {
-  output::cmdload_Click(context_, output::LoadServices{dialogs_, services_.messages, trash_});
+  const output::LoadServices load{dialogs_, services_.messages, trash_};
+  // A press while a load runs is how the user stops it; it takes no claim of its own.
+  if (running_ == Command::Load) return output::cmdload_Click(context_, load);
+  const Scope scope = claim(Command::Load);
+  if (!scope) return;
+  output::cmdload_Click(context_, load);
   flushLabels();
 }
 
 void MainForm::mnuscan_Click() {
+  const Scope scope = claim(Command::Batch);
+  if (!scope) return;
   search::BatchServices batch;
   batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
   batch.saveList = [this](const QString& path) {
@@ -160,23 +186,35 @@ void MainForm::mnuscan_Click() {
 }
 
 void MainForm::mnufiledelete_Click() {
+  const Scope scope = claim(Command::Delete);
+  if (!scope) return;
   output::mnufiledelete_Click(context_, services_.messages, trash_);
   flushLabels();
 }
 
 void MainForm::mnuclear_Click() {
+  const Scope scope = claim(Command::Clear);
+  if (!scope) return;
   catalogue::mnuclear_Click(context_);
   flushLabels();
 }
 
 void MainForm::mnuselitem_Click(int item, const QList<int>& highlighted) {
+  const Scope scope = claim(Command::Select);
+  if (!scope) return;
   catalogue::mnuselitem_Click(context_, item, highlighted, [this] { cmdstop_Click(); });
   flushLabels();
 }
 
-void MainForm::headerClicked(catalogue::FileList::Kind kind, int column) { catalogue_.headerClicked(kind, column); }
+void MainForm::headerClicked(catalogue::FileList::Kind kind, int column) {
+  const Scope scope = claim(Command::Sort);
+  if (!scope) return;
+  catalogue_.headerClicked(kind, column);
+}
 
 void MainForm::dropOnUpperList(const QStringList& paths) {
+  const Scope scope = claim(Command::Gathering);
+  if (!scope) return;
   gathering_.dropOnUpperList(paths);
   flushLabels();
 }
@@ -194,6 +232,8 @@ void MainForm::CDROM_Load() {
 }
 
 bool MainForm::cmdcdrom_Click(int index) {
+  const Scope scope = claim(Command::DiscScan);
+  if (!scope) return true;
   const bool found = output::cmdcdrom_Click(context_, gathering_, drives_,
                                             services_.messages, index);
   flushLabels();

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Form.h"
@@ -21,6 +22,7 @@
 #include "platform/Registry.h"
 #include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
+#include "shell/CommandScope.h"
 
 namespace shell {
 
@@ -45,11 +47,12 @@ class MainForm {
   catalogue::Catalogue& catalogue() { return catalogue_; }
   const catalogue::Catalogue& catalogue() const { return catalogue_; }
   catalogue::RunState& run() { return run_; }
-  catalogue::Gathering& gathering() { return gathering_; }
   platform::Messages& messages() { return services_.messages; }
 
   void cmdadd_Click();
   void cmddel_Click();
+  // The folder into the folder box, the subfolder choice, then Add.
+  void addpath(const QString& path, bool recurse);
   void cmddir_Click() { gathering_.cmddir_Click(); }
   void cmdstop_Click();
   void dropOnFolderBox(const QStringList& paths);
@@ -79,8 +82,17 @@ class MainForm {
   // it before it draws, every command at its end.
   void flushLabels();
 
+  // The commands that may yield to the window while they run. One runs at a time: a
+  // second start that gets through while the first lets events in is refused, so two
+  // commands never work on the same lists at once.
+  enum class Command { Gathering, Search, Batch, Save, Load, Select, Delete, Clear, Sort, DiscScan };
+  // The command running now, if any.
+  std::optional<Command> running() const { return running_; }
+
  private:
   void createControls();
+  using Scope = CommandScope<Command>;
+  Scope claim(Command command) { return Scope(running_, command); }
 
   Services services_;
   platform::CancellingFileDialogs noDialogs_;
@@ -98,6 +110,7 @@ class MainForm {
   const platform::OpticalDrives& drives_;
   output::OpenSaveDlg dialogs_;
   catalogue::WindowContext context_;
+  std::optional<Command> running_;
 };
 
 }  // namespace shell

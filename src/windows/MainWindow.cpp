@@ -364,8 +364,10 @@ void MainWindow::fitColumns(QTableView* view) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // A walk still running sees the request at its next look and ends.
+  // A command still running sees the request at its next look and ends; a command line
+  // still running ends after its current switch.
   state_.run().stopflag = true;
+  state_.run().closing = true;
   QMainWindow::closeEvent(event);
 }
 

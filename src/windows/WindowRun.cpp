@@ -1,16 +1,19 @@
 // The Qt services are made here and handed to the window state; the command line runs
-// before the window is shown, as the program always did.
+// before the window is shown, as the program always did. SIGINT and SIGTERM close the
+// window as the user closing it would, also while a command runs or before it is shown.
 #include "windows/WindowRun.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 
 #include "platform/MimeValueStore.h"
+#include "platform/OpticalDrives.h"
 #include "platform/QtEventPump.h"
+#include "platform/StopSignals.h"
 #include "platform/ThemeIconProvider.h"
+#include "platform/Trash.h"
 #include "shell/CommandLine.h"
 #include "shell/MainForm.h"
-#include "platform/OpticalDrives.h"
-#include "platform/Trash.h"
 #include "windows/MainWindow.h"
 #include "windows/QtFileDialogs.h"
 #include "windows/QtFolderPicker.h"
@@ -18,7 +21,8 @@
 
 namespace windows {
 
-int runWindow(const QString& commandLine, const QString& programFolder) {
+int runWindow(const QStringList& arguments, const QString& programFolder) {
+  platform::StopSignals signals;
   QtMessages messages;
   QtFolderPicker picker;
   platform::QtEventPump pump;
@@ -34,7 +38,14 @@ int runWindow(const QString& commandLine, const QString& programFolder) {
   picker.setParent(&window);
   dialogs.setParent(&window);
   pump.setBeforeEvents([&window] { window.syncFromState(); });
-  shell::processcommandline(commandLine, state);
+  QSocketNotifier stopSignal(signals.descriptor(), QSocketNotifier::Read);
+  QObject::connect(&stopSignal, &QSocketNotifier::activated, &window, [&signals, &window] {
+    signals.drain();
+    window.close();
+  });
+
+  shell::processcommandline(arguments, state);
+  if (state.run().closing) return 0;  // closed before it was ever shown
   state.CDROM_Load();
   window.syncFromState();
   window.show();

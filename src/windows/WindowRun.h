@@ -2,9 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace windows {
 
-int runWindow(const QString& commandLine, const QString& programFolder);
+int runWindow(const QStringList& arguments, const QString& programFolder);
 
 }  // namespace windows

@@ -7,6 +7,7 @@
 #include <QMap>
 #include <QMimeDatabase>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -182,6 +183,8 @@ TEST(HeadlessRun, CommandLineEdgeCases) {
   tree.file("My Music/b.mp3", 50 * MiB);
   tree.folder("out");
   const QString music = tree.path("My Music");
+  const QString tricky = QStringLiteral("x\" /recurse /data /batch 0 out/inj.txt \"y");
+  tree.file(tricky + QStringLiteral("/c.mp3"));
   struct Case {
     const char* what;
     QStringList switches;
@@ -195,8 +198,17 @@ TEST(HeadlessRun, CommandLineEdgeCases) {
       {"backslash and capitals", {"\\LIMIT", "98", "/PaTh", music, "\\dumb"}, {"txtlimit\t98", "txttotal\t60"}, "", 1},
       {"limit with its unit", {"/limit", "700MB"}, {"txtlimit\t700"}, "", 0},
       {"limit without a number", {"/limit", "abc"}, {"txtlimit\t0"}, "", 0},
-      {"a bar between blanks", {"/smart", "|", "/genius"}, {},
+      {"an empty argument is a token", {"/smart", "", "/genius"}, {},
        "Command not recognised:  is not a valid command\r\n\r\nTry the /? parameter for assistance\n", 0},
+      {"a bar is part of its argument", {"/smart", "|", "/genius"}, {},
+       "Command not recognised: | is not a valid command\r\n\r\nTry the /? parameter for assistance\n", 0},
+      {"switches inside a folder name stay in it", {"/recurse", tricky}, {"txtdir\t" + encodeFileName(tricky)}, "", 0},
+      {"a bar inside a list name", {"/limit", "100", "/path", music, "/batch", "1", tree.path("out/a|b.txt")}, {}, "", 0},
+      {"an empty method is method 0", {"/recurse", music, "/batch", "", "out/empty.txt", "/limit", "9"},
+       {"txtlimit\t9"}, "", 0},
+      {"an empty pattern", {"/include", "", "/path", music}, {"txtpattern\t", "txtdir\t" + encodeFileName(music)}, "", 0},
+      {"a switch where the list name belongs", {"/path", music, "/batch", "1", "/dumb", "/limit", "9"},
+       {"txtlimit\t702", "txttotal\t"}, "", 0},
       {"path as the last token", {"/limit", "5", "/path"}, {"txtlimit\t5", "txtdir\t"}, "", 0},
       {"limit, path, search", {"/limit", "98", "/path", music, "/dumb"}, {"lblCountList2\t1 Files of 60 Megabytes"}, "", 1},
   };
@@ -211,7 +223,12 @@ TEST(HeadlessRun, CommandLineEdgeCases) {
 
   // A quoted list name loses its quotes; method 1 runs the fit search.
   runFillpack({"/limit", "100", "/path", music, "/batch", "1", "\"" + tree.path("out/cd.txt") + "\""}, tree.root());
-  EXPECT_EQ(QDir(tree.path("out")).entryList(QDir::Files), (QStringList{"cd 001.txt", "cd 002.txt"}));
+  // Only the lists asked for were written: nothing hidden in a folder name, nothing named
+  // after a switch, nothing at the root.
+  EXPECT_EQ(QDir(tree.path("out")).entryList(QDir::Files),
+            (QStringList{"a|b 001.txt", "a|b 002.txt", "cd 001.txt", "cd 002.txt", "empty 001.txt"}));
+  EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/limit 001")));
+  EXPECT_TRUE(QDir(tree.root()).entryList({"*001*"}, QDir::Files).isEmpty());
 }
 
 }  // namespace

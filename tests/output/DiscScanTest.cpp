@@ -63,11 +63,11 @@ TEST(DiscScan, ButtonsShowTheDiscOrTheDriveAndOnlyADiscIsWalked) {
 
 TEST(DiscScan, TheCommandLineNumbersTheDrivesFound) {
   ScanWindow t;
-  shell::processcommandline("/scancd 1 /limit 5", t.scanner);
+  shell::processcommandline({"/scancd", "1", "/limit", "5"}, t.scanner);
   EXPECT_EQ(t.scanner.catalogue().lstmain().count(), 2);
   EXPECT_EQ(std::as_const(t.scanner).form().text("txtlimit"), QStringLiteral("5"));
   ScanWindow u;
-  shell::processcommandline("/scancd 7 /limit 5", u.scanner);  // no such drive: the line ends there
+  shell::processcommandline({"/scancd", "7", "/limit", "5"}, u.scanner);  // no such drive: the line ends there
   EXPECT_EQ(u.scanner.catalogue().lstmain().count(), 0);
   EXPECT_EQ(std::as_const(u.scanner).form().text("txtlimit"), QStringLiteral("702"));
   EXPECT_TRUE(u.messages.shown.isEmpty());

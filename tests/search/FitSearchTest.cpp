@@ -40,7 +40,7 @@ TEST(FitSearch, CommandLineSearchUsesTheStartUpLimitAndTheRoundedTotal) {
   TestWindow t;
   t.gather({{"a.bin", 702 + 1.0 / 1048576}, {"b.bin", 700}, {"c.bin", 3}}, false);
   EXPECT_EQ(t["txtlimit"].tag, "736100352");
-  shell::processcommandline("/path " + t.tree.path("in") + " /dumb", t.window);
+  shell::processcommandline({"/path", t.tree.path("in"), "/dumb"}, t.window);
   EXPECT_EQ(t.lower(), QStringList({t.in("b.bin")}));  // one byte too many is too many
   EXPECT_EQ(t["txttotal"].text, "700");
   EXPECT_EQ(t["lblpercent"].text, "99.72% CD utilization");

@@ -1,0 +1,27 @@
+// SIGINT and SIGTERM as a request the program answers in its own time: a long run stops as
+// the Stop command would, so no half-written file is left behind, and the program ends
+// with the usual status. A second signal while the first is still being answered ends the
+// process at once, for a user who does not want to wait.
+#pragma once
+
+namespace platform {
+
+class StopSignals {
+ public:
+  // Catches SIGINT and SIGTERM until destroyed; only one may exist at a time.
+  StopSignals();
+  ~StopSignals();
+  StopSignals(const StopSignals&) = delete;
+  StopSignals& operator=(const StopSignals&) = delete;
+
+  // The number of the signal that came, 0 while none has.
+  int received() const;
+  // Readable once a signal has come, for an event loop to watch.
+  int descriptor() const;
+  // Empties the descriptor again, so a watcher is not woken twice for one signal.
+  void drain();
+  // The exit status of a run that a signal ended: 128 + the signal's number.
+  int exitStatus() const { return 128 + received(); }
+};
+
+}  // namespace platform
