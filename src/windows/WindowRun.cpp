@@ -4,7 +4,6 @@
 #include "windows/WindowRun.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 
 #include "platform/MimeValueStore.h"
 #include "platform/OpticalDrives.h"
@@ -18,6 +17,7 @@
 #include "windows/QtFileDialogs.h"
 #include "windows/QtFolderPicker.h"
 #include "windows/QtMessages.h"
+#include "windows/SignalClose.h"
 
 namespace windows {
 
@@ -38,11 +38,7 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   picker.setParent(&window);
   dialogs.setParent(&window);
   pump.setBeforeEvents([&window] { window.syncFromState(); });
-  QSocketNotifier stopSignal(signals.descriptor(), QSocketNotifier::Read);
-  QObject::connect(&stopSignal, &QSocketNotifier::activated, &window, [&signals, &window] {
-    signals.drain();
-    window.close();
-  });
+  closeOnStopSignal(signals, window);
 
   shell::processcommandline(arguments, state);
   if (state.run().closing) return 0;  // closed before it was ever shown

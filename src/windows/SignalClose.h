@@ -1,0 +1,14 @@
+// SIGINT and SIGTERM close a window as the user closing it would: its close event runs, so
+// a command that runs sees the stop request and what the window keeps on closing is kept.
+#pragma once
+
+#include "platform/StopSignals.h"
+
+class QWidget;
+
+namespace windows {
+
+// Watches the signals for as long as `window` exists.
+void closeOnStopSignal(platform::StopSignals& signals, QWidget& window);
+
+}  // namespace windows
