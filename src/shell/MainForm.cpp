@@ -151,7 +151,8 @@ void MainForm::mnuscan_Click() {
   batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
   batch.saveList = [this](const QString& path) {
     return output::savefile(path, catalogue_.lstsec(), form_.text(QStringLiteral("txttotal")),
-                            form_.text(QStringLiteral("txtlimit")));
+                            form_.text(QStringLiteral("txtlimit")))
+        .failure.isEmpty();
   };
   // The batch runs unattended and shows no dialogs; what goes wrong is written out.
   batch.report = [](const QString& text) { std::fprintf(stderr, "Batch search: %s\n", text.toLocal8Bit().constData()); };
