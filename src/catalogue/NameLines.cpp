@@ -1,9 +1,13 @@
 // A message that names hundreds of files helps nobody: the first few and a count do.
 #include "catalogue/NameLines.h"
 
+#include <algorithm>
+
 namespace catalogue {
 
-bool standsOnOneLine(QStringView name) { return !name.contains(u'\n') && !name.contains(u'\r'); }
+bool standsOnOneLine(QStringView name) {
+  return std::none_of(name.begin(), name.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+}
 
 QString namesOneALine(const QStringList& names, qsizetype most) {
   QStringList lines;

@@ -101,7 +101,7 @@ int seriesNumber(const QString& fileName, const QString& listed) {
   qsizetype begin = end;
   while (begin > 0 && isDigit(listed[begin - 1])) --begin;
   const int number = listed.mid(begin, end - begin).toInt();  // 0 when there are none or too many
-  return number > 0 && cyclePath(fileName, number) == listed ? number : 0;
+  return cyclePath(fileName, number) == listed ? number : 0;
 }
 
 void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
