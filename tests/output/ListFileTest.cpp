@@ -8,7 +8,6 @@
 #include <cstring>
 #include <tuple>
 
-#include "catalogue/Numbers.h"
 #include "output/ListFile.h"
 #include "output/OpenSaveDlg.h"
 #include "platform/FileNames.h"
@@ -36,19 +35,6 @@ TEST(ListFile, PathsThenRuleThenSummaryInUtf8WithCrLf) {
             rule + "Total Size: 0/702 megabytes (0% CD utilization)\r\n");
   EXPECT_EQ(output::summaryLine("12", "0"), "Total Size: 12/0 megabytes (0% CD utilization)");
   EXPECT_EQ(output::summaryLine("350", "700MB"), "Total Size: 350/700MB megabytes (50% CD utilization)");
-}
-
-TEST(ListFile, NamesWithLineBreaksAreLeftOutAndTheTotalIsOfTheRest) {
-  TestWindow t;
-  catalogue::FileList& list = t.window.catalogue().lstsec();
-  const std::pair<const char*, qint64> rows[] = {
-      {"/a/one.mp3", 3 * catalogue::MB}, {"/a/x\ny.mp3", catalogue::MB}, {"/a/two.mp3", catalogue::MB / 2},
-      {"/a/cr\r", catalogue::MB}, {"/b\r\n/c", catalogue::MB}};
-  for (const auto& [path, size] : rows) list.append(catalogue::FileEntry{path, {}, {}, {}, size});
-  const output::ListText text = output::listFileText(list, "7.5", "10");
-  EXPECT_EQ(text.bytes, "/a/one.mp3\r\n/a/two.mp3\r\n" + rule + "Total Size: 3.5/10 megabytes (35% CD utilization)\r\n");
-  EXPECT_EQ(text.leftOut, QStringList({"/a/x\ny.mp3", "/a/cr\r", "/b\r\n/c"}));
-  EXPECT_EQ(output::entryLines(text.bytes), QStringList({"/a/one.mp3", "/a/two.mp3"}));
 }
 
 TEST(ListFile, EntryLinesAreTheLinesAsWrittenThatBeginWithASlash) {
