@@ -10,6 +10,7 @@ struct RunState {
   bool warned = false;    // the program-folder warning was shown in this operation
   int partcount = 0;      // the number of the last disc-sized part found
   int searchmethod = 0;   // the batch search method
+  bool listWriteFailed = false;  // a batch list could not be written (the headless exit status tells)
   QString pendingListPath;  // a list file dropped on the lower list, loaded by the next Load
   bool closing = false;     // the program is ending (window closed, or a stop signal): the command line ends
 };

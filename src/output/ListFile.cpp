@@ -1,7 +1,10 @@
-// Lists are replaced whole, never truncated first.
+// Lists are replaced whole, never truncated first. A path is never altered on its way to
+// or from the file: a blank at its end is part of the name, and dropping it would name
+// another file, one that Delete could then trash.
 #include "output/ListFile.h"
 
 
+#include "catalogue/NameLines.h"
 #include "catalogue/Numbers.h"
 #include "platform/FileNames.h"
 #include "platform/ReplaceFile.h"
@@ -14,27 +17,40 @@ QString summaryLine(const QString& txttotal, const QString& txtlimit) {
          QStringLiteral("% CD utilization)");
 }
 
-QByteArray listFileText(const catalogue::FileList& list, const QString& txttotal, const QString& txtlimit) {
-  QByteArray text;
+ListText listFileText(const catalogue::FileList& list, const QString& txttotal, const QString& txtlimit) {
+  ListText text;
+  qint64 written = 0;
   for (int row = 0; row < list.count(); ++row) {
-    platform::appendFileName(text, list.at(row).text);
-    text += "\r\n";
+    const catalogue::FileEntry& entry = list.at(row);
+    if (!catalogue::standsOnOneLine(entry.text)) {
+      text.leftOut.append(entry.text);
+      continue;
+    }
+    platform::appendFileName(text.bytes, entry.text);
+    text.bytes += "\r\n";
+    written += entry.size;
   }
-  text += QByteArray(20, '_') + "\r\n";
-  text += summaryLine(txttotal, txtlimit).toUtf8() + "\r\n";
+  const QString total = text.leftOut.isEmpty() ? txttotal : catalogue::megabytesText(written);
+  text.bytes += QByteArray(20, '_') + "\r\n";
+  text.bytes += summaryLine(total, txtlimit).toUtf8() + "\r\n";
   return text;
 }
 
-bool savefile(const QString& path, const catalogue::FileList& list, const QString& txttotal, const QString& txtlimit) {
-  if (path.isEmpty()) return true;
-  return platform::replaceFile(path, listFileText(list, txttotal, txtlimit));
+SaveOutcome savefile(const QString& path, const catalogue::FileList& list, const QString& txttotal,
+                     const QString& txtlimit) {
+  if (path.isEmpty()) return {};
+  ListText text = listFileText(list, txttotal, txtlimit);
+  return {platform::replaceFile(path, text.bytes), std::move(text.leftOut)};
 }
 
 QStringList entryLines(const QByteArray& contents) {
   QStringList entries;
-  for (const QByteArray& raw : contents.split('\n')) {
-    const QByteArray line = raw.trimmed();  // also takes the CR of a CR LF
-    if (line.startsWith('/')) entries.append(platform::decodeFileName(line));
+  for (qsizetype start = 0; start < contents.size();) {
+    qsizetype end = contents.indexOf('\n', start);
+    if (end < 0) end = contents.size();
+    const qsizetype length = end - start - (end > start && contents[end - 1] == '\r' ? 1 : 0);
+    if (contents[start] == '/') entries.append(platform::decodeFileName(contents.constData() + start, length));
+    start = end + 1;
   }
   return entries;
 }

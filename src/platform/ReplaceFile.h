@@ -7,7 +7,11 @@
 
 namespace platform {
 
-// false when anything failed; the old file is then as it was and no temporary is left.
-bool replaceFile(const QString& path, const QByteArray& contents);
+// The reason the file could not be written, in the system's words ("Permission denied");
+// empty when it was written. On failure the old file is as it was and no temporary is
+// left. A file the user may not write is never replaced, and one without any write bit
+// counts as such even for root, who could otherwise rename over it. The new file keeps
+// only the read and write bits of the old one; a new name gets 0666 less the umask.
+[[nodiscard]] QString replaceFile(const QString& path, const QByteArray& contents);
 
 }  // namespace platform

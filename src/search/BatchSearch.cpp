@@ -1,55 +1,185 @@
 // Every cycle must make progress: it either takes files out of the candidates or the
 // loop ends, so no method value and no state of the buttons can keep it going forever.
+// A batch never leaves the user's files or lists worse than it found them: it writes
+// nothing it cannot finish sensibly, and it names the lists of an earlier batch that now
+// stand beside the new ones instead of deleting them.
 #include "search/BatchSearch.h"
 
+#include <algorithm>
 
+#include "catalogue/NameLines.h"
 #include "catalogue/Utilization.h"
 #include "search/FitSearch.h"
 
 namespace search {
 
+namespace {
+
+// What a batch did, for its closing report.
+struct Ending {
+  QString reason;  // why it ended early or wrote nothing; empty when it ran to the end
+  bool warning = false;
+  int written = 0;
+  QString first, last;
+  QStringList leftovers, unlistable;
+};
+
+QString writtenText(const Ending& e) {
+  if (e.written == 0) return QStringLiteral("No list was written.");
+  if (e.written == 1) return QStringLiteral("1 list written: \"%1\".").arg(e.first);
+  return QStringLiteral("%1 lists written, from \"%2\" to \"%3\".").arg(QString::number(e.written), e.first, e.last);
+}
+
+void report(const BatchServices& services, const Ending& e) {
+  QStringList parts;
+  if (!e.reason.isEmpty()) parts.append(e.reason);
+  parts.append(writtenText(e));
+  if (!e.leftovers.isEmpty())
+    parts.append(QStringLiteral("Left from an earlier batch and not part of this one:\r\n") +
+                 catalogue::namesOneALine(e.leftovers));
+  if (!e.unlistable.isEmpty())
+    parts.append(QStringLiteral("A line break in their names keeps these files out of every list; they stay "
+                                "checked in the upper list:\r\n") +
+                 catalogue::namesOneALine(e.unlistable));
+  services.report(parts.join(QStringLiteral("\r\n")), e.warning || !e.leftovers.isEmpty() || !e.unlistable.isEmpty());
+}
+
+qsizetype fileNameStart(const QString& name) { return name.lastIndexOf(u'/') + 1; }
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The candidates whose path no list line can hold leave the candidates; their paths.
+QStringList takeUnlistable(const catalogue::FileList& upper, std::vector<Candidate>& candidates) {
+  QStringList paths;
+  std::erase_if(candidates, [&](const Candidate& c) {
+    const catalogue::FileEntry& e = upper.at(c.row);
+    if (catalogue::standsOnOneLine(e.text) && catalogue::standsOnOneLine(e.folder)) return false;
+    paths.append(upper.fullPath(c.row));
+    return true;
+  });
+  return paths;
+}
+
+// The lists of the series of `name` numbered above `last`, in number order, found by
+// reading their folder once.
+QStringList leftovers(const QString& name, int last, const BatchServices& services) {
+  if (!services.listFolder) return {};
+  const qsizetype start = fileNameStart(name);
+  const QString fileName = name.mid(start);
+  QStringList found = services.listFolder(start == 0 ? QStringLiteral(".") : name.left(start),
+                                          [&](const QString& listed) { return seriesNumber(fileName, listed) > last; });
+  std::sort(found.begin(), found.end(), [&](const QString& a, const QString& b) {
+    return seriesNumber(fileName, a) < seriesNumber(fileName, b);
+  });
+  for (QString& listed : found) listed.prepend(name.left(start));
+  return found;
+}
+
+// The rows of the lower list are checked again above.
+void checkAgain(catalogue::Catalogue& catalogue) {
+  const catalogue::FileList& lower = catalogue.lstsec();
+  for (int row = 0; row < lower.count(); ++row)
+    if (const int upperRow = catalogue.getfilenum(lower.at(row).text)) catalogue.setUpperChecked(upperRow - 1, true);
+}
+
+}  // namespace
+
 QString cyclePath(const QString& name, int cycle) {
+  const qsizetype start = fileNameStart(name);
   const QString number = QStringLiteral(" %1").arg(cycle, 3, 10, QChar(u'0'));
-  if (!name.contains(u'.')) return name + number;
-  QString path = name;
-  return path.replace(QStringLiteral("."), number + u'.');
+  QString fileName = name.mid(start);
+  if (fileName.contains(u'.'))
+    fileName.replace(QStringLiteral("."), number + u'.');
+  else
+    fileName += number;
+  return name.left(start) + fileName;
+}
+
+int seriesNumber(const QString& fileName, const QString& listed) {
+  // The number stands before the first "." (or at the end), as cyclePath puts it there.
+  const qsizetype end = fileName.contains(u'.') ? listed.indexOf(u'.') : listed.size();
+  qsizetype begin = end;
+  while (begin > 0 && isDigit(listed[begin - 1])) --begin;
+  const int number = listed.mid(begin, end - begin).toInt();  // 0 when there are none or too many
+  return cyclePath(fileName, number) == listed ? number : 0;
 }
 
 void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
+  w.run.stopflag = false;
   catalogue::Control& menu = w.form(QStringLiteral("mnuscan"));
   QString name = menu.tag;
   menu.tag.clear();
   if (w.run.searchmethod < 0 || w.run.searchmethod > 2) {
     services.report(QStringLiteral("The batch search method %1 is not known; use 0, 1 or 2. No list was written.")
-                        .arg(w.run.searchmethod));
+                        .arg(w.run.searchmethod),
+                    true);
     return;
   }
   if (name.isEmpty() && services.askName) name = services.askName();
   if (name.isEmpty()) return;  // a cancelled dialog cancels the batch
 
+  Ending end;
+  end.warning = true;  // until the cycles run
+  const QString fileName = name.mid(fileNameStart(name));
+  if (fileName.isEmpty() || fileName == QStringLiteral(".") || fileName == QStringLiteral("..")) {
+    end.reason = QStringLiteral("The list name \"%1\" does not end in a file name.").arg(name);
+    return report(services, end);
+  }
   // The checked rows are kept from cycle to cycle instead of being looked for again among
   // the rows already placed: each cycle costs what is left, not the whole list.
   std::vector<Candidate> candidates = checkedCandidates(w.catalogue.lstmain());
+  if (candidates.empty()) {
+    end.reason = QStringLiteral("No file of the upper list is checked, so there is nothing to split.");
+    return report(services, end);
+  }
+  end.unlistable = takeUnlistable(w.catalogue.lstmain(), candidates);
   const double limit = catalogue::limitBytes(w.form);
-  for (int cycle = 1; !candidates.empty(); ++cycle) {
-    const size_t before = candidates.size();
-    const QString path = cyclePath(name, cycle);
+  const auto fits = [limit](const Candidate& c) { return double(c.size) <= limit; };
+  if (!candidates.empty() && std::none_of(candidates.begin(), candidates.end(), fits)) {
+    end.reason = QStringLiteral("No checked file fits the capacity of %1 megabytes.")
+                     .arg(w.form.text(QStringLiteral("txtlimit")).trimmed());
+    return report(services, end);
+  }
+
+  end.warning = false;
+  bool failed = false;
+  for (int cycle = 1; !candidates.empty() && !failed; ++cycle) {
+    if (w.run.stopflag) {
+      end.reason = QStringLiteral("The batch was stopped.");
+      break;
+    }
     const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
     if (button && button->enabled) fitSearch(w, candidates);
-    if (!w.catalogue.lstsec().isEmpty()) {
-      // A file that can never fit no longer holds up the loop.
-      std::erase_if(candidates, [&](const Candidate& c) {
-        if (double(c.size) <= limit) return false;
-        w.catalogue.setUpperChecked(c.row, false);
-        return true;
-      });
+    if (w.catalogue.lstsec().isEmpty()) {
+      end.reason = QStringLiteral("The search cannot run at the moment.");
+      end.warning = true;
+      break;
     }
-    if (!services.saveList(path)) services.report(QStringLiteral("The list \"%1\" could not be written.").arg(path));
+    // A file that can never fit no longer holds up the loop.
+    std::erase_if(candidates, [&](const Candidate& c) {
+      if (fits(c)) return false;
+      w.catalogue.setUpperChecked(c.row, false);
+      return true;
+    });
+    const QString path = cyclePath(name, cycle);
+    const QString failure = services.saveList(path);
+    if (failure.isEmpty()) {
+      ++end.written;
+      if (end.first.isEmpty()) end.first = path;
+      end.last = path;
+    } else {
+      failed = end.warning = w.run.listWriteFailed = true;
+      end.reason = QStringLiteral("The list \"%1\" could not be written: %2. The batch stopped there; the files of "
+                                  "that part are checked again in the upper list.")
+                       .arg(path, failure);
+      checkAgain(w.catalogue);
+    }
     w.catalogue.lstsec().clear();
     w.catalogue.refreshUpperSummary();
     w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(w.form.text(QStringLiteral("txttotal")));
-    if (candidates.size() >= before) break;  // nothing was taken: the search could not run
   }
+  if (end.written > 0 || failed) end.leftovers = leftovers(name, end.written, services);
+  report(services, end);
 }
 
 }  // namespace search

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "catalogue/WindowContext.h"
@@ -10,15 +11,26 @@
 namespace search {
 
 struct BatchServices {
-  std::function<QString()> askName;                      // the save dialog; empty when cancelled
-  std::function<bool(const QString& path)> saveList;     // writes the lower list; false on failure
-  std::function<void(const QString& text)> report;       // refusals and failures, no dialog
+  std::function<QString()> askName;                   // the save dialog; empty when cancelled
+  std::function<QString(const QString& path)> saveList;  // writes the lower list; why it could not, or empty
+  // The names of the files in `folder` that `pick` takes; none when it cannot be read.
+  std::function<QStringList(const QString& folder, const std::function<bool(const QString&)>& pick)> listFolder;
+  std::function<void(const QString& text, bool warning)> report;  // every message of the batch
 };
 
-// The path of one cycle: every "." of the name becomes " NNN." (the cycle number with at
-// least three digits); a name without "." gets " NNN" at its end.
+// The path of one cycle. Only the file name is numbered, never a folder: every "." of it
+// becomes " NNN." (the cycle number with at least three digits); a file name without "."
+// gets " NNN" at its end.
 QString cyclePath(const QString& name, int cycle);
 
+// The cycle number that `listed` (a file name) carries as a list of the series of the
+// file name `fileName`, or 0 when it belongs to no cycle of that series.
+int seriesNumber(const QString& fileName, const QString& listed);
+
+// Runs the batch on the name in the tag of `mnuscan`, or on one asked for. It writes
+// nothing when the name has no file name, no upper row is checked or no checked file fits
+// the capacity. It ends early, between cycles, on a stop request or on a list that cannot
+// be written; the files of that list are checked again. Every batch ends with one report.
 void mnuscan_Click(catalogue::WindowContext& window, const BatchServices& services);
 
 }  // namespace search

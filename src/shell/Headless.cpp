@@ -62,7 +62,7 @@ int runHeadless(const QStringList& arguments, const QString& programFolder) {
   writeState(window, [&written](const QByteArray& piece) {
     written = written && std::fwrite(piece.constData(), 1, size_t(piece.size()), stdout) == size_t(piece.size());
   });
-  return written && std::fflush(stdout) == 0 ? 0 : 1;
+  return !written || std::fflush(stdout) != 0 ? 1 : window.run().listWriteFailed ? 2 : 0;
 }
 
 }  // namespace shell

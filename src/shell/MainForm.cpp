@@ -1,8 +1,6 @@
 // The controls as the window starts, and the handlers that tie the layers together.
 #include "shell/MainForm.h"
 
-#include <cstdio>
-
 #include "catalogue/Selection.h"
 #include "output/DeleteFiles.h"
 #include "output/DiscScan.h"
@@ -177,10 +175,19 @@ void MainForm::mnuscan_Click() {
   batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
   batch.saveList = [this](const QString& path) {
     return output::savefile(path, catalogue_.lstsec(), form_.text(QStringLiteral("txttotal")),
-                            form_.text(QStringLiteral("txtlimit")));
+                            form_.text(QStringLiteral("txtlimit")))
+        .failure;
   };
-  // The batch runs unattended and shows no dialogs; what goes wrong is written out.
-  batch.report = [](const QString& text) { std::fprintf(stderr, "Batch search: %s\n", text.toLocal8Bit().constData()); };
+  batch.listFolder = [this](const QString& folder, const std::function<bool(const QString&)>& pick) {
+    QStringList names;
+    if (const auto files = platform::listFiles(folder, pick, services_.pump))
+      for (const platform::ListedFile& file : *files) names.append(file.name);
+    return names;
+  };
+  batch.report = [this](const QString& text, bool warning) {
+    services_.messages.show(QStringLiteral("Batch search"), text,
+                            warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
+  };
   search::mnuscan_Click(context_, batch);
   flushLabels();
 }

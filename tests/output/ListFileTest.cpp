@@ -3,7 +3,9 @@
 #include <sys/resource.h>
 
 #include <QFile>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <tuple>
 
 #include "output/ListFile.h"
@@ -28,18 +30,26 @@ TEST(ListFile, PathsThenRuleThenSummaryInUtf8WithCrLf) {
   for (const char* path : {"/music/a.mp3", "/müsic/b c.mp3"}) t.addLower(path);
   const QByteArray expected = "/music/a.mp3\r\n/m\xc3\xbcsic/b c.mp3\r\n" + rule +
                               "Total Size: 650.5/700 megabytes (92.93% CD utilization)\r\n";
-  EXPECT_EQ(output::listFileText(list, "650.5", "700"), expected);
-  EXPECT_EQ(output::listFileText(catalogue::FileList(catalogue::FileList::Kind::Lower), "0", "702"),
+  EXPECT_EQ(output::listFileText(list, "650.5", "700").bytes, expected);
+  EXPECT_EQ(output::listFileText(catalogue::FileList(catalogue::FileList::Kind::Lower), "0", "702").bytes,
             rule + "Total Size: 0/702 megabytes (0% CD utilization)\r\n");
   EXPECT_EQ(output::summaryLine("12", "0"), "Total Size: 12/0 megabytes (0% CD utilization)");
   EXPECT_EQ(output::summaryLine("350", "700MB"), "Total Size: 350/700MB megabytes (50% CD utilization)");
 }
 
-TEST(ListFile, EntryLinesAreTheTrimmedAbsolutePaths) {
-  const QByteArray file = "/a/x.mp3\r\n/a/y.mp3\n\r\n\n  /a/b c.mp3 \r\nrel/z.mp3\r\n\\\\server\\s\\f\r\n" + rule +
-                          "Total Size: 1/2 megabytes (50% CD utilization)\r\n/a/x.mp3";
-  EXPECT_EQ(output::entryLines(file), QStringList({"/a/x.mp3", "/a/y.mp3", "/a/b c.mp3", "/a/x.mp3"}));
-  EXPECT_EQ(output::entryLines("/caf\xe9.mp3\n"), QStringList({platform::decodeFileName("/caf\xe9.mp3")}));
+TEST(ListFile, EntryLinesAreTheLinesAsWrittenThatBeginWithASlash) {
+  const std::pair<QByteArray, QStringList> cases[] = {
+      {"/a/x.mp3\r\n/a/y.mp3\n", {"/a/x.mp3", "/a/y.mp3"}},
+      {"/a/x.mp3", {"/a/x.mp3"}},                         // no line end after the last line
+      {"/d/song.mp3 \r\n/d/tab\t\n", {"/d/song.mp3 ", "/d/tab\t"}},  // blanks and tabs are part of the name
+      {"  /a/b.mp3\r\n\t/a/c.mp3\n", {}},                // a blank before the slash: no absolute path
+      {"/a\r\r\n", {"/a\r"}},                            // only one CR belongs to the line end
+      {"\r\n\n\r\nrel/z.mp3\r\n\\\\server\\s\\f\r\n" + rule + "Total Size: 1/2 megabytes (50% CD utilization)\r\n",
+       {}},
+      {"/\r\n/x\n/x\n", {"/", "/x", "/x"}},
+      {"/caf\xe9.mp3\n", {platform::decodeFileName("/caf\xe9.mp3")}},
+  };
+  for (const auto& [file, entries] : cases) EXPECT_EQ(output::entryLines(file), entries) << file.toStdString();
 }
 
 TEST(ListFile, FailedSaveKeepsTheOldFileAndIsReported) {
@@ -52,10 +62,10 @@ TEST(ListFile, FailedSaveKeepsTheOldFileAndIsReported) {
   small = {8, unlimited.rlim_max};
   const auto handler = ::signal(SIGXFSZ, SIG_IGN);
   ::setrlimit(RLIMIT_FSIZE, &small);
-  const bool saved = output::savefile(t.tree.path("cd.txt"), t.window.catalogue().lstsec(), "1", "702");
+  const output::SaveOutcome saved = output::savefile(t.tree.path("cd.txt"), t.window.catalogue().lstsec(), "1", "702");
   ::setrlimit(RLIMIT_FSIZE, &unlimited);
   ::signal(SIGXFSZ, handler);
-  EXPECT_FALSE(saved);
+  EXPECT_EQ(saved.failure, QString::fromLocal8Bit(std::strerror(EFBIG)));
   QFile old(t.tree.path("cd.txt"));
   EXPECT_TRUE(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
 
@@ -63,7 +73,10 @@ TEST(ListFile, FailedSaveKeepsTheOldFileAndIsReported) {
   t.tree.file("plain");
   t.dialogs.answers = {t.tree.path("plain/cd.txt")};  // its folder is a file
   t.window.cmdsave_Click();
-  EXPECT_TRUE(t.messages.shown.size() == 1 && t.messages.shown[0].icon == platform::MessageIcon::Critical);
+  ASSERT_EQ(t.messages.shown.size(), 1);
+  EXPECT_EQ(t.messages.shown[0].icon, platform::MessageIcon::Critical);
+  EXPECT_EQ(t.messages.shown[0].text, "The list could not be saved to \"" + t.tree.path("plain/cd.txt") + "\": " +
+                                          QString::fromLocal8Bit(std::strerror(ENOTDIR)) + ". Nothing was changed there.");
 }
 
 TEST(ListFile, SaveDialogAddsTheExtensionAndAsksBeforeReplacing) {
@@ -88,7 +101,7 @@ TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
   TestWindow t;
   t.gather({{"a.bin", 1}, {"b.bin", 2}}, false);
   const QString path = t.tree.path("cd.txt");
-  write(path, (t.in("b.bin") + "\r\n  " + t.in("a.bin") + " \n" + t.in("gone.bin") + "\r\n").toUtf8() + rule +
+  write(path, (t.in("b.bin") + "\r\n  " + t.in("b.bin") + "\n" + t.in("a.bin") + "\n" + t.in("gone.bin") + "\r\n").toUtf8() + rule +
                   "Total Size: 9/9 megabytes (100% CD utilization)\r\n");
   t["chkNoCD"].value = 0;  // sizes come from the disk all the same
   t.window.run().pendingListPath = path;
@@ -100,6 +113,52 @@ TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
   EXPECT_EQ(t["cmdload"].text, "&Load");
   EXPECT_TRUE(t.dialogs.titles.isEmpty() && t.messages.asked.isEmpty());  // the pending path needs no dialog
   EXPECT_EQ(t.window.run().pendingListPath, path);
+}
+
+// Saves the lower list through the Save command and loads the file back into it.
+void saveAndLoad(TestWindow& t, const QString& path) {
+  t.window.Timer_Timer();  // makes Save available
+  t.dialogs.answers = {path};
+  t.window.cmdsave_Click();
+  t.window.catalogue().lstsec().clear();
+  t.dialogs.answers = {path};
+  t.window.cmdload_Click();
+}
+
+TEST(ListFile, BlanksAndTabsAtEitherEndOfANameRoundTrip) {
+  TestWindow t;
+  // Each name beside the one it would turn into if blanks were trimmed.
+  t.gather({{"song.mp3 ", 1}, {"song.mp3", 2}, {" lead.mp3", 3}, {"lead.mp3", 4}, {"tab.mp3\t", 5}, {"tab.mp3", 6}});
+  t.window.setLimitText("100");
+  t.window.cmdsearch_Click();
+  const QStringList chosen = t.lower();
+  ASSERT_EQ(chosen.size(), 6);
+  saveAndLoad(t, t.tree.path("cd.txt"));
+  EXPECT_EQ(t.lower(), chosen);
+  EXPECT_EQ(t["lblCountList2"].text, "6 Files of 21 Megabytes");
+  EXPECT_TRUE(t.messages.shown.isEmpty() && t.messages.asked.isEmpty());
+}
+
+TEST(ListFile, SaveLeavesOutNamesWithLineBreaksNamesThemAndChecksThemAgain) {
+  TestWindow t;
+  t.gather({{"a.bin", 1}, {"b\nc.bin", 2}, {"d\re.bin", 4}});
+  t.window.setLimitText("100");
+  t.window.cmdsearch_Click();
+  ASSERT_EQ(t.lower().size(), 3);
+  const QString path = t.tree.path("cd.txt");
+  saveAndLoad(t, path);
+  EXPECT_EQ(t.lower(), QStringList({t.in("a.bin")}));
+  EXPECT_EQ(TestWindow::checks(t.window.catalogue().lstmain()), QList<bool>({false, true, true}));
+  QFile list(path);
+  ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+  EXPECT_EQ(list.readAll(), (t.in("a.bin") + "\r\n").toUtf8() + rule +
+                                "Total Size: 1/100 megabytes (1% CD utilization)\r\n");
+  ASSERT_EQ(t.messages.shown.size(), 1);
+  EXPECT_EQ(t.messages.shown[0].title, "Save File List");
+  EXPECT_EQ(t.messages.shown[0].icon, platform::MessageIcon::Exclamation);
+  EXPECT_EQ(t.messages.shown[0].text, "A line break in their names keeps these files out of \"" + path +
+                                          "\"; they are checked again in the upper list:\r\n\"" + t.in("b\\nc.bin") +
+                                          "\"\r\n\"" + t.in("d\\re.bin") + "\"");
 }
 
 TEST(ListFile, LoadOfAListThatCannotBeOpenedOrHoldsOnlyGoneFiles) {

@@ -1,0 +1,23 @@
+// A message that names hundreds of files helps nobody: the first few and a count do.
+#include "catalogue/NameLines.h"
+
+#include <algorithm>
+
+namespace catalogue {
+
+bool standsOnOneLine(QStringView name) {
+  return std::none_of(name.begin(), name.end(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+}
+
+QString namesOneALine(const QStringList& names, qsizetype most) {
+  QStringList lines;
+  for (qsizetype i = 0; i < names.size() && i < most; ++i) {
+    QString shown = names[i];
+    shown.replace(u'\n', QStringLiteral("\\n")).replace(u'\r', QStringLiteral("\\r"));
+    lines.append(u'"' + shown + u'"');
+  }
+  if (names.size() > most) lines.append(QStringLiteral("and %1 more").arg(names.size() - most));
+  return lines.join(QStringLiteral("\r\n"));
+}
+
+}  // namespace catalogue
