@@ -61,6 +61,10 @@ class Catalogue {
   bool takeUpperSummaryRequest() { return std::exchange(upperSummaryRequested_, false); }
   // "N Files of <total> Megabytes".
   QString lowerSummary(const QString& txttotal) const;
+  // The lower list's byte total, to be shown the same way (a Load adds rows one by one);
+  // the last request counts.
+  void refreshLowerTotals(qint64 bytes) { lowerTotalsRequest_ = bytes; }
+  std::optional<qint64> takeLowerTotalsRequest() { return std::exchange(lowerTotalsRequest_, std::nullopt); }
 
   // Gives every row without an icon its file-type icon, letting the window process events
   // between rows, then asks the view to fit its columns. Without an icon cache (no
@@ -87,6 +91,7 @@ class Catalogue {
   int upperIconsDone_ = 0, lowerIconsDone_ = 0;
   quint64 upperIconsRevision_ = 0, lowerIconsRevision_ = 0;
   bool upperSummaryRequested_ = false;
+  std::optional<qint64> lowerTotalsRequest_;
   SortState upperSort_, lowerSort_;
 };
 

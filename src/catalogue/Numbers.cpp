@@ -15,6 +15,11 @@ bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 }  // namespace
 
 double leadingNumber(const QString& text) {
+  const double v = leadingNumberUnbounded(text);
+  return std::isfinite(v) ? v : 0;
+}
+
+double leadingNumberUnbounded(const QString& text) {
   // Collect the characters of the number, skipping blanks, then convert the longest
   // prefix that is a complete number.
   QString digits;
@@ -59,8 +64,24 @@ double leadingNumber(const QString& text) {
   }
   bool ok = false;
   const double v = digits.toDouble(&ok);
-  return ok && std::isfinite(v) ? v : 0;
+  if (ok) return v;
+  return std::isinf(v) ? v : 0;  // an overflow comes back infinite and not ok
 }
+
+std::optional<double> userNumber(const QString& text) {
+  const QString trimmed = text.trimmed();
+  const auto read = [&trimmed](QLocale locale) -> std::optional<double> {
+    locale.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = locale.toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+  };
+  const std::optional<double> v = read(QLocale());
+  return v ? v : read(QLocale::c());
+}
+
+double writtenNumber(const QString& text) { return userNumber(text).value_or(leadingNumber(text)); }
 
 qint64 roundedHundredths(qint64 bytes, qint64 unit) {
   const __int128 scaled = __int128(bytes) * 100;
@@ -114,6 +135,8 @@ QString numberText(double value) {
   if (value == std::floor(value) && std::fabs(value) < 1e15) return QString::number(qint64(value));
   return QString::number(value, 'g', 15);
 }
+
+QString userNumberText(double value) { return numberText(value).replace(u'.', decimalSeparator()); }
 
 QString percentText(double part, double whole) {
   if (!(whole > 0) || !std::isfinite(part)) return QStringLiteral("0");

@@ -1,10 +1,12 @@
 // Reading numbers from texts and writing sizes: the leading-number reading used by the
-// command line and the "Bytes" column, GetSize, the zero-padded byte column and the
-// megabyte figures of the summaries.
+// command line and the "Bytes" column, the reading of the numbers the program writes in
+// the user's format, GetSize, the zero-padded byte column and the megabyte figures of the
+// summaries.
 #pragma once
 
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 
 namespace catalogue {
 
@@ -15,6 +17,18 @@ constexpr qint64 GB = 1073741824;
 // The value of the longest beginning of the text that reads as a decimal number (sign,
 // digits, one ".", exponent; blanks skipped); 0 when there is none.
 double leadingNumber(const QString& text);
+// The same, except that a number too large for a double reads as infinite (with its sign)
+// instead of 0, so that a caller can tell "too large" from "no number".
+double leadingNumberUnbounded(const QString& text);
+
+// A whole text, blanks around it allowed, read as a finite number: in the user's format
+// first ("702,5" with a decimal comma), then with "." as the decimal point ("702.5"), so
+// that both read alike in every locale. Group separators are not taken: the program never
+// writes them, and in a decimal-comma locale they would turn 702.5 into 7025.
+std::optional<double> userNumber(const QString& text);
+// A number the program wrote into a box in the user's format (a total, a limit), read
+// back: as userNumber, or the leading number of any other text.
+double writtenNumber(const QString& text);
 
 // Human-readable size: "1023 B", "1.50 KB", "1024.00 MB", "1.00 GB"; empty for a negative size.
 QString GetSize(qint64 bytes);
@@ -36,6 +50,8 @@ QString megabytesText(qint64 bytes);
 // A number as the program writes it back into a box: whole numbers without exponent or
 // decimals ("736100352"), others in their shortest exact form.
 QString numberText(double value);
+// The same with the user's decimal separator, as the boxes show numbers: "702,5".
+QString userNumberText(double value);
 
 // part / whole x 100, rounded to two decimals (ties to even), shortest form: "92.93".
 // A whole that is 0, negative or not a number gives "0" rather than a division by zero.

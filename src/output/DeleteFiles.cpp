@@ -5,10 +5,12 @@
 #include "output/DeleteFiles.h"
 
 #include <sys/stat.h>
+#include <cerrno>
 
 #include <QSet>
 
 #include "catalogue/Paths.h"
+#include "catalogue/Utilization.h"
 #include "platform/FileNames.h"
 
 namespace output {
@@ -17,10 +19,13 @@ namespace {
 
 const QString title = QStringLiteral("Delete files");
 
-// Whether anything, a dangling link included, still stands at the path.
+// Whether anything, a dangling link included, still stands at the path. Only the file
+// system's own "no such entry" counts as gone: a path it cannot look at (too long, no
+// permission) may still name a file, and its entry stays.
 bool stillThere(const QString& path) {
   struct stat st {};
-  return ::lstat(platform::encodeFileName(path).constData(), &st) == 0;
+  if (::lstat(platform::encodeFileName(path).constData(), &st) == 0) return true;
+  return errno != ENOENT && errno != ENOTDIR;
 }
 
 }  // namespace
@@ -49,7 +54,7 @@ void mnufiledelete_Click(catalogue::WindowContext& w, platform::Messages& messag
       [&](const catalogue::FileEntry& e) { return gone.contains(catalogue::chkdir(e.folder, e.text, style)); });
   lower.removeIf([&](const catalogue::FileEntry& e) { return gone.contains(e.text); });
   w.catalogue.refreshUpperSummary();
-  w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(w.form.text(QStringLiteral("txttotal")));
+  catalogue::showLowerResult(w.form, w.catalogue, catalogue::listBytes(lower));
 }
 
 }  // namespace output

@@ -13,7 +13,7 @@ namespace output {
 
 QString summaryLine(const QString& txttotal, const QString& txtlimit) {
   return QStringLiteral("Total Size: ") + txttotal + u'/' + txtlimit + QStringLiteral(" megabytes (") +
-         catalogue::percentText(catalogue::leadingNumber(txttotal), catalogue::leadingNumber(txtlimit)) +
+         catalogue::percentText(catalogue::writtenNumber(txttotal), catalogue::writtenNumber(txtlimit)) +
          QStringLiteral("% CD utilization)");
 }
 

@@ -1,10 +1,10 @@
 // Sizes are always read from the disk, whatever the "No CD in Drive" box says: without
-// them every list would look burned and be offered for deletion.
+// them every list would look burned and be offered for deletion. The running total is
+// handed over as a request, so the labels are written when the window draws, not per row.
 #include "output/LoadList.h"
 
 #include <QFile>
 
-#include "catalogue/Numbers.h"
 #include "catalogue/Utilization.h"
 #include "output/ListFile.h"
 #include "platform/FileNames.h"
@@ -16,12 +16,6 @@ namespace {
 
 const QString idleCaption = QStringLiteral("&Load");
 const QString busyCaption = QStringLiteral("&Cancel");
-
-void showTotals(catalogue::WindowContext& w, qint64 total) {
-  catalogue::Control& totalBox = w.form(QStringLiteral("txttotal"));
-  totalBox.text = catalogue::megabytesText(total);
-  w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(totalBox.text);
-}
 
 }  // namespace
 
@@ -68,7 +62,7 @@ void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
     row.size = size;
     lower.append(std::move(row));
     total += size;
-    showTotals(w, total);
+    w.catalogue.refreshLowerTotals(total);
     w.pump.pump();
   }
 
@@ -83,7 +77,7 @@ void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
                              platform::MessageIcon::Exclamation);
     if (lower.isEmpty()) w.run.pendingListPath.clear();
   }
-  showTotals(w, total);
+  w.catalogue.refreshLowerTotals(total);
   w.form(QStringLiteral("lblpercent")).text = catalogue::utilizationCaption(w.form, double(total), catalogue::limitBytes(w.form));
   w.catalogue.resort(catalogue::FileList::Kind::Lower);
   w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);

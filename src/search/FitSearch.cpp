@@ -2,7 +2,6 @@
 // made in double precision, as the totals box and the tag are numbers in text.
 #include "search/FitSearch.h"
 
-#include "catalogue/Numbers.h"
 #include "catalogue/Paths.h"
 #include "catalogue/Utilization.h"
 
@@ -23,7 +22,6 @@ void cmdsearch_Click(catalogue::WindowContext& w) {
 }
 
 void fitSearch(catalogue::WindowContext& w, std::vector<Candidate>& candidates) {
-  using catalogue::Control;
   catalogue::FileList& lower = w.catalogue.lstsec();
   lower.clear();
   w.form(QStringLiteral("txttotal")).text = QStringLiteral("0");
@@ -50,11 +48,7 @@ void fitSearch(catalogue::WindowContext& w, std::vector<Candidate>& candidates) 
     candidates.clear();
   }
 
-  Control& totalBox = w.form(QStringLiteral("txttotal"));  totalBox.text = catalogue::megabytesText(total);
-  w.form(QStringLiteral("lblpercent")).text =
-      catalogue::utilizationCaption(w.form, catalogue::leadingNumber(totalBox.text),
-                         catalogue::leadingNumber(w.form.text(QStringLiteral("txtlimit"))));
-  w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(totalBox.text);
+  catalogue::showLowerResult(w.form, w.catalogue, total);
   w.catalogue.resort(catalogue::FileList::Kind::Lower);
   w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);
   if (!lower.isEmpty()) {

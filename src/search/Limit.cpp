@@ -1,7 +1,9 @@
-// The numeric test is the user's number format, with blanks around the number allowed.
+// The numeric test takes the number as the program writes it (the user's format) and as
+// it is usually typed ("." as the decimal point), with blanks around it.
 #include "search/Limit.h"
 
-#include <QLocale>
+#include <cmath>
+#include <optional>
 
 #include "catalogue/Numbers.h"
 
@@ -11,17 +13,27 @@ namespace {
 
 const QString limitBox = QStringLiteral("txtlimit");
 
+std::optional<double> capacity(const QString& text) {
+  const std::optional<double> megabytes = catalogue::userNumber(text);
+  if (!megabytes || !capacityFits(*megabytes)) return std::nullopt;
+  return megabytes;
+}
+
 }  // namespace
+
+bool capacityFits(double megabytes) {
+  const double bytes = megabytes * double(catalogue::MB);
+  return std::fabs(bytes) < std::ldexp(1.0, 63);  // false for infinity and NaN too
+}
 
 void txtlimit_Change(catalogue::Form& form) {
   catalogue::Control& box = form(limitBox);
-  bool numeric = false;
-  double megabytes = QLocale().toDouble(box.text.trimmed(), &numeric);
-  if (!numeric) {
+  std::optional<double> megabytes = capacity(box.text);
+  if (!megabytes) {
     box.text = box.items.value(0, QStringLiteral("4450"));
-    megabytes = QLocale().toDouble(box.text, &numeric);
+    megabytes = capacity(box.text);
   }
-  box.tag = catalogue::numberText(megabytes * 1024 * 1024);
+  box.tag = catalogue::numberText(megabytes.value_or(0) * double(catalogue::MB));
 }
 
 }  // namespace search

@@ -5,7 +5,12 @@
 
 namespace search {
 
-// Keeps the tag in step with the text; a text that is not a number becomes "4450".
+// Whether a capacity of that many megabytes is a byte count the program can hold: finite
+// and less than 2^63 bytes either way.
+bool capacityFits(double megabytes);
+
+// Keeps the tag in step with the text; a text that is not a number, or not a capacity that
+// fits, becomes "4450".
 void txtlimit_Change(catalogue::Form& form);
 
 }  // namespace search

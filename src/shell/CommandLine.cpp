@@ -9,6 +9,7 @@
 
 #include "catalogue/Numbers.h"
 #include "catalogue/Paths.h"
+#include "search/Limit.h"
 #include "shell/MainForm.h"
 
 namespace shell {
@@ -78,7 +79,17 @@ const QList<Switch>& switches() {
       {"/exclude", 1, [](MainForm& w, const QStringList& a) { return setPattern(w, a[0], 1), true; }},
       {"/limit", 1,
        [](MainForm& w, const QStringList& a) {
-         w.setLimitText(catalogue::numberText(catalogue::leadingNumber(a[0])));
+         // The argument is read with "." whatever the locale; the box shows the number in
+         // the user's format, which is how it reads it back.
+         const double megabytes = catalogue::leadingNumberUnbounded(a[0]);
+         if (!search::capacityFits(megabytes)) {
+           w.messages().show(QStringLiteral("Capacity of the medium"),
+                             QStringLiteral("The size %1 is too large for a medium; the limit stays at %2 megabytes.")
+                                 .arg(a[0], w.form().text(QStringLiteral("txtlimit"))),
+                             platform::MessageIcon::Exclamation);
+           return true;
+         }
+         w.setLimitText(catalogue::userNumberText(megabytes));
          return true;
        }},
       {"/batch", 2,

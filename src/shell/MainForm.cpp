@@ -2,6 +2,7 @@
 #include "shell/MainForm.h"
 
 #include "catalogue/Selection.h"
+#include "catalogue/Utilization.h"
 #include "output/DeleteFiles.h"
 #include "output/DiscScan.h"
 #include "output/ListFile.h"
@@ -258,6 +259,8 @@ void MainForm::setLimitText(const QString& text) {
 
 void MainForm::flushLabels() {
   if (catalogue_.takeUpperSummaryRequest()) form_(QStringLiteral("lblCountList")).text = catalogue_.upperSummary();
+  if (const std::optional<qint64> bytes = catalogue_.takeLowerTotalsRequest())
+    catalogue::showLowerTotals(form_, catalogue_, *bytes);
 }
 
 }  // namespace shell

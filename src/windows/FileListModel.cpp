@@ -66,6 +66,7 @@ QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int
 
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = QAbstractTableModel::flags(index);
+  if (!index.isValid()) return f;  // the root is no row: nothing to check or drag
   if (index.column() == 0) f |= Qt::ItemIsUserCheckable;
   if (!upper()) f |= Qt::ItemIsDragEnabled;
   return f;

@@ -73,13 +73,16 @@ void MainWindow::buildWidgets() {
   for (const char* name : {"cmddir", "cmdadd", "cmddel", "cmdstop", "cmdload", "cmdsearch", "cmdsave", "cmdCopy",
                            "cmdClipBoard", "cmddelete"})
     make<QPushButton>(QString::fromLatin1(name));
+  // Both boxes keep their drop-down lists but never complete what is typed from them: the
+  // folder or limit the user typed is the one the commands get.
   auto* folderBox = make<QComboBox>(QStringLiteral("txtdir"));
-  folderBox->setEditable(true);
-  folderBox->setInsertPolicy(QComboBox::NoInsert);
-  folderBox->setAcceptDrops(true);
   auto* limitBox = make<QComboBox>(QStringLiteral("txtlimit"));
-  limitBox->setEditable(true);
-  limitBox->setInsertPolicy(QComboBox::NoInsert);
+  for (QComboBox* box : {folderBox, limitBox}) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+  }
+  folderBox->setAcceptDrops(true);
   make<QLineEdit>(QStringLiteral("txtpattern"));
   auto* total = make<QLineEdit>(QStringLiteral("txttotal"));
   total->setReadOnly(true);

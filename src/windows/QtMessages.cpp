@@ -28,6 +28,8 @@ void QtMessages::show(const QString& title, const QString& text, platform::Messa
 
 bool QtMessages::ask(const QString& title, const QString& text) {
   QMessageBox box(QMessageBox::Question, title, plainLines(text), QMessageBox::Yes | QMessageBox::No, parent_.data());
+  // The questions guard deleting and replacing: a stray Enter must not say Yes.
+  box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
 }
 

@@ -1,4 +1,4 @@
-// Message boxes and questions as modal Qt dialogs.
+// Message boxes and questions as modal Qt dialogs; every question defaults to No.
 #pragma once
 
 #include <QPointer>

@@ -19,6 +19,10 @@ TEST(Wildcard, IsLikeMatchesTheWholeName) {
       {"?.txt", "ab.txt", false},        {"?.txt", ".txt", false},
       {"track##.wav", "track07.wav", true},
       {"track##.wav", "track7x.wav", false},
+      // "#" takes every digit from 0 to 9 and nothing beside them ("/" and ":" flank the digits).
+      {"track##.wav", "track09.wav", true},  {"track##.wav", "track90.wav", true},
+      {"track##.wav", "track0a.wav", false}, {"track##.wav", "track/9.wav", false},
+      {"track##.wav", "track9:.wav", false}, {"track##.wav", "track9.wav", false},
       {"[abc]*", "banana", true},        {"[abc]*", "date", false},
       {"[a-c]x", "Bx", true},            {"[a-c]x", "dx", false},
       {"[!abc]*", "date", true},         {"[!abc]*", "apple", false},

@@ -76,6 +76,51 @@ TEST(DeleteFiles, EntriesOfFilesAlreadyGoneLeaveEvenUncheckedAndCaseCounts) {
   EXPECT_EQ(t.upper(), QStringList{"A.bin"});  // a different file, though its name differs only in case
 }
 
+// The lower result shown after a deletion is that of the rows left, all three figures.
+TEST(DeleteFiles, TotalSummaryAndUtilizationFollowTheRowsLeft) {
+  TestWindow t;
+  t.gather({{"a.bin", 10}, {"b.bin", 20}, {"c.bin", 10}});
+  t.window.setLimitText(QStringLiteral("80"));
+  t.window.cmdsearch_Click();
+  ASSERT_EQ(t["lblCountList2"].text, QStringLiteral("3 Files of 40 Megabytes"));
+  t.window.catalogue().lstsec().setChecked(1, false);
+  t.trash.removes = true;
+  t.messages.answers = {true};
+  t.window.cmddelete_Click();
+  EXPECT_EQ(t.lower(), QStringList{t.in("b.bin")});
+  EXPECT_EQ(t["txttotal"].text, QStringLiteral("20"));
+  EXPECT_EQ(t["lblCountList2"].text, QStringLiteral("1 Files of 20 Megabytes"));
+  EXPECT_EQ(t["lblpercent"].text, QStringLiteral("25% CD utilization"));
+}
+
+// Only "no such file" and "a part of the path is no folder" mean gone; a path the system
+// cannot even look at may still name a file, and its entry stays.
+TEST(DeleteFiles, OnlyEntriesTheFileSystemCallsMissingLeaveTheLists) {
+  TestWindow t;
+  t.tree.file("plain.bin", 1);
+  t.tree.symlink(t.tree.path("nowhere"), "dangling.bin");
+  const struct {
+    QString path;
+    bool stays;
+  } cases[] = {
+      {t.tree.path("plain.bin"), true},
+      {t.tree.path("dangling.bin"), true},
+      {t.tree.path("missing.bin"), false},
+      {t.tree.path("plain.bin/under.bin"), false},
+      {t.tree.path(QString(300, u'x') + ".bin"), true},  // longer than a name may be
+  };
+  QStringList staying;
+  for (const auto& c : cases) {
+    t.addLower(c.path);
+    if (c.stays) staying.append(c.path);
+  }
+  for (int row = 0; row < t.lower().size(); ++row) t.window.catalogue().lstsec().setChecked(row, false);
+  t.messages.answers = {true};
+  t.window.cmddelete_Click();
+  EXPECT_TRUE(t.trash.received.isEmpty());
+  EXPECT_EQ(t.lower(), staying);
+}
+
 TEST(DeleteFiles, CheckedFilesEndInTheDesktopTrashOfTheTestHome) {
   TestWindow t;
   platform::FreedesktopTrash desktop;

@@ -3,6 +3,7 @@
 // offered when dragging out of the lower list.
 #include <QHeaderView>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -62,6 +63,52 @@ TEST_F(ListInteractionWindowTest, SelectMenuUsesTheRowsHighlightedInTheView) {
   EXPECT_EQ(checks(window.catalogue().lstmain()).count(true), 1);
   choose(upper, QStringLiteral("mnuselitem10"));  // Smaller than this
   EXPECT_EQ(checks(window.catalogue().lstmain()).count(true), 2);
+}
+
+// A Select command changes marks in the store; the view learns of each change through
+// dataChanged on the check column, and reads the new marks back.
+TEST_F(ListInteractionWindowTest, SelectCommandsTellTheViewOfTheMarksTheyChange) {
+  gather({{"a.bin", 1}, {"b.bin", 2}, {"c.bin", 3}});
+  view.syncFromState();
+  QAbstractItemModel* model = upper->model();
+  const auto viewMarks = [&] {
+    QList<bool> marks;
+    for (int row = 0; row < model->rowCount(); ++row)
+      marks.append(model->index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked);
+    return marks;
+  };
+  const struct {
+    const char* entry;
+    bool highlightFirst;
+    QList<bool> marks;
+  } steps[] = {
+      {"mnuselitem1", false, {false, false, false}},  // None
+      {"mnuselitem10", true, {false, false, false}},  // Smaller than the first: no row changes
+      {"mnuselitem11", true, {false, true, true}},    // Bigger than the first
+      {"mnuselitem2", false, {true, false, false}},   // Invert
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.entry);
+    upper->clearSelection();
+    if (step.highlightFirst)
+      upper->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    const QList<bool> before = viewMarks();
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    choose(upper, QString::fromLatin1(step.entry));
+    EXPECT_EQ(viewMarks(), step.marks);
+    EXPECT_EQ(checks(window.catalogue().lstmain()), step.marks);
+    for (int row = 0; row < model->rowCount(); ++row) {
+      if (before[row] == step.marks[row]) continue;
+      bool told = false;
+      for (const QList<QVariant>& signal : changed) {
+        const auto from = signal[0].value<QModelIndex>(), to = signal[1].value<QModelIndex>();
+        const auto roles = signal[2].value<QList<int>>();
+        told = told || (from.row() <= row && row <= to.row() && from.column() == 0 &&
+                        (roles.isEmpty() || roles.contains(Qt::CheckStateRole)));
+      }
+      EXPECT_TRUE(told) << "row " << row;
+    }
+  }
 }
 
 TEST_F(ListInteractionWindowTest, ClearEmptiesTheLowerViewAndLeavesTheUpperOne) {

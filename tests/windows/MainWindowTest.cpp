@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
+#include "catalogue/Numbers.h"
 #include "windows/WindowFixture.h"
 
 namespace {
@@ -26,6 +28,17 @@ class MainWindowTest : public testing_support::WindowFixture {
     click("cmdadd");
   }
   QStringList upperNames() { return column("lstmain"); }
+  // Enters an editable box, types over what it shows and leaves it, as a user would. The
+  // focus changes are sent by hand: an offscreen window is never active.
+  void typeInto(const char* box, const QString& text) {
+    QLineEdit* edit = widget<QComboBox>(box)->lineEdit();
+    QFocusEvent enter(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &enter);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &leave);
+  }
 };
 
 TEST_F(MainWindowTest, AddShowsTheFolderInTheListWithIconsAndSummary) {
@@ -118,6 +131,27 @@ TEST_F(MainWindowTest, PatternAndModeTypedInTheWindowReachTheState) {
   widget<QWidget>("optmain", 1)->setProperty("checked", true);
   add(tree.path(QStringLiteral("music")), false);
   EXPECT_EQ(upperNames(), QStringList({"a.mp3"}));
+}
+
+// The boxes keep their histories, but what the user typed is what the commands get: a
+// folder that begins a remembered one, and a limit that begins a listed one, stay as typed.
+TEST_F(MainWindowTest, TypedFolderAndLimitAreNotCompletedFromTheLists) {
+  add(tree.path(QStringLiteral("music/deep/")), false);
+  ASSERT_EQ(widget<QComboBox>("txtdir")->findText(tree.path(QStringLiteral("music/deep/"))), 0);
+  typeInto("txtdir", tree.path(QStringLiteral("music")));
+  EXPECT_EQ(widget<QComboBox>("txtdir")->currentText(), tree.path(QStringLiteral("music")));
+  click("cmdadd");
+  EXPECT_EQ(upperNames(), QStringList({"a.mp3", "b.txt"}));
+
+  typeInto("txtdir", tree.path(QStringLiteral("music")));
+  click("cmddel");
+  EXPECT_TRUE(upperNames().isEmpty()) << "Remove takes the folder typed";
+
+  ASSERT_GE(widget<QComboBox>("txtlimit")->findText(QStringLiteral("657")), 0);
+  typeInto("txtlimit", QStringLiteral("65"));
+  EXPECT_EQ(widget<QComboBox>("txtlimit")->currentText(), QStringLiteral("65"));
+  EXPECT_EQ(window.form().text(QStringLiteral("txtlimit")), QStringLiteral("65"));
+  EXPECT_EQ((*this)["txtlimit"].tag, QString::number(65 * catalogue::MB));
 }
 
 }  // namespace

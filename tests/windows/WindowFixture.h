@@ -1,12 +1,16 @@
 // The main window over a TestWindow, shown offscreen, with lookups of its widgets and drops.
+// Both list models are watched by Qt's model tester all the time: whatever it finds fails
+// the test that caused it.
 #pragma once
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QTableView>
 #include <QUrl>
 #include <gtest/gtest.h>
+#include <memory>
 
 #include "platform/ThemeIconProvider.h"
 #include "support/OutputFakes.h"
@@ -16,7 +20,16 @@ namespace testing_support {
 
 class WindowFixture : public ::testing::Test, protected TestWindow {
  protected:
-  explicit WindowFixture(platform::ThemeIconProvider* theme = nullptr) : TestWindow(theme), view(window, theme) {}
+  explicit WindowFixture(platform::ThemeIconProvider* theme = nullptr) : TestWindow(theme), view(window, theme) {
+    previousHandler = qInstallMessageHandler(failOnModelTesterReport);
+    for (const char* list : {"lstmain", "lstsec"})
+      testers.push_back(std::make_unique<QAbstractItemModelTester>(
+          table(list)->model(), QAbstractItemModelTester::FailureReportingMode::Warning));
+  }
+  ~WindowFixture() override {
+    testers.clear();
+    qInstallMessageHandler(previousHandler);
+  }
 
   static platform::ThemeIconProvider* themeIcons() {
     static platform::ThemeIconProvider provider;
@@ -50,6 +63,17 @@ class WindowFixture : public ::testing::Test, protected TestWindow {
   }
 
   windows::MainWindow view;
+
+ private:
+  static void failOnModelTesterReport(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtDebugMsg && type != QtInfoMsg && context.category &&
+        QLatin1String(context.category) == QLatin1String("qt.modeltest"))
+      ADD_FAILURE() << "model tester: " << text.toStdString();
+    else if (previousHandler)
+      previousHandler(type, context, text);
+  }
+  static inline QtMessageHandler previousHandler = nullptr;
+  std::vector<std::unique_ptr<QAbstractItemModelTester>> testers;
 };
 
 }  // namespace testing_support
