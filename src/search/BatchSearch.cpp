@@ -104,15 +104,17 @@ int seriesNumber(const QString& fileName, const QString& listed) {
   return cyclePath(fileName, number) == listed ? number : 0;
 }
 
+QString unknownMethodText(const QString& method) {
+  return QStringLiteral("The batch search method %1 is not known; use 0, 1 or 2. No list was written.").arg(method);
+}
+
 void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
   w.run.stopflag = false;
   catalogue::Control& menu = w.form(QStringLiteral("mnuscan"));
   QString name = menu.tag;
   menu.tag.clear();
   if (w.run.searchmethod < 0 || w.run.searchmethod > 2) {
-    services.report(QStringLiteral("The batch search method %1 is not known; use 0, 1 or 2. No list was written.")
-                        .arg(w.run.searchmethod),
-                    true);
+    services.report(unknownMethodText(QString::number(w.run.searchmethod)), true);
     return;
   }
   if (name.isEmpty() && services.askName) name = services.askName();

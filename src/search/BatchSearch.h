@@ -27,6 +27,9 @@ QString cyclePath(const QString& name, int cycle);
 // file name `fileName`, or 0 when it belongs to no cycle of that series.
 int seriesNumber(const QString& fileName, const QString& listed);
 
+// The refusal of a batch method other than 0, 1 and 2, the method as the user wrote it.
+QString unknownMethodText(const QString& method);
+
 // Runs the batch on the name in the tag of `mnuscan`, or on one asked for. It writes
 // nothing when the name has no file name, no upper row is checked or no checked file fits
 // the capacity. It ends early, between cycles, on a stop request or on a list that cannot

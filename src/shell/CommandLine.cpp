@@ -94,8 +94,8 @@ const QList<Switch>& switches() {
        }},
       {"/batch", 2,
        [](MainForm& w, const QStringList& a) {
-         const std::optional<qint64> method = wholeNumber(catalogue::leadingNumber(a[0]), 32);
-         if (!method) return false;
+         const std::optional<qint64> method = wholeNumber(catalogue::leadingNumberUnbounded(a[0]), 32);
+         if (!method) return w.refuseBatchMethod(a[0]), true;
          w.run().searchmethod = int(*method);
          w.form()(QStringLiteral("mnuscan")).tag = catalogue::UnPath(a[1]);
          w.mnuscan_Click();
@@ -104,7 +104,7 @@ const QList<Switch>& switches() {
       {"/scancd", 1,
        [](MainForm& w, const QStringList& a) {
          // The drives present are numbered from 0, as the help says.
-         const std::optional<qint64> index = wholeNumber(catalogue::leadingNumber(a[0]), 16);
+         const std::optional<qint64> index = wholeNumber(catalogue::leadingNumberUnbounded(a[0]), 16);
          if (!index) return false;
          w.CDROM_Load();
          return w.cmdcdrom_Click(int(*index));

@@ -19,6 +19,8 @@ namespace shell {
 
 namespace {
 
+const QString batchTitle = QStringLiteral("Batch search");
+
 std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider* icons) {
   if (!icons) return nullptr;
   return std::make_unique<catalogue::IconCache>(*icons, [](const QString& path) { return platform::isFolder(path); });
@@ -186,11 +188,15 @@ void MainForm::mnuscan_Click() {
     return names;
   };
   batch.report = [this](const QString& text, bool warning) {
-    services_.messages.show(QStringLiteral("Batch search"), text,
+    services_.messages.show(batchTitle, text,
                             warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
   };
   search::mnuscan_Click(context_, batch);
   flushLabels();
+}
+
+void MainForm::refuseBatchMethod(const QString& method) {
+  services_.messages.show(batchTitle, search::unknownMethodText(method), platform::MessageIcon::Exclamation);
 }
 
 void MainForm::mnufiledelete_Click() {

@@ -60,6 +60,8 @@ class MainForm {
   void cmdsave_Click();
   void cmdload_Click();
   void mnuscan_Click();
+  // Tells that a batch method given as `method` cannot be run.
+  void refuseBatchMethod(const QString& method);
   void mnufiledelete_Click();
   void mnuclear_Click();
   // The drive buttons from the drives present; the scan of the drive of button `index`

@@ -22,11 +22,13 @@ QMessageBox::Icon qtIcon(platform::MessageIcon icon) {
 }  // namespace
 
 void QtMessages::show(const QString& title, const QString& text, platform::MessageIcon icon) {
+  if (ending()) return unattended_.show(title, text, icon);
   QMessageBox box(qtIcon(icon), title, plainLines(text), QMessageBox::Ok, parent_.data());
   box.exec();
 }
 
 bool QtMessages::ask(const QString& title, const QString& text) {
+  if (ending()) return unattended_.ask(title, text);
   QMessageBox box(QMessageBox::Question, title, plainLines(text), QMessageBox::Yes | QMessageBox::No, parent_.data());
   // The questions guard deleting and replacing: a stray Enter must not say Yes.
   box.setDefaultButton(QMessageBox::No);

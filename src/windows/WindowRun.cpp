@@ -35,6 +35,7 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
       shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash, &drives});
   MainWindow window(state, &icons);
   messages.setParent(&window);
+  messages.setEnding([&state] { return state.run().closing; });
   picker.setParent(&window);
   dialogs.setParent(&window);
   pump.setBeforeEvents([&window] { window.syncFromState(); });

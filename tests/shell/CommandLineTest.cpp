@@ -72,7 +72,24 @@ TEST_F(CommandLineSwitches, EachArgumentIsOneValue) {
   run({"/recurse", tree.path("p|q"), "/limit", "1", "/batch", "1", tree.path("lists/a|b.txt")});
   EXPECT_EQ(QDir(tree.path("lists")).entryList(QDir::Files), QStringList{"a|b 001.txt"});
   EXPECT_TRUE(QDir(tree.path("out")).isEmpty());
-  EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.value(0).text.toStdString();
+  ASSERT_EQ(messages.shown.size(), 1);  // the batch's closing report, and nothing else
+  EXPECT_EQ(messages.shown[0].text, "1 list written: \"" + tree.path("lists/a|b 001.txt") + "\".");
+}
+
+// A method that no 32-bit number holds is refused like any other unknown method, and the
+// command line goes on.
+TEST_F(CommandLineSwitches, BatchMethodsBeyondANumberAreRefused) {
+  tree.file(QStringLiteral("in/a.bin"), 1);
+  for (const char* method : {"4294967296", "1e10", "-1e400", "3"}) {
+    messages.shown.clear();
+    control("txtlimit").text = QStringLiteral("702");
+    run({"/path", tree.path("in"), "/batch", method, tree.path("cd.txt"), "/limit", "9"});
+    ASSERT_EQ(messages.shown.size(), 1) << method;
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Batch search"));
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("The batch search method "))) << method;
+    EXPECT_EQ(control("txtlimit").text, QStringLiteral("9")) << method;
+  }
+  EXPECT_EQ(QDir(tree.root()).entryList(QDir::Files), QStringList{});
 }
 
 // A value that is missing, because the next argument is a switch or there is none, ends the

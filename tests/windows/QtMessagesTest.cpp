@@ -28,4 +28,26 @@ TEST(QtMessages, EnterAnswersNo) {
   EXPECT_TRUE(noIsDefault);
 }
 
+// A program that is ending shows no dialog that nobody would answer.
+TEST(QtMessages, AnEndingProgramNeverWaitsForAnAnswer) {
+  bool boxShown = false;
+  const auto watch = [&] {
+    QTimer::singleShot(0, [&] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        boxShown = true;
+        box->done(QMessageBox::Yes);
+      }
+    });
+  };
+  windows::QtMessages messages;
+  messages.setEnding([] { return true; });
+  watch();
+  EXPECT_FALSE(messages.ask(QStringLiteral("Delete files"), QStringLiteral("Sure?")));
+  watch();
+  messages.show(QStringLiteral("Batch search"), QStringLiteral("The batch was stopped."),
+                platform::MessageIcon::Information);
+  QApplication::processEvents();
+  EXPECT_FALSE(boxShown);
+}
+
 }  // namespace

@@ -1,0 +1,61 @@
+// The real program stopped by SIGINT or SIGTERM in the middle of a batch: it stops as the
+// Stop command would, leaves only complete lists and no temporary file, and ends with
+// 128 + the signal's number (headless) or as a closed window does.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileSystemWatcher>
+#include <QProcess>
+#include <QSignalSpy>
+
+#include "support/TempTree.h"
+
+namespace {
+
+constexpr int fileCount = 4000;  // one list each: far more work than the signal needs to arrive
+
+TEST(StopSignalRun, StopsTheBatchLeavingOnlyCompleteLists) {
+  struct Case {
+    bool headless;
+    int signal;
+    int status;
+  };
+  for (const Case c : {Case{true, SIGTERM, 128 + SIGTERM}, Case{true, SIGINT, 128 + SIGINT}, Case{false, SIGTERM, 0}}) {
+    SCOPED_TRACE(std::string(c.headless ? "headless, " : "window, ") + (c.signal == SIGINT ? "SIGINT" : "SIGTERM"));
+    testing_support::TempTree tree;
+    for (int i = 0; i < fileCount; ++i) tree.file(QStringLiteral("in/%1.bin").arg(i, 4, 10, QChar(u'0')), 1048576);
+    tree.folder("out");
+    QFileSystemWatcher watcher({tree.path("out")});
+    QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
+
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    QStringList arguments = {"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")};
+    if (c.headless) arguments.prepend(QStringLiteral("--headless"));
+    process.start(QStringLiteral(FILLPACK_BINARY), arguments);
+    ASSERT_TRUE(process.waitForStarted());
+    ASSERT_TRUE(changed.wait(30000)) << "no list appeared";
+    ASSERT_EQ(::kill(pid_t(process.processId()), c.signal), 0);
+    ASSERT_TRUE(process.waitForFinished(60000));
+
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), c.status);
+    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());  // no state of a run that was cut short
+    const QDir out(tree.path("out"));
+    EXPECT_TRUE(out.entryList({".fillpack-*"}, QDir::Files | QDir::Hidden).isEmpty());
+    const QStringList lists = out.entryList(QDir::Files | QDir::Hidden);
+    EXPECT_GT(lists.size(), 0);
+    EXPECT_LT(lists.size(), fileCount) << "the batch ran to its end";
+    for (const QString& name : lists) {
+      QFile list(out.filePath(name));
+      ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << name.toStdString();
+      EXPECT_TRUE(list.readAll().endsWith("(100% CD utilization)\r\n")) << name.toStdString();
+    }
+  }
+}
+
+}  // namespace
