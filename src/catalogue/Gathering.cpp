@@ -128,6 +128,7 @@ void Gathering::cmdadd_Click() {
   skipped_.clear();
   cntable(false);
   form_(QStringLiteral("cmdload")).enabled = false;
+  form_(QStringLiteral("Timer")).enabled = true;  // the commands follow the lists from now on
   catalogue_.clearUpper();
   catalogue_.refreshUpperSummary();
   listingPattern_ = exclusive() ? QStringLiteral("*.*") : form_.text(QStringLiteral("txtpattern"));
@@ -212,6 +213,7 @@ void Gathering::dropOnFolderBox(const QStringList& paths) {
   BusyGuard guard(busy_);
   run_.warned = false;
   run_.stopflag = false;
+  form_(QStringLiteral("Timer")).enabled = true;
   for (const QString& path : paths) {
     if (!platform::isFolder(path)) continue;  // dropped files are ignored
     if (!addfolder(path)) tellCannotOpen(path);

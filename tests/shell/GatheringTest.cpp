@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <climits>
+#include <functional>
 #include <memory>
 
 #include "shell/MainForm.h"
@@ -54,6 +55,11 @@ class MainFormGathering : public ::testing::Test {
     return out;
   }
   QStringList rows() const { return rows(tree.root()); }
+
+  // A tick of the window's timer, which runs only while its record is on.
+  void tick() {
+    if (control("Timer").enabled) window->Timer_Timer();
+  }
 
   TempTree tree;
   testing_support::ScriptedPump pump;
@@ -332,6 +338,32 @@ TEST_F(MainFormGathering, LockedFolderIsSkippedAndNamed) {
   ASSERT_EQ(messages.shown.size(), 1);
   EXPECT_EQ(messages.shown[0].text, QStringLiteral("1 folder could not be read, so its files were not added:\r\n") +
                                         tree.path(QStringLiteral("locked")));
+}
+
+// The window's timer ticks only while its record is on. Every way of gathering puts it
+// on, so the output commands follow the lower list after a search.
+TEST_F(MainFormGathering, EveryAddSwitchesTheAvailabilityTimerOn) {
+  files({"a.bin", "sub/b.bin"}, 1000);
+  const std::pair<const char*, std::function<void()>> gatherings[] = {
+      {"Add", [&] { add(QString()); }},
+      {"Add with subfolders", [&] { add(QString(), true); }},
+      {"Add of a missing folder", [&] { add(QStringLiteral("missing")); }},
+      {"the path switch", [&] { window->gathering().addpath(tree.root(), false); }},
+      {"a drop on the folder box", [&] { window->dropOnFolderBox({tree.root()}); }},
+  };
+  for (const auto& [what, gather] : gatherings) {
+    window = makeWindow(QString());
+    ASSERT_FALSE(control("Timer").enabled);
+    gather();
+    EXPECT_TRUE(control("Timer").enabled) << what;
+  }
+
+  window = makeWindow(QString());
+  add(QString());
+  window->cmdsearch_Click();
+  ASSERT_EQ(window->catalogue().lstsec().count(), 1);
+  tick();
+  for (const char* name : {"cmddelete", "cmdsave", "cmdCopy", "cmdClipBoard"}) EXPECT_TRUE(control(name).enabled) << name;
 }
 
 }  // namespace
