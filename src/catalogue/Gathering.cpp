@@ -5,8 +5,8 @@
 #include <QDir>
 #include <QSet>
 #include <utility>
-#include <vector>
 
+#include "catalogue/FolderWalk.h"
 #include "catalogue/Paths.h"
 #include "catalogue/ProgressFrame.h"
 #include "catalogue/Wildcard.h"
@@ -86,31 +86,8 @@ bool Gathering::addfolder(const QString& folder) {
 void Gathering::Recurse(const QString& folder) {
   const QString top = folderOf(folder);
   if (run_.stopflag || top.isEmpty() || !platform::isFolder(top)) return;
-
-  // Each level holds the subfolders of one folder, read whole before any is entered.
-  struct Level {
-    QString folder;
-    QStringList names;
-    qsizetype next = 0;
-  };
-  std::vector<Level> levels;
-  const auto enter = [&](const QString& path) {
-    std::optional<QStringList> names = platform::listSubfolders(path, services_.pump);
-    levels.push_back({path, names ? std::move(*names) : QStringList()});
-  };
-  enter(top);
-  while (!levels.empty()) {
-    Level& level = levels.back();
-    if (run_.stopflag || level.next >= level.names.size()) {
-      levels.pop_back();
-      continue;
-    }
-    const QString path = chkdir(level.folder, level.names[level.next++]);
-    services_.pump.pump();
-    if (path.endsWith(QStringLiteral("pagefile.sys"))) continue;
-    lsttri_.append(path);
-    enter(path);  // depth-first: a folder's subfolders follow it directly
-  }
+  const SubfolderReader read = [this](const QString& path) { return platform::listSubfolders(path, services_.pump); };
+  walkFolders(top, read, services_.pump, run_, lsttri_, skipped_);
 }
 
 void Gathering::rememberFolder(const QString& typed) {
@@ -137,6 +114,10 @@ void Gathering::tellCannotOpen(const QString& typed) {
   services_.messages.show(programTitle, text, platform::MessageIcon::Exclamation);
 }
 
+void Gathering::tellSkipped() {
+  if (!skipped_.isEmpty()) services_.messages.show(programTitle, skipped_.message(), platform::MessageIcon::Exclamation);
+}
+
 void Gathering::cmdadd_Click() {
   if (busy_) return;
   BusyGuard guard(busy_);
@@ -144,8 +125,10 @@ void Gathering::cmdadd_Click() {
   run_.partcount = 0;
   form_(QStringLiteral("lblCountCDTotal")).text.clear();
   catalogue_.resetTotal();
+  skipped_.clear();
   cntable(false);
   form_(QStringLiteral("cmdload")).enabled = false;
+  form_(QStringLiteral("Timer")).enabled = true;  // the commands follow the lists from now on
   catalogue_.clearUpper();
   catalogue_.refreshUpperSummary();
   listingPattern_ = exclusive() ? QStringLiteral("*.*") : form_.text(QStringLiteral("txtpattern"));
@@ -162,12 +145,13 @@ void Gathering::cmdadd_Click() {
     showProgress(form_, QStringLiteral("Adding directories"));
     Recurse(typed);
     for (const QString& folder : std::as_const(lsttri_))
-      if (!run_.stopflag) addfolder(folder);
+      if (!run_.stopflag && !addfolder(folder)) skipped_.note(folder);
     endProgress(form_, services_.stopHandler);
   }
   catalogue_.resort(FileList::Kind::Upper);
   cntable(true);
   form_(QStringLiteral("cmdload")).enabled = true;
+  tellSkipped();
 }
 
 void Gathering::addpath(const QString& path, bool recurse) {
@@ -229,6 +213,7 @@ void Gathering::dropOnFolderBox(const QStringList& paths) {
   BusyGuard guard(busy_);
   run_.warned = false;
   run_.stopflag = false;
+  form_(QStringLiteral("Timer")).enabled = true;
   for (const QString& path : paths) {
     if (!platform::isFolder(path)) continue;  // dropped files are ignored
     if (!addfolder(path)) tellCannotOpen(path);

@@ -9,6 +9,7 @@
 #include "catalogue/Catalogue.h"
 #include "catalogue/Form.h"
 #include "catalogue/RunState.h"
+#include "catalogue/SkippedFolders.h"
 #include "platform/EventPump.h"
 #include "platform/FolderPicker.h"
 #include "platform/Messages.h"
@@ -47,7 +48,8 @@ class Gathering {
   // The files of one folder (no subfolders) under the current pattern; false when the
   // folder cannot be opened, in which case nothing is added.
   bool addfolder(const QString& folder);
-  // Appends every folder below `folder` to lsttri, depth-first, each followed by its own.
+  // Appends every folder below `folder` to lsttri, depth-first, each followed by its own;
+  // folders that cannot be read are noted for the message at the end of the Add.
   void Recurse(const QString& folder);
 
   // The absolute, tidy form of a typed folder: "~" expanded, relative names resolved
@@ -60,6 +62,7 @@ class Gathering {
   void rememberFolder(const QString& typed);
   void forgetFolder(const QString& typed);
   void tellCannotOpen(const QString& typed);
+  void tellSkipped();
 
   Form& form_;
   Catalogue& catalogue_;
@@ -67,6 +70,7 @@ class Gathering {
   GatheringServices services_;
   QString listingPattern_ = QStringLiteral("*.*");  // the hidden file list's pattern
   QStringList lsttri_;
+  SkippedFolders skipped_;
   bool busy_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "platform/FileNames.h"
+#include "platform/LongPaths.h"
 
 namespace platform {
 namespace {
@@ -19,11 +20,10 @@ namespace {
 class FolderStream {
  public:
   explicit FolderStream(const QString& folder) {
-    const QByteArray path = encodeFileName(folder);
-    const int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    dir_ = ::fdopendir(fd);
-    if (!dir_) ::close(fd);
+    FileHandle handle = openAnyLength(encodeFileName(folder), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!handle.isOpen()) return;
+    dir_ = ::fdopendir(handle.fd());
+    if (dir_) handle.release();  // the stream owns it now
   }
   ~FolderStream() {
     if (dir_) ::closedir(dir_);
@@ -86,9 +86,11 @@ std::optional<std::vector<ListedFile>> listFiles(const QString& folder,
   return files;
 }
 
-std::optional<QStringList> listSubfolders(const QString& folder, EventPump& pump) {
+std::optional<Subfolders> listSubfolders(const QString& folder, EventPump& pump) {
   FolderStream stream(folder);
   if (!stream.isOpen()) return std::nullopt;
+  struct stat self {};
+  if (::fstat(stream.fd(), &self) != 0) return std::nullopt;
   std::vector<QString> folders;
   while (const dirent* e = stream.next()) {
     pump.pump();
@@ -101,17 +103,17 @@ std::optional<QStringList> listSubfolders(const QString& folder, EventPump& pump
     if (dir) folders.push_back(decodeFileName(e->d_name, qsizetype(std::strlen(e->d_name))));
   }
   sortInListingOrder(folders, [](const QString& f) -> const QString& { return f; });
-  return QStringList(folders.begin(), folders.end());
+  return Subfolders{QStringList(folders.begin(), folders.end()), {quint64(self.st_dev), quint64(self.st_ino)}};
 }
 
 bool isFolder(const QString& path) {
   struct stat st {};
-  return ::stat(encodeFileName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+  return statAnyLength(encodeFileName(path), st) && S_ISDIR(st.st_mode);
 }
 
 std::optional<qint64> fileSize(const QString& path) {
   struct stat st {};
-  if (::stat(encodeFileName(path).constData(), &st) != 0) return std::nullopt;
+  if (!statAnyLength(encodeFileName(path), st)) return std::nullopt;
   return qint64(st.st_size);
 }
 

@@ -1,5 +1,6 @@
 // Reading folders from the file system: the files of one folder for gathering, the
-// subfolders of one folder for the walk, and single-file queries.
+// subfolders of one folder for the walk, and single-file queries. Paths may be of any
+// length.
 //
 // Names come back in a fixed order, letter case ignored (exact order breaks ties), so the
 // same folder gives the same list on every machine.
@@ -26,9 +27,22 @@ std::optional<std::vector<ListedFile>> listFiles(const QString& folder,
                                                  const std::function<bool(const QString&)>& accept,
                                                  EventPump& pump);
 
+// What tells two paths to one folder apart from two folders: a bind mount that holds
+// its own ancestor shows the ancestor's identity.
+struct FolderIdentity {
+  quint64 device = 0;
+  quint64 inode = 0;
+  friend bool operator==(const FolderIdentity&, const FolderIdentity&) = default;
+};
+
+struct Subfolders {
+  QStringList names;
+  FolderIdentity identity;  // of the folder listed
+};
+
 // Real subfolders, hidden ones too; a link to a folder is not one. Nothing when the
 // folder cannot be opened.
-std::optional<QStringList> listSubfolders(const QString& folder, EventPump& pump);
+std::optional<Subfolders> listSubfolders(const QString& folder, EventPump& pump);
 
 // Whether the path names a folder (following links).
 bool isFolder(const QString& path);

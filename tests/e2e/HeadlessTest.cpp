@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <climits>
 
 #include "platform/FileNames.h"
 #include "support/TempTree.h"
@@ -135,8 +136,10 @@ TEST(HeadlessRun, WalksATrickyTreeAsItIsOnDisk) {
       "lblspeed\t00:00 to burn",
   };
   EXPECT_EQ(r.sections.value("[labels]"), expectedLabels);
-  EXPECT_EQ(r.err, QByteArray("Command not recognised: /bogus is not a valid command\r\n\r\n"
-                              "Try the /? parameter for assistance\n"));
+  EXPECT_EQ(r.err, "Fillpack: 1 folder could not be read, so its files were not added:\r\n" +
+                       encodeFileName(tree.path(QStringLiteral("locked"))) +
+                       "\nCommand not recognised: /bogus is not a valid command\r\n\r\n"
+                       "Try the /? parameter for assistance\n");
 
   // The rows above are built with the program's own name encoding; the raw bytes are checked apart.
   EXPECT_EQ(r.sections.value("[lstmain]").value(1).split('\t').value(1), rawName);
@@ -235,6 +238,31 @@ TEST(HeadlessRun, CommandLineEdgeCases) {
             (QStringList{"a|b 001.txt", "a|b 002.txt", "cd 001.txt", "cd 002.txt", "empty 001.txt"}));
   EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/limit 001")));
   EXPECT_TRUE(QDir(tree.root()).entryList({"*001*"}, QDir::Files).isEmpty());
+}
+
+// Paths past PATH_MAX are listed like any other; the folders that cannot be read are named
+// on standard error at the end of the Add, the first five of them.
+TEST(HeadlessRun, DeepTreesAreListedWholeAndUnreadableFoldersNamed) {
+  if (needsOtherUser() && setprivPath().isEmpty()) GTEST_SKIP() << "running as root without setpriv";
+  TempTree tree;
+  const QString root = tree.root();
+  ASSERT_GT(tree.chain(QStringLiteral("deep"), QStringLiteral("d"), 3000, QStringLiteral("f")).size(), PATH_MAX);
+  ASSERT_GT(tree.chain(QStringLiteral("wide"), QString(200, u'w'), 40, QStringLiteral("f")).size(), PATH_MAX);
+  QByteArray named;
+  for (int i = 1; i <= 6; ++i) {
+    const QString locked = QStringLiteral("locked%1").arg(i);
+    tree.file(locked + QStringLiteral("/x"));
+    tree.lock(locked);
+    if (i <= 5) named += "\r\n" + encodeFileName(tree.path(locked));
+  }
+  if (needsOtherUser()) {
+    ASSERT_EQ(::chmod(encodeFileName(root).constData(), 0755), 0);
+  }
+
+  const Result r = runFillpack({"/recurse", root}, root, needsOtherUser());
+  ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+  EXPECT_EQ(r.sections.value("[lstmain]").size(), 3040);
+  EXPECT_EQ(r.err, "Fillpack: 6 folders could not be read, so their files were not added:" + named + "\r\nand 1 more\n");
 }
 
 }  // namespace

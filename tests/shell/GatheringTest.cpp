@@ -1,9 +1,12 @@
 // Add, Remove and Stop through MainForm with scripted services: the walk, the faults mended in
 // Add and Remove, the history and the progress display. Browse and drops: see the window tests.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <climits>
+#include <functional>
 #include <memory>
 
 #include "shell/MainForm.h"
@@ -52,6 +55,11 @@ class MainFormGathering : public ::testing::Test {
     return out;
   }
   QStringList rows() const { return rows(tree.root()); }
+
+  // A tick of the window's timer, which runs only while its record is on.
+  void tick() {
+    if (control("Timer").enabled) window->Timer_Timer();
+  }
 
   TempTree tree;
   testing_support::ScriptedPump pump;
@@ -245,6 +253,117 @@ TEST_F(MainFormGathering, StopAtAnyPumpKeepsWhatWasAddedBefore) {
     EXPECT_EQ(text("lblcurrent"), QStringLiteral("Current level of CD utilization")) << at;
     EXPECT_EQ(text("lblCountList"), QStringLiteral("Files in list %1 of 0 Megabytes").arg(kept.size())) << at;
   }
+}
+
+// Trees deeper than any path the kernel takes whole: every file of every level is listed.
+TEST_F(MainFormGathering, DeepTreesListEveryFile) {
+  const struct {
+    const char* what;
+    QString name;
+    int levels;
+  } cases[] = {
+      {"3000 levels of one-letter names", QStringLiteral("d"), 3000},
+      {"40 levels of 200-letter names", QString(200, u'n'), 40},
+  };
+  for (const auto& [what, name, levels] : cases) {
+    SCOPED_TRACE(what);
+    TempTree deep;
+    const QString deepest = deep.chain(QString(), name, levels, QStringLiteral("f.txt"));
+    ASSERT_GT(deepest.size(), PATH_MAX);
+    control("txtdir").text = deep.root();
+    control("chkrecurse").value = 1;
+    window->cmdadd_Click();
+    const catalogue::FileList& list = window->catalogue().lstmain();
+    ASSERT_EQ(list.count(), levels);
+    EXPECT_EQ(list.fullPath(levels - 1), deepest + QStringLiteral("/f.txt")) << "the deepest comes last";
+    EXPECT_EQ(text("lblCountList"), QStringLiteral("Files in list %1 of 0 Megabytes").arg(levels));
+    EXPECT_TRUE(messages.shown.isEmpty());
+  }
+}
+
+// Folders that vanish while the Add runs cannot be read: the Add goes on and names them
+// at its end in one message, each once even when both its readings failed.
+TEST_F(MainFormGathering, FoldersThatCannotBeReadAreNamedOnceAtTheEnd) {
+  const struct {
+    int vanishing;
+    bool duringWalk;  // else once the walk has read them, before their files are listed
+    const char* head;
+    int named;
+    const char* tail;
+  } cases[] = {
+      {1, true, "1 folder could not be read, so its files were not added:", 1, ""},
+      {6, false, "6 folders could not be read, so their files were not added:", 5, "\r\nand 1 more"},
+  };
+  for (const auto& [vanishing, duringWalk, head, named, tail] : cases) {
+    SCOPED_TRACE(testing::Message() << vanishing << (duringWalk ? " during the walk" : " after the walk"));
+    TempTree local;
+    local.file(QStringLiteral("top.txt"));
+    local.file(QStringLiteral("keep/k.txt"));
+    for (int i = 1; i <= vanishing; ++i) local.file(QStringLiteral("v%1/x.txt").arg(i));
+    // The walk has read the top folder's entries when it first lets the window in; "keep"
+    // comes first, so its file is in the list before any "v" folder is read for files.
+    bool gone = false;
+    pump.onPump = [&](int) {
+      const bool walking = control("cmdstop").tag == QStringLiteral("1");
+      const bool now = duringWalk ? walking : walking && window->catalogue().lstmain().count() == 2;
+      if (gone || !now) return;
+      gone = true;
+      for (int i = 1; i <= vanishing; ++i) QDir(local.path(QStringLiteral("v%1").arg(i))).removeRecursively();
+    };
+    messages.shown.clear();
+    control("txtdir").text = local.root();
+    control("chkrecurse").value = 1;
+    window->cmdadd_Click();
+    EXPECT_EQ(rows(local.root()), QStringList({"top.txt", "keep/k.txt"}));
+    QString expected = QString::fromLatin1(head);
+    for (int i = 1; i <= named; ++i) expected += QStringLiteral("\r\n") + local.path(QStringLiteral("v%1").arg(i));
+    expected += QString::fromLatin1(tail);
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Fillpack"));
+    EXPECT_EQ(messages.shown[0].text, expected);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+  }
+  messages.shown.clear();
+  pump.onPump = nullptr;
+  add(QString(), true);
+  EXPECT_TRUE(messages.shown.isEmpty()) << "a later Add starts afresh";
+}
+
+TEST_F(MainFormGathering, LockedFolderIsSkippedAndNamed) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads a locked folder; the headless run checks it as another user";
+  files({"a.txt", "locked/secret.txt", "open/o.txt"});
+  tree.lock(QStringLiteral("locked"));
+  add(QString(), true);
+  EXPECT_EQ(rows(), QStringList({"a.txt", "open/o.txt"}));
+  ASSERT_EQ(messages.shown.size(), 1);
+  EXPECT_EQ(messages.shown[0].text, QStringLiteral("1 folder could not be read, so its files were not added:\r\n") +
+                                        tree.path(QStringLiteral("locked")));
+}
+
+// The window's timer ticks only while its record is on. Every way of gathering puts it
+// on, so the output commands follow the lower list after a search.
+TEST_F(MainFormGathering, EveryAddSwitchesTheAvailabilityTimerOn) {
+  files({"a.bin", "sub/b.bin"}, 1000);
+  const std::pair<const char*, std::function<void()>> gatherings[] = {
+      {"Add", [&] { add(QString()); }},
+      {"Add with subfolders", [&] { add(QString(), true); }},
+      {"Add of a missing folder", [&] { add(QStringLiteral("missing")); }},
+      {"the path switch", [&] { window->gathering().addpath(tree.root(), false); }},
+      {"a drop on the folder box", [&] { window->dropOnFolderBox({tree.root()}); }},
+  };
+  for (const auto& [what, gather] : gatherings) {
+    window = makeWindow(QString());
+    ASSERT_FALSE(control("Timer").enabled);
+    gather();
+    EXPECT_TRUE(control("Timer").enabled) << what;
+  }
+
+  window = makeWindow(QString());
+  add(QString());
+  window->cmdsearch_Click();
+  ASSERT_EQ(window->catalogue().lstsec().count(), 1);
+  tick();
+  for (const char* name : {"cmddelete", "cmdsave", "cmdCopy", "cmdClipBoard"}) EXPECT_TRUE(control(name).enabled) << name;
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "platform/LongPaths.h"
+
 namespace testing_support {
 
 class TempTree {
@@ -18,19 +20,31 @@ class TempTree {
   QString root() const { return dir_.path(); }
   QString path(const QString& relative) const { return root() + u'/' + relative; }
 
-  // Makes the parent folders as needed. Sizes are sparse, so large files cost nothing.
+  // Makes the parent folders as needed, however long the path. Sizes are sparse, so
+  // large files cost nothing.
   void file(const QString& relative, qint64 size = 0);
   // A file whose name is given as raw bytes (not necessarily valid UTF-8) in `folder`.
   QString rawFile(const QString& folder, const QByteArray& name, qint64 size = 0);
   void folder(const QString& relative);
   void symlink(const QString& target, const QString& relative);
   void fifo(const QString& relative);
-  // Removes all permissions (restored before the tree is removed).
+  // Removes all permissions (the removal of the tree restores them).
   void lock(const QString& relative);
+  // `levels` folders named `folderName`, each inside the one before, below `relative`
+  // ("" for the root); each holds one empty file `fileName`. Paths may grow past
+  // PATH_MAX. Returns the path of the deepest folder.
+  QString chain(const QString& relative, const QString& folderName, int levels, const QString& fileName);
 
  private:
+  // The open folder that holds `relative` (made as needed) and the last name of it.
+  struct Place {
+    platform::FileHandle folder;
+    QByteArray name;
+  };
+  Place placeOf(const QString& relative) const;
+  QByteArray rootBytes() const;
+
   QTemporaryDir dir_;
-  QStringList locked_;
 };
 
 }  // namespace testing_support
