@@ -348,7 +348,7 @@ TEST_F(MainFormGathering, EveryAddSwitchesTheAvailabilityTimerOn) {
       {"Add", [&] { add(QString()); }},
       {"Add with subfolders", [&] { add(QString(), true); }},
       {"Add of a missing folder", [&] { add(QStringLiteral("missing")); }},
-      {"the path switch", [&] { window->gathering().addpath(tree.root(), false); }},
+      {"the path switch", [&] { window->addpath(tree.root(), false); }},
       {"a drop on the folder box", [&] { window->dropOnFolderBox({tree.root()}); }},
   };
   for (const auto& [what, gather] : gatherings) {
