@@ -3,6 +3,7 @@
 // is changed only through this class, so that its path index stays in step with it.
 #pragma once
 
+#include <QtGlobal>
 #include <QSet>
 #include <QString>
 #include <functional>
@@ -22,6 +23,8 @@ class IconCache;
 class Catalogue {
  public:
   explicit Catalogue(const platform::ValueStore& registry, PathStyle style = nativeStyle);
+  // Its path index refers to its own upper list: a copy would index the wrong rows.
+  Q_DISABLE_COPY_MOVE(Catalogue)
 
   const FileList& lstmain() const { return upper_; }
   FileList& lstsec() { return lower_; }

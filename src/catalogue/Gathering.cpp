@@ -20,18 +20,6 @@ const QString programTitle = QStringLiteral("Fillpack");
 const QString programFolderWarning = QStringLiteral(
     "Add files from Application path reason set in CD/DVD in drive, change or set in CD/DVD and ''Ok'' continue");
 
-// Clears the flag when the command ends, however it ends.
-class BusyGuard {
- public:
-  explicit BusyGuard(bool& busy) : busy_(busy) { busy_ = true; }
-  ~BusyGuard() { busy_ = false; }
-  BusyGuard(const BusyGuard&) = delete;
-  BusyGuard& operator=(const BusyGuard&) = delete;
-
- private:
-  bool& busy_;
-};
-
 }  // namespace
 
 Gathering::Gathering(Form& form, Catalogue& catalogue, RunState& run, GatheringServices services)
@@ -119,8 +107,6 @@ void Gathering::tellSkipped() {
 }
 
 void Gathering::cmdadd_Click() {
-  if (busy_) return;
-  BusyGuard guard(busy_);
   run_.warned = false;
   run_.partcount = 0;
   form_(QStringLiteral("lblCountCDTotal")).text.clear();
@@ -161,8 +147,6 @@ void Gathering::addpath(const QString& path, bool recurse) {
 }
 
 void Gathering::cmddel_Click() {
-  if (busy_) return;
-  BusyGuard guard(busy_);
   const QString typed = form_.text(QStringLiteral("txtdir"));
   forgetFolder(typed);
   showProgress(form_, QStringLiteral("Removing directories"));
@@ -209,8 +193,6 @@ void Gathering::cmddir_Click() {
 }
 
 void Gathering::dropOnFolderBox(const QStringList& paths) {
-  if (busy_) return;
-  BusyGuard guard(busy_);
   run_.warned = false;
   run_.stopflag = false;
   form_(QStringLiteral("Timer")).enabled = true;
@@ -222,8 +204,6 @@ void Gathering::dropOnFolderBox(const QStringList& paths) {
 }
 
 void Gathering::dropOnUpperList(const QStringList& paths) {
-  if (busy_) return;
-  BusyGuard guard(busy_);
   run_.warned = false;
   run_.stopflag = false;
   run_.partcount = 0;

@@ -2,6 +2,7 @@
 // Remove and Browse commands, a drop of folders on the folder box and the folder walk.
 #pragma once
 
+#include <QtGlobal>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -30,6 +31,8 @@ struct GatheringServices {
 class Gathering {
  public:
   static constexpr int historyLength = 8;
+  // Holds references to the window's records and lists.
+  Q_DISABLE_COPY_MOVE(Gathering)
 
   Gathering(Form& form, Catalogue& catalogue, RunState& run, GatheringServices services);
 
@@ -71,7 +74,6 @@ class Gathering {
   QString listingPattern_ = QStringLiteral("*.*");  // the hidden file list's pattern
   QStringList lsttri_;
   SkippedFolders skipped_;
-  bool busy_ = false;
 };
 
 }  // namespace catalogue

@@ -3,6 +3,7 @@
 // storing the joined paths: rows are hashed and compared piecewise.
 #pragma once
 
+#include <QtGlobal>
 #include <QStringView>
 #include <unordered_set>
 
@@ -14,6 +15,8 @@ namespace catalogue {
 class PathIndex {
  public:
   PathIndex(const FileList& list, PathStyle style);
+  // Bound to the list it indexes.
+  Q_DISABLE_COPY_MOVE(PathIndex)
 
   // 0-based row, or -1.
   int find(QStringView path) const;

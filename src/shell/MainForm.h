@@ -3,6 +3,7 @@
 // uses it as it is.
 #pragma once
 
+#include <QtGlobal>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -41,6 +42,8 @@ struct Services {
 class MainForm {
  public:
   explicit MainForm(Services services);
+  // Its parts hold references to its own records, lists and services.
+  Q_DISABLE_COPY_MOVE(MainForm)
 
   catalogue::Form& form() { return form_; }
   const catalogue::Form& form() const { return form_; }
