@@ -2,53 +2,20 @@
 // writes, the ones it keeps, what it says and its exit status.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
-#include <QMap>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include "platform/FileNames.h"
+#include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
 namespace {
 
 using testing_support::TempTree;
 
-struct Outcome {
-  int exitCode = -1;
-  QByteArray err;
-  QMap<QString, QStringList> sections;  // the state, "[lstmain]" -> its lines
-};
-
-enum class As { Caller, Nobody };
-
-// Runs the program headless in the C locale, so that the system's reasons read in English.
-Outcome run(const QStringList& switches, As as = As::Caller, const QString& standardOutput = {}) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-  env.remove(QStringLiteral("LANGUAGE"));
-  QProcess process;
-  process.setProcessEnvironment(env);
-  if (!standardOutput.isEmpty()) process.setStandardOutputFile(standardOutput);
-  QString program = QStringLiteral(FILLPACK_BINARY);
-  QStringList arguments = QStringList{"--headless"} + switches;
-  if (as == As::Nobody) {
-    arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
-    program = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-  }
-  process.start(program, arguments);
-  Outcome r;
-  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return r;
-  r.exitCode = process.exitCode();
-  r.err = process.readAllStandardError();
-  QString section;
-  for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts))
-    line.startsWith(u'[') ? void(section = line) : r.sections[section].append(line);
-  return r;
-}
+using testing_support::RunResult;
+using testing_support::runProgram;
 
 QByteArray contents(const QString& path) {
   QFile file(path);
@@ -56,9 +23,9 @@ QByteArray contents(const QString& path) {
 }
 
 // The check marks of the upper rows, in row order.
-QString checks(const Outcome& r) {
+QString checks(const RunResult& r) {
   QString marks;
-  for (const QString& row : r.sections.value("[lstmain]")) marks += row.left(1);
+  for (const QString& row : r.lines("[lstmain]")) marks += row.left(1);
   return marks;
 }
 
@@ -73,7 +40,8 @@ TEST(HeadlessBatch, WritesOneListFilePerDiscByteForByte) {
   TempTree tree;
   makeFiles(tree, {"a7", "b6", "c5", "d4", "e3"});
   tree.folder("out");
-  const Outcome r = run({"/limit", "10", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
+  const RunResult r = runProgram({"/limit", "10", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")},
+                                 {.folder = tree.root()});
   EXPECT_EQ(r.exitCode, 0);
   const QByteArray out = tree.path("out/").toUtf8();
   EXPECT_EQ(r.err, "Batch search: 3 lists written, from \"" + out + "cd 001.txt\" to \"" + out + "cd 003.txt\".\n");
@@ -96,20 +64,22 @@ TEST(HeadlessBatch, SearchesAndBatchesThroughTheCommandLine) {
   const QString in = tree.path("in/");
 
   // The 6 MB file is taken, the 5 MB one skipped, the 4 MB one fills the disc exactly.
-  Outcome r = run({"/limit", "10", "/path", tree.path("in"), "/dumb"});
-  EXPECT_EQ(r.sections["[lstsec]"], QStringList({"1\t" + in + "a6.bin\t0006291456", "1\t" + in + "c4.bin\t0004194304"}));
-  EXPECT_TRUE(r.sections["[labels]"].contains("lblpercent\t100% CD utilization"));
-  EXPECT_TRUE(r.sections["[labels]"].contains("lblCountList2\t2 Files of 10 Megabytes"));
-  r = run({"/limit", "10", "/path", tree.path("in"), "/dumb", "/dumb"});
-  EXPECT_EQ(r.sections["[lstsec]"], QStringList({"1\t" + in + "b5.bin\t0005242880"}));
-  EXPECT_TRUE(r.sections["[labels]"].contains("lblCountCDTotal\tTotal Part... 2"));
-  EXPECT_TRUE(r.sections["[labels]"].contains("lblpercent\t50% CD utilization"));
+  RunResult r = runProgram({"/limit", "10", "/path", tree.path("in"), "/dumb"}, {.folder = tree.root()});
+  EXPECT_EQ(r.lines("[lstsec]"), QStringList({"1\t" + in + "a6.bin\t0006291456", "1\t" + in + "c4.bin\t0004194304"}));
+  EXPECT_TRUE(r.lines("[labels]").contains("lblpercent\t100% CD utilization"));
+  EXPECT_TRUE(r.lines("[labels]").contains("lblCountList2\t2 Files of 10 Megabytes"));
+  r = runProgram({"/limit", "10", "/path", tree.path("in"), "/dumb", "/dumb"}, {.folder = tree.root()});
+  EXPECT_EQ(r.lines("[lstsec]"), QStringList({"1\t" + in + "b5.bin\t0005242880"}));
+  EXPECT_TRUE(r.lines("[labels]").contains("lblCountCDTotal\tTotal Part... 2"));
+  EXPECT_TRUE(r.lines("[labels]").contains("lblpercent\t50% CD utilization"));
 
   // A file larger than the disc goes into no list and ends unchecked; a "." in a folder
   // name is left alone.
   tree.file("in/huge.bin", 20 * 1048576LL);
   tree.folder("my.lists");
-  r = run({"/limit", "20", "/path", tree.path("in"), "/limit", "16", "/batch", "1", tree.path("my.lists/cd.txt")});
+  r = runProgram(
+      {"/limit", "20", "/path", tree.path("in"), "/limit", "16", "/batch", "1", tree.path("my.lists/cd.txt")},
+      {.folder = tree.root()});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(contents(tree.path("my.lists/cd 001.txt")),
             (in + "a6.bin\r\n" + in + "b5.bin\r\n" + in + "c4.bin\r\n").toUtf8() + rule +
@@ -126,7 +96,8 @@ TEST(HeadlessBatch, KeepsTheOldListWhenNoFileFits) {
   QFile old(tree.path("out/cd 001.txt"));
   ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("/good/list\r\n") == 12);
   old.close();
-  const Outcome r = run({"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
+  const RunResult r = runProgram({"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")},
+                                 {.folder = tree.root()});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_EQ(r.err, "Batch search: No checked file fits the capacity of 1 megabytes.\r\nNo list was written.\n");
   EXPECT_EQ(contents(tree.path("out/cd 001.txt")), "/good/list\r\n");
@@ -141,7 +112,7 @@ TEST(HeadlessBatch, AProtectedListStopsTheBatchWithItsFilesCheckedAndStatus2) {
   const QByteArray protectedList = platform::encodeFileName(tree.path("out/cd 002.txt"));
   ASSERT_EQ(::chmod(protectedList.constData(), 0444), 0);
   const QStringList switches = {"/limit", "10", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")};
-  const Outcome r = run(switches);
+  const RunResult r = runProgram(switches, {.folder = tree.root()});
   EXPECT_EQ(r.exitCode, 2);
   const QByteArray out = tree.path("out/").toUtf8();
   EXPECT_EQ(r.err, "Batch search: The list \"" + out + "cd 002.txt\" could not be written: Permission denied. "
@@ -156,18 +127,19 @@ TEST(HeadlessBatch, AProtectedListStopsTheBatchWithItsFilesCheckedAndStatus2) {
   EXPECT_EQ(checks(r), "01110");
 
   // A state that cannot be written is the graver failure.
-  EXPECT_EQ(run(switches, As::Caller, "/dev/full").exitCode, 1);
+  EXPECT_EQ(runProgram(switches, {.folder = tree.root(), .standardOutput = "/dev/full"}).exitCode, 1);
 }
 
 TEST(HeadlessBatch, AListOfAnotherUserIsNotReplaced) {
-  if (::geteuid() != 0 || QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+  if (!testing_support::runsAsRoot() || !testing_support::canRunAsNobody())
     GTEST_SKIP() << "needs root and setpriv to run as another user";
   TempTree tree;
   makeFiles(tree, {"a1"});
   tree.file("out/cd 001.txt", 2);  // root's, and only root may write it
   ASSERT_EQ(::chmod(platform::encodeFileName(tree.root()).constData(), 0755), 0);
   ASSERT_EQ(::chmod(platform::encodeFileName(tree.path("out")).constData(), 0777), 0);
-  const Outcome r = run({"/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")}, As::Nobody);
+  const RunResult r = runProgram({"/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")},
+                                 {.folder = tree.root(), .asNobody = true});
   EXPECT_EQ(r.exitCode, 2);
   EXPECT_TRUE(r.err.contains("cd 001.txt\" could not be written: Permission denied.")) << r.err.constData();
   EXPECT_EQ(contents(tree.path("out/cd 001.txt")), QByteArray(2, '\0'));
@@ -178,7 +150,8 @@ TEST(HeadlessBatch, NamesRoundTripOrAreLeftOutAndNamedBesideTheListsOfAnEarlierB
   TempTree tree;
   for (const char* name : {"song.mp3", "song.mp3 ", "tab.mp3\t", "x\ny.mp3"}) tree.file(QStringLiteral("in/") + name, 1048576);
   for (const char* name : {"cd 002.txt", "cd 005.txt", "cd.txt"}) tree.file(QStringLiteral("out/") + name);
-  const Outcome r = run({"/limit", "10", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
+  const RunResult r = runProgram({"/limit", "10", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")},
+                                 {.folder = tree.root()});
   EXPECT_EQ(r.exitCode, 0);
   const QByteArray in = tree.path("in/").toUtf8(), out = tree.path("out/").toUtf8();
   EXPECT_EQ(contents(tree.path("out/cd 001.txt")), in + "song.mp3\r\n" + in + "song.mp3 \r\n" + in + "tab.mp3\t\r\n" +

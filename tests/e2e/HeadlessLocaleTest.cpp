@@ -3,42 +3,18 @@
 // comma, and the program must read them, and its own limit, back as it wrote them.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QMap>
-#include <QProcess>
 
+#include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
 namespace {
 
-struct GermanRun {
-  int exitCode = -1;
-  QByteArray err;
-  QStringList lower;                // the [lstsec] lines
-  QMap<QString, QString> labels;    // name -> text
-};
+using testing_support::RunResult;
 
-GermanRun runGerman(const QStringList& switches) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));  // before LC_NUMERIC and LANG
-  QProcess process;
-  process.setProcessEnvironment(env);
-  process.start(QStringLiteral(FILLPACK_BINARY), QStringList{QStringLiteral("--headless")} + switches);
-  GermanRun run;
-  if (!process.waitForFinished(60000)) return run;
-  run.exitCode = process.exitCode();
-  run.err = process.readAllStandardError();
-  QString section;
-  for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
-    if (line.startsWith(u'['))
-      section = line;
-    else if (section == QLatin1String("[lstsec]"))
-      run.lower.append(line);
-    else if (section == QLatin1String("[labels]"))
-      run.labels.insert(line.section(u'\t', 0, 0), line.section(u'\t', 1));
-  }
-  return run;
+// German through LC_ALL, which wins over LC_NUMERIC and LANG.
+RunResult runGerman(const testing_support::TempTree& tree, const QStringList& switches) {
+  return testing_support::runProgram(switches, {.folder = tree.root(), .locale = QStringLiteral("de_DE.UTF-8")});
 }
 
 constexpr qint64 MiB = 1048576;
@@ -49,26 +25,26 @@ TEST(HeadlessLocale, LimitWithAPointIsShownWithACommaAndKept) {
   testing_support::TempTree tree;
   tree.file(QStringLiteral("in/a.bin"), 702 * MiB + MiB / 2);
   tree.file(QStringLiteral("in/b.bin"), 1);
-  const GermanRun run = runGerman({"/limit", "702.5", "/path", tree.path("in"), "/dumb"});
+  const RunResult run = runGerman(tree, {"/limit", "702.5", "/path", tree.path("in"), "/dumb"});
   ASSERT_EQ(run.exitCode, 0) << run.err.constData();
   EXPECT_EQ(run.err, QByteArray());
-  EXPECT_EQ(run.labels.value("txtlimit"), QStringLiteral("702,5"));
-  EXPECT_EQ(run.lower, QStringList{"1\t" + tree.path("in/a.bin") + "\t0736624640"});
-  EXPECT_EQ(run.labels.value("txttotal"), QStringLiteral("702,5"));
-  EXPECT_EQ(run.labels.value("lblpercent"), QStringLiteral("100% CD utilization"));
+  EXPECT_EQ(run.label("txtlimit"), QStringLiteral("702,5"));
+  EXPECT_EQ(run.lines("[lstsec]"), QStringList{"1\t" + tree.path("in/a.bin") + "\t0736624640"});
+  EXPECT_EQ(run.label("txttotal"), QStringLiteral("702,5"));
+  EXPECT_EQ(run.label("lblpercent"), QStringLiteral("100% CD utilization"));
 }
 
 TEST(HeadlessLocale, UtilizationOfASearchAndOfABatchListReadTheCommaTotal) {
   testing_support::TempTree tree;
   tree.file(QStringLiteral("in/a.bin"), 2747269);  // 2.62 MB
   tree.folder(QStringLiteral("out"));
-  GermanRun run = runGerman({"/limit", "3", "/path", tree.path("in"), "/dumb"});
+  RunResult run = runGerman(tree, {"/limit", "3", "/path", tree.path("in"), "/dumb"});
   ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-  EXPECT_EQ(run.labels.value("txttotal"), QStringLiteral("2,62"));
-  EXPECT_EQ(run.labels.value("lblpercent"), QStringLiteral("87,33% CD utilization"));
-  EXPECT_EQ(run.labels.value("lblCountList2"), QStringLiteral("1 Files of 2,62 Megabytes"));
+  EXPECT_EQ(run.label("txttotal"), QStringLiteral("2,62"));
+  EXPECT_EQ(run.label("lblpercent"), QStringLiteral("87,33% CD utilization"));
+  EXPECT_EQ(run.label("lblCountList2"), QStringLiteral("1 Files of 2,62 Megabytes"));
 
-  run = runGerman({"/limit", "3", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
+  run = runGerman(tree, {"/limit", "3", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
   ASSERT_EQ(run.exitCode, 0) << run.err.constData();
   QFile list(tree.path(QStringLiteral("out/cd 001.txt")));
   ASSERT_TRUE(list.open(QIODevice::ReadOnly));
@@ -83,12 +59,12 @@ TEST(HeadlessLocale, ALimitTooLargeIsRefusedAndTheLimitStays) {
   tree.folder(QStringLiteral("out"));
   for (const char* size : {"1e400", "8796093022208"}) {
     SCOPED_TRACE(size);
-    const GermanRun run =
-        runGerman({"/limit", "10", "/limit", size, "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
+    const RunResult run = runGerman(
+        tree, {"/limit", "10", "/limit", size, "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_TRUE(run.err.startsWith("Capacity of the medium: The size " + QByteArray(size) + " is too large"))
         << run.err.constData();
-    EXPECT_EQ(run.labels.value("txtlimit"), QStringLiteral("10"));
+    EXPECT_EQ(run.label("txtlimit"), QStringLiteral("10"));
     QFile list(tree.path(QStringLiteral("out/cd 001.txt")));
     ASSERT_TRUE(list.open(QIODevice::ReadOnly));
     EXPECT_TRUE(list.readAll().startsWith(tree.path("in/a.bin").toUtf8() + "\r\n"));

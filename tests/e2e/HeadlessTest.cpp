@@ -1,67 +1,27 @@
 // The real program run headless on folder trees made here, checked through its state dump.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <QLocale>
-#include <QMap>
-#include <QMimeDatabase>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QLocale>
+#include <QMimeDatabase>
 #include <climits>
 
 #include "platform/FileNames.h"
+#include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
 namespace {
 
 using platform::encodeFileName;
+using testing_support::RunResult;
+using testing_support::runProgram;
+using testing_support::runsAsRoot;
 using testing_support::TempTree;
 
 constexpr qint64 MiB = 1048576;
 constexpr qint64 GiB = 1024 * MiB;
-
-struct Result {
-  int exitCode = -1;
-  QByteArray err;
-  QMap<QByteArray, QList<QByteArray>> sections;  // "[lstmain]" -> its lines
-};
-
-// Root reads every folder whatever its permissions, so as root the program runs as the
-// user nobody; the caller then makes the tree reachable for that user.
-bool needsOtherUser() { return ::geteuid() == 0; }
-QString setprivPath() { return QStandardPaths::findExecutable(QStringLiteral("setpriv")); }
-
-Result runFillpack(const QStringList& switches, const QString& folder, bool asOtherUser = false) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-  env.remove(QStringLiteral("LANGUAGE"));
-  env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-  QProcess process;
-  process.setProcessEnvironment(env);
-  process.setWorkingDirectory(folder);
-  QStringList arguments = QStringList{QStringLiteral("--headless")} + switches;
-  QString program = QStringLiteral(FILLPACK_BINARY);
-  if (asOtherUser) {
-    arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
-    program = setprivPath();
-  }
-  process.start(program, arguments);
-  Result r;
-  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return r;
-  r.exitCode = process.exitCode();
-  r.err = process.readAllStandardError();
-  QByteArray section;
-  for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
-    if (line.startsWith('['))
-      section = line;
-    else if (!section.isEmpty() && !line.isEmpty())
-      r.sections[section].append(line);
-  }
-  return r;
-}
 
 // The type column: what the MIME database says of the name's extension, read as the C
 // locale does; "EXT File" for an extension it does not know, " File" without one. Names
@@ -87,7 +47,7 @@ QByteArray row(const QString& folder, const QString& name, const char* sizeText,
 const QByteArray rawName("caf\xe9.txt");  // Latin-1, not valid UTF-8
 
 TEST(HeadlessRun, WalksATrickyTreeAsItIsOnDisk) {
-  if (needsOtherUser() && setprivPath().isEmpty()) GTEST_SKIP() << "running as root without setpriv";
+  if (runsAsRoot() && !testing_support::canRunAsNobody()) GTEST_SKIP() << "running as root without setpriv";
   TempTree tree;
   const QString root = tree.root();
   tree.file(QStringLiteral(".hidden.txt"), 7);
@@ -104,11 +64,12 @@ TEST(HeadlessRun, WalksATrickyTreeAsItIsOnDisk) {
   tree.file(QStringLiteral("data.qqzz"));  // an extension nobody describes
   tree.file(QStringLiteral("PHOTO.JPG"), MiB - 1536 - 1023);
   tree.file(QStringLiteral("big.iso"), 5 * GiB);
-  if (needsOtherUser()) {
+  if (runsAsRoot()) {
     ASSERT_EQ(::chmod(encodeFileName(root).constData(), 0755), 0);
   }
 
-  const Result r = runFillpack({"/recurse", root, "/limit", "650MB", "/bogus"}, root, needsOtherUser());
+  const RunResult r =
+      runProgram({"/recurse", root, "/limit", "650MB", "/bogus"}, {.folder = root, .asNobody = runsAsRoot()});
   ASSERT_EQ(r.exitCode, 0) << r.err.constData();
   const QList<QByteArray> expectedRows = {
       row(root, QStringLiteral("big.iso"), "5.00 GB", 5 * GiB),
@@ -164,7 +125,7 @@ TEST(HeadlessRun, PatternSwitchesChooseTheFiles) {
       {"/exclude", "*.*", {"README"}},
   };
   for (const Case& c : cases) {
-    const Result r = runFillpack({c.option, c.pattern, "/PATH", folder}, tree.root());
+    const RunResult r = runProgram({c.option, c.pattern, "/PATH", folder}, {.folder = tree.root()});
     ASSERT_EQ(r.exitCode, 0) << c.option << ' ' << c.pattern;
     QList<QByteArray> names;
     for (const QByteArray& line : r.sections.value("[lstmain]")) names.append(line.split('\t').value(1));
@@ -223,7 +184,7 @@ TEST(HeadlessRun, CommandLineEdgeCases) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const Result r = runFillpack(c.switches, tree.root());
+    const RunResult r = runProgram(c.switches, {.folder = tree.root()});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, c.err);
     for (const QByteArray& label : c.labels) EXPECT_TRUE(r.sections["[labels]"].contains(label)) << label.toStdString();
@@ -231,7 +192,8 @@ TEST(HeadlessRun, CommandLineEdgeCases) {
   }
 
   // A quoted list name loses its quotes; method 1 runs the fit search.
-  runFillpack({"/limit", "100", "/path", music, "/batch", "1", "\"" + tree.path("out/cd.txt") + "\""}, tree.root());
+  runProgram({"/limit", "100", "/path", music, "/batch", "1", "\"" + tree.path("out/cd.txt") + "\""},
+             {.folder = tree.root()});
   // Only the lists asked for were written: nothing hidden in a folder name, nothing named
   // after a switch, nothing at the root.
   EXPECT_EQ(QDir(tree.path("out")).entryList(QDir::Files),
@@ -243,7 +205,7 @@ TEST(HeadlessRun, CommandLineEdgeCases) {
 // Paths past PATH_MAX are listed like any other; the folders that cannot be read are named
 // on standard error at the end of the Add, the first five of them.
 TEST(HeadlessRun, DeepTreesAreListedWholeAndUnreadableFoldersNamed) {
-  if (needsOtherUser() && setprivPath().isEmpty()) GTEST_SKIP() << "running as root without setpriv";
+  if (runsAsRoot() && !testing_support::canRunAsNobody()) GTEST_SKIP() << "running as root without setpriv";
   TempTree tree;
   const QString root = tree.root();
   ASSERT_GT(tree.chain(QStringLiteral("deep"), QStringLiteral("d"), 3000, QStringLiteral("f")).size(), PATH_MAX);
@@ -255,11 +217,11 @@ TEST(HeadlessRun, DeepTreesAreListedWholeAndUnreadableFoldersNamed) {
     tree.lock(locked);
     if (i <= 5) named += "\r\n" + encodeFileName(tree.path(locked));
   }
-  if (needsOtherUser()) {
+  if (runsAsRoot()) {
     ASSERT_EQ(::chmod(encodeFileName(root).constData(), 0755), 0);
   }
 
-  const Result r = runFillpack({"/recurse", root}, root, needsOtherUser());
+  const RunResult r = runProgram({"/recurse", root}, {.folder = root, .asNobody = runsAsRoot()});
   ASSERT_EQ(r.exitCode, 0) << r.err.constData();
   EXPECT_EQ(r.sections.value("[lstmain]").size(), 3040);
   EXPECT_EQ(r.err, "Fillpack: 6 folders could not be read, so their files were not added:" + named + "\r\nand 1 more\n");

@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
-#include <QProcess>
 #include <QSignalSpy>
 
+#include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
 namespace {
@@ -30,21 +30,16 @@ TEST(StopSignalRun, StopsTheBatchLeavingOnlyCompleteLists) {
     QFileSystemWatcher watcher({tree.path("out")});
     QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
 
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(env);
-    QStringList arguments = {"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")};
-    if (c.headless) arguments.prepend(QStringLiteral("--headless"));
-    process.start(QStringLiteral(FILLPACK_BINARY), arguments);
-    ASSERT_TRUE(process.waitForStarted());
+    testing_support::ProgramRun run({"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")},
+                                    {.folder = tree.root(), .headless = c.headless});
+    ASSERT_TRUE(run.started());
     ASSERT_TRUE(changed.wait(30000)) << "no list appeared";
-    ASSERT_EQ(::kill(pid_t(process.processId()), c.signal), 0);
-    ASSERT_TRUE(process.waitForFinished(60000));
+    ASSERT_EQ(::kill(pid_t(run.processId()), c.signal), 0);
+    const testing_support::RunResult r = run.finish();
 
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), c.status);
-    EXPECT_TRUE(process.readAllStandardOutput().isEmpty());  // no state of a run that was cut short
+    ASSERT_NE(r.exitCode, -1) << "it did not end normally within a minute";
+    EXPECT_EQ(r.exitCode, c.status);
+    EXPECT_TRUE(r.out.isEmpty());  // no state of a run that was cut short
     const QDir out(tree.path("out"));
     EXPECT_TRUE(out.entryList({".fillpack-*"}, QDir::Files | QDir::Hidden).isEmpty());
     const QStringList lists = out.entryList(QDir::Files | QDir::Hidden);

@@ -1,0 +1,89 @@
+// The program's environment is the test's with the language choice and the display
+// platform taken out, so that a run reads the same on every machine; only the window needs
+// a platform, and it gets the offscreen one.
+#include "support/ProgramRun.h"
+
+#include <unistd.h>
+
+#include <QStandardPaths>
+
+namespace testing_support {
+
+namespace {
+
+constexpr int minute = 60000;
+
+QString setprivPath() { return QStandardPaths::findExecutable(QStringLiteral("setpriv")); }
+
+QProcessEnvironment environmentFor(const RunSettings& settings) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("LANGUAGE"));
+  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  if (!settings.headless) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("LC_ALL"), settings.locale);
+  return env;
+}
+
+}  // namespace
+
+StateSections parseState(const QByteArray& state) {
+  StateSections sections;
+  QByteArray section;
+  for (const QByteArray& line : state.split('\n')) {
+    if (line.startsWith('['))
+      section = line;
+    else if (!section.isEmpty() && !line.isEmpty())
+      sections[section].append(line);
+  }
+  return sections;
+}
+
+QStringList RunResult::lines(const QByteArray& section) const {
+  QStringList decoded;
+  for (const QByteArray& line : sections.value(section)) decoded.append(QString::fromUtf8(line));
+  return decoded;
+}
+
+QString RunResult::label(const QByteArray& name) const {
+  const QByteArray start = name + '\t';
+  for (const QByteArray& line : sections.value("[labels]"))
+    if (line.startsWith(start)) return QString::fromUtf8(line.mid(start.size()));
+  return {};
+}
+
+ProgramRun::ProgramRun(const QStringList& switches, const RunSettings& settings) {
+  process_.setProcessEnvironment(environmentFor(settings));
+  if (!settings.folder.isEmpty()) process_.setWorkingDirectory(settings.folder);
+  if (!settings.standardOutput.isEmpty()) process_.setStandardOutputFile(settings.standardOutput);
+  QString program = QStringLiteral(FILLPACK_BINARY);
+  QStringList arguments = switches;
+  if (settings.headless) arguments.prepend(QStringLiteral("--headless"));
+  if (settings.asNobody) {
+    arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
+    program = setprivPath();
+  }
+  process_.start(program, arguments);
+}
+
+bool ProgramRun::started() { return process_.waitForStarted(minute); }
+
+RunResult ProgramRun::finish() {
+  RunResult result;
+  const bool ended = process_.waitForFinished(minute) && process_.exitStatus() == QProcess::NormalExit;
+  result.err = process_.readAllStandardError();
+  if (process_.error() == QProcess::FailedToStart) result.err += process_.errorString().toUtf8();
+  if (!ended) return result;
+  result.exitCode = process_.exitCode();
+  result.out = process_.readAllStandardOutput();
+  result.sections = parseState(result.out);
+  return result;
+}
+
+RunResult runProgram(const QStringList& switches, const RunSettings& settings) {
+  return ProgramRun(switches, settings).finish();
+}
+
+bool runsAsRoot() { return ::geteuid() == 0; }
+bool canRunAsNobody() { return !setprivPath().isEmpty(); }
+
+}  // namespace testing_support
