@@ -30,7 +30,9 @@ TEST(StopSignalRun, StopsTheBatchLeavingOnlyCompleteLists) {
     QFileSystemWatcher watcher({tree.path("out")});
     QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
 
-    testing_support::ProgramRun run({"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")},
+    // The second batch would write lists of its own if the command line went on.
+    testing_support::ProgramRun run({"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt"),
+                                     "/batch", "1", tree.path("out/after.txt")},
                                     {.folder = tree.root(), .headless = c.headless});
     ASSERT_TRUE(run.started());
     ASSERT_TRUE(changed.wait(30000)) << "no list appeared";
@@ -45,6 +47,7 @@ TEST(StopSignalRun, StopsTheBatchLeavingOnlyCompleteLists) {
     const QStringList lists = out.entryList(QDir::Files | QDir::Hidden);
     EXPECT_GT(lists.size(), 0);
     EXPECT_LT(lists.size(), fileCount) << "the batch ran to its end";
+    EXPECT_TRUE(out.entryList({"after*"}, QDir::Files).isEmpty()) << "the command line went on";
     for (const QString& name : lists) {
       QFile list(out.filePath(name));
       ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << name.toStdString();
