@@ -1,6 +1,8 @@
 // The controls as the window starts, and the handlers that tie the layers together.
 #include "shell/MainForm.h"
 
+#include <QScopeGuard>
+
 #include "catalogue/Selection.h"
 #include "catalogue/Utilization.h"
 #include "output/DeleteFiles.h"
@@ -76,8 +78,7 @@ void MainForm::createControls() {
       {"lblCountCDTotal", -1, "", ""},
       {"txttotal", -1, "", ""},
       {"lblpercent", -1, "0% CD utilization", ""},
-      {"lblspeed", -1, "00:00 to burn",
-       "Approx. how much time in minutes will take to burn the selected files to CD"},
+      {"lblspeed", -1, "00:00 to burn", "Approx. how much time in minutes will take to burn the selected files to CD"},
       {"cmdload", -1, "&Load", ""},
       {"cmdCopy", -1, "Copy to &Folder", ""},
       {"cmdClipBoard", -1, "&Copy to ClipBoard", ""},
@@ -119,80 +120,59 @@ void MainForm::createControls() {
 }
 
 void MainForm::cmdadd_Click() {
-  const Scope scope = claim(Command::Gathering);
-  if (!scope) return;
-  gathering_.cmdadd_Click();
-  flushLabels();
+  runAlone(Command::Gathering, [&] { gathering_.cmdadd_Click(); });
 }
 
 void MainForm::addpath(const QString& path, bool recurse) {
-  const Scope scope = claim(Command::Gathering);
-  if (!scope) return;
-  gathering_.addpath(path, recurse);
-  flushLabels();
+  runAlone(Command::Gathering, [&] { gathering_.addpath(path, recurse); });
 }
 
 void MainForm::cmddel_Click() {
-  const Scope scope = claim(Command::Gathering);
-  if (!scope) return;
-  gathering_.cmddel_Click();
-  flushLabels();
+  runAlone(Command::Gathering, [&] { gathering_.cmddel_Click(); });
 }
 
 void MainForm::cmdstop_Click() { search::cmdstop_Click(form_, catalogue_, run_); }
 
 void MainForm::dropOnFolderBox(const QStringList& paths) {
-  const Scope scope = claim(Command::Gathering);
-  if (!scope) return;
-  gathering_.dropOnFolderBox(paths);
-  flushLabels();
+  runAlone(Command::Gathering, [&] { gathering_.dropOnFolderBox(paths); });
 }
 
 void MainForm::cmdsearch_Click() {
-  const Scope scope = claim(Command::Search);
-  if (!scope) return;
-  search::cmdsearch_Click(context_);
-  flushLabels();
+  runAlone(Command::Search, [&] { search::cmdsearch_Click(context_); });
 }
 
 void MainForm::cmdsave_Click() {
-  const Scope scope = claim(Command::Save);
-  if (!scope) return;
-  output::cmdsave_Click(context_, dialogs_, services_.messages);
+  runAlone(Command::Save, [&] { output::cmdsave_Click(context_, dialogs_, services_.messages); });
 }
 
 void MainForm::cmdload_Click() {
   const output::LoadServices load{dialogs_, services_.messages, trash_};
   // A press while a load runs is how the user stops it; it takes no claim of its own.
   if (running_ == Command::Load) return output::cmdload_Click(context_, load);
-  const Scope scope = claim(Command::Load);
-  if (!scope) return;
-  output::cmdload_Click(context_, load);
-  flushLabels();
+  runAlone(Command::Load, [&] { output::cmdload_Click(context_, load); });
 }
 
 void MainForm::mnuscan_Click() {
-  const Scope scope = claim(Command::Batch);
-  if (!scope) return;
-  search::BatchServices batch;
-  batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
-  batch.saveList = [this](const QString& path) {
-    return output::savefile(path, catalogue_.lstsec(), form_.text(QStringLiteral("txttotal")),
-                            form_.text(QStringLiteral("txtlimit")))
-        .failure;
-  };
-  batch.listFolder = [this](const QString& folder, const std::function<bool(const QString&)>& pick) {
-    QStringList names;
-    if (const auto files = platform::listFiles(folder, pick, services_.pump))
-      for (const platform::ListedFile& file : *files) names.append(file.name);
-    return names;
-  };
-  batch.report = [this](const QString& text, bool warning) {
-    services_.messages.show(batchTitle, text,
-                            warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
-  };
-  search::mnuscan_Click(context_, batch);
-  flushLabels();
+  runAlone(Command::Batch, [&] {
+    search::BatchServices batch;
+    batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
+    batch.saveList = [this](const QString& path) {
+      return output::savefile(path, catalogue_.lstsec(), form_.text(QStringLiteral("txttotal")),
+                              form_.text(QStringLiteral("txtlimit")))
+          .failure;
+    };
+    batch.listFolder = [this](const QString& folder, const std::function<bool(const QString&)>& pick) {
+      QStringList names;
+      if (const auto files = platform::listFiles(folder, pick, services_.pump))
+        for (const platform::ListedFile& file : *files) names.append(file.name);
+      return names;
+    };
+    batch.report = [this](const QString& text, bool warning) {
+      services_.messages.show(batchTitle, text,
+                              warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
+    };
+    search::mnuscan_Click(context_, batch);
+  });
 }
 
 void MainForm::refuseBatchMethod(const QString& method) {
@@ -200,37 +180,24 @@ void MainForm::refuseBatchMethod(const QString& method) {
 }
 
 void MainForm::mnufiledelete_Click() {
-  const Scope scope = claim(Command::Delete);
-  if (!scope) return;
-  output::mnufiledelete_Click(context_, services_.messages, trash_);
-  flushLabels();
+  runAlone(Command::Delete, [&] { output::mnufiledelete_Click(context_, services_.messages, trash_); });
 }
 
 void MainForm::mnuclear_Click() {
-  const Scope scope = claim(Command::Clear);
-  if (!scope) return;
-  catalogue::mnuclear_Click(context_);
-  flushLabels();
+  runAlone(Command::Clear, [&] { catalogue::mnuclear_Click(context_); });
 }
 
 void MainForm::mnuselitem_Click(int item, const QList<int>& highlighted) {
-  const Scope scope = claim(Command::Select);
-  if (!scope) return;
-  catalogue::mnuselitem_Click(context_, item, highlighted, [this] { cmdstop_Click(); });
-  flushLabels();
+  runAlone(Command::Select,
+           [&] { catalogue::mnuselitem_Click(context_, item, highlighted, [this] { cmdstop_Click(); }); });
 }
 
 void MainForm::headerClicked(catalogue::FileList::Kind kind, int column) {
-  const Scope scope = claim(Command::Sort);
-  if (!scope) return;
-  catalogue_.headerClicked(kind, column);
+  runAlone(Command::Sort, [&] { catalogue_.headerClicked(kind, column); });
 }
 
 void MainForm::dropOnUpperList(const QStringList& paths) {
-  const Scope scope = claim(Command::Gathering);
-  if (!scope) return;
-  gathering_.dropOnUpperList(paths);
-  flushLabels();
+  runAlone(Command::Gathering, [&] { gathering_.dropOnUpperList(paths); });
 }
 
 void MainForm::dropOnLowerList(const QStringList& paths) {
@@ -246,12 +213,19 @@ void MainForm::CDROM_Load() {
 }
 
 bool MainForm::cmdcdrom_Click(int index) {
-  const Scope scope = claim(Command::DiscScan);
-  if (!scope) return true;
-  const bool found = output::cmdcdrom_Click(context_, gathering_, drives_,
-                                            services_.messages, index);
-  flushLabels();
+  bool found = true;  // a refused scan does not end the command line
+  runAlone(Command::DiscScan,
+           [&] { found = output::cmdcdrom_Click(context_, gathering_, drives_, services_.messages, index); });
   return found;
+}
+
+bool MainForm::runAlone(Command command, const std::function<void()>& body) {
+  if (running_) return false;
+  running_ = command;
+  const auto release = qScopeGuard([this] { running_.reset(); });
+  body();
+  flushLabels();
+  return true;
 }
 
 void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }

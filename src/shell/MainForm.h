@@ -5,6 +5,7 @@
 
 #include <QtGlobal>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,7 +24,6 @@
 #include "platform/Registry.h"
 #include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
-#include "shell/CommandScope.h"
 
 namespace shell {
 
@@ -96,8 +96,9 @@ class MainForm {
 
  private:
   void createControls();
-  using Scope = CommandScope<Command>;
-  Scope claim(Command command) { return Scope(running_, command); }
+  // Runs `body` as `command`, then writes the labels it asked for; false, doing nothing,
+  // while another command runs.
+  bool runAlone(Command command, const std::function<void()>& body);
 
   Services services_;
   platform::CancellingFileDialogs noDialogs_;
