@@ -5,38 +5,22 @@
 #include "support/Fakes.h"
 
 using namespace platform;
-using testing_support::TestValueStore;
 
 TEST(Registry, GetRegValueFallsBackToTheDefault) {
-  TestValueStore store;
+  testing_support::TestValueStore store;
   const QString key = QStringLiteral("Software\\Vendor\\General");
-  store.setText(RootKey::CurrentUser, key, QStringLiteral("Path"), "/usr/bin/burner");
-  store.setText(RootKey::CurrentUser, key, QStringLiteral("Expand"), "%PATH%", RegType::ExpandSz);
-  store.setText(RootKey::CurrentUser, key, QStringLiteral("Bin"), "xy", RegType::Binary);
-  store.setText(RootKey::CurrentUser, key, QStringLiteral("Empty"), "");
-  store.setText(RootKey::CurrentUser, key, QStringLiteral("Cut"), QByteArray("first\0second\0third", 18));
-  store.setText(RootKey::CurrentUser, key, QStringLiteral("Leading"), QByteArray("\0hidden", 7));
-  store.setText(RootKey::ClassesRoot, QStringLiteral(".txt"), QString(), "txtfile");
-  const QString fallback = QStringLiteral("<EMPTY>");
-
-  const struct {
-    RootKey root;
-    QString subkey;
-    QString value;
-    QString expected;
-  } cases[] = {
-      {RootKey::CurrentUser, key, QStringLiteral("Path"), QStringLiteral("/usr/bin/burner")},
-      {RootKey::CurrentUser, key, QStringLiteral("Expand"), fallback},
-      {RootKey::CurrentUser, key, QStringLiteral("Bin"), fallback},
-      {RootKey::CurrentUser, key, QStringLiteral("Empty"), fallback},
-      {RootKey::CurrentUser, key, QStringLiteral("Cut"), QStringLiteral("first")},
-      {RootKey::CurrentUser, key, QStringLiteral("Leading"), fallback},
-      {RootKey::CurrentUser, key, QStringLiteral("Missing"), fallback},
-      {RootKey::CurrentUser, QStringLiteral("Software\\Other"), QStringLiteral("Path"), fallback},
-      {RootKey::LocalMachine, key, QStringLiteral("Path"), fallback},
-      {RootKey::ClassesRoot, QStringLiteral(".txt"), QString(), QStringLiteral("txtfile")},
+  // The value's name, its stored bytes and type, and what is read.
+  const std::tuple<QString, QByteArray, RegType, QString> cases[] = {
+      {"Path", "/usr/bin/burner", RegType::Sz, "/usr/bin/burner"}, {"Expand", "%PATH%", RegType::ExpandSz, "<none>"},
+      {"Bin", "xy", RegType::Binary, "<none>"},                     {"Empty", "", RegType::Sz, "<none>"},
+      {"Cut", QByteArray("first\0second", 12), RegType::Sz, "first"},
+      {"Leading", QByteArray("\0hidden", 7), RegType::Sz, "<none>"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(GetRegValue(store, c.root, c.subkey, c.value, fallback).toStdString(), c.expected.toStdString())
-        << c.subkey.toStdString() << " / " << c.value.toStdString();
+  for (const auto& [name, stored, type, read] : cases) store.setText(RootKey::CurrentUser, key, name, stored, type);
+  const QString fallback = QStringLiteral("<none>");
+  for (const auto& [name, stored, type, read] : cases)
+    EXPECT_EQ(GetRegValue(store, RootKey::CurrentUser, key, name, fallback), read) << name.toStdString();
+  EXPECT_EQ(GetRegValue(store, RootKey::CurrentUser, key, QStringLiteral("Missing"), fallback), fallback);
+  EXPECT_EQ(GetRegValue(store, RootKey::CurrentUser, QStringLiteral("Software\\Other"), "Path", fallback), fallback);
+  EXPECT_EQ(GetRegValue(store, RootKey::LocalMachine, key, QStringLiteral("Path"), fallback), fallback);
 }
