@@ -12,63 +12,41 @@ namespace {
 
 using testing_support::RunResult;
 
-// German through LC_ALL, which wins over LC_NUMERIC and LANG.
-RunResult runGerman(const testing_support::TempTree& tree, const QStringList& switches) {
-  return testing_support::runProgram(switches, {.folder = tree.root(), .locale = QStringLiteral("de_DE.UTF-8")});
-}
-
-constexpr qint64 MiB = 1048576;
-
-// 702.5 MB fit exactly under "/limit 702.5"; one byte more does not. Read as 702, the big
-// file would not fit; read as 4450 (the limit box's fallback), both would.
-TEST(HeadlessLocale, LimitWithAPointIsShownWithACommaAndKept) {
+TEST(HeadlessLocale, NumbersReadBackAsTheProgramWroteThemWithAComma) {
   testing_support::TempTree tree;
-  tree.file(QStringLiteral("in/a.bin"), 702 * MiB + MiB / 2);
-  tree.file(QStringLiteral("in/b.bin"), 1);
-  const RunResult run = runGerman(tree, {"/limit", "702.5", "/path", tree.path("in"), "/dumb"});
-  ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-  EXPECT_EQ(run.err, QByteArray());
-  EXPECT_EQ(run.label("txtlimit"), QStringLiteral("702,5"));
-  EXPECT_EQ(run.lines("[lstsec]"), QStringList{"1\t" + tree.path("in/a.bin") + "\t0736624640"});
-  EXPECT_EQ(run.label("txttotal"), QStringLiteral("702,5"));
-  EXPECT_EQ(run.label("lblpercent"), QStringLiteral("100% CD utilization"));
-}
+  tree.file("big/a.bin", 702 * 1048576 + 524288);  // 702.5 MB
+  tree.file("big/b.bin", 1);
+  tree.file("small/a.bin", 2747269);  // 2.62 MB
+  const auto run = [&](const QStringList& switches) {
+    return testing_support::runProgram(switches, {.folder = tree.root(), .locale = QStringLiteral("de_DE.UTF-8")});
+  };
+  const auto batchList = [&](const QStringList& limits) {
+    QFile::remove(tree.path("cd 001.txt"));
+    EXPECT_EQ(run(limits + QStringList{"/path", tree.path("small"), "/batch", "1", tree.path("cd.txt")}).exitCode, 0);
+    QFile list(tree.path("cd 001.txt"));
+    return list.open(QIODevice::ReadOnly) ? list.readAll() : QByteArray();
+  };
 
-TEST(HeadlessLocale, UtilizationOfASearchAndOfABatchListReadTheCommaTotal) {
-  testing_support::TempTree tree;
-  tree.file(QStringLiteral("in/a.bin"), 2747269);  // 2.62 MB
-  tree.folder(QStringLiteral("out"));
-  RunResult run = runGerman(tree, {"/limit", "3", "/path", tree.path("in"), "/dumb"});
-  ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-  EXPECT_EQ(run.label("txttotal"), QStringLiteral("2,62"));
-  EXPECT_EQ(run.label("lblpercent"), QStringLiteral("87,33% CD utilization"));
-  EXPECT_EQ(run.label("lblCountList2"), QStringLiteral("1 Files of 2,62 Megabytes"));
+  // 702.5 MB fit exactly under "/limit 702.5"; one byte more does not. Read as 702, the big
+  // file would not fit; read as 4450 (the limit box's fallback), both would.
+  RunResult r = run({"/limit", "702.5", "/path", tree.path("big"), "/dumb"});
+  EXPECT_EQ(r.err, QByteArray());
+  EXPECT_EQ(r.label("txtlimit"), QStringLiteral("702,5"));
+  EXPECT_EQ(r.lines("[lstsec]"), QStringList{"1\t" + tree.path("big/a.bin") + "\t0736624640"});
 
-  run = runGerman(tree, {"/limit", "3", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
-  ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-  QFile list(tree.path(QStringLiteral("out/cd 001.txt")));
-  ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(list.readAll().endsWith("\r\nTotal Size: 2,62/3 megabytes (87,33% CD utilization)\r\n"));
-}
+  // 2.62 MB of 3 MB is 87.33%, in the label and in the list's summary line alike.
+  EXPECT_EQ(run({"/limit", "3", "/path", tree.path("small"), "/dumb"}).label("lblpercent"),
+            QStringLiteral("87,33% CD utilization"));
+  EXPECT_TRUE(batchList({"/limit", "3"}).endsWith("\r\nTotal Size: 2,62/3 megabytes (87,33% CD utilization)\r\n"));
 
-// A limit no byte count can hold is refused and the one before stays, so the batch after it
-// still finds room for the files.
-TEST(HeadlessLocale, ALimitTooLargeIsRefusedAndTheLimitStays) {
-  testing_support::TempTree tree;
-  tree.file(QStringLiteral("in/a.bin"), 2 * MiB);
-  tree.folder(QStringLiteral("out"));
+  // A limit no byte count can hold (2^63 bytes and more) is refused and the one before
+  // stays, so the batch after it still finds room for the file.
   for (const char* size : {"1e400", "8796093022208"}) {
-    SCOPED_TRACE(size);
-    const RunResult run = runGerman(
-        tree, {"/limit", "10", "/limit", size, "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt")});
-    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
-    EXPECT_TRUE(run.err.startsWith("Capacity of the medium: The size " + QByteArray(size) + " is too large"))
-        << run.err.constData();
-    EXPECT_EQ(run.label("txtlimit"), QStringLiteral("10"));
-    QFile list(tree.path(QStringLiteral("out/cd 001.txt")));
-    ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(list.readAll().startsWith(tree.path("in/a.bin").toUtf8() + "\r\n"));
-    ASSERT_TRUE(list.remove());
+    r = run({"/limit", "10", "/limit", size});
+    EXPECT_TRUE(r.err.startsWith("Capacity of the medium: The size " + QByteArray(size) + " is too large")) << size;
+    EXPECT_EQ(r.label("txtlimit"), QStringLiteral("10")) << size;
+    EXPECT_TRUE(batchList({"/limit", "10", "/limit", size}).startsWith(tree.path("small/a.bin").toUtf8() + "\r\n"))
+        << size;
   }
 }
 

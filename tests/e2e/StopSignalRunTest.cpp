@@ -17,19 +17,17 @@ namespace {
 constexpr int fileCount = 4000;  // one list each: far more work than the signal needs to arrive
 
 TEST(StopSignalRun, StopsTheBatchLeavingOnlyCompleteLists) {
-  struct Case {
+  const struct {
     bool headless;
-    int signal;
-    int status;
-  };
-  for (const Case c : {Case{true, SIGTERM, 128 + SIGTERM}, Case{true, SIGINT, 128 + SIGINT}, Case{false, SIGTERM, 0}}) {
+    int signal, status;
+  } cases[] = {{true, SIGTERM, 128 + SIGTERM}, {true, SIGINT, 128 + SIGINT}, {false, SIGTERM, 0}};
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.headless ? "headless, " : "window, ") + (c.signal == SIGINT ? "SIGINT" : "SIGTERM"));
     testing_support::TempTree tree;
-    for (int i = 0; i < fileCount; ++i) tree.file(QStringLiteral("in/%1.bin").arg(i, 4, 10, QChar(u'0')), 1048576);
+    for (int i = 0; i < fileCount; ++i) tree.file(QStringLiteral("in/%1").arg(i, 4, 10, QChar(u'0')), 1048576);
     tree.folder("out");
     QFileSystemWatcher watcher({tree.path("out")});
     QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
-
     // The second batch would write lists of its own if the command line went on.
     testing_support::ProgramRun run({"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path("out/cd.txt"),
                                      "/batch", "1", tree.path("out/after.txt")},
@@ -39,17 +37,15 @@ TEST(StopSignalRun, StopsTheBatchLeavingOnlyCompleteLists) {
     ASSERT_EQ(::kill(pid_t(run.processId()), c.signal), 0);
     const testing_support::RunResult r = run.finish();
 
-    ASSERT_NE(r.exitCode, -1) << "it did not end normally within a minute";
     EXPECT_EQ(r.exitCode, c.status);
     EXPECT_TRUE(r.out.isEmpty());  // no state of a run that was cut short
     const QDir out(tree.path("out"));
-    EXPECT_TRUE(out.entryList({".fillpack-*"}, QDir::Files | QDir::Hidden).isEmpty());
     const QStringList lists = out.entryList(QDir::Files | QDir::Hidden);
     EXPECT_GT(lists.size(), 0);
     EXPECT_LT(lists.size(), fileCount) << "the batch ran to its end";
-    EXPECT_TRUE(out.entryList({"after*"}, QDir::Files).isEmpty()) << "the command line went on";
-    for (const QString& name : lists) {
+    for (const QString& name : lists) {  // no temporary file, no list of the second batch
       QFile list(out.filePath(name));
+      EXPECT_TRUE(name.startsWith(QStringLiteral("cd "))) << name.toStdString();
       ASSERT_TRUE(list.open(QIODevice::ReadOnly)) << name.toStdString();
       EXPECT_TRUE(list.readAll().endsWith("(100% CD utilization)\r\n")) << name.toStdString();
     }

@@ -1,5 +1,4 @@
-// The drive buttons and the disc scan: the kernel's drive list and the mount table read,
-// a drive without a disc told rather than walked, and "/scancd" numbering the drives found.
+// The drive buttons, the disc scan and "/scancd", over the kernel's drive list and mount table.
 #include <gtest/gtest.h>
 
 #include "output/DiscScan.h"
@@ -9,12 +8,6 @@
 namespace {
 
 using platform::LinuxOpticalDrives;
-
-class FakeDrives final : public platform::OpticalDrives {
- public:
-  QList<platform::OpticalDrive> drives() const override { return list; }
-  QList<platform::OpticalDrive> list;
-};
 
 TEST(DiscScan, ReadsTheKernelsDriveListAndTheMountTable) {
   EXPECT_EQ(LinuxOpticalDrives::devicesFromCdromInfo("CD-ROM information, Id: cdrom.c 3.20\n\n"
@@ -27,50 +20,50 @@ TEST(DiscScan, ReadsTheKernelsDriveListAndTheMountTable) {
   EXPECT_EQ(mounts[1], (std::pair<QString, QString>{"/dev/sr0", "/media/user/My Disc"}));
 }
 
-struct ScanWindow : testing_support::TestWindow {
+// Two drives: the first without a disc, the second with one mounted on "disc".
+struct ScanWindow : testing_support::TestWindow, platform::OpticalDrives {
   ScanWindow() {
     tree.file("disc/song.mp3", 1000);
     tree.file("disc/sub/clip.ogg", 2000);
-    drives.list = {{"/dev/sr0", QString()}, {"/dev/sr1", tree.path("disc")}};
-    scanner.form()(QStringLiteral("chkrecurse")).value = 1;
+    scanner.form()("chkrecurse").value = 1;
     scanner.run().partcount = 4;
   }
-  FakeDrives drives;
-  shell::MainForm scanner{shell::Services{messages, picker, pump, registry, nullptr, QString(), &dialogs, &trash, &drives}};
+  QList<platform::OpticalDrive> drives() const override { return {{"/dev/sr0", {}}, {"/dev/sr1", tree.path("disc")}}; }
+  shell::MainForm scanner{
+      shell::Services{messages, picker, pump, registry, nullptr, QString(), &dialogs, &trash, this}};
+  const catalogue::Form& form() const { return std::as_const(scanner).form(); }
+  catalogue::Catalogue& lists() { return scanner.catalogue(); }
 };
 
 TEST(DiscScan, ButtonsShowTheDiscOrTheDriveAndOnlyADiscIsWalked) {
   ScanWindow t;
   t.scanner.CDROM_Load();
-  const catalogue::Form& form = std::as_const(t.scanner).form();
-  EXPECT_EQ(form.text("cmdcdrom", 0), QStringLiteral("/dev/sr0"));
-  EXPECT_EQ(form.text("cmdcdrom", 1), t.tree.path("disc"));
-  EXPECT_EQ(form.find("cmdcdrom", 1)->toolTip, form.find("cmdcdrom", 0)->toolTip);
+  EXPECT_EQ(t.form().text("cmdcdrom", 0), "/dev/sr0");
+  EXPECT_EQ(t.form().text("cmdcdrom", 1), t.tree.path("disc"));
+  EXPECT_EQ(t.form().find("cmdcdrom", 1)->toolTip, t.form().find("cmdcdrom", 0)->toolTip);
 
-  t.scanner.catalogue().lstsec().append(catalogue::FileEntry{"/x/y.bin", {}, {}, {}});
+  t.lists().lstsec().append(catalogue::FileEntry{"/x/y.bin", {}, {}, {}});
   EXPECT_TRUE(t.scanner.cmdcdrom_Click(0));  // no disc: told, nothing touched
   ASSERT_EQ(t.messages.shown.size(), 1);
   EXPECT_TRUE(t.messages.shown[0].text.contains("/dev/sr0"));
-  EXPECT_EQ(t.scanner.catalogue().lstsec().count(), 1);
+  EXPECT_EQ(t.lists().lstsec().count(), 1);
 
   EXPECT_TRUE(t.scanner.cmdcdrom_Click(1));
-  EXPECT_EQ(t.scanner.catalogue().lstsec().count(), 0);
-  EXPECT_EQ(t.scanner.catalogue().lstmain().count(), 2);
-  EXPECT_EQ(form.text("txtdir"), t.tree.path("disc"));
+  EXPECT_TRUE(t.lists().lstsec().isEmpty() && t.lists().lstmain().count() == 2);
+  EXPECT_EQ(t.form().text("txtdir"), t.tree.path("disc"));
   EXPECT_EQ(t.scanner.run().partcount, 0);
   EXPECT_FALSE(t.scanner.cmdcdrom_Click(2));
 }
 
+// An index that names no drive ends the command line silently.
 TEST(DiscScan, TheCommandLineNumbersTheDrivesFound) {
-  ScanWindow t;
-  shell::processcommandline({"/scancd", "1", "/limit", "5"}, t.scanner);
-  EXPECT_EQ(t.scanner.catalogue().lstmain().count(), 2);
-  EXPECT_EQ(std::as_const(t.scanner).form().text("txtlimit"), QStringLiteral("5"));
-  ScanWindow u;
-  shell::processcommandline({"/scancd", "7", "/limit", "5"}, u.scanner);  // no such drive: the line ends there
-  EXPECT_EQ(u.scanner.catalogue().lstmain().count(), 0);
-  EXPECT_EQ(std::as_const(u.scanner).form().text("txtlimit"), QStringLiteral("702"));
-  EXPECT_TRUE(u.messages.shown.isEmpty());
+  for (const auto& [index, rows, limit] : {std::tuple{"1", 2, "5"}, {"7", 0, "702"}}) {
+    ScanWindow t;
+    shell::processcommandline({"/scancd", index, "/limit", "5"}, t.scanner);
+    EXPECT_EQ(t.lists().lstmain().count(), rows) << index;
+    EXPECT_EQ(t.form().text("txtlimit"), limit) << index;
+    EXPECT_TRUE(t.messages.shown.isEmpty());
+  }
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 
 namespace {
 
+// Search follows the upper list's rows (checked or not), the output commands the lower list's.
 TEST(AvailabilityTimer, CommandsFollowTheRowCountsOfTheLists) {
   const char* const outputs[] = {"cmdCopy", "cmdsave", "cmdClipBoard", "cmddelete"};
   for (const auto& [upper, lower] : {std::pair{false, false}, {true, false}, {false, true}, {true, true}}) {
     SCOPED_TRACE(testing::Message() << "upper " << upper << " lower " << lower);
     testing_support::TestWindow t;
-    catalogue::Catalogue& lists = t.window.catalogue();
-    if (upper) lists.addfile("/x/a.bin", 1), lists.setUpperChecked(0, false);  // unchecked rows count too
+    if (upper) t.window.catalogue().addfile("/x/a.bin", 1), t.window.catalogue().setUpperChecked(0, false);
     if (lower) t.addLower("/x/b.bin");
     t["cmdsearch"].enabled = !upper;
     for (const char* name : outputs) t[name].enabled = !lower;
@@ -23,15 +23,14 @@ TEST(AvailabilityTimer, CommandsFollowTheRowCountsOfTheLists) {
   }
 }
 
+// Each tick moves the magnifier to the next corner of its square; nothing ticks before an Add.
 TEST(AvailabilityTimer, MagnifierWalksItsSquareBackToTheStart) {
   testing_support::TestWindow t;
   EXPECT_FALSE(t["Timer"].enabled || t["cmdsearch"].enabled);
-  QRect& magnifier = t["imgmag"].geometry;
-  EXPECT_EQ(magnifier, QRect(1680, 1080, 480, 480));
-  for (const QPoint step : {QPoint(1800, 1080), QPoint(1800, 1200), QPoint(1680, 1200), QPoint(1680, 1080)}) {
-    t.window.Timer_Timer();
-    EXPECT_EQ(magnifier, QRect(step, QSize(480, 480)));
-  }
+  QList<QRect> steps = {t["imgmag"].geometry};
+  for (int tick = 1; tick <= 4; ++tick) t.window.Timer_Timer(), steps.append(t["imgmag"].geometry);
+  EXPECT_EQ(steps, QList<QRect>({{1680, 1080, 480, 480}, {1800, 1080, 480, 480}, {1800, 1200, 480, 480},
+                                 {1680, 1200, 480, 480}, {1680, 1080, 480, 480}}));
 }
 
 }  // namespace

@@ -32,8 +32,7 @@ class ScriptedPump final : public platform::EventPump {
 };
 
 struct ShownMessage {
-  QString title;
-  QString text;
+  QString title, text;
   platform::MessageIcon icon;
 };
 
@@ -59,8 +58,7 @@ class ScriptedPicker final : public platform::FolderPicker {
     return answer;
   }
   QString answer;
-  QStringList prompts;
-  QStringList starts;
+  QStringList prompts, starts;
 };
 
 class CountingIconProvider final : public platform::IconProvider {

@@ -71,16 +71,14 @@ struct TestWindow {
     if (add) (*this)["txtdir"].text = tree.path(QStringLiteral("in")), window.cmdadd_Click();
   }
   void addLower(const QString& path) { window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}}); }
-  QStringList lower() const { return texts(window.catalogue().lstsec()); }
-  QStringList upper() const { return texts(window.catalogue().lstmain()); }
-  static QStringList texts(const catalogue::FileList& rows) {
-    QStringList out;
-    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).text);
-    return out;
-  }
-  static QList<bool> checks(const catalogue::FileList& list) {
-    QList<bool> out;
-    for (int row = 0; row < list.count(); ++row) out.append(list.at(row).checked);
+  QStringList lower() const { return fields(window.catalogue().lstsec(), &catalogue::FileEntry::text); }
+  QStringList upper() const { return fields(window.catalogue().lstmain(), &catalogue::FileEntry::text); }
+  static QList<bool> checks(const catalogue::FileList& list) { return fields(list, &catalogue::FileEntry::checked); }
+  // One field of every row, in row order.
+  template <class Field>
+  static QList<Field> fields(const catalogue::FileList& rows, Field catalogue::FileEntry::*field) {
+    QList<Field> out;
+    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).*field);
     return out;
   }
 };

@@ -11,32 +11,9 @@ namespace testing_support {
 
 namespace {
 
-constexpr int minute = 60000;
-
 QString setprivPath() { return QStandardPaths::findExecutable(QStringLiteral("setpriv")); }
 
-QProcessEnvironment environmentFor(const RunSettings& settings) {
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.remove(QStringLiteral("LANGUAGE"));
-  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-  if (!settings.headless) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-  env.insert(QStringLiteral("LC_ALL"), settings.locale);
-  return env;
-}
-
 }  // namespace
-
-StateSections parseState(const QByteArray& state) {
-  StateSections sections;
-  QByteArray section;
-  for (const QByteArray& line : state.split('\n')) {
-    if (line.startsWith('['))
-      section = line;
-    else if (!section.isEmpty() && !line.isEmpty())
-      sections[section].append(line);
-  }
-  return sections;
-}
 
 QStringList RunResult::lines(const QByteArray& section) const {
   QStringList decoded;
@@ -45,14 +22,18 @@ QStringList RunResult::lines(const QByteArray& section) const {
 }
 
 QString RunResult::label(const QByteArray& name) const {
-  const QByteArray start = name + '\t';
   for (const QByteArray& line : sections.value("[labels]"))
-    if (line.startsWith(start)) return QString::fromUtf8(line.mid(start.size()));
+    if (line.startsWith(name + '\t')) return QString::fromUtf8(line.mid(name.size() + 1));
   return {};
 }
 
 ProgramRun::ProgramRun(const QStringList& switches, const RunSettings& settings) {
-  process_.setProcessEnvironment(environmentFor(settings));
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove(QStringLiteral("LANGUAGE"));
+  env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+  if (!settings.headless) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  env.insert(QStringLiteral("LC_ALL"), settings.locale);
+  process_.setProcessEnvironment(env);
   if (!settings.folder.isEmpty()) process_.setWorkingDirectory(settings.folder);
   if (!settings.standardOutput.isEmpty()) process_.setStandardOutputFile(settings.standardOutput);
   QString program = QStringLiteral(FILLPACK_BINARY);
@@ -65,17 +46,21 @@ ProgramRun::ProgramRun(const QStringList& switches, const RunSettings& settings)
   process_.start(program, arguments);
 }
 
-bool ProgramRun::started() { return process_.waitForStarted(minute); }
-
 RunResult ProgramRun::finish() {
   RunResult result;
-  const bool ended = process_.waitForFinished(minute) && process_.exitStatus() == QProcess::NormalExit;
+  const bool ended = process_.waitForFinished(60000) && process_.exitStatus() == QProcess::NormalExit;
   result.err = process_.readAllStandardError();
   if (process_.error() == QProcess::FailedToStart) result.err += process_.errorString().toUtf8();
   if (!ended) return result;
   result.exitCode = process_.exitCode();
   result.out = process_.readAllStandardOutput();
-  result.sections = parseState(result.out);
+  QByteArray section;  // lines before the first section and empty lines are no records
+  for (const QByteArray& line : result.out.split('\n')) {
+    if (line.startsWith('['))
+      section = line;
+    else if (!section.isEmpty() && !line.isEmpty())
+      result.sections[section].append(line);
+  }
   return result;
 }
 

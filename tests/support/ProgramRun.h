@@ -13,22 +13,21 @@ namespace testing_support {
 
 // Every member has an initializer, so that a test names only the settings it changes.
 struct RunSettings {
-  QString folder{};                             // the working folder; the test's own when empty
-  bool asNobody = false;                        // as user and group 65534, through setpriv
-  QString locale = QStringLiteral("C.UTF-8");   // LC_ALL: system reasons read in English
-  QString standardOutput{};                     // a file to write it to; read back when empty
-  bool headless = true;                         // false: the window, on the offscreen platform
+  QString folder{};                            // the working folder; the test's own when empty
+  bool asNobody = false;                       // as user and group 65534, through setpriv
+  QString locale = QStringLiteral("C.UTF-8");  // LC_ALL: system reasons read in English
+  QString standardOutput{};                    // a file to write it to; read back when empty
+  bool headless = true;                        // false: the window, on the offscreen platform
 };
 
 // The state's lines by section ("[lstmain]" -> its lines), as raw bytes: names that are not
-// valid UTF-8 come out unchanged. Empty lines and lines before the first section are dropped.
+// valid UTF-8 come out unchanged.
 using StateSections = QMap<QByteArray, QList<QByteArray>>;
-StateSections parseState(const QByteArray& state);
 
 struct RunResult {
   int exitCode = -1;  // -1: it did not end normally within a minute
   QByteArray err;
-  QByteArray out;     // standard output, unless it went to a file
+  QByteArray out;  // standard output, unless it went to a file
   StateSections sections;
 
   // The lines of `section`, decoded from UTF-8.
@@ -37,14 +36,13 @@ struct RunResult {
   QString label(const QByteArray& name) const;
 };
 
-// A started run, for a test that acts on the process before it ends (such as sending it a
-// signal); runProgram below covers a run that is simply awaited.
+// A started run, for a test that acts on the process before it ends, such as sending it a signal.
 class ProgramRun {
  public:
   explicit ProgramRun(const QStringList& switches, const RunSettings& settings = {});
   Q_DISABLE_COPY_MOVE(ProgramRun)
 
-  bool started();
+  bool started() { return process_.waitForStarted(60000); }
   qint64 processId() const { return process_.processId(); }
   RunResult finish();
 

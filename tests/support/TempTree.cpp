@@ -8,10 +8,10 @@
 #include <unistd.h>
 
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "platform/FileNames.h"
-#include "platform/LongPaths.h"
 
 namespace testing_support {
 
@@ -23,133 +23,100 @@ FileHandle openFolderAt(int folder, const char* name, int flags = O_NOFOLLOW) {
   return FileHandle(::openat(folder, name, O_RDONLY | O_DIRECTORY | O_CLOEXEC | flags));
 }
 
-// Opens the folder `relative` below `root`, making the folders on the way one at a time,
-// so that neither path needs to be shorter than PATH_MAX.
-FileHandle makeFolders(const QByteArray& root, const QByteArray& relative) {
-  FileHandle folder = openFolderAt(AT_FDCWD, root.constData());
-  for (const QByteArray& name : relative.split('/')) {
+void require(bool done, const char* what) {
+  if (!done) throw std::runtime_error(what);
+}
+
+// The open folder that holds `relative` below `root`, made a folder at a time so that no
+// path needs to be shorter than PATH_MAX, and the last name of `relative`.
+std::pair<FileHandle, QByteArray> placeOf(const QString& root, const QString& relative) {
+  QList<QByteArray> names = platform::encodeFileName(relative).split('/');
+  const QByteArray last = names.takeLast();
+  FileHandle folder = openFolderAt(AT_FDCWD, platform::encodeFileName(root).constData());
+  for (const QByteArray& name : names) {
     if (name.isEmpty()) continue;
     ::mkdirat(folder.fd(), name.constData(), 0755);
     folder = openFolderAt(folder.fd(), name.constData(), 0);
-    if (!folder.isOpen()) throw std::runtime_error("cannot make the folder " + relative.toStdString());
+    require(folder.isOpen(), "cannot make a folder");
   }
-  return folder;
+  return {std::move(folder), last};
 }
 
 void makeFileAt(int folder, const QByteArray& name, qint64 size) {
   const int fd = ::openat(folder, name.constData(), O_CREAT | O_WRONLY | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) throw std::runtime_error("cannot make " + name.toStdString());
+  require(fd >= 0, "cannot make a file");
   const int rc = ::ftruncate(fd, off_t(size));
   ::close(fd);
-  if (rc != 0) throw std::runtime_error("cannot size " + name.toStdString());
+  require(rc == 0, "cannot size a file");
 }
 
-// Removes every entry of the open folder that is not a folder and returns the names of
-// its subfolders, each made accessible for its own removal.
-std::vector<QByteArray> clearFiles(const FileHandle& folder) {
-  std::vector<QByteArray> subfolders;
-  DIR* stream = ::fdopendir(::dup(folder.fd()));
-  if (!stream) return subfolders;
-  while (const dirent* e = ::readdir(stream)) {
-    const QByteArray name(e->d_name);
-    if (name == "." || name == "..") continue;
-    struct stat st {};
-    if (::fstatat(folder.fd(), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
-      ::fchmodat(folder.fd(), e->d_name, 0700, 0);
-      subfolders.push_back(name);
-    } else {
-      ::unlinkat(folder.fd(), e->d_name, 0);
-    }
+// Empties the open folder depth first, with one folder open at a time however deep the
+// tree: `folder` moves down into each subfolder and back up through "..". Failures are
+// ignored, so that one does not stop the rest.
+void empty(FileHandle& folder) {
+  std::vector<QByteArray> names;
+  if (DIR* stream = ::fdopendir(::dup(folder.fd()))) {
+    while (const dirent* e = ::readdir(stream))
+      if (qstrcmp(e->d_name, ".") != 0 && qstrcmp(e->d_name, "..") != 0) names.emplace_back(e->d_name);
+    ::closedir(stream);
   }
-  ::closedir(stream);
-  return subfolders;
-}
-
-// Depth-first with one open folder at a time: the way back up is "..", and each level
-// keeps only the names of the subfolders still to remove. Each removal's outcome is
-// ignored, so that one failure does not stop the rest.
-void removeTree(const QByteArray& root) {
-  ::chmod(root.constData(), 0700);
-  FileHandle folder = openFolderAt(AT_FDCWD, root.constData());
-  if (!folder.isOpen()) return;
-  std::vector<std::vector<QByteArray>> pending{clearFiles(folder)};
-  std::vector<QByteArray> entered;
-  while (true) {
-    std::vector<QByteArray>& here = pending.back();
-    if (!here.empty()) {
-      FileHandle below = openFolderAt(folder.fd(), here.back().constData());
-      entered.push_back(here.back());
-      here.pop_back();
-      if (!below.isOpen()) {
-        entered.pop_back();
-        continue;
-      }
-      folder = std::move(below);
-      pending.push_back(clearFiles(folder));
-      continue;
-    }
-    pending.pop_back();
-    if (entered.empty()) break;
+  for (const QByteArray& name : names) {
+    if (::unlinkat(folder.fd(), name.constData(), 0) == 0) continue;  // all but folders
+    ::fchmodat(folder.fd(), name.constData(), 0700, 0);
+    FileHandle below = openFolderAt(folder.fd(), name.constData());
+    if (!below.isOpen()) continue;
+    folder = std::move(below);
+    empty(folder);
     folder = openFolderAt(folder.fd(), "..");
-    if (!folder.isOpen()) return;
-    ::unlinkat(folder.fd(), entered.back().constData(), AT_REMOVEDIR);
-    entered.pop_back();
+    ::unlinkat(folder.fd(), name.constData(), AT_REMOVEDIR);
   }
-  ::rmdir(root.constData());
 }
 
 }  // namespace
 
-TempTree::TempTree() {
-  if (!dir_.isValid()) throw std::runtime_error("cannot make a temporary folder");
-}
+TempTree::TempTree() { require(dir_.isValid(), "cannot make a temporary folder"); }
 
 // Qt's own removal can name neither files whose names are not valid UTF-8 nor paths past
-// PATH_MAX, so the tree goes before QTemporaryDir looks at it.
-TempTree::~TempTree() { removeTree(rootBytes()); }
-
-QByteArray TempTree::rootBytes() const { return platform::encodeFileName(root()); }
-
-void TempTree::folder(const QString& relative) { makeFolders(rootBytes(), platform::encodeFileName(relative)); }
-
-TempTree::Place TempTree::placeOf(const QString& relative) const {
-  const QByteArray bytes = platform::encodeFileName(relative);
-  const qsizetype slash = bytes.lastIndexOf('/');
-  return {makeFolders(rootBytes(), bytes.left(slash < 0 ? 0 : slash)), bytes.mid(slash + 1)};
+// PATH_MAX, so the tree is emptied before QTemporaryDir removes its root.
+TempTree::~TempTree() {
+  const QByteArray top = platform::encodeFileName(root());
+  ::chmod(top.constData(), 0700);
+  FileHandle folder = openFolderAt(AT_FDCWD, top.constData());
+  if (folder.isOpen()) empty(folder);
 }
 
+void TempTree::folder(const QString& relative) { placeOf(root(), relative + QStringLiteral("/.")); }
+
 void TempTree::file(const QString& relative, qint64 size) {
-  const Place place = placeOf(relative);
-  makeFileAt(place.folder.fd(), place.name, size);
+  const auto [folder, name] = placeOf(root(), relative);
+  makeFileAt(folder.fd(), name, size);
 }
 
 QString TempTree::rawFile(const QString& folderRelative, const QByteArray& name, qint64 size) {
-  const QByteArray folderBytes = platform::encodeFileName(folderRelative);
-  makeFileAt(makeFolders(rootBytes(), folderBytes).fd(), name, size);
+  makeFileAt(placeOf(root(), folderRelative + QStringLiteral("/.")).first.fd(), name, size);
   return platform::decodeFileName(platform::encodeFileName(path(folderRelative)) + '/' + name);
 }
 
 void TempTree::symlink(const QString& target, const QString& relative) {
-  const Place place = placeOf(relative);
-  if (::symlinkat(platform::encodeFileName(target).constData(), place.folder.fd(), place.name.constData()) != 0)
-    throw std::runtime_error("cannot make a link");
+  const auto [folder, name] = placeOf(root(), relative);
+  require(::symlinkat(platform::encodeFileName(target).constData(), folder.fd(), name.constData()) == 0, "cannot link");
 }
 
 void TempTree::fifo(const QString& relative) {
-  const Place place = placeOf(relative);
-  if (::mkfifoat(place.folder.fd(), place.name.constData(), 0644) != 0) throw std::runtime_error("cannot make a fifo");
+  const auto [folder, name] = placeOf(root(), relative);
+  require(::mkfifoat(folder.fd(), name.constData(), 0644) == 0, "cannot make a fifo");
 }
 
 void TempTree::lock(const QString& relative) { ::chmod(platform::encodeFileName(path(relative)).constData(), 0); }
 
 QString TempTree::chain(const QString& relative, const QString& folderName, int levels, const QString& fileName) {
-  FileHandle folder = makeFolders(rootBytes(), platform::encodeFileName(relative));
+  FileHandle folder = placeOf(root(), relative + QStringLiteral("/.")).first;
   const QByteArray name = platform::encodeFileName(folderName), file = platform::encodeFileName(fileName);
   QString deepest = relative.isEmpty() ? root() : path(relative);
   for (int level = 0; level < levels; ++level) {
-    if (::mkdirat(folder.fd(), name.constData(), 0755) != 0) throw std::runtime_error("cannot make a deep folder");
+    require(::mkdirat(folder.fd(), name.constData(), 0755) == 0, "cannot make a deep folder");
     folder = openFolderAt(folder.fd(), name.constData());
-    if (!folder.isOpen()) throw std::runtime_error("cannot open a deep folder");
+    require(folder.isOpen(), "cannot open a deep folder");
     makeFileAt(folder.fd(), file, 0);
     deepest += u'/' + folderName;
   }

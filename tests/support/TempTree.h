@@ -36,14 +36,6 @@ class TempTree {
   QString chain(const QString& relative, const QString& folderName, int levels, const QString& fileName);
 
  private:
-  // The open folder that holds `relative` (made as needed) and the last name of it.
-  struct Place {
-    platform::FileHandle folder;
-    QByteArray name;
-  };
-  Place placeOf(const QString& relative) const;
-  QByteArray rootBytes() const;
-
   QTemporaryDir dir_;
 };
 

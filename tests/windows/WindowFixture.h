@@ -20,7 +20,8 @@ namespace testing_support {
 
 class WindowFixture : public ::testing::Test, protected TestWindow {
  protected:
-  explicit WindowFixture(platform::ThemeIconProvider* theme = nullptr) : TestWindow(theme), view(window, theme) {
+  // Every window draws its icons from the desktop theme, through one provider for all.
+  WindowFixture() : TestWindow(&themeIcons()), view(window, &themeIcons()) {
     previousHandler = qInstallMessageHandler(failOnModelTesterReport);
     for (const char* list : {"lstmain", "lstsec"})
       testers.push_back(std::make_unique<QAbstractItemModelTester>(
@@ -31,9 +32,9 @@ class WindowFixture : public ::testing::Test, protected TestWindow {
     qInstallMessageHandler(previousHandler);
   }
 
-  static platform::ThemeIconProvider* themeIcons() {
+  static platform::ThemeIconProvider& themeIcons() {
     static platform::ThemeIconProvider provider;
-    return &provider;
+    return provider;
   }
   template <class W>
   W* widget(const char* name, int index = -1) {
@@ -66,8 +67,7 @@ class WindowFixture : public ::testing::Test, protected TestWindow {
 
  private:
   static void failOnModelTesterReport(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type != QtDebugMsg && type != QtInfoMsg && context.category &&
-        QLatin1String(context.category) == QLatin1String("qt.modeltest"))
+    if (type != QtDebugMsg && type != QtInfoMsg && qstrcmp(context.category, "qt.modeltest") == 0)
       ADD_FAILURE() << "model tester: " << text.toStdString();
     else if (previousHandler)
       previousHandler(type, context, text);
