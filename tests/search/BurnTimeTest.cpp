@@ -1,0 +1,62 @@
+// The burn-time estimate: whole seconds at 150 KB a second per speed step, the fields of
+// the duration, and the reading of the total box and the speed list's entries.
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "catalogue/Numbers.h"
+#include "search/BurnTime.h"
+
+using namespace search;
+
+namespace {
+constexpr qint32 hourAt1x = 3600 * 150;
+constexpr qint32 maxKb = std::numeric_limits<qint32>::max();
+}  // namespace
+
+TEST(BurnTime, SecondsAreTruncatedAndEveryFieldHasTwoDigitsOrMore) {
+  const struct { qint32 kb; quint8 speed; const char* text; } cases[] = {
+      {700 * 1024, 48, "01:39"},     {700 * 1024, 1, "01:19:38"},  {150, 1, "00:01"},
+      {149, 1, "00:00"},             {hourAt1x, 1, "01:00:00"},    {hourAt1x - 150, 1, "59:59"},
+      {0, 0, "00:00"},               {0, 48, "00:00"},             {150, 0, "00:00"},
+      {-150, 1, "00:00"},            {32700 * 10, 218, "00:10"},   {32850 * 10, 219, ""},
+      {maxKb, 255, ""},              {9 * hourAt1x + 61 * 150, 1, "09:01:01"},
+      {100 * hourAt1x, 1, "100:00:00"}, {255 * hourAt1x + 150, 1, "255:00:01"},
+      {256 * hourAt1x, 1, "256:00:00"}, {maxKb, 1, "3976:49:17"},
+  };
+  for (const auto& [kb, speed, text] : cases) EXPECT_EQ(burntime(kb, speed).toStdString(), text) << kb << " at " << int(speed);
+}
+
+TEST(BurnTime, IntdivCountsWholeTimesAndLeavesTheRest) {
+  const qint64 huge = std::numeric_limits<qint64>::max();
+  const struct { qint64 number, bywhat; qint32 count; qint64 rest; } cases[] = {
+      {7, 3, 2, 1},   {3, 3, 1, 0},  {2, 3, 0, 2},  {-7, 3, 0, -7},
+      {7, 0, 0, 7},   {7, -3, 0, 7}, {huge, 1, std::numeric_limits<qint32>::max(), huge - std::numeric_limits<qint32>::max()},
+  };
+  for (auto [number, bywhat, count, rest] : cases) {
+    const qint64 given = number;
+    EXPECT_EQ(intdiv(number, bywhat), count) << given << " by " << bywhat;
+    EXPECT_EQ(number, rest) << given << " by " << bywhat;
+  }
+}
+
+// The total is in the user's number format and becomes kilobytes rounded, not truncated:
+// 149.6 KB counts as 150.
+TEST(BurnTime, EstimateReadsTheTotalBoxAndTheSpeedEntry) {
+  const auto mb = [](double kb) { return catalogue::userNumberText(kb / 1024); };
+  const struct { QString total, speed; const char* text; } cases[] = {
+      {"700", "48x", "01:39"},       {"700", "1x", "01:19:38"},   {mb(149.6), "1x", "00:01"},
+      {mb(149.4), "1x", "00:00"},    {"0", "1x", "00:00"},        {"", "", "00:00"},
+      {"700", "0x", "00:00"},        {"700", "219x", ""},         {"700", "256x", ""},
+      {"700", "-1x", ""},            {"1e9", "1x", "3976:49:17"}, {"-1e9", "1x", "00:00"},
+  };
+  for (const auto& [total, speed, text] : cases)
+    EXPECT_EQ(speedEstimate(total, speed).toStdString(), text) << total.toStdString() << " at " << speed.toStdString();
+}
+
+TEST(BurnTime, SpeedListRunsFrom1xTo100x) {
+  const QStringList speeds = speedList();
+  ASSERT_EQ(speeds.size(), 27);
+  EXPECT_EQ(speeds.mid(0, 4), (QStringList{"1x", "2x", "4x", "8x"}));
+  EXPECT_EQ(speeds.last(), "100x");
+}
