@@ -14,10 +14,7 @@ namespace {
 
 constexpr qint32 kilobytesPerSecondAt1x = 150;
 
-QString twoDigits(qint64 value) {
-  const QString digits = QStringLiteral("%1").arg(value < 0 ? -value : value, 2, 10, QLatin1Char('0'));
-  return value < 0 ? QLatin1Char('-') + digits : digits;
-}
+QString twoDigits(qint64 value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); }
 
 // A double as a whole number in [low, high]; not a number counts as 0.
 qint64 clampedRound(double value, qint64 low, qint64 high) {

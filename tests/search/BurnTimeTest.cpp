@@ -24,14 +24,16 @@ TEST(BurnTime, SecondsAreTruncatedAndEveryFieldHasTwoDigitsOrMore) {
       {100 * hourAt1x, 1, "100:00:00"}, {255 * hourAt1x + 150, 1, "255:00:01"},
       {256 * hourAt1x, 1, "256:00:00"}, {maxKb, 1, "3976:49:17"},
   };
-  for (const auto& [kb, speed, text] : cases) EXPECT_EQ(burntime(kb, speed).toStdString(), text) << kb << " at " << int(speed);
+  for (const auto& [kb, speed, text] : cases)
+    EXPECT_EQ(burntime(kb, speed).toStdString(), text) << kb << " at " << int(speed);
 }
 
 TEST(BurnTime, IntdivCountsWholeTimesAndLeavesTheRest) {
   const qint64 huge = std::numeric_limits<qint64>::max();
+  const qint32 most = std::numeric_limits<qint32>::max();
   const struct { qint64 number, bywhat; qint32 count; qint64 rest; } cases[] = {
       {7, 3, 2, 1},   {3, 3, 1, 0},  {2, 3, 0, 2},  {-7, 3, 0, -7},
-      {7, 0, 0, 7},   {7, -3, 0, 7}, {huge, 1, std::numeric_limits<qint32>::max(), huge - std::numeric_limits<qint32>::max()},
+      {7, 0, 0, 7},   {7, -3, 0, 7}, {huge, 1, most, huge - most},
   };
   for (auto [number, bywhat, count, rest] : cases) {
     const qint64 given = number;
