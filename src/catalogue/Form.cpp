@@ -1,28 +1,63 @@
-// Control records kept in creation order, found by name and index.
+// Control records kept in table order, found by name and index.
 #include "catalogue/Form.h"
+
+#include <QtGlobal>
 
 namespace catalogue {
 
+Form::Form(std::span<const ControlDecl> table) {
+  for (const ControlDecl& d : table) {
+    Control c;
+    c.name = QString::fromLatin1(d.name);
+    c.index = d.index;
+    c.kind = d.kind;
+    c.parent = QString::fromLatin1(d.parent);
+    c.text = QString::fromUtf8(d.caption);
+    c.toolTip = QString::fromUtf8(d.toolTip);
+    c.geometry = d.geometry;
+    add(std::move(c));
+  }
+}
+
+Control& Form::add(Control control) {
+  control.changed = revision_;
+  byKey_.insert(keyOf(control.name, control.index), controls_.size());
+  return controls_.emplace_back(std::move(control));
+}
+
+void Form::undeclared(const QString& name, int index) {
+  qFatal("The window declares no control %s", qPrintable(keyOf(name, index)));
+}
+
 Control& Form::operator()(const QString& name, int index) {
-  ++revision_;
-  const QString key = keyOf(name, index);
-  const auto it = byKey_.constFind(key);
-  if (it != byKey_.constEnd()) return controls_[*it];
-  byKey_.insert(key, controls_.size());
-  Control& c = controls_.emplace_back();
-  c.name = name;
-  c.index = index;
+  const auto it = byKey_.constFind(keyOf(name, index));
+  if (it == byKey_.constEnd()) undeclared(name, index);
+  Control& c = controls_[*it];
+  c.changed = ++revision_;
   return c;
 }
 
 const Control* Form::find(const QString& name, int index) const {
   const auto it = byKey_.constFind(keyOf(name, index));
-  return it == byKey_.constEnd() ? nullptr : &controls_[*it];
+  if (it != byKey_.constEnd()) return &controls_[*it];
+  if (index < 0 || !byKey_.contains(keyOf(name, 0))) undeclared(name, index);
+  return nullptr;
 }
 
 QString Form::text(const QString& name, int index) const {
   const Control* c = find(name, index);
   return c ? c->text : QString();
+}
+
+Control& Form::load(const QString& name, int index) {
+  if (const auto it = byKey_.constFind(keyOf(name, index)); it != byKey_.constEnd()) return (*this)(name, index);
+  const Control* before = find(name, index - 1);
+  if (!before) undeclared(name, index);
+  Control member = *before;
+  member.index = index;
+  member.geometry.moveLeft(before->geometry.right() + 1 + 60);
+  ++revision_;
+  return add(std::move(member));
 }
 
 }  // namespace catalogue

@@ -1,6 +1,7 @@
-// The main window's state as plain data: a named collection of control records. The
-// handlers read and write these records; the Qt window mirrors them into its widgets by
-// control name, and the headless run prints them.
+// The state of a window as plain data: a named collection of control records, declared
+// once per window in a table. The handlers read and write these records; the Qt binding
+// mirrors the records that changed into their widgets by control name, and the headless
+// run prints them.
 #pragma once
 
 #include <QHash>
@@ -8,12 +9,49 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <span>
 
 namespace catalogue {
 
+enum class ControlKind {
+  Window,         // the window itself: its caption is the window title
+  Label,
+  Button,
+  PictureButton,  // a button that shows an icon instead of its (empty) caption
+  TextBox,
+  ComboBox,       // editable: the text can be typed or picked from the items
+  PickList,       // a combo box whose text can only be picked
+  CheckBox,
+  OptionButton,
+  Frame,
+  ListView,
+  Column,         // a column header of the list view named as its parent
+  Image,
+  Menu,           // a popup menu; its entries name it as their parent
+  MenuEntry,
+  Separator,      // a line between menu entries
+  Timer,
+  Panel,
+  Splitter,
+  Helper,         // a control that never shows: a hidden list or drawing surface
+};
+
+// One row of a window's table of controls.
+struct ControlDecl {
+  const char* name;
+  int index;           // position in a control array, -1 for a single control
+  ControlKind kind;
+  const char* parent;  // the frame, panel, menu or list it lies in; "" for the window
+  const char* caption;
+  const char* toolTip;
+  QRect geometry;      // twips, relative to the parent
+};
+
 struct Control {
   QString name;
-  int index = -1;      // position in a control array, -1 for a single control
+  int index = -1;
+  ControlKind kind = ControlKind::Label;
+  QString parent;
   QString text;        // caption of a label, button or frame; text of a box
   QString toolTip;
   QString tag;
@@ -21,18 +59,28 @@ struct Control {
   bool visible = true;
   int value = 0;       // check box or option button: 1 when set
   QStringList items;   // drop-down list of a combo box, rows of a list box
-  QRect geometry;      // twips; empty until the layout places the control
+  QRect geometry;      // twips
+  int selected = -1;   // index of the picked item of a combo box, -1 for none
+  quint64 changed = 0; // the form's revision at the last change of this record
 };
 
 class Form {
  public:
-  // The record of a control, made on first use; every non-const access counts as a change.
-  Control& operator()(const QString& name, int index = -1);
-  const Control* find(const QString& name, int index = -1) const;
-  // Text of a control, empty when it does not exist.
-  QString text(const QString& name, int index = -1) const;
+  explicit Form(std::span<const ControlDecl> table);
 
-  // Bumped on every non-const access; a view re-reads the records when it changes.
+  // The record of a declared control; every non-const access counts as a change. Asking
+  // for a control the window does not declare is a programming error and ends the program.
+  Control& operator()(const QString& name, int index = -1);
+  // The record, or nullptr for a member of a control array that is not loaded.
+  const Control* find(const QString& name, int index = -1) const;
+  // Text of a declared control.
+  QString text(const QString& name, int index = -1) const;
+  // Loads member `index` of a control array as a copy of member 0, placed to the right of
+  // the member before it; the existing record when it is loaded already.
+  Control& load(const QString& name, int index);
+
+  // Bumped on every non-const access; a view re-applies the records changed since the
+  // revision it saw last.
   quint64 revision() const { return revision_; }
   const std::deque<Control>& controls() const { return controls_; }
 
@@ -40,9 +88,12 @@ class Form {
   static QString keyOf(const QString& name, int index) {
     return index < 0 ? name : name + u'(' + QString::number(index) + u')';
   }
-  std::deque<Control> controls_;  // a deque keeps references to records valid as new ones are made
+  Control& add(Control control);
+  [[noreturn]] static void undeclared(const QString& name, int index);
+
+  std::deque<Control> controls_;  // a deque keeps references to records valid as members are loaded
   QHash<QString, size_t> byKey_;
-  quint64 revision_ = 0;
+  quint64 revision_ = 1;
 };
 
 }  // namespace catalogue

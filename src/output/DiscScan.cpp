@@ -17,7 +17,7 @@ QString driveCaption(const platform::OpticalDrive& drive) {
 void CDROM_Load(catalogue::Form& form, const platform::OpticalDrives& drives) {
   const QList<platform::OpticalDrive> found = drives.drives();
   for (int i = 0; i < found.size(); ++i) {
-    catalogue::Control& button = form(buttons, i);
+    catalogue::Control& button = form.load(buttons, i);
     button.text = driveCaption(found[i]);
     button.tag = found[i].device;
     button.visible = true;

@@ -16,6 +16,7 @@
 #include "search/FitSearch.h"
 #include "search/Limit.h"
 #include "search/StopCommand.h"
+#include "shell/MainFormControls.h"
 
 namespace shell {
 
@@ -32,6 +33,7 @@ std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider* icon
 
 MainForm::MainForm(Services services)
     : services_(std::move(services)),
+      form_(mainFormControls()),
       catalogue_(services_.registry),
       iconCache_(makeIconCache(services_.icons)),
       gathering_(form_, catalogue_, run_,
@@ -49,59 +51,6 @@ MainForm::MainForm(Services services)
 }
 
 void MainForm::createControls() {
-  struct Initial {
-    const char* name;
-    int index;
-    const char* text;
-    const char* toolTip;
-  };
-  static const Initial initial[] = {
-      {"frmmain", -1, "Fillpack", ""},
-      {"lbldirectory", -1, "Directory:", ""},
-      {"txtdir", -1, "", ""},
-      {"cmddir", -1, "&Browse", ""},
-      {"lblpattern", -1, "Pattern:", ""},
-      {"txtpattern", -1, "*.*", ""},
-      {"optmain", 0, "Inclusive", "Include all file types in the Pattern text box"},
-      {"optmain", 1, "Exclusive", "Include all file types except those in the Pattern text box"},
-      {"chkrecurse", -1, "Include Subdirectories",
-       "Searches subdirectories of the directory you selected instead of just the files within it"},
-      {"cmdadd", -1, "+", ""},
-      {"cmddel", -1, "-", ""},
-      {"lbllimit", -1, "Limit", ""},
-      {"txtlimit", -1, "702", ""},
-      {"lblmegabyte", -1, "Megabytes", ""},
-      {"lstmain", -1, "", ""},
-      {"lstsec", -1, "", ""},
-      {"lblCountList", -1, "", ""},
-      {"lblCountList2", -1, "0 Megabytes", ""},
-      {"lblCountCDTotal", -1, "", ""},
-      {"txttotal", -1, "", ""},
-      {"lblpercent", -1, "0% CD utilization", ""},
-      {"lblspeed", -1, "00:00 to burn", "Approx. how much time in minutes will take to burn the selected files to CD"},
-      {"cmdload", -1, "&Load", ""},
-      {"cmdCopy", -1, "Copy to &Folder", ""},
-      {"cmdClipBoard", -1, "&Copy to ClipBoard", ""},
-      {"cmddelete", -1, "", "Delete the files in the lower list box (cause you burned them to cd, right?)"},
-      {"chkNoCD", -1, "No CD in Drive", "If Checked no CD in Drive"},
-      {"mnuscan", -1, "&Batch search", ""},
-      {"imgmag", -1, "", "Please be patient"},
-      {"cmdcdrom", 0, "/media/cdrom",
-       "Scan this drive for files, if they are found in this computer, those files are deleted (cause they're backed "
-       "up to CD already)"},
-      {"cmdsave", -1, "&Save", ""},
-      {"cmdsearch", -1, "&Start read to list", ""},
-      {"framain", -1, "Scanning Progress", ""},
-      {"cmdstop", -1, "&Stop", ""},
-      {"lblcurrent", -1, "Current level of CD utilization", ""},
-      {"lbllevel", -1, "0%", ""},
-      {"Timer", -1, "", ""},
-  };
-  for (const Initial& c : initial) {
-    catalogue::Control& control = form_(QString::fromLatin1(c.name), c.index);
-    control.text = QString::fromLatin1(c.text);
-    control.toolTip = QString::fromLatin1(c.toolTip);
-  }
   form_(QStringLiteral("txtlimit")).items = {QStringLiteral("4450"), QStringLiteral("702"), QStringLiteral("657"),
                                              QStringLiteral("98")};
   form_(QStringLiteral("lblcurrent")).tag = QStringLiteral("Current level of CD utilization");
@@ -114,9 +63,11 @@ void MainForm::createControls() {
     form_(QString::fromLatin1(later)).enabled = false;
   // Their commands are not part of the program yet; the availability timer still keeps
   // their records, so showing them later is a matter of this line.
-  for (const char* pending : {"cmdCopy", "cmdClipBoard"}) form_(QString::fromLatin1(pending)).visible = false;
+  for (const char* pending : {"cmdCopy", "cmdClipBoard", "cmdhelp", "cmdAbout", "imgLogo", "cboLangPacks",
+                              "lblLanguage", "cmdstop2", "txttotal"})
+    form_(QString::fromLatin1(pending)).visible = false;
+  for (int index : {0, 1}) form_(QStringLiteral("cmdburn"), index).visible = false;
   form_(QStringLiteral("chkNoCD")).value = 1;
-  form_(QStringLiteral("imgmag")).geometry = QRect(1680, 1080, 480, 480);
 }
 
 void MainForm::cmdadd_Click() {

@@ -1,0 +1,113 @@
+// The main window's controls as designed at its smallest size (10440 x 8600 twips, 96 dpi:
+// 15 twips a pixel). The layout moves some of them as the window and the splitter move;
+// the rest keep these places. Geometry is relative to the parent.
+#include "shell/MainFormControls.h"
+
+#include <iterator>
+
+namespace shell {
+
+namespace {
+
+using K = catalogue::ControlKind;
+
+const catalogue::ControlDecl table[] = {
+    {"frmmain", -1, K::Window, "", "Fillpack", "", QRect(0, 0, minimumWidth, minimumHeight)},
+    // Folder, pattern and limit, top left to right.
+    {"lbldirectory", -1, K::Label, "", "Directory:", "", QRect(120, 165, 900, 255)},
+    {"txtdir", -1, K::ComboBox, "", "", "", QRect(1080, 120, 7800, 330)},
+    {"cmddir", -1, K::Button, "", "&Browse", "", QRect(9000, 105, 1215, 360)},
+    {"lblpattern", -1, K::Label, "", "Pattern:", "", QRect(120, 615, 900, 255)},
+    {"txtpattern", -1, K::TextBox, "", "*.*", "", QRect(1080, 570, 2400, 330)},
+    {"optmain", 0, K::OptionButton, "", "Inclusive", "Include all file types in the Pattern text box",
+     QRect(3600, 570, 1260, 330)},
+    {"optmain", 1, K::OptionButton, "", "Exclusive", "Include all file types except those in the Pattern text box",
+     QRect(4920, 570, 1320, 330)},
+    {"imgLogo", -1, K::Image, "", "", "Click for check new update or show About..", QRect(6580, 510, 720, 420)},
+    {"lbllimit", -1, K::Label, "", "Limit", "", QRect(7380, 615, 500, 255)},
+    {"txtlimit", -1, K::ComboBox, "", "702", "", QRect(7980, 570, 900, 330)},
+    {"lblmegabyte", -1, K::Label, "", "Megabytes", "", QRect(9000, 615, 1200, 255)},
+    {"chkrecurse", -1, K::CheckBox, "", "Include Subdirectories",
+     "Searches subdirectories of the directory you selected instead of just the files within it",
+     QRect(120, 1020, 2500, 330)},
+    {"cmdadd", -1, K::Button, "", "+", "", QRect(2700, 1005, 480, 360)},
+    {"cmddel", -1, K::Button, "", "-", "", QRect(3240, 1005, 480, 360)},
+    {"lblCountList", -1, K::Label, "", "", "", QRect(3840, 1065, 3600, 255)},
+    {"cboLangPacks", -1, K::PickList, "", "", "", QRect(7550, 1020, 1330, 330)},
+    {"lblLanguage", -1, K::Label, "", "Language", "", QRect(9000, 1065, 1200, 255)},
+    // The two lists and the splitter between them; the layout sizes them.
+    {"lstmain", -1, K::ListView, "", "", "", QRect(120, 1440, 10095, 2715)},
+    {"colmain", 0, K::Column, "lstmain", "File name", "", QRect(0, 0, 2880, 0)},
+    {"colmain", 1, K::Column, "lstmain", "File Size", "", QRect(0, 0, 1100, 0)},
+    {"colmain", 2, K::Column, "lstmain", "File Type", "", QRect(0, 0, 1800, 0)},
+    {"colmain", 3, K::Column, "lstmain", "Path", "", QRect(0, 0, 2880, 0)},
+    {"colmain", 4, K::Column, "lstmain", "Bytes", "", QRect(0, 0, 1150, 0)},
+    {"PicSep", -1, K::Splitter, "", "", "", QRect(120, 4160, 10095, 50)},
+    {"lstsec", -1, K::ListView, "", "", "", QRect(120, 4275, 10095, 2870)},
+    {"colsec", 0, K::Column, "lstsec", "File name", "", QRect(0, 0, 5760, 0)},
+    {"colsec", 1, K::Column, "lstsec", "Bytes", "", QRect(0, 0, 1150, 0)},
+    // The progress frame, centred on the lower list while a long command runs.
+    {"framain", -1, K::Frame, "", "Scanning Progress", "", QRect(2820, 4810, 4800, 1800)},
+    {"lblcurrent", -1, K::Label, "framain", "Current level of CD utilization", "", QRect(240, 360, 4320, 255)},
+    {"lbllevel", -1, K::Label, "framain", "0%", "", QRect(240, 660, 1200, 255)},
+    {"imgpage", -1, K::Image, "framain", "", "", QRect(240, 1080, 480, 480)},
+    {"imgmag", -1, K::Image, "framain", "", "Please be patient", QRect(1680, 1080, 480, 480)},
+    {"cmdstop", -1, K::Button, "framain", "&Stop", "", QRect(3480, 1260, 1140, 375)},
+    {"cmdstop2", -1, K::Button, "framain", "&Stop", "", QRect(3480, 1260, 1140, 375)},
+    // The totals row under the lower list.
+    {"lblpercent", -1, K::Label, "", "0% CD utilization", "", QRect(120, 7265, 2200, 255)},
+    {"chkNoCD", -1, K::CheckBox, "", "No CD in Drive", "If Checked no CD in Drive", QRect(2400, 7235, 1800, 330)},
+    {"cbospeed", -1, K::PickList, "", "", "Select the speed you wish to time", QRect(4320, 7205, 960, 330)},
+    {"lblspeed", -1, K::Label, "", "00:00 to burn",
+     "Approx. how much time in minutes will take to burn the selected files to CD", QRect(5400, 7265, 1860, 255)},
+    {"txttotal", -1, K::TextBox, "", "", "", QRect(7880, 7265, 1000, 330)},
+    {"lblCountList2", -1, K::Label, "", "0 Megabytes", "", QRect(7340, 7265, 2900, 255)},
+    // The button panel along the bottom edge: the commands on the upper row, the disc
+    // buttons on the lower one.
+    {"PicButton", -1, K::Panel, "", "", "", QRect(0, 7700, minimumWidth, 900)},
+    {"cmdload", -1, K::Button, "PicButton", "&Load", "", QRect(120, 60, 900, 375)},
+    {"cmdsearch", -1, K::Button, "PicButton", "&Start read to list", "", QRect(1080, 60, 1900, 375)},
+    {"cmdCopy", -1, K::Button, "PicButton", "Copy to &Folder", "", QRect(3040, 60, 1500, 375)},
+    {"cmdClipBoard", -1, K::Button, "PicButton", "&Copy to ClipBoard", "", QRect(4600, 60, 1800, 375)},
+    {"cmdsave", -1, K::Button, "PicButton", "&Save", "", QRect(6460, 60, 900, 375)},
+    {"cmdhelp", -1, K::Button, "PicButton", "?", "", QRect(8630, 60, 420, 375)},
+    {"cmdAbout", -1, K::Button, "PicButton", "i", "", QRect(9105, 60, 420, 375)},
+    {"cmddelete", -1, K::PictureButton, "PicButton", "", "", QRect(120, 480, 480, 375)},
+    {"cmdburn", 0, K::PictureButton, "PicButton", "", "", QRect(660, 480, 480, 375)},
+    {"cmdburn", 1, K::PictureButton, "PicButton", "", "", QRect(1200, 480, 480, 375)},
+    {"cmdcdrom", 0, K::Button, "PicButton", "/media/cdrom", "", QRect(1740, 480, 1500, 375)},
+    {"lblCountCDTotal", -1, K::Label, "PicButton", "", "", QRect(7400, 540, 2900, 255)},
+    // Helpers that never show, and the timer.
+    {"Filmain", -1, K::Helper, "", "", "", QRect()},
+    {"lsttri", 0, K::Helper, "", "", "", QRect()},
+    {"lsttri", 1, K::Helper, "", "", "", QRect()},
+    {"picmain", -1, K::Helper, "", "", "", QRect()},
+    {"imlmain", -1, K::Helper, "", "", "", QRect()},
+    {"Timer", -1, K::Timer, "", "", "", QRect()},
+    // Popup menus.
+    {"mnusel", -1, K::Menu, "", "&Select", "", QRect()},
+    {"mnuselitem", 0, K::MenuEntry, "mnusel", "Select &All", "", QRect()},
+    {"mnuselitem", 1, K::MenuEntry, "mnusel", "Select &None", "", QRect()},
+    {"mnuselitem", 2, K::MenuEntry, "mnusel", "&Invert Selection", "", QRect()},
+    {"mnuselitem", 3, K::Separator, "mnusel", "-", "", QRect()},
+    {"mnuselitem", 4, K::MenuEntry, "mnusel", "All of this &type", "", QRect()},
+    {"mnuselitem", 5, K::MenuEntry, "mnusel", "&None of this type", "", QRect()},
+    {"mnuselitem", 6, K::Separator, "mnusel", "-", "", QRect()},
+    {"mnuselitem", 7, K::MenuEntry, "mnusel", "All in this &path", "", QRect()},
+    {"mnuselitem", 8, K::MenuEntry, "mnusel", "&None in this path", "", QRect()},
+    {"mnuselitem", 9, K::Separator, "mnusel", "-", "", QRect()},
+    {"mnuselitem", 10, K::MenuEntry, "mnusel", "&Smaller than this", "", QRect()},
+    {"mnuselitem", 11, K::MenuEntry, "mnusel", "&Bigger than this", "", QRect()},
+    {"mnudelete", -1, K::Menu, "", "Delete", "", QRect()},
+    {"mnuclear", -1, K::MenuEntry, "mnudelete", "&Clear the files", "", QRect()},
+    {"mnufiledelete", -1, K::MenuEntry, "mnudelete", "&Delete the files", "", QRect()},
+    {"mnusearchall", -1, K::Menu, "", "Search", "", QRect()},
+    {"mnuscan", -1, K::MenuEntry, "mnusearchall", "&Batch search", "", QRect()},
+    {"mnuloadlist", -1, K::Menu, "", "Load", "", QRect()},
+};
+
+}  // namespace
+
+std::span<const catalogue::ControlDecl> mainFormControls() { return {std::begin(table), std::end(table)}; }
+
+}  // namespace shell
