@@ -14,8 +14,7 @@ class SettingsStore {
   virtual QString read(const QString& application, const QString& section, const QString& key,
                        const QString& defaultText) const = 0;
   // False when the text cannot be kept; the other writes are not affected.
-  virtual bool write(const QString& application, const QString& section, const QString& key,
-                     const QString& text) = 0;
+  virtual bool write(const QString& application, const QString& section, const QString& key, const QString& text) = 0;
   // Puts every write so far into lasting storage; false when some of it could not be.
   virtual bool flush() { return true; }
 };
