@@ -87,7 +87,7 @@ QSettings::SettingsMap parseIniText(const QByteArray& text) {
       continue;
     }
     const qsizetype separator = separatorOf(bare);
-    if (separator <= 0) continue;
+    if (separator < 0) continue;
     const QString key = unescaped(trimmedBlanks(bare.first(separator)));
     if (!key.isEmpty()) settings.insert(prefix + key, unescaped(trimmedBlanks(bare.sliced(separator + 1))));
   }
