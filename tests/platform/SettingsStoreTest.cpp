@@ -1,0 +1,189 @@
+// The INI settings store against a private configuration folder: texts come back exactly,
+// keys stay, and a file that is garbage or cannot be replaced never costs the old values.
+#include <gtest/gtest.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <functional>
+
+#include "platform/FileNames.h"
+#include "platform/IniSettingsStore.h"
+#include "support/TempTree.h"
+
+using platform::IniSettingsStore;
+using testing_support::TempTree;
+
+namespace {
+
+const QString app = QStringLiteral("Fillpack");
+
+QByteArray contents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void put(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(path.section(u'/', 0, -2));
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write(bytes);
+}
+
+class SettingsStoreTest : public testing::Test {
+ protected:
+  SettingsStoreTest() : saved_(qgetenv("XDG_CONFIG_HOME")) { useConfig(QStringLiteral("config")); }
+  ~SettingsStoreTest() override { qputenv("XDG_CONFIG_HOME", saved_); }
+
+  void useConfig(const QString& relative) { qputenv("XDG_CONFIG_HOME", QFile::encodeName(tree.path(relative))); }
+  QString ini(const QString& relative = QStringLiteral("config")) const {
+    return tree.path(relative + QStringLiteral("/Fillpack/Fillpack.ini"));
+  }
+  // A copy under a new name is parsed afresh, not served from what the process cached.
+  void moveToFreshCopy(const QString& relative) {
+    put(ini(relative), contents(ini()));
+    useConfig(relative);
+  }
+
+  // What lies beside the settings file other than the file and its lock.
+  QStringList strayFiles() const {
+    QStringList left =
+        QDir(tree.path("config/Fillpack")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    left.removeOne(QStringLiteral("Fillpack.ini.lock"));
+    if (!left.removeOne(QStringLiteral("Fillpack.ini"))) left.append(QStringLiteral("<no Fillpack.ini>"));
+    return left;
+  }
+
+  TempTree tree;
+
+ private:
+  QByteArray saved_;
+};
+
+TEST_F(SettingsStoreTest, TextsComeBackExactlyFromTheFileTheEnvironmentNames) {
+  const QString texts[] = {"True",
+                           "4160",
+                           "/home/x, y",
+                           "a,b,,c",
+                           "\"quoted\"",
+                           "'single'",
+                           "  blanks at both ends ",
+                           "back\\slash\\",
+                           "Grüße ☃ 日本",
+                           "",
+                           "key=value; #not a comment",
+                           "@Variant(x)",
+                           "@",
+                           "line\nbreak\r\n",
+                           "tab\there",
+                           "[Main]",
+                           "%20",
+                           "\\x41"};
+  {
+    IniSettingsStore store;
+    for (int i = 0; i < int(std::size(texts)); ++i)
+      EXPECT_TRUE(store.write(app, "Dir List", QStringLiteral("Item %1").arg(i + 1), texts[i]));
+    for (const char* key : {"Last Path", "odd=key", "[odd", "; odd", " odd "})
+      EXPECT_TRUE(store.write(app, "Main", key, key));
+    EXPECT_TRUE(store.flush());
+  }
+  EXPECT_EQ(IniSettingsStore::fileOf(app), ini());
+  moveToFreshCopy(QStringLiteral("copy"));
+  IniSettingsStore store;
+  for (int i = 0; i < int(std::size(texts)); ++i)
+    EXPECT_EQ(store.read(app, "Dir List", QStringLiteral("Item %1").arg(i + 1), "<default>"), texts[i]) << i;
+  for (const char* key : {"Last Path", "odd=key", "[odd", "; odd", " odd "})
+    EXPECT_EQ(store.read(app, "Main", key, "<default>"), key);
+  EXPECT_EQ(store.read(app, "Main", "Item 1", "<default>"), "<default>");  // sections are apart
+  EXPECT_EQ(store.read(app, "Main", "Missing", "<default>"), "<default>");
+  EXPECT_EQ(store.read(app, "Other", "Last Path", "<default>"), "<default>");
+}
+
+// Without XDG_CONFIG_HOME, or with a relative one (which XDG says to ignore), ~/.config.
+TEST_F(SettingsStoreTest, TheDefaultFolderIsTheHomeConfiguration) {
+  const QString home = QDir::homePath() + QStringLiteral("/.config/Fillpack/Fillpack.ini");
+  for (const char* value : {"", "relative/config"}) {
+    qputenv("XDG_CONFIG_HOME", value);
+    EXPECT_EQ(IniSettingsStore::fileOf(app), home) << value;
+  }
+}
+
+// What a person may type: blanks around keys and values, CR LF line ends, comments.
+TEST_F(SettingsStoreTest, AHandEditedFileReadsAsMeant) {
+  put(ini(),
+      "; mine\r\n[Main]\r\n  Last Path =  /home/me  \r\n# Pattern=*.mp3\r\n[ Dir List ]\nItem 1=a, b\n=x\nItems\n");
+  IniSettingsStore store;
+  const char* expected[][3] = {{"Main", "Last Path", "/home/me"},
+                               {"Main", "Pattern", "<none>"},
+                               {"Dir List", "Item 1", "a, b"},
+                               {"Dir List", "Items", "<none>"}};
+  for (const auto& [section, key, text] : expected) EXPECT_EQ(store.read(app, section, key, "<none>"), text) << key;
+}
+
+TEST_F(SettingsStoreTest, KeysAreNeverDeletedAndASaveLeavesOnlyTheFile) {
+  for (const auto& [items, last] : {std::pair{"3", 3}, std::pair{"1", 1}}) {
+    IniSettingsStore store;
+    store.write(app, "Dir List", "Items", items);
+    for (int n = 1; n <= last; ++n) store.write(app, "Dir List", QStringLiteral("Item %1").arg(n), items);
+    EXPECT_TRUE(store.flush());
+  }
+  EXPECT_EQ(strayFiles(), QStringList());
+  moveToFreshCopy(QStringLiteral("copy"));
+  IniSettingsStore store;
+  const char* expected[][2] = {{"Items", "1"}, {"Item 1", "1"}, {"Item 2", "3"}, {"Item 3", "3"}, {"Item 4", "<none>"}};
+  for (const auto& [key, text] : expected) EXPECT_EQ(store.read(app, "Dir List", key, "<none>"), text) << key;
+}
+
+TEST_F(SettingsStoreTest, AFileThatMakesNoSenseGivesDefaultsAndIsWrittenOver) {
+  const QByteArray garbage[] = {QByteArray("\x00\xff\xfe[\x01=\x02\n\x80\x81", 10), "[Main\nLast Path\n=\n[[]]]\n",
+                                QByteArray(4096, '\xe9')};
+  for (const QByteArray& bytes : garbage) {
+    SCOPED_TRACE(bytes.left(12).toHex().toStdString());
+    useConfig(QStringLiteral("config-%1").arg(qHash(bytes)));
+    put(IniSettingsStore::fileOf(app), bytes);
+    IniSettingsStore store;
+    EXPECT_EQ(store.read(app, "Main", "Last Path", "<default>"), "<default>");
+    EXPECT_TRUE(store.write(app, "Main", "Last Path", "/new"));
+    EXPECT_TRUE(store.flush());
+    EXPECT_TRUE(contents(IniSettingsStore::fileOf(app)).contains("/new"));
+  }
+}
+
+// A save that cannot finish keeps the old file byte for byte and leaves no temporary beside it.
+TEST_F(SettingsStoreTest, AFailedSaveKeepsTheOldFile) {
+  const auto asOrdinaryUserInReadOnlyFolder = [this](const std::function<void()>& save) {
+    ::chmod(QFile::encodeName(tree.root()).constData(), 0755);  // an ordinary user must reach the folder
+    ::chmod(QFile::encodeName(tree.path("config/Fillpack")).constData(), 0555);
+    const bool root = ::geteuid() == 0;  // root writes anywhere unless it acts as someone else
+    if (root) ::setfsuid(65534);
+    save();
+    if (root) ::setfsuid(0);
+    ::chmod(QFile::encodeName(tree.path("config/Fillpack")).constData(), 0755);
+  };
+  const auto withFileSizeLimit = [](const std::function<void()>& save) {
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{4096, old.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the program
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    save();
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+  };
+  const std::function<void(const std::function<void()>&)> failures[] = {asOrdinaryUserInReadOnlyFolder,
+                                                                        withFileSizeLimit};
+  for (const auto& failing : failures) {
+    SCOPED_TRACE(&failing == failures ? "read-only folder" : "file size limit");
+    put(ini(), "[Main]\nLast Path=/old\n");
+    IniSettingsStore store;
+    failing([&store] { EXPECT_FALSE(store.write(app, "Main", "Last Path", QString(8192, u'n')) && store.flush()); });
+    EXPECT_EQ(contents(ini()), "[Main]\nLast Path=/old\n") << contents(ini()).size();
+    EXPECT_EQ(strayFiles(), QStringList());
+  }
+}
+
+}  // namespace
