@@ -1,0 +1,150 @@
+// The main window's layout rules on the records of a fresh form, without a window.
+#include <gtest/gtest.h>
+
+#include "shell/Layout.h"
+#include "shell/MainFormControls.h"
+
+namespace {
+
+using catalogue::ControlKind;
+
+class Layout : public ::testing::Test {
+ protected:
+  QRect at(const char* name, int index = -1) const { return form.find(name, index)->geometry; }
+  void resize(int w, int h) {
+    form("frmmain").geometry.setSize({w, h});
+    shell::Form_Resize(form);
+  }
+  void splitterAt(int top, int h) {
+    form("frmmain").geometry.setSize({10440, h});
+    form("PicSep").geometry.moveTop(top);
+    shell::placesplitter(form);
+  }
+
+  catalogue::Form form{shell::mainFormControls()};
+};
+
+TEST_F(Layout, AWindowBelowTheSmallestSpringsBackOnlyInTheDimensionTooSmall) {
+  const struct { int w, h, wantW, wantH; } cases[] = {
+      {8000, 6000, 10440, 8600}, {10439, 8599, 10440, 8600}, {12000, 7000, 12000, 8600},
+      {9000, 9000, 10440, 9000}, {10440, 8600, 10440, 8600},
+  };
+  for (const auto& c : cases) {
+    resize(c.w, c.h);
+    EXPECT_EQ(at("frmmain").size(), QSize(c.wantW, c.wantH)) << c.w << "x" << c.h;
+    EXPECT_EQ(at("PicButton"), QRect(0, c.wantH - 900, c.wantW, 900)) << "the panel docks to the final size";
+  }
+}
+
+TEST_F(Layout, AWindowWithoutSizePlacesNothing) {
+  for (const QSize size : {QSize(0, 9000), QSize(12000, 0)}) {
+    form("frmmain").geometry.setSize(size);
+    const quint64 before = form.revision();
+    shell::Form_Resize(form);
+    shell::placesplitter(form);
+    EXPECT_EQ(form.revision(), before) << size.width() << "x" << size.height();
+  }
+}
+
+TEST_F(Layout, ALayoutThatChangesNothingMarksNoRecord) {
+  resize(13000, 9500);
+  const quint64 before = form.revision();
+  shell::Form_Resize(form);
+  EXPECT_EQ(form.revision(), before);
+}
+
+TEST_F(Layout, TheSplitterStaysBetweenItsBoundsAndTheListsFollowIt) {
+  const struct { int top, h, want; } cases[] = {
+      {1000, 8600, 3420}, {3419, 8600, 3420}, {3420, 8600, 3420}, {4160, 8600, 4160},
+      {5200, 8600, 5200}, {5201, 8600, 5200}, {9000, 8600, 5200}, {8600, 12000, 8600}, {8601, 12000, 8600},
+  };
+  for (const auto& c : cases) {
+    splitterAt(c.top, c.h);
+    EXPECT_EQ(at("PicSep").top(), c.want) << c.top << " in " << c.h;
+    EXPECT_GE(at("PicButton").top() - at("PicSep").top(), 2500);
+    EXPECT_EQ(at("lstmain").bottom() + 1, c.want - 5);
+    EXPECT_EQ(at("lstsec").top(), c.want + 115) << "120 below the upper list";
+    EXPECT_EQ(at("lstsec").bottom() + 1, c.h - 1335 - 120) << "120 above the totals row";
+    EXPECT_EQ(form.find("PicSep")->tag, QString::fromLatin1(shell::splitterColour));
+  }
+}
+
+TEST_F(Layout, ControlsFollowTheWidthAsItGrowsAndShrinks) {
+  for (const int w : {10440, 16000, 12345, 30001, 11000, 10440}) {
+    resize(w, 8600);
+    const QRect dir = at("txtdir"), browse = at("cmddir"), upper = at("lstmain"), lower = at("lstsec");
+    EXPECT_EQ(dir.right() + 1 + 120, browse.left()) << w;
+    EXPECT_EQ(upper.width(), w - 345) << w;
+    EXPECT_EQ(lower.width(), w - 345) << w;
+    EXPECT_EQ(at("PicSep").width(), w - 345) << w;
+    EXPECT_EQ(browse.right(), upper.right()) << w;
+    EXPECT_EQ(at("txtlimit").right() + 1 + 120, at("lblmegabyte").left()) << w;
+    EXPECT_EQ(at("lbllimit").right() + 1 + 100, at("txtlimit").left()) << w;
+    EXPECT_EQ(at("lblCountList2").left(), w - 3100) << w;
+  }
+}
+
+TEST_F(Layout, RowsBelowTheListsFollowTheHeightAndTheProgressFrameStaysCentred) {
+  for (const int h : {8600, 9999, 14000, 8700}) {
+    splitterAt(4160, h);
+    for (const char* name : {"lblCountList2", "txttotal", "lblpercent", "chkNoCD", "lblspeed"})
+      EXPECT_EQ(at(name).top(), h - 1335) << name << " at " << h;
+    EXPECT_EQ(at("cbospeed").top(), h - 1395) << h;
+    EXPECT_LE(std::abs(at("framain").center().y() - at("lstsec").center().y()), 1) << h;
+    EXPECT_LE(std::abs(at("framain").center().x() - at("lstsec").center().x()), 1) << h;
+  }
+}
+
+TEST_F(Layout, AStatementThatWouldGiveANegativeSizeIsSkippedAndTheRestAreMade) {
+  form("lstmain").geometry.setHeight(8000);  // pushes the lower list below the totals row
+  const int lowerHeight = at("lstsec").height();
+  resize(12000, 9000);
+  EXPECT_EQ(at("lstsec").height(), lowerHeight);
+  EXPECT_EQ(at("lstsec").top(), 1440 + 8000 + 120);
+  EXPECT_EQ(at("cbospeed").top(), 9000 - 1395);
+  EXPECT_EQ(at("lstsec").width(), 12000 - 345);
+}
+
+TEST_F(Layout, TheLeftButtonDragsTheSplitterByThePointerOffset) {
+  splitterAt(4160, 8600);
+  shell::PicSep_MouseDown(form);
+  EXPECT_EQ(form.find("PicSep")->tag, QString::fromLatin1(shell::splitterDragColour));
+  const struct { bool left; int y, wantTop; } moves[] = {
+      {true, 300, 4460}, {false, 500, 4460}, {true, -1000, 3460}, {true, 25, 3485}, {false, -3000, 3485},
+  };
+  for (const auto& m : moves) {
+    shell::PicSep_MouseMove(form, m.left, m.y);
+    EXPECT_EQ(at("PicSep").top(), m.wantTop) << m.left << " " << m.y;
+  }
+  shell::PicSep_MouseMove(form, true, -3000);
+  shell::PicSep_MouseUp(form);
+  EXPECT_EQ(at("PicSep").top(), 3420);
+  EXPECT_EQ(at("lstmain").height(), 3420 - 1440 - 5);
+  EXPECT_EQ(form.find("PicSep")->tag, QString::fromLatin1(shell::splitterColour));
+}
+
+// Controls that lie over others by design: the progress frame over the lower list, the
+// total kept under its label, the second Stop button in the first one's place.
+bool overlaysByDesign(const catalogue::Control& c) {
+  return c.name == u"framain" || c.name == u"txttotal" || c.name == u"cmdstop2";
+}
+
+TEST_F(Layout, NoTwoSiblingsOverlapAndEveryControlLiesInsideItsParent) {
+  for (const QSize size : {QSize(10440, 8600), QSize(16000, 12000)}) {
+    splitterAt(4160, size.height());
+    resize(size.width(), size.height());
+    const auto& all = form.controls();
+    for (auto a = all.begin(); a != all.end(); ++a) {
+      if (a->kind == ControlKind::Window || a->geometry.isEmpty() || overlaysByDesign(*a)) continue;
+      const QRect parent = a->parent.isEmpty() ? QRect(QPoint(), size) : QRect(QPoint(), at(qPrintable(a->parent)).size());
+      EXPECT_TRUE(parent.contains(a->geometry)) << qPrintable(a->name) << a->index << " at " << size.width();
+      for (auto b = std::next(a); b != all.end(); ++b) {
+        if (b->parent != a->parent || b->kind == ControlKind::Window || overlaysByDesign(*b)) continue;
+        EXPECT_FALSE(a->geometry.intersects(b->geometry))
+            << qPrintable(a->name) << a->index << " and " << qPrintable(b->name) << b->index << " at " << size.width();
+      }
+    }
+  }
+}
+
+}  // namespace
