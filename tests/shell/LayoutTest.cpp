@@ -132,7 +132,8 @@ TEST_F(Layout, NoTwoSiblingsOverlapAndEveryControlLiesInsideItsParent) {
     const auto& all = form.controls();
     for (auto a = all.begin(); a != all.end(); ++a) {
       if (a->kind == ControlKind::Window || a->geometry.isEmpty() || overlaysByDesign(*a)) continue;
-      const QRect parent = a->parent.isEmpty() ? QRect(QPoint(), size) : QRect(QPoint(), at(qPrintable(a->parent)).size());
+      const QSize room = a->parent.isEmpty() ? size : at(qPrintable(a->parent)).size();
+      const QRect parent(QPoint(), room);
       EXPECT_TRUE(parent.contains(a->geometry)) << qPrintable(a->name) << a->index << " at " << size.width();
       for (auto b = std::next(a); b != all.end(); ++b) {
         if (b->parent != a->parent || b->kind == ControlKind::Window || overlaysByDesign(*b)) continue;
