@@ -15,6 +15,7 @@ Form::Form(std::span<const ControlDecl> table) {
     c.text = QString::fromUtf8(d.caption);
     c.toolTip = QString::fromUtf8(d.toolTip);
     c.geometry = d.geometry;
+    c.picture = QString::fromLatin1(d.picture);
     add(std::move(c));
   }
 }

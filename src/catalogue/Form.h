@@ -45,6 +45,7 @@ struct ControlDecl {
   const char* caption;
   const char* toolTip;
   QRect geometry;      // twips, relative to the parent
+  const char* picture = "";  // name of the icon a picture button or image shows
 };
 
 struct Control {
@@ -60,7 +61,7 @@ struct Control {
   int value = 0;       // check box or option button: 1 when set
   QStringList items;   // drop-down list of a combo box, rows of a list box
   QRect geometry;      // twips
-  int selected = -1;   // index of the picked item of a combo box, -1 for none
+  QString picture;     // icon name of a picture button or image
   quint64 changed = 0; // the form's revision at the last change of this record
 };
 

@@ -78,21 +78,23 @@ void Gathering::Recurse(const QString& folder) {
   walkFolders(top, read, services_.pump, run_, lsttri_, skipped_);
 }
 
+int getitem(const QString& Name, const QStringList& combo) {
+  for (qsizetype at = combo.size() - 1; at >= 0; --at)
+    if (combo[at].compare(Name, Qt::CaseInsensitive) == 0) return int(at);
+  return -1;
+}
+
 void Gathering::rememberFolder(const QString& typed) {
   if (typed.isEmpty()) return;
   QStringList& history = form_(QStringLiteral("txtdir")).items;
-  if (history.contains(typed, Qt::CaseInsensitive)) return;
+  if (getitem(typed, history) >= 0) return;
   history.append(typed);
   while (history.size() > historyLength) history.removeFirst();
 }
 
 void Gathering::forgetFolder(const QString& typed) {
   QStringList& history = form_(QStringLiteral("txtdir")).items;
-  for (qsizetype at = 0; at < history.size(); ++at)
-    if (history[at].compare(typed, Qt::CaseInsensitive) == 0) {
-      history.removeAt(at);
-      return;
-    }
+  if (const int at = getitem(typed, history); at >= 0) history.removeAt(at);
 }
 
 void Gathering::tellCannotOpen(const QString& typed) {

@@ -28,6 +28,9 @@ struct GatheringServices {
   std::function<void()> stopHandler;    // closes the progress display at the end of a walk
 };
 
+// The index of the last entry of a combo box's list that equals `Name` in any case, or -1.
+int getitem(const QString& Name, const QStringList& combo);
+
 class Gathering {
  public:
   static constexpr int historyLength = 8;

@@ -36,4 +36,10 @@ void txtlimit_Change(catalogue::Form& form) {
   box.tag = catalogue::numberText(megabytes.value_or(0) * double(catalogue::MB));
 }
 
+void txtlimit_Typed(catalogue::Form& form) {
+  catalogue::Control& box = form(limitBox);
+  if (const std::optional<double> megabytes = capacity(box.text))
+    box.tag = catalogue::numberText(*megabytes * double(catalogue::MB));
+}
+
 }  // namespace search

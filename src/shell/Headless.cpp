@@ -1,4 +1,4 @@
-// Headless runs keep no settings and draw no icons. A stop signal is answered at the next
+// Headless runs read and write no settings and draw no icons. A stop signal is answered at the next
 // point where a long command looks for events: the command stops as it would on the Stop
 // button, and the command line ends there.
 #include "shell/Headless.h"
@@ -14,7 +14,6 @@
 #include "platform/OpticalDrives.h"
 #include "platform/StopSignals.h"
 #include "platform/Trash.h"
-#include "shell/CommandLine.h"
 #include "shell/MainForm.h"
 #include "shell/StateDump.h"
 
@@ -54,10 +53,8 @@ int runHeadless(const QStringList& arguments, const QString& programFolder) {
     window.run().closing = true;
     window.cmdstop_Click();
   };
-  processcommandline(arguments, window);
+  window.Form_Load(arguments, nullptr);
   if (signals.received()) return signals.exitStatus();
-  window.CDROM_Load();
-  window.flushLabels();
   bool written = true;
   writeState(window, [&written](const QByteArray& piece) {
     written = written && std::fwrite(piece.constData(), 1, size_t(piece.size()), stdout) == size_t(piece.size());

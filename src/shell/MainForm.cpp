@@ -44,8 +44,6 @@ MainForm::MainForm(Services services)
       dialogs_(services_.fileDialogs ? *services_.fileDialogs : noDialogs_, services_.messages),
       context_{form_, catalogue_, run_, services_.pump, iconCache_.get()} {
   createControls();
-  dialogs_.InitSaveDialog(QStringLiteral("Text File (*.txt)") + QChar(0) + QStringLiteral("*.txt") + QChar(0),
-                          QStringLiteral("Save File List"), QString());
   // The limit in bytes must be right from the start, before the command line searches.
   txtlimit_Change();
 }
@@ -68,6 +66,8 @@ void MainForm::createControls() {
     form_(QString::fromLatin1(pending)).visible = false;
   for (int index : {0, 1}) form_(QStringLiteral("cmdburn"), index).visible = false;
   form_(QStringLiteral("chkNoCD")).value = 1;
+  form_(QStringLiteral("txtlimit")).value = 1;  // the entry "702"
+  form_(QStringLiteral("cbospeed")).text = QStringLiteral("1x");
 }
 
 void MainForm::cmdadd_Click() {
@@ -89,7 +89,10 @@ void MainForm::dropOnFolderBox(const QStringList& paths) {
 }
 
 void MainForm::cmdsearch_Click() {
-  runAlone(Command::Search, [&] { search::cmdsearch_Click(context_); });
+  runAlone(Command::Search, [&] {
+    search::cmdsearch_Click(context_);
+    cbospeed_Click();
+  });
 }
 
 void MainForm::cmdsave_Click() {
@@ -100,7 +103,11 @@ void MainForm::cmdload_Click() {
   const output::LoadServices load{dialogs_, services_.messages, trash_};
   // A press while a load runs is how the user stops it; it takes no claim of its own.
   if (running_ == Command::Load) return output::cmdload_Click(context_, load);
-  runAlone(Command::Load, [&] { output::cmdload_Click(context_, load); });
+  runAlone(Command::Load, [&] {
+    output::cmdload_Click(context_, load);
+    flushLabels();  // the estimate reads the total that the load asked for
+    cbospeed_Click();
+  });
 }
 
 void MainForm::mnuscan_Click() {
@@ -184,7 +191,9 @@ void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }
 void MainForm::txtlimit_Change() { search::txtlimit_Change(form_); }
 
 void MainForm::setLimitText(const QString& text) {
-  form_(QStringLiteral("txtlimit")).text = text;
+  catalogue::Control& box = form_(QStringLiteral("txtlimit"));
+  box.text = text;
+  box.value = int(box.items.indexOf(text));
   txtlimit_Change();
 }
 

@@ -22,6 +22,7 @@
 #include "platform/IconProvider.h"
 #include "platform/Messages.h"
 #include "platform/Registry.h"
+#include "platform/SettingsStore.h"
 #include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
 
@@ -51,6 +52,13 @@ class MainForm {
   const catalogue::Catalogue& catalogue() const { return catalogue_; }
   catalogue::RunState& run() { return run_; }
   platform::Messages& messages() { return services_.messages; }
+
+  // Start-up, once per process in the window and headless alike: the command line, then
+  // the settings (none without a store), the layout, the lists and the buttons of this
+  // machine. The window is shown after it.
+  void Form_Load(const QStringList& arguments, const platform::SettingsStore* settings);
+  // The window closes: its settings are written (none without a store).
+  void Form_Unload(platform::SettingsStore* settings);
 
   void cmdadd_Click();
   void cmddel_Click();
@@ -82,6 +90,21 @@ class MainForm {
   // The limit text changed (typed, picked or set by the program).
   void txtlimit_Change();
   void setLimitText(const QString& text);
+  // The user typed into the limit box: the limit follows a number at once; any other text
+  // waits until the box is left.
+  void typeLimitText(const QString& text);
+  void txtlimit_LostFocus();
+  // A speed was picked: the burn-time estimate of the lower list at that speed.
+  void cbospeed_Click();
+
+  // The window as the user sizes, moves and maximises it, in twips; 0 normal, 1 minimised,
+  // 2 maximised.
+  void resizeWindow(int width, int height);
+  void moveWindow(int left, int top);
+  void setWindowState(int state);
+  void PicSep_MouseDown();
+  void PicSep_MouseMove(bool leftHeld, int y);
+  void PicSep_MouseUp();
 
   // Writes the labels whose refresh was asked for while a command ran; the window calls
   // it before it draws, every command at its end.
@@ -117,6 +140,7 @@ class MainForm {
   output::OpenSaveDlg dialogs_;
   catalogue::WindowContext context_;
   std::optional<Command> running_;
+  QRect normalGeometry_;  // the window in its normal state, twips
 };
 
 }  // namespace shell

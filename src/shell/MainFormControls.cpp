@@ -51,7 +51,7 @@ const catalogue::ControlDecl table[] = {
     {"lblcurrent", -1, K::Label, "framain", "Current level of CD utilization", "", QRect(240, 360, 4320, 255)},
     {"lbllevel", -1, K::Label, "framain", "0%", "", QRect(240, 660, 1200, 255)},
     {"imgpage", -1, K::Image, "framain", "", "", QRect(240, 1080, 480, 480)},
-    {"imgmag", -1, K::Image, "framain", "", "Please be patient", QRect(1680, 1080, 480, 480)},
+    {"imgmag", -1, K::Image, "framain", "", "Please be patient", QRect(1680, 1080, 480, 480), "edit-find"},
     {"cmdstop", -1, K::Button, "framain", "&Stop", "", QRect(3480, 1260, 1140, 375)},
     {"cmdstop2", -1, K::Button, "framain", "&Stop", "", QRect(3480, 1260, 1140, 375)},
     // The totals row under the lower list.
@@ -72,9 +72,9 @@ const catalogue::ControlDecl table[] = {
     {"cmdsave", -1, K::Button, "PicButton", "&Save", "", QRect(6460, 60, 900, 375)},
     {"cmdhelp", -1, K::Button, "PicButton", "?", "", QRect(8630, 60, 420, 375)},
     {"cmdAbout", -1, K::Button, "PicButton", "i", "", QRect(9105, 60, 420, 375)},
-    {"cmddelete", -1, K::PictureButton, "PicButton", "", "", QRect(120, 480, 480, 375)},
-    {"cmdburn", 0, K::PictureButton, "PicButton", "", "", QRect(660, 480, 480, 375)},
-    {"cmdburn", 1, K::PictureButton, "PicButton", "", "", QRect(1200, 480, 480, 375)},
+    {"cmddelete", -1, K::PictureButton, "PicButton", "", "", QRect(120, 480, 480, 375), "user-trash"},
+    {"cmdburn", 0, K::PictureButton, "PicButton", "", "", QRect(660, 480, 480, 375), "media-optical-burn"},
+    {"cmdburn", 1, K::PictureButton, "PicButton", "", "", QRect(1200, 480, 480, 375), "media-optical"},
     {"cmdcdrom", 0, K::Button, "PicButton", "/media/cdrom", "", QRect(1740, 480, 1500, 375)},
     {"lblCountCDTotal", -1, K::Label, "PicButton", "", "", QRect(7400, 540, 2900, 255)},
     // Helpers that never show, and the timer.

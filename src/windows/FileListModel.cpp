@@ -58,10 +58,16 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
 
 QVariant FileListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const upperHeaders[] = {"File name", "File Size", "File Type", "Path", "Bytes"};
-  static const char* const lowerHeaders[] = {"File name", "Bytes"};
   if (section < 0 || section >= columnCount()) return {};
-  return QString::fromLatin1(upper() ? upperHeaders[section] : lowerHeaders[section]);
+  return headers_.value(section);
+}
+
+void FileListModel::setHeader(int section, const QString& caption) {
+  if (section < 0 || section >= columnCount()) return;
+  while (headers_.size() <= section) headers_.append(QString());
+  if (headers_[section] == caption) return;
+  headers_[section] = caption;
+  Q_EMIT headerDataChanged(Qt::Horizontal, section, section);
 }
 
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {

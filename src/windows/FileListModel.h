@@ -28,6 +28,9 @@ class FileListModel final : public QAbstractTableModel {
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
   Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
+  // The caption of column `section`, as its record holds it.
+  void setHeader(int section, const QString& caption);
+
   // Brings the view up to date with the store; true when the columns should be fitted.
   bool sync();
 
@@ -38,6 +41,7 @@ class FileListModel final : public QAbstractTableModel {
   const catalogue::FileList& list_;
   CheckSetter setChecked_;
   const platform::ThemeIconProvider* icons_;
+  QStringList headers_;
   int shownRows_ = 0;
   quint64 structureSeen_ = 0, dataSeen_ = 0, fitSeen_ = 0;
 };

@@ -1,21 +1,17 @@
-// The main window: widgets named after the controls they show, kept in step with the
-// window state, and user actions forwarded to the handlers.
+// The main window: the generic binding makes its widgets from the window's records, and
+// its event table sends what the user does to the handlers of the window state.
 #pragma once
 
-#include <QHash>
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "platform/ThemeIconProvider.h"
 #include "shell/MainForm.h"
-
-class QHBoxLayout;
-class QTableView;
+#include "windows/FormBinding.h"
 
 namespace windows {
-
-class FileListModel;
 
 class MainWindow final : public QMainWindow {
   Q_OBJECT
@@ -23,42 +19,29 @@ class MainWindow final : public QMainWindow {
   MainWindow(shell::MainForm& state, const platform::ThemeIconProvider* icons, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Writes the state's records and lists into the widgets (cheap when nothing changed).
+  // Writes the records and lists that changed into the widgets.
   void syncFromState();
   // The widget of a control, or nullptr.
-  QWidget* control(const QString& name, int index = -1) const;
+  QWidget* control(const QString& name, int index = -1) const { return binding_->widget(name, index); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
-  void buildWidgets();
-  void bindInput();
-  void placeWidgets();
-  template <class W>
-  W* make(const QString& name, int index = -1);
+  std::vector<EventRoute> events();
+  // Runs a handler of the state, then shows what it changed.
   void run(const std::function<void()>& handler);
-  void fitColumns(QTableView* view);
-  void syncControl(const catalogue::Control& control, QWidget* widget);
-  void bindLists();
-  void showSelectMenu(const QPoint& at);
-  void showDeleteMenu(const QPoint& at);
-  void openRow(QTableView* view, const QModelIndex& index);
-  void showSortIndicator(QTableView* view, catalogue::FileList::Kind kind);
-  // Makes the buttons of drive records that have no widget yet.
-  void makeDriveButtons();
+  void sortBy(const QString& list, catalogue::FileList::Kind kind, int column);
+  void openRow(const QString& list, int row);
+  void fitColumns(const QString& list);
+  // The window's size into its record, and the layout that follows from it.
+  void layOut();
 
   shell::MainForm& state_;
-  const platform::ThemeIconProvider* icons_;
-  QHash<QString, QWidget*> widgets_;
-  FileListModel* upperModel_ = nullptr;
-  FileListModel* lowerModel_ = nullptr;
-  QTableView* upperView_ = nullptr;
-  QTableView* lowerView_ = nullptr;
+  FormBinding* binding_;  // owned by this window
   QTimer refresh_;
-  QHBoxLayout* driveRow_ = nullptr;
-  quint64 formSeen_ = ~quint64(0);
-  bool syncing_ = false;
 };
 
 }  // namespace windows

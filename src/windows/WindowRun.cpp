@@ -5,13 +5,13 @@
 
 #include <QApplication>
 
+#include "platform/IniSettingsStore.h"
 #include "platform/MimeValueStore.h"
 #include "platform/OpticalDrives.h"
 #include "platform/QtEventPump.h"
 #include "platform/StopSignals.h"
 #include "platform/ThemeIconProvider.h"
 #include "platform/Trash.h"
-#include "shell/CommandLine.h"
 #include "shell/MainForm.h"
 #include "windows/MainWindow.h"
 #include "windows/QtFileDialogs.h"
@@ -41,12 +41,15 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   pump.setBeforeEvents([&window] { window.syncFromState(); });
   closeOnStopSignal(signals, window);
 
-  shell::processcommandline(arguments, state);
-  if (state.run().closing) return 0;  // closed before it was ever shown
-  state.CDROM_Load();
+  platform::IniSettingsStore settings;
+  state.Form_Load(arguments, &settings);
+  // Closed before it was ever shown: the settings were not read, so none are written.
+  if (state.run().closing) return 0;
   window.syncFromState();
   window.show();
-  return QApplication::exec();
+  const int status = QApplication::exec();
+  state.Form_Unload(&settings);
+  return status;
 }
 
 }  // namespace windows

@@ -1,0 +1,132 @@
+// Start-up and close of the main window, and the window's own events: its size, place and
+// state, the splitter, the limit box and the speed box.
+#include <QRect>
+
+#include "catalogue/Numbers.h"
+#include "platform/Burner.h"
+#include "search/BurnTime.h"
+#include "search/Limit.h"
+#include "shell/CommandLine.h"
+#include "shell/Layout.h"
+#include "shell/MainForm.h"
+#include "shell/Settings.h"
+
+namespace shell {
+
+namespace {
+
+const QString programTitle = QStringLiteral("Fillpack");
+
+// The tool tips of the buttons as start-up sets them. Those that named a burner of another
+// system name the one found here, or the burning program in general.
+void setToolTips(catalogue::Form& form, const QString& burner) {
+  const QString stop = QStringLiteral("Stop the intelligent search and use the most efficient results found so far");
+  const struct {
+    const char* name;
+    int index;
+    QString tip;
+  } tips[] = {
+      {"cmdsave", -1, QStringLiteral("Save the current file list to a text file (for database usage or further use later)")},
+      {"cmdload", -1, QStringLiteral("Load a saved file list")},
+      {"cmdsearch", -1, QStringLiteral("Run a fast, search")},
+      {"cmdCopy", -1, QStringLiteral("Copy to folder and keep folder structure and push button ''Start %1''").arg(burner)},
+      {"cmdClipBoard", -1,
+       QStringLiteral("Copy to clipboard and startup %1 and choose paste button in %1 (NB! this put all files on root)")
+           .arg(burner)},
+      {"cmdhelp", -1, QStringLiteral("Read the Instructions")},
+      {"cmdAbout", -1, QStringLiteral("About..")},
+      {"cmddir", -1, QStringLiteral("Browse after directory")},
+      {"cmdadd", -1, QStringLiteral("Add current directory contents to the list")},
+      {"cmddel", -1, QStringLiteral("Remove current directory contents from the list")},
+      {"cmdburn", 1, QStringLiteral("Go to the desktop's CD burning folder")},
+      {"cmdburn", 0, QStringLiteral("Start %1").arg(burner)},
+      {"cmddelete", -1, QStringLiteral("Delete the files in the lower list box (cause you burned them to cd, right?)")},
+      {"cmdcdrom", 0,
+       QStringLiteral("Scan this drive for files, if they are found in this computer, those files are deleted (cause "
+                      "they're backed up to CD already)")},
+      {"cmdstop", -1, stop},
+      {"cmdstop2", -1, stop},
+  };
+  for (const auto& t : tips) {
+    if (qstrcmp(t.name, "cmdstop") == 0)  // the picture-only buttons show no caption
+      for (const auto& [name, index] : {std::pair{"cmddelete", -1}, std::pair{"cmdburn", 1}, std::pair{"cmdburn", 0}})
+        form(QString::fromLatin1(name), index).text.clear();
+    form(QString::fromLatin1(t.name), t.index).toolTip = t.tip;
+  }
+}
+
+}  // namespace
+
+void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
+  // 1. The language packs come with their own part of the program; the list starts empty.
+  form_(QStringLiteral("cboLangPacks")).items.clear();
+  // 2.
+  processcommandline(arguments, *this);
+  if (run_.closing) return;
+  // 3.
+  form_(QStringLiteral("cmdhelp")).geometry.moveLeft(8630);
+  form_(QStringLiteral("cmdAbout")).geometry.moveLeft(9105);
+  form_(QStringLiteral("imgLogo")).geometry.moveLeft(7080);
+  // 4.
+  const std::optional<platform::Burner> burner = platform::findBurner();
+  setToolTips(form_, burner ? burner->title : QStringLiteral("the burning program"));
+  // 5.
+  normalGeometry_ = form_.find(QStringLiteral("frmmain"))->geometry;
+  if (settings) restoreSettings(form_, *settings, SettingsHooks{[this] { txtlimit_Change(); }, &normalGeometry_});
+  // 6.
+  placesplitter(form_);
+  // 7.
+  form_(QStringLiteral("cbospeed")).items = search::speedList();
+  // 8.
+  CDROM_Load();
+  // 9. There is no burning folder of the desktop to open on this system.
+  form_(QStringLiteral("cmdburn"), 0).visible = burner.has_value();
+  form_(QStringLiteral("cmdburn"), 0).tag = burner ? burner->path : QString();
+  form_(QStringLiteral("cmdburn"), 1).visible = false;
+  // 10.
+  dialogs_.InitSaveDialog(QStringLiteral("Text File (*.txt)") + QChar(0) + QStringLiteral("*.txt") + QChar(0),
+                          QStringLiteral("Save File List"), QString());
+  flushLabels();
+}
+
+void MainForm::Form_Unload(platform::SettingsStore* settings) {
+  if (settings) saveSettings(form_, *settings, SettingsHooks{{}, &normalGeometry_});
+}
+
+void MainForm::typeLimitText(const QString& text) {
+  catalogue::Control& box = form_(QStringLiteral("txtlimit"));
+  box.text = text;
+  box.value = int(box.items.indexOf(text));
+  search::txtlimit_Typed(form_);
+}
+
+void MainForm::txtlimit_LostFocus() { txtlimit_Change(); }
+
+void MainForm::cbospeed_Click() {
+  catalogue::Control& label = form_(QStringLiteral("lblspeed"));
+  label.text = search::speedEstimate(form_.text(QStringLiteral("txttotal")), form_.text(QStringLiteral("cbospeed"))) +
+               label.tag;
+}
+
+void MainForm::resizeWindow(int width, int height) {
+  catalogue::Control& window = form_(QStringLiteral("frmmain"));
+  window.geometry.setSize(QSize(width, height));
+  Form_Resize(form_);
+  if (window.value == 0) normalGeometry_.setSize(window.geometry.size());
+}
+
+void MainForm::moveWindow(int left, int top) {
+  catalogue::Control& window = form_(QStringLiteral("frmmain"));
+  window.geometry.moveTopLeft(QPoint(left, top));
+  if (window.value == 0) normalGeometry_.moveTopLeft(QPoint(left, top));
+}
+
+void MainForm::setWindowState(int state) { form_(QStringLiteral("frmmain")).value = state; }
+
+void MainForm::PicSep_MouseDown() { shell::PicSep_MouseDown(form_); }
+
+void MainForm::PicSep_MouseMove(bool leftHeld, int y) { shell::PicSep_MouseMove(form_, leftHeld, y); }
+
+void MainForm::PicSep_MouseUp() { shell::PicSep_MouseUp(form_); }
+
+}  // namespace shell

@@ -1,0 +1,26 @@
+// The user's choices in the main window, read once at start-up and written once when the
+// window closes. Each value stands alone: one that cannot be read, converted or written
+// is skipped and the others still are.
+#pragma once
+
+#include <QRect>
+#include <functional>
+
+#include "catalogue/Form.h"
+#include "platform/SettingsStore.h"
+
+namespace shell {
+
+// What the restore and the save need besides the records.
+struct SettingsHooks {
+  // The limit in bytes follows the restored limit text.
+  std::function<void()> txtlimit_Change;
+  // The window in its normal state (twips): read while it is maximised or minimised too.
+  QRect* normalGeometry = nullptr;
+};
+
+void restoreSettings(catalogue::Form& form, const platform::SettingsStore& store, const SettingsHooks& hooks);
+// Writes every setting in its order and then puts them into lasting storage.
+void saveSettings(catalogue::Form& form, platform::SettingsStore& store, const SettingsHooks& hooks);
+
+}  // namespace shell

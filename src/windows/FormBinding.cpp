@@ -1,0 +1,441 @@
+// Widgets are named after their records ("optmain1" for member 1 of optmain) and placed
+// by their geometry alone: no box layouts, so the layout rules of the window decide every
+// place. Writing a record into its widget never counts as a user event.
+#include "windows/FormBinding.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <algorithm>
+
+#include "windows/FileListModel.h"
+#include "windows/FolderDropFilter.h"
+
+namespace windows {
+
+namespace {
+
+using catalogue::Control;
+using Kind = catalogue::ControlKind;
+
+QString keyOf(const QString& name, int index) {
+  return index < 0 ? name : name + u'(' + QString::number(index) + u')';
+}
+
+QString routeKey(const QString& name, FormEvent event) { return name + u'#' + QString::number(int(event)); }
+
+const QColor panelColour(240, 237, 225);
+
+void paint(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+bool makesWidget(Kind kind) {
+  switch (kind) {
+    case Kind::Window:
+    case Kind::Column:
+    case Kind::Menu:
+    case Kind::MenuEntry:
+    case Kind::Separator:
+    case Kind::Timer:
+    case Kind::Helper:
+      return false;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+FormBinding::FormBinding(catalogue::Form& form, QWidget& window, const platform::ThemeIconProvider* icons,
+                         std::function<ListSource(const QString&)> lists)
+    : QObject(&window), form_(form), window_(window), icons_(icons), lists_(std::move(lists)) {
+  for (const Control& control : form_.controls()) make(control);
+  apply();
+  orderTabs();
+}
+
+FormBinding::~FormBinding() = default;
+
+int FormBinding::pixels(int twips) const { return qRound(twips * window_.logicalDpiX() / 1440.0); }
+
+int FormBinding::twips(int pixels) const { return qRound(pixels * 1440.0 / window_.logicalDpiX()); }
+
+QWidget* FormBinding::widget(const QString& name, int index) const { return widgets_.value(keyOf(name, index)); }
+
+void FormBinding::remember(const Control& control, QObject* object) {
+  object->setObjectName(control.index < 0 ? control.name : control.name + QString::number(control.index));
+  records_.insert(object, {control.name, control.index});
+}
+
+void FormBinding::make(const Control& c) {
+  const QString key = keyOf(c.name, c.index);
+  if (c.kind == Kind::Menu) {
+    auto* menu = new QMenu(c.text, &window_);
+    remember(c, menu);
+    menus_.insert(c.name, menu);
+  } else if (c.kind == Kind::MenuEntry || c.kind == Kind::Separator) {
+    QMenu* menu = menus_.value(c.parent);
+    if (!menu) return;
+    QAction* action = c.kind == Kind::Separator ? menu->addSeparator() : menu->addAction(c.text);
+    remember(c, action);
+    entries_.insert(key, action);
+    const QString name = c.name;
+    const int index = c.index;
+    connect(action, &QAction::triggered, this, [this, name, index] {
+      EventArgs args;
+      args.index = index;
+      dispatch(name, FormEvent::Click, args);
+    });
+  } else if (c.kind == Kind::Column) {
+    if (auto* view = qobject_cast<QTableView*>(widget(c.parent)); view && c.geometry.width() > 0)
+      view->setColumnWidth(c.index, pixels(c.geometry.width()));
+  } else if (makesWidget(c.kind)) {
+    QWidget* parent = c.parent.isEmpty() ? &window_ : widget(c.parent);
+    if (!parent) return;
+    QWidget* w = makeWidget(c, parent);
+    remember(c, w);
+    widgets_.insert(key, w);
+    connectEvents(c, w);
+  }
+}
+
+QWidget* FormBinding::makeWidget(const Control& c, QWidget* parent) {
+  switch (c.kind) {
+    case Kind::Button:
+      return new QPushButton(parent);
+    case Kind::PictureButton: {
+      auto* button = new QPushButton(parent);
+      button->setIcon(QIcon::fromTheme(c.picture));
+      return button;
+    }
+    case Kind::TextBox:
+      return new QLineEdit(parent);
+    case Kind::ComboBox:
+    case Kind::PickList: {
+      // Both keep their drop-down lists but never complete what is typed from them; a pick
+      // list shows any text it is given, but the user can only pick.
+      auto* box = new QComboBox(parent);
+      box->setEditable(true);
+      box->setInsertPolicy(QComboBox::NoInsert);
+      box->setCompleter(nullptr);
+      box->lineEdit()->setReadOnly(c.kind == Kind::PickList);
+      return box;
+    }
+    case Kind::CheckBox:
+      return new QCheckBox(parent);
+    case Kind::OptionButton:
+      return new QRadioButton(parent);
+    case Kind::Frame:
+      return new QGroupBox(parent);
+    case Kind::Panel: {
+      auto* panel = new QWidget(parent);
+      paint(panel, panelColour);
+      return panel;
+    }
+    case Kind::Splitter: {
+      auto* bar = new QFrame(parent);
+      bar->setCursor(Qt::SplitVCursor);
+      bar->installEventFilter(this);
+      return bar;
+    }
+    case Kind::ListView: {
+      auto* view = new QTableView(parent);
+      makeListView(c, view);
+      return view;
+    }
+    case Kind::Image: {
+      auto* image = new QLabel(parent);
+      if (!c.picture.isEmpty()) image->setPixmap(QIcon::fromTheme(c.picture).pixmap(pixels(c.geometry.height())));
+      return image;
+    }
+    default:
+      return new QLabel(parent);
+  }
+}
+
+void FormBinding::makeListView(const Control& c, QTableView* view) {
+  const ListSource source = lists_(c.name);
+  if (!source.list) return;
+  auto* model = new FileListModel(*source.list, source.setChecked, icons_, view);
+  models_.insert(c.name, model);
+  view->setModel(model);
+  view->verticalHeader()->hide();
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 4);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setShowGrid(false);
+  view->setWordWrap(false);
+  view->setTabKeyNavigation(false);  // one Tab stop: Tab leaves the list, whatever its length
+  view->horizontalHeader()->setResizeContentsPrecision(500);
+  view->horizontalHeader()->setStretchLastSection(false);
+  view->horizontalHeader()->setSectionsClickable(true);
+  view->setIconSize(QSize(16, 16));
+  view->setContextMenuPolicy(Qt::CustomContextMenu);
+  view->viewport()->setAcceptDrops(true);
+}
+
+void FormBinding::connectEvents(const Control& c, QWidget* w) {
+  const QString name = c.name;
+  const int index = c.index;
+  const auto send = [this, name, index](FormEvent event, EventArgs args = {}) {
+    args.index = args.index < 0 ? index : args.index;
+    dispatch(name, event, args);
+  };
+  const auto drops = [this, send](QObject* target) {
+    target->installEventFilter(new FolderDropFilter(
+        [send](const QStringList& paths) {
+          EventArgs args;
+          args.paths = paths;
+          send(FormEvent::Drop, args);
+        },
+        this));
+  };
+  const auto typed = [this, name, index, send](const QString& text) {
+    if (applying_) return;
+    form_(name, index).text = text;
+    EventArgs args;
+    args.text = text;
+    send(FormEvent::Change, args);
+  };
+
+  if (auto* button = qobject_cast<QPushButton*>(w)) {
+    connect(button, &QPushButton::clicked, this, [send] { send(FormEvent::Click); });
+  } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    connect(check, &QCheckBox::toggled, this, [this, name, index, send](bool on) {
+      if (applying_) return;
+      form_(name, index).value = on ? 1 : 0;
+      send(FormEvent::Click);
+    });
+  } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
+    connect(option, &QRadioButton::toggled, this, [this, name, index, send](bool on) {
+      if (applying_) return;
+      form_(name, index).value = on ? 1 : 0;
+      if (on) send(FormEvent::Click);
+    });
+  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    connect(edit, &QLineEdit::textChanged, this, typed);
+    connect(edit, &QLineEdit::returnPressed, this, [send] { send(FormEvent::Enter); });
+    records_.insert(edit, {name, index});
+    edit->installEventFilter(this);
+  } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+    if (c.kind == Kind::PickList) {
+      connect(box, &QComboBox::activated, this, [this, box, name, index, send](int item) {
+        if (applying_) return;
+        form_(name, index).text = box->itemText(item);
+        send(FormEvent::Click);
+      });
+    } else {
+      connect(box, &QComboBox::editTextChanged, this, typed);
+      connect(box->lineEdit(), &QLineEdit::returnPressed, this, [send] { send(FormEvent::Enter); });
+      records_.insert(box->lineEdit(), {name, index});
+      box->lineEdit()->installEventFilter(this);
+      box->setAcceptDrops(true);
+      drops(box);
+      drops(box->lineEdit());
+    }
+  } else if (auto* view = qobject_cast<QTableView*>(w)) {
+    connect(view->horizontalHeader(), &QHeaderView::sectionClicked, this, [send](int column) {
+      EventArgs args;
+      args.index = column;
+      send(FormEvent::HeaderClick, args);
+    });
+    connect(view, &QTableView::doubleClicked, this, [send](const QModelIndex& cell) {
+      EventArgs args;
+      args.index = cell.row();
+      if (cell.isValid()) send(FormEvent::DoubleClick, args);
+    });
+    connect(view, &QWidget::customContextMenuRequested, this, [send, view](const QPoint& at) {
+      EventArgs args;
+      args.at = view->viewport()->mapToGlobal(at);
+      send(FormEvent::ContextMenu, args);
+    });
+    drops(view->viewport());
+  }
+}
+
+bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
+  const auto record = records_.constFind(watched);
+  if (record == records_.constEnd()) return QObject::eventFilter(watched, event);
+  const auto [name, index] = *record;
+  EventArgs args;
+  args.index = index;
+  switch (event->type()) {
+    case QEvent::FocusOut:
+      dispatch(name, FormEvent::LostFocus, args);
+      break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+      const auto* mouse = static_cast<QMouseEvent*>(event);
+      args.y = twips(qRound(mouse->position().y()));
+      args.leftButton = mouse->buttons().testFlag(Qt::LeftButton);
+      const FormEvent kind = event->type() == QEvent::MouseButtonPress  ? FormEvent::MouseDown
+                             : event->type() == QEvent::MouseMove       ? FormEvent::MouseMove
+                                                                        : FormEvent::MouseUp;
+      dispatch(name, kind, args);
+      apply();
+      return true;
+    }
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void FormBinding::route(std::vector<EventRoute> routes) {
+  for (EventRoute& r : routes) routes_.insert(routeKey(QString::fromLatin1(r.control), r.event), std::move(r.handler));
+}
+
+void FormBinding::dispatch(const QString& name, FormEvent event, const EventArgs& args) {
+  const auto handler = routes_.constFind(routeKey(name, event));
+  if (handler != routes_.constEnd()) (*handler)(args);
+}
+
+void FormBinding::apply() {
+  if (form_.revision() == seen_) return;
+  applying_ = true;
+  for (const Control& c : std::as_const(form_).controls()) {
+    if (c.changed <= seen_) continue;
+    const QString key = keyOf(c.name, c.index);
+    if (makesWidget(c.kind) && !widgets_.contains(key)) make(c);
+    applyRecord(c);
+  }
+  seen_ = form_.revision();
+  applying_ = false;
+}
+
+void FormBinding::applyRecord(const Control& c) {
+  const QString key = keyOf(c.name, c.index);
+  if (c.kind == Kind::Window) {
+    QWidget* top = window_.window();
+    top->setWindowTitle(c.text);
+    const Qt::WindowStates state = c.value == 2 ? Qt::WindowMaximized : c.value == 1 ? Qt::WindowMinimized : Qt::WindowNoState;
+    if ((top->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != state) top->setWindowState(state);
+    if (state != Qt::WindowNoState) return;
+    const QSize size(pixels(c.geometry.width()), pixels(c.geometry.height()));
+    if (size.isValid() && size != top->size()) top->resize(size);
+    const QPoint place(pixels(c.geometry.left()), pixels(c.geometry.top()));
+    if (place != top->pos()) top->move(place);
+    return;
+  }
+  if (c.kind == Kind::Column) {
+    if (FileListModel* model = models_.value(c.parent)) model->setHeader(c.index, c.text);
+    return;
+  }
+  if (c.kind == Kind::Menu) {
+    if (QMenu* menu = menus_.value(c.name)) menu->setTitle(c.text);
+    return;
+  }
+  if (auto* action = qobject_cast<QAction*>(entries_.value(key))) {
+    if (!action->isSeparator()) action->setText(c.text);
+    action->setVisible(c.visible);
+    action->setEnabled(c.enabled);
+    return;
+  }
+  QWidget* w = widgets_.value(key);
+  if (!w) return;
+  if (c.geometry.width() > 0 && c.geometry.height() > 0) {
+    const QRect place(pixels(c.geometry.left()), pixels(c.geometry.top()), pixels(c.geometry.width()),
+                      pixels(c.geometry.height()));
+    if (w->geometry() != place) w->setGeometry(place);
+  }
+  if (auto* label = qobject_cast<QLabel*>(w)) {
+    if (c.kind != Kind::Image && label->text() != c.text) label->setText(c.text);
+  } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+    check->setText(c.text);
+    check->setChecked(c.value == 1);
+  } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
+    option->setText(c.text);
+    if (c.value != 0) option->setChecked(true);
+  } else if (auto* push = qobject_cast<QPushButton*>(w)) {
+    push->setText(c.text);
+  } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i) items.append(box->itemText(i));
+    if (items != c.items) {
+      box->clear();
+      box->addItems(c.items);
+    }
+    if (box->currentText() != c.text) box->setEditText(c.text);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    if (edit->text() != c.text) edit->setText(c.text);
+  } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
+    frame->setTitle(c.text);
+  } else if (c.kind == Kind::Splitter) {
+    paint(w, c.tag.startsWith(u'#') ? QColor(c.tag) : panelColour);
+  }
+  if (w->toolTip() != c.toolTip) w->setToolTip(c.toolTip);
+  w->setEnabled(c.enabled);
+  if (w->isHidden() == c.visible) w->setVisible(c.visible);
+}
+
+QStringList FormBinding::syncLists() {
+  QStringList changed;
+  for (auto it = models_.constBegin(); it != models_.constEnd(); ++it)
+    if ((*it)->sync()) changed.append(it.key());
+  return changed;
+}
+
+void FormBinding::popup(const QString& menu, const QPoint& at) {
+  if (QMenu* m = menus_.value(menu)) m->exec(at);
+}
+
+QList<int> FormBinding::highlightedRows(const QString& list) const {
+  QList<int> rows;
+  if (auto* view = qobject_cast<QTableView*>(widget(list)))
+    for (const QModelIndex& index : view->selectionModel()->selectedRows()) rows.append(index.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void FormBinding::highlightRows(const QString& list, const QList<int>& rows) {
+  auto* view = qobject_cast<QTableView*>(widget(list));
+  if (!view) return;
+  QAbstractItemModel* model = view->model();
+  QItemSelection selection;
+  // Runs of neighbouring rows make one range each, so a large highlight stays cheap.
+  for (qsizetype i = 0; i < rows.size();) {
+    qsizetype j = i;
+    while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1) ++j;
+    selection.select(model->index(rows[i], 0), model->index(rows[j], model->columnCount() - 1));
+    i = j + 1;
+  }
+  view->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+}
+
+void FormBinding::orderTabs() {
+  // The screen's reading order: rows of controls from the top, each from the left. A
+  // control's row is the band its middle falls in, so a taller button beside a box shares
+  // the box's row.
+  struct Stop {
+    int band, left;
+    QWidget* widget;
+  };
+  std::vector<Stop> stops;
+  for (const Control& c : form_.controls()) {
+    QWidget* w = widgets_.value(keyOf(c.name, c.index));
+    if (!w || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    QPoint origin = c.geometry.topLeft();
+    for (const Control* p = c.parent.isEmpty() ? nullptr : form_.find(c.parent); p;
+         p = p->parent.isEmpty() ? nullptr : form_.find(p->parent))
+      origin += p->geometry.topLeft();
+    stops.push_back({(origin.y() + c.geometry.height() / 2) / 300, origin.x(), w});
+  }
+  std::stable_sort(stops.begin(), stops.end(),
+                   [](const Stop& a, const Stop& b) { return std::tie(a.band, a.left) < std::tie(b.band, b.left); });
+  for (size_t i = 1; i < stops.size(); ++i) QWidget::setTabOrder(stops[i - 1].widget, stops[i].widget);
+}
+
+}  // namespace windows
