@@ -44,6 +44,13 @@ StopSignals::StopSignals() {
   action.sa_flags = SA_RESTART;
   ::sigaction(SIGINT, &action, &previousInt);
   ::sigaction(SIGTERM, &action, &previousTerm);
+  // A program started with these signals blocked would never see them; one sent before
+  // the handler was in place arrives now.
+  sigset_t stops;
+  sigemptyset(&stops);
+  sigaddset(&stops, SIGINT);
+  sigaddset(&stops, SIGTERM);
+  ::pthread_sigmask(SIG_UNBLOCK, &stops, nullptr);
 }
 
 StopSignals::~StopSignals() {

@@ -59,7 +59,9 @@ void setToolTips(catalogue::Form& form, const QString& burner) {
 
 void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
   // 1. The language packs come with their own part of the program; the list starts empty.
-  form_(QStringLiteral("cboLangPacks")).items.clear();
+  catalogue::Control& languages = form_(QStringLiteral("cboLangPacks"));
+  languages.items.clear();
+  languages.value = languages.items.isEmpty() ? -1 : 0;
   // 2.
   processcommandline(arguments, *this);
   if (run_.closing) return;
@@ -72,7 +74,7 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   setToolTips(form_, burner ? burner->title : QStringLiteral("the burning program"));
   // 5.
   normalGeometry_ = form_.find(QStringLiteral("frmmain"))->geometry;
-  if (settings) restoreSettings(form_, *settings, SettingsHooks{[this] { txtlimit_Change(); }, &normalGeometry_});
+  if (settings) restoreSettings(form_, *settings, SettingsHooks{[this] { txtlimit_Change(); }, &normalGeometry_, services_.programFolder});
   // 6.
   placesplitter(form_);
   // 7.
@@ -90,7 +92,7 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
 }
 
 void MainForm::Form_Unload(platform::SettingsStore* settings) {
-  if (settings) saveSettings(form_, *settings, SettingsHooks{{}, &normalGeometry_});
+  if (settings) saveSettings(form_, *settings, SettingsHooks{{}, &normalGeometry_, services_.programFolder});
 }
 
 void MainForm::typeLimitText(const QString& text) {

@@ -16,39 +16,34 @@ const QString application = QStringLiteral("Fillpack");
 const QString mainSection = QStringLiteral("Main");
 const QString dirSection = QStringLiteral("Dir List");
 
+// Each read passes the default of its setting, which then goes through the same
+// conversion as a stored text.
 class Reader {
  public:
   explicit Reader(const platform::SettingsStore& store) : store_(store) {}
 
-  // Nothing when the key is missing: the control keeps what it has.
-  std::optional<QString> text(const QString& key, const QString& section = mainSection) const {
-    const QString missing = QStringLiteral("\x01missing");
-    const QString value = store_.read(application, section, key, missing);
-    if (value == missing) return std::nullopt;
-    return value;
+  QString text(const QString& key, const QString& defaultText, const QString& section = mainSection) const {
+    return store_.read(application, section, key, defaultText);
   }
   // A whole number of 16 bits; a fraction rounds half to even, as such a conversion does.
-  std::optional<int> integer(const QString& key, const QString& section = mainSection) const {
-    const std::optional<double> number = real(key, section);
+  std::optional<int> integer(const QString& key, double defaultValue, const QString& section = mainSection) const {
+    const std::optional<double> number = real(key, defaultValue, section);
     if (!number) return std::nullopt;
     const double rounded = std::nearbyint(*number);
     if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
       return std::nullopt;
     return int(rounded);
   }
-  std::optional<double> real(const QString& key, const QString& section = mainSection) const {
-    const std::optional<QString> value = text(key, section);
-    if (!value) return std::nullopt;
-    const std::optional<double> number = catalogue::userNumber(*value);
+  std::optional<double> real(const QString& key, double defaultValue, const QString& section = mainSection) const {
+    const std::optional<double> number =
+        catalogue::userNumber(text(key, catalogue::userNumberText(defaultValue), section));
     if (!number || !std::isfinite(*number) || std::fabs(*number) > std::numeric_limits<float>::max())
       return std::nullopt;
     return number;
   }
   // The words True and False in any case, or a number where anything but 0 is true.
-  std::optional<bool> boolean(const QString& key) const {
-    const std::optional<QString> value = text(key);
-    if (!value) return std::nullopt;
-    const QString word = value->trimmed();
+  std::optional<bool> boolean(const QString& key, bool defaultValue) const {
+    const QString word = text(key, defaultValue ? QStringLiteral("True") : QStringLiteral("False")).trimmed();
     if (word.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0) return true;
     if (word.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0) return false;
     const std::optional<double> number = catalogue::userNumber(word);
@@ -72,43 +67,49 @@ bool pick(catalogue::Control& box, int index) {
 
 void restoreSettings(catalogue::Form& form, const platform::SettingsStore& store, const SettingsHooks& hooks) {
   const Reader read(store);
-  if (const auto v = read.text(QStringLiteral("Last Path"))) form(QStringLiteral("txtdir")).text = *v;
-  if (const auto v = read.text(QStringLiteral("Pattern"))) form(QStringLiteral("txtpattern")).text = *v;
+  form(QStringLiteral("txtdir")).text = read.text(QStringLiteral("Last Path"), hooks.programFolder);
+  form(QStringLiteral("txtpattern")).text = read.text(QStringLiteral("Pattern"), QStringLiteral("*.*"));
 
   // A minimised or maximised window cannot take a size or a place: those settings are
   // skipped and the window keeps its normal size and place.
   catalogue::Control& window = form(QStringLiteral("frmmain"));
-  if (const auto v = read.integer(QStringLiteral("WindowState")); v && *v >= 0 && *v <= 2) window.value = *v;
+  if (const auto v = read.integer(QStringLiteral("WindowState"), window.value); v && *v >= 0 && *v <= 2)
+    window.value = *v;
   if (window.value == 0) {
     QRect normal = window.geometry;
-    if (const auto v = read.real(QStringLiteral("Width")); v && *v > 0) normal.setWidth(int(std::lround(*v)));
-    if (const auto v = read.real(QStringLiteral("Height")); v && *v > 0) normal.setHeight(int(std::lround(*v)));
-    if (const auto v = read.real(QStringLiteral("Top"))) normal.moveTop(int(std::lround(*v)));
-    if (const auto v = read.real(QStringLiteral("Left"))) normal.moveLeft(int(std::lround(*v)));
+    const auto twips = [&read](const char* key, int now) -> std::optional<int> {
+      const auto v = read.real(QString::fromLatin1(key), now);
+      if (!v || std::fabs(*v) > 1e9) return std::nullopt;
+      return int(std::lround(*v));
+    };
+    if (const auto v = twips("Width", normal.width()); v && *v > 0) normal.setWidth(*v);
+    if (const auto v = twips("Height", normal.height()); v && *v > 0) normal.setHeight(*v);
+    if (const auto v = twips("Top", 0)) normal.moveTop(*v);
+    if (const auto v = twips("Left", 0)) normal.moveLeft(*v);
     window.geometry = normal;
     if (hooks.normalGeometry) *hooks.normalGeometry = normal;
   }
 
-  if (const auto v = read.integer(QStringLiteral("Limit"))) pick(form(QStringLiteral("txtlimit")), *v);
-  if (const auto v = read.integer(QStringLiteral("LangPacks"))) pick(form(QStringLiteral("cboLangPacks")), *v);
+  if (const auto v = read.integer(QStringLiteral("Limit"), 1)) pick(form(QStringLiteral("txtlimit")), *v);
+  if (const auto v = read.integer(QStringLiteral("LangPacks"), 1)) pick(form(QStringLiteral("cboLangPacks")), *v);
   if (hooks.txtlimit_Change) hooks.txtlimit_Change();
-  if (const auto v = read.boolean(QStringLiteral("Inclusive"))) {
+  if (const auto v = read.boolean(QStringLiteral("Inclusive"), true)) {
     form(QStringLiteral("optmain"), 0).value = *v ? 1 : 0;
     form(QStringLiteral("optmain"), 1).value = *v ? 0 : 1;
   }
-  if (const auto v = read.text(QStringLiteral("Last Speed"))) form(QStringLiteral("cbospeed")).text = *v;
-  if (const auto v = read.integer(QStringLiteral("NoCD"))) form(QStringLiteral("chkNoCD")).value = *v;
+  form(QStringLiteral("cbospeed")).text = read.text(QStringLiteral("Last Speed"), QStringLiteral("1x"));
+  if (const auto v = read.integer(QStringLiteral("NoCD"), 1)) form(QStringLiteral("chkNoCD")).value = *v;
 
-  if (const auto count = read.integer(QStringLiteral("Items"), dirSection)) {
+  if (const auto count = read.integer(QStringLiteral("Items"), 0, dirSection)) {
     QStringList& history = form(QStringLiteral("txtdir")).items;
     for (int n = 1; n <= *count; ++n) {
-      const QString entry =
-          store.read(application, dirSection, QStringLiteral("Item ") + QString::number(n), QStringLiteral("0"));
+      const QString entry = read.text(QStringLiteral("Item ") + QString::number(n), QStringLiteral("0"), dirSection);
       if (!entry.isEmpty()) history.append(entry);
     }
   }
-  if (const auto v = read.integer(QStringLiteral("Recurse Subs"))) form(QStringLiteral("chkrecurse")).value = *v;
-  if (const auto v = read.real(QStringLiteral("Sep"))) form(QStringLiteral("PicSep")).geometry.moveTop(int(std::lround(*v)));
+  if (const auto v = read.integer(QStringLiteral("Recurse Subs"), 1)) form(QStringLiteral("chkrecurse")).value = *v;
+  if (const auto v = read.real(QStringLiteral("Sep"), 4160); v && std::fabs(*v) < 1e9)
+    form(QStringLiteral("PicSep")).geometry.moveTop(int(std::lround(*v)));
 }
 
 void saveSettings(catalogue::Form& form, platform::SettingsStore& store, const SettingsHooks& hooks) {

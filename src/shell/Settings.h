@@ -17,6 +17,8 @@ struct SettingsHooks {
   std::function<void()> txtlimit_Change;
   // The window in its normal state (twips): read while it is maximised or minimised too.
   QRect* normalGeometry = nullptr;
+  // The default folder of the folder box.
+  QString programFolder;
 };
 
 void restoreSettings(catalogue::Form& form, const platform::SettingsStore& store, const SettingsHooks& hooks);

@@ -156,6 +156,13 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   layOut();
 }
 
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // Only a move of the shown window is the user's: before it is shown, the place is the
+  // one the record gave it.
+  if (isVisible() && !isMinimized()) state_.moveWindow(binding_->twips(x()), binding_->twips(y()));
+}
+
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::WindowStateChange) state_.setWindowState(windowState());

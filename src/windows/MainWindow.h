@@ -27,6 +27,7 @@ class MainWindow final : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:

@@ -3,6 +3,8 @@
 // a platform, and it gets the offscreen one.
 #include "support/ProgramRun.h"
 
+#include <csignal>
+
 #include <unistd.h>
 
 #include <QStandardPaths>
@@ -33,7 +35,16 @@ ProgramRun::ProgramRun(const QStringList& switches, const RunSettings& settings)
   env.remove(QStringLiteral("QT_QPA_PLATFORM"));
   if (!settings.headless) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   env.insert(QStringLiteral("LC_ALL"), settings.locale);
+  if (!settings.configHome.isEmpty()) env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.configHome);
   process_.setProcessEnvironment(env);
+  if (settings.stopSignalsBlocked)
+    process_.setChildProcessModifier([] {
+      sigset_t stops;
+      sigemptyset(&stops);
+      sigaddset(&stops, SIGINT);
+      sigaddset(&stops, SIGTERM);
+      ::sigprocmask(SIG_BLOCK, &stops, nullptr);
+    });
   if (!settings.folder.isEmpty()) process_.setWorkingDirectory(settings.folder);
   if (!settings.standardOutput.isEmpty()) process_.setStandardOutputFile(settings.standardOutput);
   QString program = QStringLiteral(FILLPACK_BINARY);

@@ -18,6 +18,9 @@ struct RunSettings {
   QString locale = QStringLiteral("C.UTF-8");  // LC_ALL: system reasons read in English
   QString standardOutput{};                    // a file to write it to; read back when empty
   bool headless = true;                        // false: the window, on the offscreen platform
+  QString configHome{};                        // XDG_CONFIG_HOME of the run; the test's own when empty
+  bool stopSignalsBlocked = false;             // starts with SIGINT and SIGTERM blocked, so one sent
+                                               // at once waits for the program's handler
 };
 
 // The state's lines by section ("[lstmain]" -> its lines), as raw bytes: names that are not
