@@ -55,13 +55,6 @@ void showHelp(MainForm& window) {
                            platform::MessageIcon::Information);
 }
 
-void setPattern(MainForm& window, const QString& pattern, int option) {
-  catalogue::Form& form = window.form();
-  form(QStringLiteral("txtpattern")).text = pattern;
-  form(QStringLiteral("optmain"), option).value = 1;
-  form(QStringLiteral("optmain"), 1 - option).value = 0;
-}
-
 // A number converted to a whole number, rounded to nearest with ties to even; nothing
 // when it does not fit into `bits` bits.
 std::optional<qint64> wholeNumber(double value, int bits) {
@@ -75,8 +68,8 @@ const QList<Switch>& switches() {
   static const QList<Switch> table = {
       {"/path", 1, [](MainForm& w, const QStringList& a) { return w.addpath(a[0], false), true; }},
       {"/recurse", 1, [](MainForm& w, const QStringList& a) { return w.addpath(a[0], true), true; }},
-      {"/include", 1, [](MainForm& w, const QStringList& a) { return setPattern(w, a[0], 0), true; }},
-      {"/exclude", 1, [](MainForm& w, const QStringList& a) { return setPattern(w, a[0], 1), true; }},
+      {"/include", 1, [](MainForm& w, const QStringList& a) { return w.setPattern(a[0], 0), true; }},
+      {"/exclude", 1, [](MainForm& w, const QStringList& a) { return w.setPattern(a[0], 1), true; }},
       {"/limit", 1,
        [](MainForm& w, const QStringList& a) {
          // The argument is read with "." whatever the locale; the box shows the number in
@@ -96,9 +89,7 @@ const QList<Switch>& switches() {
        [](MainForm& w, const QStringList& a) {
          const std::optional<qint64> method = wholeNumber(catalogue::leadingNumberUnbounded(a[0]), 32);
          if (!method) return w.refuseBatchMethod(a[0]), true;
-         w.run().searchmethod = int(*method);
-         w.form()(QStringLiteral("mnuscan")).tag = catalogue::UnPath(a[1]);
-         w.mnuscan_Click();
+         w.batch(int(*method), catalogue::UnPath(a[1]));
          return true;
        }},
       {"/scancd", 1,

@@ -110,6 +110,18 @@ void MainForm::cmdload_Click() {
   });
 }
 
+void MainForm::setPattern(const QString& pattern, int option) {
+  form_(QStringLiteral("txtpattern")).text = pattern;
+  form_(QStringLiteral("optmain"), option).value = 1;
+  form_(QStringLiteral("optmain"), 1 - option).value = 0;
+}
+
+void MainForm::batch(int method, const QString& listFile) {
+  run_.searchmethod = method;
+  form_(QStringLiteral("mnuscan")).tag = listFile;
+  mnuscan_Click();
+}
+
 void MainForm::mnuscan_Click() {
   runAlone(Command::Batch, [&] {
     search::BatchServices batch;

@@ -71,6 +71,10 @@ class MainForm {
   void cmdsave_Click();
   void cmdload_Click();
   void mnuscan_Click();
+  // The pattern box and the choice of option `option` (0 include, 1 exclude).
+  void setPattern(const QString& pattern, int option);
+  // A batch search with `method`, its lists named after `listFile`.
+  void batch(int method, const QString& listFile);
   // Tells that a batch method given as `method` cannot be run.
   void refuseBatchMethod(const QString& method);
   void mnufiledelete_Click();

@@ -50,7 +50,7 @@ const catalogue::ControlDecl table[] = {
     {"framain", -1, K::Frame, "", "Scanning Progress", "", QRect(2820, 4810, 4800, 1800)},
     {"lblcurrent", -1, K::Label, "framain", "Current level of CD utilization", "", QRect(240, 360, 4320, 255)},
     {"lbllevel", -1, K::Label, "framain", "0%", "", QRect(240, 660, 1200, 255)},
-    {"imgpage", -1, K::Image, "framain", "", "", QRect(240, 1080, 480, 480)},
+    {"imgpage", -1, K::Image, "framain", "", "", QRect(2010, 960, 540, 690), "text-x-generic"},
     {"imgmag", -1, K::Image, "framain", "", "Please be patient", QRect(1680, 1080, 480, 480), "edit-find"},
     {"cmdstop", -1, K::Button, "framain", "&Stop", "", QRect(3480, 1260, 1140, 375)},
     {"cmdstop2", -1, K::Button, "framain", "&Stop", "", QRect(3480, 1260, 1140, 375)},
