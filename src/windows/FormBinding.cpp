@@ -278,6 +278,8 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease: {
+      // Only the splitter takes the mouse for itself; boxes keep their own handling.
+      if (form_.find(name, index)->kind != Kind::Splitter) break;
       const auto* mouse = static_cast<QMouseEvent*>(event);
       args.y = twips(qRound(mouse->position().y()));
       args.leftButton = mouse->buttons().testFlag(Qt::LeftButton);
