@@ -165,7 +165,8 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) state_.setWindowState(windowState());
+  if (event->type() == QEvent::WindowStateChange)
+    state_.setWindowState(isMinimized() ? 1 : isMaximized() || isFullScreen() ? 2 : 0);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
