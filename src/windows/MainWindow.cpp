@@ -165,7 +165,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) state_.setWindowState(windowState());
+  if (event->type() == QEvent::WindowStateChange) state_.setWindowState(recordWindowState(windowState()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
