@@ -127,6 +127,32 @@ TEST_F(StartUpWindowTest, AFirstRunShowsTheDefaultsAndNoBurnerWithoutOne) {
   EXPECT_TRUE(run->messages.shown.isEmpty());
 }
 
+// Every setting reaches its control, and a close without changes writes back what was read.
+TEST_F(StartUpWindowTest, StoredSettingsAreShownAndWrittenBackUnchanged) {
+  const Settings stored = {
+      {"Main/Last Path", "/media/music"}, {"Main/Pattern", "*.flac;*.ogg"}, {"Main/WindowState", "0"},
+      {"Main/Width", "11100"},           {"Main/Height", "8700"},          {"Main/Top", "300"},
+      {"Main/Left", "600"},              {"Main/Limit", "3"},              {"Main/LangPacks", "-1"},
+      {"Main/Inclusive", "False"},       {"Main/Last Speed", "48x"},       {"Main/NoCD", "0"},
+      {"Main/Recurse Subs", "0"},        {"Main/Sep", "5000"},             {"Dir List/Items", "1"},
+      {"Dir List/Item 1", "/media/music"}};
+  store(stored);
+  auto run = start();
+  EXPECT_EQ(run->text("txtdir"), QStringLiteral("/media/music"));
+  EXPECT_EQ(run->widget<QLineEdit>("txtpattern")->text(), QStringLiteral("*.flac;*.ogg"));
+  EXPECT_EQ(run->text("txtlimit"), QStringLiteral("98"));
+  EXPECT_EQ((*run)["txtlimit"].tag, QString::number(98 * catalogue::MB));
+  EXPECT_TRUE(run->widget<QRadioButton>("optmain", 1)->isChecked());
+  EXPECT_EQ(run->text("cbospeed"), QStringLiteral("48x"));
+  EXPECT_FALSE(run->widget<QCheckBox>("chkNoCD")->isChecked());
+  EXPECT_FALSE(run->widget<QCheckBox>("chkrecurse")->isChecked());
+  EXPECT_EQ(run->widget<QWidget>("PicSep")->y(), pixels(5000));
+  EXPECT_EQ(run->view.pos(), QPoint(pixels(600), pixels(300)));
+  EXPECT_EQ(run->view.size(), QSize(pixels(11100), pixels(8700)));
+  run->close();
+  EXPECT_EQ(saved(), stored);
+}
+
 // The burner is looked up on PATH at each start.
 TEST_F(StartUpWindowTest, ABurnerOnThePathShowsItsButtonNamedAfterIt) {
   tree.file(QStringLiteral("bin/brasero"));
