@@ -76,6 +76,16 @@ TEST_F(BindingWindowTest, OnlyChangedRecordsAreWrittenToTheirWidgets) {
 }
 
 TEST_F(BindingWindowTest, TabFollowsTheScreenAndEachListIsOneStop) {
+  // Each stop lies right of the one before in the same row, or in a lower row.
+  QWidget* const first = widget<QWidget>("txtdir");
+  QWidget* before = first;
+  for (QWidget* w = nextTabStop(first); w && w != first; before = w, w = nextTabStop(w)) {
+    const QRect a(before->mapTo(&view, QPoint()), before->size()), b(w->mapTo(&view, QPoint()), w->size());
+    const bool sameRow = (b.center().y() >= a.top() && b.center().y() <= a.bottom()) ||
+                         (a.center().y() >= b.top() && a.center().y() <= b.bottom());
+    EXPECT_TRUE(sameRow ? b.left() > a.left() : b.center().y() > a.center().y())
+        << name(before).toStdString() << " then " << name(w).toStdString();
+  }
   const struct {
     const char* from;
     const char* next;
