@@ -1,13 +1,12 @@
 // Start-up and close of the window against a real settings file in a private configuration
 // folder: what a first run shows, what a close writes, and what the next start makes of
 // it. Each session is one run of the program: Form_Load, the window shown, the close.
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -37,13 +36,24 @@ class Session {
     view.close();
     state.Form_Unload(&settings);
   }
-  template <class W>
-  W* widget(const char* name, int index = -1) {
-    auto* w = qobject_cast<W*>(view.control(QString::fromLatin1(name), index));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
+  QWidget* widget(const char* name, int index = -1) { return view.control(QString::fromLatin1(name), index); }
+  // What a control shows: its text, or "1" and "0" for a box or option that is (not) chosen.
+  QString shown(const char* name, int index = -1) {
+    QWidget* w = widget(name, index);
+    if (auto* box = qobject_cast<QComboBox*>(w)) return box->currentText();
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w); button && button->isCheckable())
+      return QString::number(int(button->isChecked()));
+    return QStringLiteral("<%1 shows no text>").arg(QString::fromLatin1(name));
   }
-  QString text(const char* name) { return widget<QComboBox>(name)->currentText(); }
+  struct Shown {
+    const char* name;
+    int index;
+    QString text;
+  };
+  void expectShown(std::initializer_list<Shown> expected) {
+    for (const Shown& e : expected) EXPECT_EQ(shown(e.name, e.index), e.text) << e.name << e.index;
+  }
   catalogue::Control& operator[](const char* name) { return state.form()(QString::fromLatin1(name)); }
 
   testing_support::RecordingMessages messages;
@@ -104,26 +114,19 @@ class StartUpWindowTest : public testing::Test {
 TEST_F(StartUpWindowTest, AFirstRunShowsTheDefaultsAndNoBurnerWithoutOne) {
   auto run = start();
   ASSERT_EQ(run->view.logicalDpiX(), 96);
-  EXPECT_EQ(run->text("txtdir"), programFolder());
-  EXPECT_EQ(run->widget<QLineEdit>("txtpattern")->text(), QStringLiteral("*.*"));
-  EXPECT_TRUE(run->widget<QRadioButton>("optmain", 0)->isChecked());
-  EXPECT_FALSE(run->widget<QRadioButton>("optmain", 1)->isChecked());
-  EXPECT_EQ(run->text("txtlimit"), QStringLiteral("702"));
+  run->expectShown({{"txtdir", -1, programFolder()}, {"txtpattern", -1, "*.*"}, {"optmain", 0, "1"},
+                    {"optmain", 1, "0"}, {"txtlimit", -1, "702"}, {"cbospeed", -1, "1x"}, {"chkNoCD", -1, "1"},
+                    {"chkrecurse", -1, "1"}});
   EXPECT_EQ((*run)["txtlimit"].value, 1);
-  QComboBox* speed = run->widget<QComboBox>("cbospeed");
-  EXPECT_EQ(speed->currentText(), QStringLiteral("1x"));
+  auto* speed = qobject_cast<QComboBox*>(run->widget("cbospeed"));
   ASSERT_EQ(speed->count(), 27);
   EXPECT_EQ(speed->itemText(2), QStringLiteral("4x"));
   EXPECT_EQ(speed->itemText(26), QStringLiteral("100x"));
-  EXPECT_TRUE(run->widget<QCheckBox>("chkNoCD")->isChecked());
-  EXPECT_TRUE(run->widget<QCheckBox>("chkrecurse")->isChecked());
-  EXPECT_EQ((*run)["PicSep"].geometry.top(), 4160);
-  EXPECT_EQ(run->widget<QWidget>("PicSep")->y(), pixels(4160));
-  EXPECT_EQ((*run)["frmmain"].geometry, QRect(0, 0, 10440, 8600));
+  EXPECT_EQ(run->widget("PicSep")->y(), pixels(4160));
   EXPECT_EQ(run->view.pos(), QPoint(0, 0));
   EXPECT_EQ(run->view.size(), QSize(pixels(10440), pixels(8600)));
-  EXPECT_TRUE(run->widget<QPushButton>("cmdburn", 0)->isHidden());
-  EXPECT_TRUE(run->widget<QPushButton>("cmdburn", 1)->isHidden());
+  EXPECT_TRUE(run->widget("cmdburn", 0)->isHidden());
+  EXPECT_TRUE(run->widget("cmdburn", 1)->isHidden());
   EXPECT_TRUE(run->messages.shown.isEmpty());
 }
 
@@ -138,15 +141,10 @@ TEST_F(StartUpWindowTest, StoredSettingsAreShownAndWrittenBackUnchanged) {
       {"Dir List/Item 1", "/media/music"}};
   store(stored);
   auto run = start();
-  EXPECT_EQ(run->text("txtdir"), QStringLiteral("/media/music"));
-  EXPECT_EQ(run->widget<QLineEdit>("txtpattern")->text(), QStringLiteral("*.flac;*.ogg"));
-  EXPECT_EQ(run->text("txtlimit"), QStringLiteral("98"));
+  run->expectShown({{"txtdir", -1, "/media/music"}, {"txtpattern", -1, "*.flac;*.ogg"}, {"txtlimit", -1, "98"},
+                    {"optmain", 1, "1"}, {"cbospeed", -1, "48x"}, {"chkNoCD", -1, "0"}, {"chkrecurse", -1, "0"}});
   EXPECT_EQ((*run)["txtlimit"].tag, QString::number(98 * catalogue::MB));
-  EXPECT_TRUE(run->widget<QRadioButton>("optmain", 1)->isChecked());
-  EXPECT_EQ(run->text("cbospeed"), QStringLiteral("48x"));
-  EXPECT_FALSE(run->widget<QCheckBox>("chkNoCD")->isChecked());
-  EXPECT_FALSE(run->widget<QCheckBox>("chkrecurse")->isChecked());
-  EXPECT_EQ(run->widget<QWidget>("PicSep")->y(), pixels(5000));
+  EXPECT_EQ(run->widget("PicSep")->y(), pixels(5000));
   EXPECT_EQ(run->view.pos(), QPoint(pixels(600), pixels(300)));
   EXPECT_EQ(run->view.size(), QSize(pixels(11100), pixels(8700)));
   run->close();
@@ -158,15 +156,16 @@ TEST_F(StartUpWindowTest, ABurnerOnThePathShowsItsButtonNamedAfterIt) {
   tree.file(QStringLiteral("bin/brasero"));
   ASSERT_TRUE(QFile::setPermissions(tree.path(QStringLiteral("bin/brasero")), QFile::ExeOwner | QFile::ReadOwner));
   auto run = start();
-  QPushButton* burn = run->widget<QPushButton>("cmdburn", 0);
+  auto* burn = qobject_cast<QPushButton*>(run->widget("cmdburn", 0));
   EXPECT_FALSE(burn->isHidden());
   EXPECT_TRUE(burn->toolTip().contains(QStringLiteral("Brasero"))) << burn->toolTip().toStdString();
   EXPECT_TRUE(burn->text().isEmpty());
-  EXPECT_TRUE(run->widget<QPushButton>("cmdburn", 1)->isHidden());
+  EXPECT_TRUE(run->widget("cmdburn", 1)->isHidden());
 }
 
 // The size and place written are those of the normal window, never the maximised one's;
-// a start in the maximised state leaves the normal window as it was designed.
+// a start in the maximised state leaves the normal window as it was designed. Minimised
+// from there, the window is minimised (1) and will come back maximised.
 TEST_F(StartUpWindowTest, AMaximisedCloseSavesTheStateAndTheNormalWindow) {
   auto first = start();
   first->view.move(30, 45);
@@ -186,26 +185,18 @@ TEST_F(StartUpWindowTest, AMaximisedCloseSavesTheStateAndTheNormalWindow) {
   auto second = start();
   EXPECT_TRUE(second->view.windowState().testFlag(Qt::WindowMaximized));
   EXPECT_EQ((*second)["frmmain"].value, 2);
-  second->close();
-  EXPECT_EQ(saved("Main/WindowState"), QStringLiteral("2"));
-  EXPECT_EQ(saved("Main/Width"), QStringLiteral("10440"));
-}
-
-// A maximised window that is then minimised is minimised (state 1), and comes back maximised.
-TEST_F(StartUpWindowTest, AMinimisedCloseSavesStateOne) {
-  auto run = start();
-  run->view.showMaximized();
-  run->view.showMinimized();
+  second->view.showMinimized();
   QCoreApplication::processEvents();
-  run->view.syncFromState();  // as the clock does
-  EXPECT_TRUE(run->view.windowState().testFlag(Qt::WindowMaximized));
-  run->close();
+  second->view.syncFromState();  // as the clock does
+  EXPECT_TRUE(second->view.windowState().testFlag(Qt::WindowMaximized));
+  second->close();
   EXPECT_EQ(saved("Main/WindowState"), QStringLiteral("1"));
+  EXPECT_EQ(saved("Main/Width"), QStringLiteral("10440"));
 }
 
 TEST_F(StartUpWindowTest, AHandTypedLimitIsSavedAsNoEntry) {
   auto first = start();
-  QLineEdit* limit = first->widget<QComboBox>("txtlimit")->lineEdit();
+  QLineEdit* limit = qobject_cast<QComboBox*>(first->widget("txtlimit"))->lineEdit();
   limit->selectAll();
   QTest::keyClicks(limit, QStringLiteral("650"));
   first->close();
@@ -214,44 +205,29 @@ TEST_F(StartUpWindowTest, AHandTypedLimitIsSavedAsNoEntry) {
 
   auto second = start();
   EXPECT_EQ((*second)["txtlimit"].value, -1);
-  EXPECT_EQ((*second)["txtlimit"].tag, QString::number(qint64(second->text("txtlimit").toInt()) * catalogue::MB));
+  EXPECT_EQ((*second)["txtlimit"].tag, QString::number(second->shown("txtlimit").toLongLong() * catalogue::MB));
 }
 
-// Keys are never deleted: a shorter history leaves the surplus items, unread.
-TEST_F(StartUpWindowTest, TheHistoryIsSavedWholeAndAShorterOneLeavesTheRest) {
+// Empty entries are dropped at start, and "Items" bounds the reading (a missing item reads
+// as "0"). Keys are never deleted: a shorter history leaves the surplus items, unread.
+TEST_F(StartUpWindowTest, TheHistoryDropsEmptyEntriesAndAShorterOneLeavesTheRest) {
+  store(Settings{{"Dir List/Items", "5"}, {"Dir List/Item 1", "/a"}, {"Dir List/Item 2", ""},
+                 {"Dir List/Item 3", "/b"}, {"Dir List/Item 5", "/c"}, {"Dir List/Item 6", "/unread"}});
   auto first = start();
-  (*first)["txtdir"].items = {QStringLiteral("/a"), QStringLiteral("/b"), QStringLiteral("/c")};
+  EXPECT_EQ((*first)["txtdir"].items, QStringList({"/a", "/b", "0", "/c"}));
+  EXPECT_EQ(qobject_cast<QComboBox*>(first->widget("txtdir"))->count(), 4);
   first->close();
-  Settings after = saved();
-  EXPECT_EQ(after.value(QStringLiteral("Dir List/Items")).toString(), QStringLiteral("3"));
-  EXPECT_EQ(after.value(QStringLiteral("Dir List/Item 3")).toString(), QStringLiteral("/c"));
+  EXPECT_EQ(saved("Dir List/Items"), QStringLiteral("4"));
+  EXPECT_EQ(saved("Dir List/Item 2"), QStringLiteral("/b"));
   first.reset();
 
   auto second = start();
-  QComboBox* folders = second->widget<QComboBox>("txtdir");
-  ASSERT_EQ(folders->count(), 3);
-  EXPECT_EQ(folders->itemText(1), QStringLiteral("/b"));
   (*second)["txtdir"].items = {QStringLiteral("/z")};
   second->close();
-  after = saved();
-  EXPECT_EQ(after.value(QStringLiteral("Dir List/Items")).toString(), QStringLiteral("1"));
-  EXPECT_EQ(after.value(QStringLiteral("Dir List/Item 1")).toString(), QStringLiteral("/z"));
-  EXPECT_EQ(after.value(QStringLiteral("Dir List/Item 2")).toString(), QStringLiteral("/b"));
-  EXPECT_EQ(after.value(QStringLiteral("Dir List/Item 3")).toString(), QStringLiteral("/c"));
-}
-
-// Empty entries are dropped; "Items" bounds the reading and a missing item reads as "0".
-TEST_F(StartUpWindowTest, TheRestoredHistoryDropsEmptyEntries) {
-  store(Settings{{QStringLiteral("Dir List/Items"), QStringLiteral("4")},
-                 {QStringLiteral("Dir List/Item 1"), QStringLiteral("/x")},
-                 {QStringLiteral("Dir List/Item 2"), QString()},
-                 {QStringLiteral("Dir List/Item 3"), QStringLiteral("/y")},
-                 {QStringLiteral("Dir List/Item 5"), QStringLiteral("/unread")}});
-  auto run = start();
-  QStringList shown;
-  QComboBox* folders = run->widget<QComboBox>("txtdir");
-  for (int i = 0; i < folders->count(); ++i) shown.append(folders->itemText(i));
-  EXPECT_EQ(shown, QStringList({"/x", "/y", "0"}));
+  const Settings after = saved();
+  for (const auto& [key, text] : {std::pair{"Items", "1"}, {"Item 1", "/z"}, {"Item 3", "0"}, {"Item 6", "/unread"}})
+    EXPECT_EQ(after.value(QStringLiteral("Dir List/") + QString::fromLatin1(key)).toString(), QString::fromLatin1(text))
+        << key;
 }
 
 TEST_F(StartUpWindowTest, TheSavedChoiceOfInclusiveOrExclusiveIsRestored) {
@@ -263,8 +239,7 @@ TEST_F(StartUpWindowTest, TheSavedChoiceOfInclusiveOrExclusiveIsRestored) {
     useConfig(QString::fromLatin1(c.stored));
     store(Settings{{QStringLiteral("Main/Inclusive"), QString::fromLatin1(c.stored)}});
     auto run = start();
-    EXPECT_EQ(run->widget<QRadioButton>("optmain", 0)->isChecked(), c.inclusive) << c.stored;
-    EXPECT_EQ(run->widget<QRadioButton>("optmain", 1)->isChecked(), !c.inclusive) << c.stored;
+    run->expectShown({{"optmain", 0, QString::number(int(c.inclusive))}, {"optmain", 1, QString::number(int(!c.inclusive))}});
     run->close();
     EXPECT_EQ(saved("Main/Inclusive"), QString::fromLatin1(c.inclusive ? "True" : "False")) << c.stored;
   }
@@ -274,7 +249,7 @@ TEST_F(StartUpWindowTest, TheSavedChoiceOfInclusiveOrExclusiveIsRestored) {
 TEST_F(StartUpWindowTest, ARestoredSpeedOutsideTheListStaysShownAndCannotBeTypedOver) {
   store(Settings{{QStringLiteral("Main/Last Speed"), QStringLiteral("3x")}});
   auto run = start();
-  QComboBox* speed = run->widget<QComboBox>("cbospeed");
+  auto* speed = qobject_cast<QComboBox*>(run->widget("cbospeed"));
   EXPECT_EQ(speed->currentText(), QStringLiteral("3x"));
   EXPECT_EQ(speed->count(), 27);
   QTest::keyClicks(speed->lineEdit(), QStringLiteral("12"));
@@ -287,9 +262,7 @@ TEST_F(StartUpWindowTest, AGarbageSettingsFileGivesTheDefaultsAndIsWrittenOver) 
   static const char garbage[] = "\xff\xfe\x00\x01[[Main\n\x80=\x81\n[\n=702\nLast Path\n";
   store(QByteArray(garbage, sizeof garbage - 1));
   auto run = start();
-  EXPECT_EQ(run->text("txtdir"), programFolder());
-  EXPECT_EQ(run->widget<QLineEdit>("txtpattern")->text(), QStringLiteral("*.*"));
-  EXPECT_EQ(run->text("txtlimit"), QStringLiteral("702"));
+  run->expectShown({{"txtdir", -1, programFolder()}, {"txtpattern", -1, "*.*"}, {"txtlimit", -1, "702"}});
   run->close();
   const Settings after = saved();
   EXPECT_EQ(after.value(QStringLiteral("Main/Last Path")).toString(), programFolder());
