@@ -59,6 +59,12 @@ bool makesWidget(Kind kind) {
 
 }  // namespace
 
+int recordWindowState(Qt::WindowStates state) {
+  if (state.testFlag(Qt::WindowMinimized)) return 1;
+  if (state & (Qt::WindowMaximized | Qt::WindowFullScreen)) return 2;
+  return 0;
+}
+
 FormBinding::FormBinding(catalogue::Form& form, QWidget& window, const platform::ThemeIconProvider* icons,
                          std::function<ListSource(const QString&)> lists)
     : QObject(&window), form_(form), window_(window), icons_(icons), lists_(std::move(lists)) {
@@ -323,9 +329,11 @@ void FormBinding::applyRecord(const Control& c) {
   if (c.kind == Kind::Window) {
     QWidget* top = window_.window();
     top->setWindowTitle(c.text);
-    const Qt::WindowStates state = c.value == 2 ? Qt::WindowMaximized : c.value == 1 ? Qt::WindowMinimized : Qt::WindowNoState;
-    if ((top->windowState() & (Qt::WindowMaximized | Qt::WindowMinimized)) != state) top->setWindowState(state);
-    if (state != Qt::WindowNoState) return;
+    // A state the window is in already is left alone: a minimised window keeps the
+    // maximised state it returns to.
+    if (recordWindowState(top->windowState()) != c.value)
+      top->setWindowState(c.value == 2 ? Qt::WindowMaximized : c.value == 1 ? Qt::WindowMinimized : Qt::WindowNoState);
+    if (c.value != 0) return;
     const QSize size(pixels(c.geometry.width()), pixels(c.geometry.height()));
     if (size.isValid() && size != top->size()) top->resize(size);
     const QPoint place(pixels(c.geometry.left()), pixels(c.geometry.top()));

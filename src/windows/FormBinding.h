@@ -51,6 +51,11 @@ struct EventRoute {
   std::function<void(const EventArgs&)> handler;
 };
 
+// A window's state as its record keeps it: 0 normal, 1 minimised, 2 maximised. A window
+// minimised from the maximised state is minimised, whatever it returns to; full screen
+// counts as maximised.
+int recordWindowState(Qt::WindowStates state);
+
 // A list view's rows and how its check marks are written.
 struct ListSource {
   const catalogue::FileList* list = nullptr;

@@ -165,8 +165,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange)
-    state_.setWindowState(isMinimized() ? 1 : isMaximized() || isFullScreen() ? 2 : 0);
+  if (event->type() == QEvent::WindowStateChange) state_.setWindowState(recordWindowState(windowState()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
