@@ -34,6 +34,11 @@ TEST(FitSearch, CommandLineSearchUsesTheStartUpLimitAndTheRoundedTotal) {
   EXPECT_EQ(t.lower(), QStringList({t.in("b.bin")}));
   EXPECT_EQ(t["txttotal"].text, "700");
   EXPECT_EQ(t["lblpercent"].text, "99.72% CD utilization");
+  // The burn-time estimate follows the search at the speed the window starts with, then a pick.
+  EXPECT_EQ(t["lblspeed"].text, "01:19:38 to burn");
+  t["cbospeed"].text = "48x";
+  t.window.cbospeed_Click();
+  EXPECT_EQ(t["lblspeed"].text, "01:39 to burn");
 }
 
 TEST(FitSearch, ZeroLimitTakesOnlyEmptyFilesAndShowsNoUtilization) {
