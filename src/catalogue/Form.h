@@ -19,6 +19,7 @@ enum class ControlKind {
   Button,
   PictureButton,  // a button that shows an icon instead of its (empty) caption
   TextBox,
+  Memo,           // a read-only text of several lines
   ComboBox,       // editable: the text can be typed or picked from the items
   PickList,       // a combo box whose text can only be picked
   CheckBox,

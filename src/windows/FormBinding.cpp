@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -129,6 +130,11 @@ QWidget* FormBinding::makeWidget(const Control& c, QWidget* parent) {
     }
     case Kind::TextBox:
       return new QLineEdit(parent);
+    case Kind::Memo: {
+      auto* memo = new QPlainTextEdit(parent);
+      memo->setReadOnly(true);
+      return memo;
+    }
     case Kind::ComboBox:
     case Kind::PickList: {
       // Both keep their drop-down lists but never complete what is typed from them; a pick
@@ -164,11 +170,15 @@ QWidget* FormBinding::makeWidget(const Control& c, QWidget* parent) {
     }
     case Kind::Image: {
       auto* image = new QLabel(parent);
+      image->installEventFilter(this);
       if (!c.picture.isEmpty()) image->setPixmap(QIcon::fromTheme(c.picture).pixmap(pixels(c.geometry.height())));
       return image;
     }
-    default:
-      return new QLabel(parent);
+    default: {
+      auto* label = new QLabel(parent);
+      label->installEventFilter(this);  // a label can be a link
+      return label;
+    }
   }
 }
 
@@ -284,8 +294,13 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease: {
-      // Only the splitter takes the mouse for itself; boxes keep their own handling.
-      if (form_.find(name, index)->kind != Kind::Splitter) break;
+      // Only the splitter takes the mouse for itself; a label or image is clicked on the
+      // release of the left button; boxes keep their own handling.
+      const Kind control = form_.find(name, index)->kind;
+      if ((control == Kind::Label || control == Kind::Image) && event->type() == QEvent::MouseButtonRelease &&
+          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        dispatch(name, FormEvent::Click, args);
+      if (control != Kind::Splitter) break;
       const auto* mouse = static_cast<QMouseEvent*>(event);
       args.y = twips(qRound(mouse->position().y()));
       args.leftButton = mouse->buttons().testFlag(Qt::LeftButton);
@@ -381,6 +396,8 @@ void FormBinding::applyRecord(const Control& c) {
     if (box->currentText() != c.text) box->setEditText(c.text);
   } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     if (edit->text() != c.text) edit->setText(c.text);
+  } else if (auto* memo = qobject_cast<QPlainTextEdit*>(w)) {
+    if (memo->toPlainText() != c.text) memo->setPlainText(c.text);
   } else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
     frame->setTitle(c.text);
   } else if (c.kind == Kind::Splitter) {
