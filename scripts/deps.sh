@@ -8,7 +8,14 @@ FILLPACK_PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev
   shared-mime-info adwaita-icon-theme
+  libqt6svg6
+  desktop-file-utils appstream
 )
+
+# What scripts/package.sh needs on top: dpkg-shlibdeps (and the file type probe CPack
+# runs before it) to find the libraries the package depends on.
+# shellcheck disable=SC2034 # used by package.sh
+FILLPACK_PACKAGING_PACKAGES=(dpkg-dev file)
 
 # Prints, one a line, those of the named packages that dpkg does not have installed.
 fillpack_missing_packages() {

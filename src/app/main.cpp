@@ -2,6 +2,8 @@
 // asked for with --headless or when there is no display to show a window on.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
@@ -44,5 +46,8 @@ int main(int argc, char** argv) {
     return shell::runHeadless(arguments, QCoreApplication::applicationDirPath());
   }
   QApplication app(argc, argv);
+  // The desktop matches the window to the installed desktop entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(FILLPACK_APP_ID));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/" FILLPACK_APP_ID ".svg")));
   return windows::runWindow(arguments, QCoreApplication::applicationDirPath());
 }
