@@ -25,8 +25,9 @@ class SecondaryWindowTest : public testing_support::WindowFixture {
 
 TEST_F(SecondaryWindowTest, ButtonsAndLogoOpenOneOwnedModelessWindowEach) {
   for (const char* shown : {"cmdhelp", "cmdAbout", "imgLogo"}) EXPECT_TRUE(view.control(shown)->isVisible()) << shown;
-  widget<QPushButton>("cmdAbout")->click();
   clickLeft(widget<QLabel>("imgLogo"));
+  ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
+  widget<QPushButton>("cmdAbout")->click();
   widget<QPushButton>("cmdhelp")->click();
   ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
   ASSERT_EQ(open<windows::HelpWindow>().size(), 1);
