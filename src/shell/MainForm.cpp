@@ -61,7 +61,7 @@ void MainForm::createControls() {
     form_(QString::fromLatin1(later)).enabled = false;
   // Their commands are not part of the program yet; the availability timer still keeps
   // their records, so showing them later is a matter of this line.
-  for (const char* pending : {"cmdCopy", "cmdClipBoard", "cmdhelp", "cmdAbout", "imgLogo", "cboLangPacks",
+  for (const char* pending : {"cmdCopy", "cmdClipBoard", "cboLangPacks",
                               "lblLanguage", "cmdstop2", "txttotal"})
     form_(QString::fromLatin1(pending)).visible = false;
   for (int index : {0, 1}) form_(QStringLiteral("cmdburn"), index).visible = false;

@@ -9,14 +9,26 @@
 #include <QTableView>
 #include <QUrl>
 
+#include "platform/Burner.h"
 #include "search/Availability.h"
+#include "shell/Instructions.h"
+#include "windows/AboutWindow.h"
 #include "windows/FileListModel.h"
+#include "windows/HelpWindow.h"
+#include "windows/SecondaryWindow.h"
 
 namespace windows {
 
 namespace {
 
 using catalogue::FileList;
+
+// The window of that kind the owner has open, or a newly loaded one.
+template <class W, class... Args>
+W& openOwned(QWidget& owner, Args&&... args) {
+  if (W* open = owner.findChild<W*>(QString(), Qt::FindDirectChildrenOnly)) return *open;
+  return *new W(owner, std::forward<Args>(args)...);  // owned by `owner`, deleted when closed
+}
 
 }  // namespace
 
@@ -58,6 +70,10 @@ std::vector<EventRoute> MainWindow::events() {
       if (!rows.isEmpty()) binding_->popup(QString::fromLatin1(menu), e.at);
     };
   };
+  const auto showAbout = [this](const EventArgs&) {
+    static platform::DesktopLinkOpener desktop;
+    showOverOwner(openOwned<AboutWindow>(*this, shell::aboutFactsOfThisCopy(), desktop, secondaryLanguage_));
+  };
   return {
       {"cmdadd", E::Click, call(&shell::MainForm::cmdadd_Click)},
       {"txtdir", E::Enter, call(&shell::MainForm::cmdadd_Click)},
@@ -92,6 +108,14 @@ std::vector<EventRoute> MainWindow::events() {
          const QList<int> highlighted = binding_->highlightedRows(QStringLiteral("lstmain"));
          run([&] { state_.mnuselitem_Click(e.index, highlighted); });
        }},
+      {"cmdhelp", E::Click,
+       [this](const EventArgs&) {
+         HelpWindow& help = openOwned<HelpWindow>(*this, secondaryLanguage_);
+         help.setInstructions(shell::instructionsText(shell::burnerName(platform::findBurner())));
+         showOverOwner(help);
+       }},
+      {"cmdAbout", E::Click, showAbout},
+      {"imgLogo", E::Click, showAbout},
       {"PicSep", E::MouseDown, call(&shell::MainForm::PicSep_MouseDown)},
       {"PicSep", E::MouseMove,
        [this](const EventArgs& e) { run([&] { state_.PicSep_MouseMove(e.leftButton, e.y); }); }},

@@ -23,6 +23,8 @@ class MainWindow final : public QMainWindow {
   void syncFromState();
   // The widget of a control, or nullptr.
   QWidget* control(const QString& name, int index = -1) const { return binding_->widget(name, index); }
+  // What the About and instructions windows apply to their records when they load.
+  void setSecondaryLanguage(std::function<void(catalogue::Form&)> apply) { secondaryLanguage_ = std::move(apply); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -43,6 +45,7 @@ class MainWindow final : public QMainWindow {
   shell::MainForm& state_;
   FormBinding* binding_;  // owned by this window
   QTimer refresh_;
+  std::function<void(catalogue::Form&)> secondaryLanguage_;
 };
 
 }  // namespace windows

@@ -1,0 +1,24 @@
+// OK closes the window; the links go to the state, which hands them to the desktop.
+#include "windows/AboutWindow.h"
+
+#include "windows/SecondaryWindow.h"
+
+namespace windows {
+
+AboutWindow::AboutWindow(QWidget& owner, shell::AboutFacts facts, platform::LinkOpener& opener,
+                         const std::function<void(catalogue::Form&)>& applyLanguage)
+    : state_(std::move(facts), opener, applyLanguage) {
+  setObjectName(QStringLiteral("frmAbout"));
+  using E = FormEvent;
+  binding_ = &bindOwnedWindow(*this, owner, state_.form(),
+                              {
+                                  {"cmdOK", E::Click, [this](const EventArgs&) { close(); }},
+                                  {"cmdUpdate", E::Click, [this](const EventArgs&) { state_.cmdUpdate_Click(); }},
+                                  {"lblEMail", E::Click, [this](const EventArgs&) { state_.lblEMail_Click(); }},
+                                  {"lblHomePage", E::Click, [this](const EventArgs&) { state_.lblHomePage_Click(); }},
+                              });
+}
+
+QWidget* AboutWindow::control(const QString& name) const { return binding_->widget(name); }
+
+}  // namespace windows

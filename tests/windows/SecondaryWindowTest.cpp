@@ -1,0 +1,88 @@
+// The About and instructions windows opened from the main window's buttons and logo,
+// offscreen: owned by it, never modal, loaded once while open and afresh after a close.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "windows/AboutWindow.h"
+#include "windows/HelpWindow.h"
+#include "windows/WindowFixture.h"
+
+namespace {
+
+class SecondaryWindowTest : public testing_support::WindowFixture {
+ protected:
+  SecondaryWindowTest() { view.show(); }
+  template <class W>
+  QList<W*> open() {
+    return view.findChildren<W*>(QString(), Qt::FindDirectChildrenOnly);
+  }
+  void clickLeft(QWidget* target) { QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2)); }
+};
+
+TEST_F(SecondaryWindowTest, ButtonsAndLogoOpenOneOwnedModelessWindowEach) {
+  for (const char* shown : {"cmdhelp", "cmdAbout", "imgLogo"}) EXPECT_TRUE(view.control(shown)->isVisible()) << shown;
+  clickLeft(widget<QLabel>("imgLogo"));
+  ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
+  widget<QPushButton>("cmdAbout")->click();
+  widget<QPushButton>("cmdhelp")->click();
+  ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
+  ASSERT_EQ(open<windows::HelpWindow>().size(), 1);
+  for (QWidget* w : {static_cast<QWidget*>(open<windows::AboutWindow>()[0]),
+                     static_cast<QWidget*>(open<windows::HelpWindow>()[0])}) {
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(w->isWindow());
+    EXPECT_EQ(w->windowModality(), Qt::NonModal);
+  }
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  // The main window still takes what the user does.
+  tree.file(QStringLiteral("music/a.mp3"), 10);
+  widget<QComboBox>("txtdir")->lineEdit()->setText(tree.path(QStringLiteral("music")));
+  widget<QPushButton>("cmdadd")->click();
+  EXPECT_EQ(column("lstmain"), QStringList({"a.mp3"}));
+}
+
+TEST_F(SecondaryWindowTest, InstructionsOpenedTwiceShowTheSameText) {
+  widget<QPushButton>("cmdhelp")->click();
+  auto text = [this] {
+    return qobject_cast<QPlainTextEdit*>(open<windows::HelpWindow>()[0]->control("txtHelp"))->toPlainText();
+  };
+  const QString first = text();
+  EXPECT_TRUE(first.contains(QStringLiteral("1. Browse for a folder")));
+  widget<QPushButton>("cmdhelp")->click();
+  EXPECT_EQ(text(), first);
+  open<windows::HelpWindow>()[0]->close();
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(open<windows::HelpWindow>().isEmpty());
+  widget<QPushButton>("cmdhelp")->click();
+  EXPECT_EQ(text(), first);
+}
+
+struct RecordingOpener final : platform::LinkOpener {
+  bool open(const QUrl& address) override {
+    opened.append(address);
+    return true;
+  }
+  QList<QUrl> opened;
+};
+
+TEST_F(SecondaryWindowTest, AboutSendsItsMailLinkAndClosesOnOk) {
+  shell::AboutFacts facts;
+  facts.email = QStringLiteral("me@example.org");
+  RecordingOpener opener;
+  QPointer<windows::AboutWindow> about = new windows::AboutWindow(view, facts, opener, {});
+  about->show();
+  EXPECT_FALSE(about->control("lblHomePage")->isVisible());
+  clickLeft(about->control("lblEMail"));
+  ASSERT_EQ(opener.opened.size(), 1);
+  EXPECT_EQ(opener.opened[0].scheme(), QStringLiteral("mailto"));
+  qobject_cast<QPushButton*>(about->control("cmdOK"))->click();
+  EXPECT_FALSE(about->isVisible());
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(about.isNull());
+}
+
+}  // namespace
