@@ -145,8 +145,8 @@ void clsLanguagePack::SetLanguageInForm(catalogue::Form& frmForm) const {
   const auto window = std::find_if(frmForm.controls().begin(), frmForm.controls().end(),
                                    [](const catalogue::Control& c) { return c.kind == ControlKind::Window; });
   if (window == frmForm.controls().end()) return;
-  const auto section = std::find_if(sections_.begin(), sections_.end(),
-                                    [&](const Section& s) { return s.Name == window->name; });
+  const auto section =
+      std::find_if(sections_.begin(), sections_.end(), [&](const Section& s) { return s.Name == window->name; });
   if (section == sections_.end()) return;
   frmForm(window->name, window->index).text = section->Caption;
   for (const Entry& entry : section->entries) apply(frmForm, entry);
@@ -164,8 +164,8 @@ QString clsLanguagePack::EnumLanguagePacks(const QString& sFolder, const QString
     return QString();
   }
   const catalogue::WildcardList pattern(sExtension, catalogue::WildcardList::Syntax::Listing);
-  const auto files =
-      platform::listFiles(sFolder, [&pattern](const QString& name) { return pattern.matches(name); }, pump_);
+  const auto files = platform::listFiles(
+      sFolder, [&pattern](const QString& name) { return pattern.matches(name); }, pump_);
   if (!files) return QString();
   QStringList names;
   for (const platform::ListedFile& file : *files) names.append(file.name);

@@ -17,12 +17,9 @@ namespace {
 using K = catalogue::ControlKind;
 
 const catalogue::ControlDecl testWindow[] = {
-    {"frmTest", -1, K::Window, "", "Test", "", QRect()},
-    {"lblA", -1, K::Label, "", "A", "", QRect()},
-    {"cmdB", -1, K::Button, "", "B", "tipB", QRect()},
-    {"opt", 0, K::OptionButton, "", "first", "", QRect()},
-    {"opt", 1, K::OptionButton, "", "second", "", QRect()},
-    {"cbo", -1, K::PickList, "", "", "", QRect()},
+    {"frmTest", -1, K::Window, "", "Test", "", QRect()},    {"lblA", -1, K::Label, "", "A", "", QRect()},
+    {"cmdB", -1, K::Button, "", "B", "tipB", QRect()},      {"opt", 0, K::OptionButton, "", "first", "", QRect()},
+    {"opt", 1, K::OptionButton, "", "second", "", QRect()}, {"cbo", -1, K::PickList, "", "", "", QRect()},
 };
 
 void write(const QString& path, const QByteArray& text) {
@@ -69,8 +66,8 @@ const Case cases[] = {
      "Zwei", ""},
     {"an empty value leaves a plain caption", "[frmTest]\nlblA.Caption=\"\"\n", "lblA", -1, "A", ""},
     {"an empty value empties an array element", "[frmTest]\nopt(0).Caption=\"\"\n", "opt", 0, "", ""},
-    {"a tool tip follows its caption line", "[frmTest]\ncmdB.Caption=\"\"\ncmdB.ToolTip=\"new, tip\"\n", "cmdB", -1, "B",
-     "new, tip"},
+    {"a tool tip follows its caption line", "[frmTest]\ncmdB.Caption=\"\"\ncmdB.ToolTip=\"new, tip\"\n", "cmdB", -1,
+     "B", "new, tip"},
     {"a tool tip before any caption is ignored", "[frmTest]\ncmdB.ToolTip=\"lost\"\n", "cmdB", -1, "B", "tipB"},
     {"a box takes a tool tip but no caption", "[frmTest]\ncbo.Caption=\"c\"\ncbo.ToolTip=\"pick\"\n", "cbo", -1, "",
      "pick"},

@@ -95,8 +95,8 @@ TEST_F(ShippedPacks, TranslationsNameWhatEnglishNames) {
 // Texts the program writes itself (totals, estimates, drive paths, the user's name) are
 // left to it; every other caption and tool tip is in the English pack, as the windows show it.
 TEST_F(ShippedPacks, EnglishNamesEveryTextTheWindowsShow) {
-  const QSet<QString> computed = {"lbllevel",     "lblpercent", "lblCountList2", "lblspeed",
-                                  "lblregname",   "lblregcompany", "cmdcdrom"};
+  const QSet<QString> computed = {"lbllevel",   "lblpercent",    "lblCountList2", "lblspeed",
+                                  "lblregname", "lblregcompany", "cmdcdrom"};
   using K = catalogue::ControlKind;
   const QSet<K> boxes = {K::TextBox, K::Memo, K::ComboBox, K::PickList, K::Separator};  // their text is no caption
   testing_support::TestValueStore registry;
