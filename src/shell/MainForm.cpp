@@ -34,7 +34,7 @@ std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider* icon
 MainForm::MainForm(Services services)
     : services_(std::move(services)),
       form_(mainFormControls()),
-      languagePack_(services_.messages, services_.pump),
+      languagePack_(services_.messages, listingPump_),
       catalogue_(services_.registry),
       iconCache_(makeIconCache(services_.icons)),
       gathering_(form_, catalogue_, run_,

@@ -146,6 +146,9 @@ class MainForm {
     QList<platform::OpticalDrive> drives() const override { return {}; }
   } noDrives_;
   catalogue::Form form_;
+  // The packs are listed during start-up, before the window shows: events let in there
+  // (a stop signal) would close a window that was never shown, so none are.
+  platform::NullPump listingPump_;
   clsLanguagePack languagePack_;
   catalogue::Catalogue catalogue_;
   catalogue::RunState run_;
