@@ -58,10 +58,16 @@ void setToolTips(catalogue::Form& form, const QString& burner) {
 }  // namespace
 
 void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
-  // 1. The language packs come with their own part of the program; the list starts empty.
+  // 1. The packs found, the first of them applied.
   catalogue::Control& languages = form_(QStringLiteral("cboLangPacks"));
   languages.items.clear();
-  languages.value = languages.items.isEmpty() ? -1 : 0;
+  languages.value = -1;
+  if (!services_.dataFolder.isEmpty()) {
+    const QString found = languagePack_.EnumLanguagePacks(services_.dataFolder + QStringLiteral("/language"),
+                                                          QStringLiteral("*.lpk"));
+    for (const QString& name : found.split(u'|', Qt::SkipEmptyParts)) languages.items.append(name);
+  }
+  pickLanguage(0);
   // 2.
   processcommandline(arguments, *this);
   if (run_.closing) return;
@@ -74,7 +80,14 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   setToolTips(form_, burner ? burner->title : QStringLiteral("the burning program"));
   // 5.
   normalGeometry_ = form_.find(QStringLiteral("frmmain"))->geometry;
-  if (settings) restoreSettings(form_, *settings, SettingsHooks{[this] { txtlimit_Change(); }, &normalGeometry_, services_.programFolder});
+  // The saved language is applied when it differs from the first, before the limit is
+  // recomputed, as the restore reads it just before.
+  const int firstLanguage = form_.find(QStringLiteral("cboLangPacks"))->value;
+  const auto languageThenLimit = [this, firstLanguage] {
+    if (form_.find(QStringLiteral("cboLangPacks"))->value != firstLanguage) cboLangPacks_Click();
+    txtlimit_Change();
+  };
+  if (settings) restoreSettings(form_, *settings, SettingsHooks{languageThenLimit, &normalGeometry_, services_.programFolder});
   // 6.
   placesplitter(form_);
   // 7.
@@ -108,6 +121,23 @@ void MainForm::cbospeed_Click() {
   catalogue::Control& label = form_(QStringLiteral("lblspeed"));
   label.text = search::speedEstimate(form_.text(QStringLiteral("txttotal")), form_.text(QStringLiteral("cbospeed"))) +
                label.tag;
+}
+
+void MainForm::pickLanguage(int index) {
+  catalogue::Control& languages = form_(QStringLiteral("cboLangPacks"));
+  if (index < 0 || index >= languages.items.size()) return;
+  languages.value = index;
+  languages.text = languages.items[index];
+  cboLangPacks_Click();
+}
+
+void MainForm::cboLangPacks_Click() {
+  catalogue::Control& languages = form_(QStringLiteral("cboLangPacks"));
+  // The window writes the picked text; the index follows it.
+  languages.value = int(languages.items.indexOf(languages.text));
+  if (languages.value < 0) return;
+  languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
+  languagePack_.SetLanguageInForm(form_);
 }
 
 void MainForm::resizeWindow(int width, int height) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "platform/DataFolder.h"
 #include "platform/EventPump.h"
 #include "platform/FileDialogs.h"
 #include "platform/FolderPicker.h"
@@ -48,7 +49,8 @@ int runHeadless(const QStringList& arguments, const QString& programFolder) {
   platform::CancellingFileDialogs dialogs;
   platform::FreedesktopTrash trash;
   platform::LinuxOpticalDrives drives;
-  MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder, &dialogs, &trash, &drives});
+  MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder, &dialogs, &trash, &drives,
+                              platform::dataFolder(programFolder)});
   pump.onSignal = [&window] {
     window.run().closing = true;
     window.cmdstop_Click();

@@ -34,6 +34,7 @@ std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider* icon
 MainForm::MainForm(Services services)
     : services_(std::move(services)),
       form_(mainFormControls()),
+      languagePack_(services_.messages, listingPump_),
       catalogue_(services_.registry),
       iconCache_(makeIconCache(services_.icons)),
       gathering_(form_, catalogue_, run_,
@@ -61,8 +62,7 @@ void MainForm::createControls() {
     form_(QString::fromLatin1(later)).enabled = false;
   // Their commands are not part of the program yet; the availability timer still keeps
   // their records, so showing them later is a matter of this line.
-  for (const char* pending : {"cmdCopy", "cmdClipBoard", "cboLangPacks",
-                              "lblLanguage", "cmdstop2", "txttotal"})
+  for (const char* pending : {"cmdCopy", "cmdClipBoard", "cmdstop2", "txttotal"})
     form_(QString::fromLatin1(pending)).visible = false;
   for (int index : {0, 1}) form_(QStringLiteral("cmdburn"), index).visible = false;
   form_(QStringLiteral("chkNoCD")).value = 1;

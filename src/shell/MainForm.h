@@ -25,6 +25,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
+#include "shell/LanguagePack.h"
 
 namespace shell {
 
@@ -38,6 +39,9 @@ struct Services {
   platform::FileDialogs* fileDialogs = nullptr;  // none: every dialog counts as cancelled
   platform::Trash* trash = nullptr;              // none: nothing can be trashed
   platform::OpticalDrives* drives = nullptr;     // none: the machine has no optical drive
+  // Where the language packs are ("language" below it); empty when the program runs
+  // without data, as the unit tests do: the language list then stays empty, unannounced.
+  QString dataFolder = QString();
 };
 
 class MainForm {
@@ -52,6 +56,8 @@ class MainForm {
   const catalogue::Catalogue& catalogue() const { return catalogue_; }
   catalogue::RunState& run() { return run_; }
   platform::Messages& messages() { return services_.messages; }
+  // The language pack of the whole program; the other windows apply it when they load.
+  clsLanguagePack& languagePack() { return languagePack_; }
 
   // Start-up, once per process in the window and headless alike: the command line, then
   // the settings (none without a store), the layout, the lists and the buttons of this
@@ -100,6 +106,12 @@ class MainForm {
   void txtlimit_LostFocus();
   // A speed was picked: the burn-time estimate of the lower list at that speed.
   void cbospeed_Click();
+  // A language was picked (its text set by the window, or an index by the program): the
+  // pack is loaded and applied to this window.
+  void cboLangPacks_Click();
+  // Picks entry `index` of the language list as a choice of the user would; nothing for
+  // an index outside the list.
+  void pickLanguage(int index);
 
   // The window as the user sizes, moves and maximises it, in twips; 0 normal, 1 minimised,
   // 2 maximised.
@@ -134,6 +146,10 @@ class MainForm {
     QList<platform::OpticalDrive> drives() const override { return {}; }
   } noDrives_;
   catalogue::Form form_;
+  // The packs are listed during start-up, before the window shows: events let in there
+  // (a stop signal) would close a window that was never shown, so none are.
+  platform::NullPump listingPump_;
+  clsLanguagePack languagePack_;
   catalogue::Catalogue catalogue_;
   catalogue::RunState run_;
   std::unique_ptr<catalogue::IconCache> iconCache_;

@@ -95,6 +95,7 @@ std::vector<EventRoute> MainWindow::events() {
       {"txtlimit", E::LostFocus, call(&shell::MainForm::txtlimit_LostFocus)},
       {"txtlimit", E::Enter, call(&shell::MainForm::txtlimit_LostFocus)},
       {"cbospeed", E::Click, call(&shell::MainForm::cbospeed_Click)},
+      {"cboLangPacks", E::Click, call(&shell::MainForm::cboLangPacks_Click)},
       {"lstmain", E::HeaderClick,
        [this](const EventArgs& e) { sortBy(QStringLiteral("lstmain"), FileList::Kind::Upper, e.index); }},
       {"lstsec", E::HeaderClick,

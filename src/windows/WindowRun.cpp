@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "platform/DataFolder.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/MimeValueStore.h"
 #include "platform/OpticalDrives.h"
@@ -32,7 +33,8 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   platform::FreedesktopTrash trash;
   platform::LinuxOpticalDrives drives;
   shell::MainForm state(
-      shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash, &drives});
+      shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash, &drives,
+                      platform::dataFolder(programFolder)});
   MainWindow window(state, &icons);
   messages.setParent(&window);
   messages.setEnding([&state] { return state.run().closing; });

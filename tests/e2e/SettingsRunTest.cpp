@@ -55,11 +55,11 @@ TEST(SettingsRun, TheWindowWritesBackWhatItRead) {
 TEST(SettingsRun, AFirstRunWritesTheDefaults) {
   testing_support::TempTree tree;
   const QString programFolder = QFileInfo(QStringLiteral(FILLPACK_BINARY)).absolutePath();
-  // No language pack is installed, so no entry of the language list can be picked.
+  // The build tree holds the shipped packs; the default picks the second of them.
   const Settings defaults = {
       {"Main/Last Path", programFolder}, {"Main/Pattern", "*.*"},     {"Main/WindowState", "0"},
       {"Main/Width", "10440"},           {"Main/Height", "8600"},     {"Main/Top", "0"},
-      {"Main/Left", "0"},                {"Main/Limit", "1"},         {"Main/LangPacks", "-1"},
+      {"Main/Left", "0"},                {"Main/Limit", "1"},         {"Main/LangPacks", "1"},
       {"Main/Inclusive", "True"},        {"Main/Last Speed", "1x"},   {"Main/NoCD", "1"},
       {"Main/Recurse Subs", "1"},        {"Main/Sep", "4160"},        {"Dir List/Items", "0"}};
   EXPECT_EQ(lines(runAndStop(tree)), lines(defaults));

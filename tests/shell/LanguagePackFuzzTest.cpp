@@ -1,0 +1,86 @@
+// Any file can be handed to the loader as a pack: mangled copies of a real pack and random
+// text, loaded and applied to every window, must end without a crash or a hang.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <random>
+
+#include "shell/LanguagePack.h"
+#include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
+#include "support/Fakes.h"
+#include "support/TempTree.h"
+
+namespace {
+
+// Characters that matter to the reader, weighted towards them over plain letters.
+const QByteArray alphabet =
+    QByteArrayLiteral("\",=[]().;\r\n \tCaptionToolTipEnd.TabCaption(frmmain)cmdaddoptmain(1)\xC3\xA9\xFF");
+
+QByteArray mutate(QByteArray text, std::mt19937& random) {
+  const auto pick = [&random](qsizetype below) {
+    return qsizetype(std::uniform_int_distribution<qsizetype>(0, qMax<qsizetype>(0, below - 1))(random));
+  };
+  const int edits = 1 + int(pick(12));
+  for (int n = 0; n < edits; ++n) {
+    switch (pick(5)) {
+      case 0:
+        text.remove(pick(text.size()), 1 + pick(20));
+        break;
+      case 1:
+        text.insert(pick(text.size() + 1), alphabet[pick(alphabet.size())]);
+        break;
+      case 2:
+        text.truncate(pick(text.size() + 1));
+        break;
+      case 3: {
+        const qsizetype from = pick(text.size());
+        text.insert(pick(text.size() + 1), text.mid(from, 1 + pick(60)));
+        break;
+      }
+      default:
+        if (!text.isEmpty()) text[pick(text.size())] = char(pick(256));
+        break;
+    }
+  }
+  return text;
+}
+
+QByteArray randomText(std::mt19937& random) {
+  QByteArray text;
+  const int size = std::uniform_int_distribution<int>(0, 400)(random);
+  for (int n = 0; n < size; ++n)
+    text.append(alphabet[std::uniform_int_distribution<qsizetype>(0, alphabet.size() - 1)(random)]);
+  return text;
+}
+
+TEST(LanguagePackFuzz, AnyTextLoadsAndAppliesWithoutHarm) {
+  QFile english(QStringLiteral(FILLPACK_SOURCE_DIR "/language/English.lpk"));
+  ASSERT_TRUE(english.open(QIODevice::ReadOnly));
+  const QByteArray seed = english.readAll();
+  testing_support::TempTree tree;
+  testing_support::RecordingMessages messages;
+  testing_support::ScriptedPump pump;
+  shell::clsLanguagePack pack(messages, pump);
+  std::mt19937 random(20261207);
+  const QString path = tree.path("fuzz.lpk");
+  for (int n = 0; n < 3000; ++n) {
+    const QByteArray text = n % 4 == 3 ? randomText(random) : mutate(seed, random);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+    file.close();
+    pack.LoadLanguagePack(path);
+    // Every section starts at a "[" of the text; a pack never invents one.
+    ASSERT_LE(pack.sections().size(), text.count('[')) << n;
+    for (const auto table : {shell::mainFormControls(), shell::aboutFormControls(), shell::helpFormControls()}) {
+      catalogue::Form form(table);
+      pack.SetLanguageInForm(form);
+      ASSERT_EQ(form.controls().size(), table.size()) << n;  // applying never adds a control
+    }
+  }
+  EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+}  // namespace

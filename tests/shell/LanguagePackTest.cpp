@@ -1,0 +1,170 @@
+// The language pack against small windows: how fields are read, which texts a pack
+// changes and which it leaves, the language folder, and the language list at start-up.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <iterator>
+
+#include "shell/LanguagePack.h"
+#include "shell/MainForm.h"
+#include "support/Fakes.h"
+#include "support/MemorySettingsStore.h"
+#include "support/TempTree.h"
+
+namespace {
+
+using K = catalogue::ControlKind;
+
+const catalogue::ControlDecl testWindow[] = {
+    {"frmTest", -1, K::Window, "", "Test", "", QRect()},    {"lblA", -1, K::Label, "", "A", "", QRect()},
+    {"cmdB", -1, K::Button, "", "B", "tipB", QRect()},      {"opt", 0, K::OptionButton, "", "first", "", QRect()},
+    {"opt", 1, K::OptionButton, "", "second", "", QRect()}, {"cbo", -1, K::PickList, "", "", "", QRect()},
+};
+
+void write(const QString& path, const QByteArray& text) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text);
+}
+
+class LanguagePack : public ::testing::Test {
+ protected:
+  // Loads `text` as a pack and applies it to a fresh test window.
+  catalogue::Form applied(const QByteArray& text) {
+    write(tree.path("pack.lpk"), text);
+    pack.LoadLanguagePack(tree.path("pack.lpk"));
+    catalogue::Form form{std::span(testWindow)};
+    pack.SetLanguageInForm(form);
+    return form;
+  }
+  testing_support::TempTree tree;
+  testing_support::RecordingMessages messages;
+  testing_support::ScriptedPump pump;
+  shell::clsLanguagePack pack{messages, pump};
+};
+
+struct Case {
+  const char* what;
+  const char* pack;
+  const char* name;
+  int index;
+  const char* caption;
+  const char* toolTip;
+};
+
+const Case cases[] = {
+    {"a comma in a value keeps exactly one blank", "[frmTest]\nCaption=\"T\"\ncmdB.Caption=\"One,    two,three\"\n",
+     "cmdB", -1, "One, two, three", "tipB"},
+    {"a window caption ends at its comma, one character short", "[frmTest]\nCaption=\"Fill, pack\"\n", "frmTest", -1,
+     "Fil", ""},
+    {"a section named in other letter case is not applied", "[FRMTEST]\nCaption=\"X\"\nlblA.Caption=\"x\"\n", "lblA",
+     -1, "A", ""},
+    {"a section without Caption empties the window caption", "[frmTest]\nlblA.Caption=\"a\"\n", "frmTest", -1, "", ""},
+    {"a missing control is passed over", "[frmTest]\nnothere.Caption=\"n\"\nlblA.Caption=\"a\"\n", "lblA", -1, "a", ""},
+    {"an array element takes its caption", "[frmTest]\nopt(1).Caption=\"Zwei\"\nopt(1).ToolTip=\"t\"\n", "opt", 1,
+     "Zwei", ""},
+    {"an empty value leaves a plain caption", "[frmTest]\nlblA.Caption=\"\"\n", "lblA", -1, "A", ""},
+    {"an empty value empties an array element", "[frmTest]\nopt(0).Caption=\"\"\n", "opt", 0, "", ""},
+    {"a tool tip follows its caption line", "[frmTest]\ncmdB.Caption=\"\"\ncmdB.ToolTip=\"new, tip\"\n", "cmdB", -1,
+     "B", "new, tip"},
+    {"a tool tip before any caption is ignored", "[frmTest]\ncmdB.ToolTip=\"lost\"\n", "cmdB", -1, "B", "tipB"},
+    {"a box takes a tool tip but no caption", "[frmTest]\ncbo.Caption=\"c\"\ncbo.ToolTip=\"pick\"\n", "cbo", -1, "",
+     "pick"},
+    {"CR LF line ends", "[frmTest]\r\nlblA.Caption=\"crlf\"\r\n[frmTest.End]\r\n", "lblA", -1, "crlf", ""},
+    {"lines after the section end are ignored", "[frmTest]\n[frmTest.End]\nlblA.Caption=\"late\"\n", "lblA", -1, "A",
+     ""},
+    {"a tab caption has nothing to change", "[frmTest]\ncmdB.TabCaption(0).Caption=\"t\"\nlblA.Caption=\"a\"\n", "cmdB",
+     -1, "B", "tipB"},
+    {"a quote that never closes takes the rest", "[frmTest]\nlblA.Caption=\"open\n  end", "lblA", -1, "open, end", ""},
+    {"UTF-8 text", "[frmTest]\nlblA.Caption=\"Größe\"\n", "lblA", -1, "Größe", ""},
+};
+
+TEST_F(LanguagePack, AppliesEachFieldAsWritten) {
+  for (const Case& c : cases) {
+    const catalogue::Form form = applied(QByteArray(c.pack));
+    const catalogue::Control* control = form.find(QString::fromLatin1(c.name), c.index);
+    ASSERT_NE(control, nullptr) << c.what;
+    EXPECT_EQ(control->text, QString::fromUtf8(c.caption)) << c.what;
+    EXPECT_EQ(control->toolTip, QString::fromUtf8(c.toolTip)) << c.what;
+  }
+}
+
+TEST_F(LanguagePack, ASecondPackKeepsNothingOfTheFirst) {
+  applied("[frmTest]\nCaption=\"one\"\nlblA.Caption=\"a1\"\ncmdB.Caption=\"b1\"\n");
+  const catalogue::Form second = applied("[frmTest]\nCaption=\"two\"\nlblA.Caption=\"a2\"\n");
+  EXPECT_EQ(second.text("lblA"), "a2");
+  EXPECT_EQ(second.text("cmdB"), "B");
+  pack.LoadLanguagePack(tree.path("missing.lpk"));
+  EXPECT_TRUE(pack.sections().isEmpty());
+  EXPECT_EQ(pack.CurrentFile, tree.path("missing.lpk"));
+}
+
+TEST_F(LanguagePack, ListsThePacksOfAFolderByName) {
+  tree.folder("empty");
+  EXPECT_EQ(pack.EnumLanguagePacks(tree.path("empty"), "*.lpk"), "");
+  for (const char* name : {"language/b.lpk", "language/A.lpk", "language/.hidden.lpk", "language/notes.txt"})
+    tree.file(name);
+  tree.folder("language/folder.lpk");
+  EXPECT_EQ(pack.EnumeraPacotesdeLinguagem(tree.path("language"), "*.lpk"), "A.lpk|b.lpk");
+  EXPECT_TRUE(messages.shown.isEmpty());
+  EXPECT_EQ(pack.EnumLanguagePacks(tree.path("gone"), "*.lpk"), "");
+  ASSERT_EQ(messages.shown.size(), 1);
+  EXPECT_EQ(messages.shown[0].title, "Fillpack");
+  EXPECT_EQ(messages.shown[0].text, tree.path("gone") + " doesn't exist.");
+  EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::Critical);
+}
+
+// Start-up fills the language list and applies the first pack, then the saved one.
+class LanguageStartUp : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tree.folder("data/language");
+    write(tree.path("data/language/a.lpk"), "[frmmain]\nCaption=\"First\"\nlblLanguage.Caption=\"Eins\"\n");
+    write(tree.path("data/language/b.lpk"), "[frmmain]\nCaption=\"Second\"\n");
+  }
+  std::unique_ptr<shell::MainForm> start(const QString& dataFolder, const platform::SettingsStore* settings = nullptr) {
+    auto window = std::make_unique<shell::MainForm>(
+        shell::Services{messages, picker, pump, registry, nullptr, {}, nullptr, nullptr, nullptr, dataFolder});
+    window->Form_Load({}, settings);
+    return window;
+  }
+  testing_support::TempTree tree;
+  testing_support::RecordingMessages messages;
+  testing_support::ScriptedPump pump;
+  testing_support::ScriptedPicker picker;
+  testing_support::TestValueStore registry;
+};
+
+TEST_F(LanguageStartUp, TheFirstPackIsAppliedAndAPickAppliesAnother) {
+  const auto window = start(tree.path("data"));
+  const catalogue::Control& list = *window->form().find("cboLangPacks");
+  EXPECT_EQ(list.items, QStringList({"a.lpk", "b.lpk"}));
+  EXPECT_EQ(list.value, 0);
+  EXPECT_EQ(window->form().text("frmmain"), "First");
+  window->form()("cboLangPacks").text = "b.lpk";
+  window->cboLangPacks_Click();
+  EXPECT_EQ(list.value, 1);
+  EXPECT_EQ(window->form().text("frmmain"), "Second");
+  EXPECT_EQ(window->form().text("lblLanguage"), "Eins");  // not named by the second pack
+  EXPECT_EQ(window->languagePack().CurrentFile, tree.path("data/language/b.lpk"));
+}
+
+TEST_F(LanguageStartUp, TheSavedPackFollowsTheFirst) {
+  testing_support::MemorySettingsStore settings;
+  settings.values[settings.address("Fillpack", "Main", "LangPacks")] = "1";
+  const auto window = start(tree.path("data"), &settings);
+  EXPECT_EQ(window->form().find("cboLangPacks")->value, 1);
+  EXPECT_EQ(window->form().text("frmmain"), "Second");
+  EXPECT_EQ(window->form().text("lblLanguage"), "Eins");
+}
+
+TEST_F(LanguageStartUp, AMissingLanguageFolderIsToldOnce) {
+  const auto window = start(tree.path("nowhere"));
+  EXPECT_TRUE(window->form().find("cboLangPacks")->items.isEmpty());
+  ASSERT_EQ(messages.shown.size(), 1);
+  EXPECT_EQ(messages.shown[0].text, tree.path("nowhere/language") + " doesn't exist.");
+  EXPECT_EQ(window->form().text("frmmain"), "Fillpack");
+}
+
+}  // namespace
