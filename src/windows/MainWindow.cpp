@@ -44,6 +44,11 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
     return ListSource{&lists.lstsec(), [&lists](int row, bool checked) { lists.lstsec().setChecked(row, checked); }};
   });
   binding_->route(events());
+  // The About and instructions windows take the pack held when they are loaded.
+  setSecondaryLanguage([this](catalogue::Form& form) {
+    const shell::clsLanguagePack& pack = state_.languagePack();
+    if (!pack.CurrentFile.isEmpty()) pack.SetLanguageInForm(form);
+  });
   syncFromState();
   // The timer keeps the window in step with changes made outside a handler of ours.
   refresh_.setInterval(search::timerIntervalMs);
