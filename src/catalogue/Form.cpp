@@ -5,6 +5,21 @@
 
 namespace catalogue {
 
+bool isWidgetKind(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Window:
+    case ControlKind::Column:
+    case ControlKind::Menu:
+    case ControlKind::MenuEntry:
+    case ControlKind::Separator:
+    case ControlKind::Timer:
+    case ControlKind::Helper:
+      return false;
+    default:
+      return true;
+  }
+}
+
 Form::Form(std::span<const ControlDecl> table) {
   for (const ControlDecl& d : table) {
     Control c;

@@ -66,8 +66,17 @@ struct Control {
   quint64 changed = 0; // the form's revision at the last change of this record
 };
 
+// Whether a control of this kind stands on the screen as a widget of its own (and so has
+// a place and a tool tip); windows, columns, menus, timers and helpers do not.
+bool isWidgetKind(ControlKind kind);
+
 class Form {
  public:
+  // "name" for a single control, "name(index)" for a member of a control array.
+  static QString keyOf(const QString& name, int index) {
+    return index < 0 ? name : name + u'(' + QString::number(index) + u')';
+  }
+
   explicit Form(std::span<const ControlDecl> table);
 
   // The record of a declared control; every non-const access counts as a change. Asking
@@ -87,9 +96,6 @@ class Form {
   const std::deque<Control>& controls() const { return controls_; }
 
  private:
-  static QString keyOf(const QString& name, int index) {
-    return index < 0 ? name : name + u'(' + QString::number(index) + u')';
-  }
   Control& add(Control control);
   [[noreturn]] static void undeclared(const QString& name, int index);
 

@@ -7,6 +7,7 @@
 #include "search/BurnTime.h"
 #include "search/Limit.h"
 #include "shell/CommandLine.h"
+#include "shell/Instructions.h"
 #include "shell/Layout.h"
 #include "shell/MainForm.h"
 #include "shell/Settings.h"
@@ -77,7 +78,7 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   form_(QStringLiteral("imgLogo")).geometry.moveLeft(7080);
   // 4.
   const std::optional<platform::Burner> burner = platform::findBurner();
-  setToolTips(form_, burner ? burner->title : QStringLiteral("the burning program"));
+  setToolTips(form_, burnerName(burner));
   // 5.
   normalGeometry_ = form_.find(QStringLiteral("frmmain"))->geometry;
   // The saved language is applied when it differs from the first, before the limit is

@@ -58,21 +58,6 @@ bool hasCaption(ControlKind kind) {
   }
 }
 
-bool hasToolTip(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Window:
-    case ControlKind::Column:
-    case ControlKind::Menu:
-    case ControlKind::MenuEntry:
-    case ControlKind::Separator:
-    case ControlKind::Timer:
-    case ControlKind::Helper:
-      return false;
-    default:
-      return true;
-  }
-}
-
 // The record of `name` and `index`, looked up without ending the program for a name the
 // window lacks.
 catalogue::Control* control(catalogue::Form& form, const QString& name, int index) {
@@ -101,7 +86,7 @@ void apply(catalogue::Form& form, const clsLanguagePack::Entry& entry) {
   catalogue::Control* c = control(form, entry.Name, -1);
   if (!c) return;
   if (!entry.Caption.isEmpty() && hasCaption(c->kind)) c->text = entry.Caption;
-  if (!entry.ToolTip.isEmpty() && hasToolTip(c->kind)) c->toolTip = entry.ToolTip;
+  if (!entry.ToolTip.isEmpty() && catalogue::isWidgetKind(c->kind)) c->toolTip = entry.ToolTip;
 }
 
 }  // namespace

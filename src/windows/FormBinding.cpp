@@ -28,9 +28,9 @@ namespace {
 using catalogue::Control;
 using Kind = catalogue::ControlKind;
 
-QString keyOf(const QString& name, int index) {
-  return index < 0 ? name : name + u'(' + QString::number(index) + u')';
-}
+using catalogue::Form;
+
+QString keyOf(const QString& name, int index) { return Form::keyOf(name, index); }
 
 QString routeKey(const QString& name, FormEvent event) { return name + u'#' + QString::number(int(event)); }
 
@@ -41,21 +41,6 @@ void paint(QWidget* widget, const QColor& colour) {
   palette.setColor(QPalette::Window, colour);
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
-}
-
-bool makesWidget(Kind kind) {
-  switch (kind) {
-    case Kind::Window:
-    case Kind::Column:
-    case Kind::Menu:
-    case Kind::MenuEntry:
-    case Kind::Separator:
-    case Kind::Timer:
-    case Kind::Helper:
-      return false;
-    default:
-      return true;
-  }
 }
 
 }  // namespace
@@ -109,7 +94,7 @@ void FormBinding::make(const Control& c) {
   } else if (c.kind == Kind::Column) {
     if (auto* view = qobject_cast<QTableView*>(widget(c.parent)); view && c.geometry.width() > 0)
       view->setColumnWidth(c.index, pixels(c.geometry.width()));
-  } else if (makesWidget(c.kind)) {
+  } else if (catalogue::isWidgetKind(c.kind)) {
     QWidget* parent = c.parent.isEmpty() ? &window_ : widget(c.parent);
     if (!parent) return;
     QWidget* w = makeWidget(c, parent);
@@ -332,7 +317,7 @@ void FormBinding::apply() {
   for (const Control& c : std::as_const(form_).controls()) {
     if (c.changed <= seen_) continue;
     const QString key = keyOf(c.name, c.index);
-    if (makesWidget(c.kind) && !widgets_.contains(key)) make(c);
+    if (catalogue::isWidgetKind(c.kind) && !widgets_.contains(key)) make(c);
     applyRecord(c);
   }
   seen_ = form_.revision();
