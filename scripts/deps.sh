@@ -6,6 +6,7 @@
 FILLPACK_PACKAGES=(
   cmake ninja-build g++
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-multimedia-dev libqt6multimedia6
   libgtest-dev
   shared-mime-info adwaita-icon-theme
   libqt6svg6

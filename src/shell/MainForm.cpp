@@ -5,6 +5,7 @@
 
 #include "catalogue/Selection.h"
 #include "catalogue/Utilization.h"
+#include "output/CopyToFolder.h"
 #include "output/DeleteFiles.h"
 #include "output/DiscScan.h"
 #include "output/ListFile.h"
@@ -62,7 +63,7 @@ void MainForm::createControls() {
     form_(QString::fromLatin1(later)).enabled = false;
   // Their commands are not part of the program yet; the availability timer still keeps
   // their records, so showing them later is a matter of this line.
-  for (const char* pending : {"cmdCopy", "cmdClipBoard", "cmdstop2", "txttotal"})
+  for (const char* pending : {"cmdClipBoard", "cmdstop2", "txttotal"})
     form_(QString::fromLatin1(pending)).visible = false;
   for (int index : {0, 1}) form_(QStringLiteral("cmdburn"), index).visible = false;
   form_(QStringLiteral("chkNoCD")).value = 1;
@@ -142,6 +143,29 @@ void MainForm::mnuscan_Click() {
                               warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
     };
     search::mnuscan_Click(context_, batch);
+  });
+}
+
+void MainForm::cmdCopy_Click() {
+  CopyDesktop& copy = services_.copy;
+  if (!copy.dialog || catalogue_.lstsec().isEmpty()) return;
+  runAlone(Command::Copy, [&] {
+    if (!copyForm_)
+      copyForm_ = std::make_unique<CopyForm>(copy.settings, services_.programFolder, services_.picker,
+                                             [this](catalogue::Form& form) {
+                                               if (!languagePack_.CurrentFile.isEmpty())
+                                                 languagePack_.SetLanguageInForm(form);
+                                             });
+    copyForm_->cancelled = true;  // a dialog that ends without OK copies nothing
+    copy.dialog->show(*copyForm_);
+    if (copyForm_->cancelled) return;
+    platform::SilentSound silence;
+    platform::NoBusyCursor still;
+    output::copyToFolder(context_, copyForm_->target,
+                         output::CopyServices{services_.messages, copy.sound ? *copy.sound : silence,
+                                              copy.busy ? *copy.busy : still,
+                                              services_.dataFolder + QStringLiteral("/All_Done.wav"),
+                                              copyForm_->soundWanted(), [this] { cmdstop_Click(); }});
   });
 }
 

@@ -25,6 +25,8 @@
 #include "platform/SettingsStore.h"
 #include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
+#include "shell/CopyDialog.h"
+#include "shell/CopyForm.h"
 #include "shell/LanguagePack.h"
 
 namespace shell {
@@ -42,6 +44,7 @@ struct Services {
   // Where the language packs are ("language" below it); empty when the program runs
   // without data, as the unit tests do: the language list then stays empty, unannounced.
   QString dataFolder = QString();
+  CopyDesktop copy = {};
 };
 
 class MainForm {
@@ -77,6 +80,10 @@ class MainForm {
   void cmdsave_Click();
   void cmdload_Click();
   void mnuscan_Click();
+  // Copy to Folder: the dialog, then the checked lower files staged below its folder.
+  void cmdCopy_Click();
+  // The copy dialog's state once it was first opened.
+  CopyForm* copyForm() { return copyForm_.get(); }
   // The pattern box and the choice of option `option` (0 include, 1 exclude).
   void setPattern(const QString& pattern, int option);
   // A batch search with `method`, its lists named after `listFile`.
@@ -129,7 +136,7 @@ class MainForm {
   // The commands that may yield to the window while they run. One runs at a time: a
   // second start that gets through while the first lets events in is refused, so two
   // commands never work on the same lists at once.
-  enum class Command { Gathering, Search, Batch, Save, Load, Select, Delete, Clear, Sort, DiscScan };
+  enum class Command { Gathering, Search, Batch, Save, Load, Select, Delete, Clear, Sort, DiscScan, Copy };
   // The command running now, if any.
   std::optional<Command> running() const { return running_; }
 
@@ -161,6 +168,7 @@ class MainForm {
   catalogue::WindowContext context_;
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips
+  std::unique_ptr<CopyForm> copyForm_;  // made on first use, kept for the run
 };
 
 }  // namespace shell

@@ -1,4 +1,4 @@
-// The About and instructions windows as designed, in twips at 96 dpi.
+// The About, instructions and copy windows as designed, in twips at 96 dpi.
 #include "shell/SecondaryFormControls.h"
 
 #include <iterator>
@@ -33,9 +33,20 @@ const catalogue::ControlDecl help[] = {
     {"txtHelp", -1, K::Memo, "", "", "", QRect(120, 120, 8760, 6360)},
 };
 
+const catalogue::ControlDecl copy[] = {
+    {"frmCopy", -1, K::Window, "", "Copy to Folder", "", QRect(0, 0, 5400, 2100)},
+    {"frame", -1, K::Frame, "", "Folder", "", QRect(120, 120, 5160, 840)},
+    {"txtPath", -1, K::TextBox, "frame", "", "", QRect(120, 330, 4320, 330)},
+    {"cmdBrowse", -1, K::Button, "frame", "...", "", QRect(4560, 330, 480, 330)},
+    {"chkSound", -1, K::CheckBox, "", "Sound when finish", "", QRect(240, 1140, 2400, 330)},
+    {"cmdOK", -1, K::Button, "", "&OK", "", QRect(2820, 1560, 1140, 375)},
+    {"cmdCancel", -1, K::Button, "", "&Cancel", "", QRect(4080, 1560, 1140, 375)},
+};
+
 }  // namespace
 
 std::span<const catalogue::ControlDecl> aboutFormControls() { return {std::begin(about), std::end(about)}; }
 std::span<const catalogue::ControlDecl> helpFormControls() { return {std::begin(help), std::end(help)}; }
+std::span<const catalogue::ControlDecl> copyFormControls() { return {std::begin(copy), std::end(copy)}; }
 
 }  // namespace shell

@@ -1,4 +1,4 @@
-// The tables of controls of the About and instructions windows.
+// The tables of controls of the About, instructions and copy windows.
 #pragma once
 
 #include <span>
@@ -9,5 +9,6 @@ namespace shell {
 
 std::span<const catalogue::ControlDecl> aboutFormControls();
 std::span<const catalogue::ControlDecl> helpFormControls();
+std::span<const catalogue::ControlDecl> copyFormControls();
 
 }  // namespace shell

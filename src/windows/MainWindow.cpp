@@ -90,6 +90,7 @@ std::vector<EventRoute> MainWindow::events() {
       {"cmdsave", E::Click, call(&shell::MainForm::cmdsave_Click)},
       {"cmdload", E::Click, call(&shell::MainForm::cmdload_Click)},
       {"cmddelete", E::Click, call(&shell::MainForm::cmddelete_Click)},
+      {"cmdCopy", E::Click, call(&shell::MainForm::cmdCopy_Click)},
       {"mnuclear", E::Click, call(&shell::MainForm::mnuclear_Click)},
       {"mnufiledelete", E::Click, call(&shell::MainForm::mnufiledelete_Click)},
       {"cmdcdrom", E::Click, [this](const EventArgs& e) { run([&] { state_.cmdcdrom_Click(e.index); }); }},

@@ -14,10 +14,13 @@
 #include "platform/ThemeIconProvider.h"
 #include "platform/Trash.h"
 #include "shell/MainForm.h"
+#include "windows/CopyWindow.h"
 #include "windows/MainWindow.h"
+#include "windows/QtBusyCursor.h"
 #include "windows/QtFileDialogs.h"
 #include "windows/QtFolderPicker.h"
 #include "windows/QtMessages.h"
+#include "windows/QtSound.h"
 #include "windows/SignalClose.h"
 
 namespace windows {
@@ -32,18 +35,22 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   QtFileDialogs dialogs;
   platform::FreedesktopTrash trash;
   platform::LinuxOpticalDrives drives;
+  platform::IniSettingsStore settings;
+  QtCopyDialog copyDialog;
+  QtSound sound;
+  QtBusyCursor busy;
   shell::MainForm state(
       shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash, &drives,
-                      platform::dataFolder(programFolder)});
+                      platform::dataFolder(programFolder), shell::CopyDesktop{&copyDialog, &sound, &busy, &settings}});
   MainWindow window(state, &icons);
   messages.setParent(&window);
   messages.setEnding([&state] { return state.run().closing; });
   picker.setParent(&window);
   dialogs.setParent(&window);
+  copyDialog.setOwner(&window);
   pump.setBeforeEvents([&window] { window.syncFromState(); });
   closeOnStopSignal(signals, window);
 
-  platform::IniSettingsStore settings;
   state.Form_Load(arguments, &settings);
   // Closed before it was ever shown: the settings were not read, so none are written.
   if (state.run().closing) return 0;

@@ -29,6 +29,7 @@ expected=$(
     if [[ -d $source/language ]]; then
       (cd "$source" && find language -type f -printf 'share/fillpack/%p\n')
     fi
+    (cd "$source/data" && find . -type f -printf 'share/fillpack/%P\n')
   } | sort
 )
 actual=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)

@@ -1,0 +1,38 @@
+// Copying one file so that nothing at the destination is ever lost: the bytes go, chunk by
+// chunk, into a temporary file beside the destination, which replaces it only once
+// complete. Between chunks the caller is told how far the copy has come and may stop it.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+enum class CopyOutcome {
+  Copied,
+  Stopped,         // the caller stopped it; the destination is as it was
+  SourceFailed,    // the source could not be opened or read (vanished, no permission)
+  TargetFailed,    // the destination could not be written (read-only, full disk, no folder)
+  SameFile,        // source and destination are one file: nothing was written
+};
+
+struct CopyResult {
+  CopyOutcome outcome = CopyOutcome::Copied;
+  int error = 0;  // the system's error number behind a failure
+};
+
+// The size of one chunk: large enough that the system calls cost nothing against the
+// disk, small enough that Stop and the progress follow within a blink.
+inline constexpr qint64 copyChunkBytes = 4 << 20;
+
+// Copies `source` to `destination` (the destination's folder must exist), keeping the
+// modification time and the permission bits (less the umask). `afterChunk` gets the bytes
+// of this file copied so far and returns false to stop. On anything but Copied the old
+// destination is untouched and no temporary file is left.
+CopyResult copyFile(const QString& source, const QString& destination,
+                    const std::function<bool(qint64 copied)>& afterChunk, qint64 chunkBytes = copyChunkBytes);
+
+// Whether both paths name one existing file (same device and inode, links followed).
+bool sameFile(const QString& first, const QString& second);
+
+}  // namespace platform

@@ -1,0 +1,28 @@
+// The pieces every whole-file replacement shares: the system's reason for an error, a
+// write that survives signals and short writes, the rule for which files may be replaced,
+// and the temporary file beside a target that is later renamed over it.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+// The system's words for `error` ("Permission denied").
+QString systemReason(int error);
+// 0 when every byte was written, the error otherwise.
+int writeAll(int fd, const char* bytes, qsizetype size);
+// Why the file at `target` (encoded) may not be replaced, as an error number; 0 when it
+// may. A file the user may not write is never replaced, and one without any write bit
+// counts as such even for root, who could otherwise rename over it. `old` holds the
+// file's status when `exists` comes back true.
+int replaceRefusal(const QByteArray& target, struct stat& old, bool& exists);
+// Creates a new, empty temporary file named `prefix` plus six random characters in the
+// folder of `target`; its descriptor, or -1 with errno set. `temporary` gets its path.
+int temporaryBeside(const QByteArray& target, const char* prefix, QByteArray& temporary);
+// The process's file-creation mask, read without changing it for good.
+mode_t currentUmask();
+
+}  // namespace platform
