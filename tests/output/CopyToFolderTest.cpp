@@ -2,15 +2,16 @@
 // lands where, what ends the copy and what is told, and that nothing at the destination is
 // ever lost.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+
+#include <optional>
 
 #include "output/CopyToFolder.h"
 #include "platform/FileNames.h"
 #include "support/CopyFakes.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 
 namespace {
 
@@ -168,6 +169,22 @@ TEST_F(CopyToFolderTest, ACopyOntoItselfIsRefusedBeforeAnythingIsWritten) {
   EXPECT_TRUE(sound.played.isEmpty());
 }
 
+TEST_F(CopyToFolderTest, AFileLaterInTheListThatLandsOnItselfStopsTheCopyBeforeTheFirstFile) {
+  const QString first = source("1.mp3", "1");
+  tree.folder(QStringLiteral("src2"));
+  ASSERT_TRUE(writeBytes(tree.path(QStringLiteral("src2/2.mp3")), "2"));
+  addLower(tree.path(QStringLiteral("src2/2.mp3")));
+  // The staged folder of the second file is a link back to its own folder.
+  tree.folder(QStringLiteral("stage") + tree.root());
+  tree.symlink(tree.path(QStringLiteral("src2")), QStringLiteral("stage") + tree.root() + QStringLiteral("/src2"));
+  answerOk(stage());
+  window.cmdCopy_Click();
+  ASSERT_EQ(messages.shown.size(), 1);
+  EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("onto itself")));
+  EXPECT_FALSE(QFileInfo::exists(staged(first)));
+  EXPECT_EQ(readBytes(tree.path(QStringLiteral("src2/2.mp3"))), "2");
+}
+
 // A destination that cannot be written ends the copy with the file and the reason; the
 // files before it stay, the old file is as it was and no partial file is left.
 struct Unwritable {
@@ -184,18 +201,12 @@ TEST_P(CopyToFolderUnwritable, StopsWithTheFileAndTheSystemsReason) {
   const QString third = source("3.mp3", "3");
   ASSERT_TRUE(writeBytes(staged(second), "old"));
   if (!full) ::chmod(platform::encodeFileName(staged(second)).constData(), 0444);
-  struct rlimit saved {};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  auto* savedHandler = ::signal(SIGXFSZ, SIG_IGN);
-  if (full) {
-    struct rlimit small = saved;
-    small.rlim_cur = 100000;
-    ::setrlimit(RLIMIT_FSIZE, &small);
-  }
   answerOk(stage());
-  window.cmdCopy_Click();
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, savedHandler);
+  {
+    std::optional<testing_support::FileSizeLimit> disk;
+    if (full) disk.emplace(100000);
+    window.cmdCopy_Click();
+  }
   EXPECT_EQ(readBytes(staged(first)), "1");
   EXPECT_EQ(readBytes(staged(second)), "old");
   EXPECT_FALSE(QFileInfo::exists(staged(third)));

@@ -2,16 +2,16 @@
 // kept, progress by chunk, and on every failure or stop the old destination untouched and
 // no temporary left behind.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <utime.h>
 
 #include <cerrno>
+#include <optional>
 
 #include "platform/CopyFile.h"
 #include "platform/FileNames.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempTree.h"
 
 namespace {
@@ -64,22 +64,15 @@ TEST_P(CopyFileEarlyEnd, LeavesTheOldDestinationAndNoTemporary) {
   const Early& c = GetParam();
   ASSERT_TRUE(writeBytes(at("src/a.bin"), data));
   ASSERT_TRUE(writeBytes(at("out/a.bin"), "old contents"));
-  struct rlimit saved {};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  auto* savedHandler = ::signal(SIGXFSZ, SIG_IGN);
+  std::optional<testing_support::FileSizeLimit> full;
   std::function<bool(qint64)> afterChunk = [](qint64) { return true; };
   QString source = at("src/a.bin");
   if (c.outcome == CopyOutcome::Stopped) afterChunk = [](qint64 n) { return n < 8192; };
   if (c.error == EACCES) ::chmod(platform::encodeFileName(at("out/a.bin")).constData(), 0444);
   if (c.error == ENOENT) source = at("src/gone.bin");
-  if (c.error == EFBIG) {
-    struct rlimit small = saved;
-    small.rlim_cur = 6000;  // the disk is full after 6000 bytes
-    ::setrlimit(RLIMIT_FSIZE, &small);
-  }
+  if (c.error == EFBIG) full.emplace(6000);  // the disk is full after 6000 bytes
   const auto result = platform::copyFile(source, at("out/a.bin"), afterChunk, 4096);
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, savedHandler);
+  full.reset();
   EXPECT_EQ(result.outcome, c.outcome);
   EXPECT_EQ(result.error, c.error);
   EXPECT_EQ(readBytes(at("out/a.bin")), "old contents");
