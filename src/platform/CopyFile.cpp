@@ -1,5 +1,6 @@
-// Plain read and write in large chunks: they stop between chunks, report progress and keep
-// going across file systems, and at these sizes they run at the speed of the disk.
+// Large chunks, so the copy can stop between them and report progress, each moved by
+// copy_file_range where the file systems allow it (no trip through our memory, and a
+// shared extent where the file system can share one), else by read and write.
 #include "platform/CopyFile.h"
 
 #include <fcntl.h>
@@ -37,6 +38,43 @@ ssize_t readSome(int fd, char* buffer, qint64 size) {
   }
 }
 
+// Whether copy_file_range cannot be used between these two files at all.
+bool kernelCopyUnsupported(int error) {
+  return error == EXDEV || error == EINVAL || error == ENOSYS || error == EOPNOTSUPP || error == ETXTBSY;
+}
+
+// Errors of copy_file_range that are the destination's.
+bool writeSideError(int error) {
+  return error == ENOSPC || error == EFBIG || error == EDQUOT || error == EROFS || error == EIO;
+}
+
+// Moves up to `size` bytes from `in` to `out`: the count moved (0 at the end of the
+// source) or an outcome with its error. Falls back for good to read and write when the
+// kernel cannot copy between the two.
+struct Chunk {
+  qint64 moved = 0;
+  CopyResult failure;
+};
+
+Chunk moveChunk(int in, int out, std::unique_ptr<char[]>& buffer, qint64 size, CopyMethod& method) {
+  if (method == CopyMethod::Kernel) {
+    for (;;) {
+      const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t(size), 0);
+      if (n >= 0) return {n, {}};
+      if (errno == EINTR) continue;
+      if (kernelCopyUnsupported(errno)) break;
+      const int error = errno;
+      return {-1, {writeSideError(error) ? CopyOutcome::TargetFailed : CopyOutcome::SourceFailed, error}};
+    }
+    method = CopyMethod::ReadWrite;
+  }
+  if (!buffer) buffer = std::make_unique_for_overwrite<char[]>(size_t(size));
+  const ssize_t n = readSome(in, buffer.get(), size);
+  if (n < 0) return {-1, {CopyOutcome::SourceFailed, errno}};
+  if (const int error = writeAll(out, buffer.get(), n)) return {-1, {CopyOutcome::TargetFailed, error}};
+  return {n, {}};
+}
+
 bool sameStat(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 }  // namespace
@@ -48,7 +86,7 @@ bool sameFile(const QString& first, const QString& second) {
 }
 
 CopyResult copyFile(const QString& source, const QString& destination,
-                    const std::function<bool(qint64)>& afterChunk, qint64 chunkBytes) {
+                    const std::function<bool(qint64)>& afterChunk, qint64 chunkBytes, CopyMethod method) {
   const QByteArray target = encodeFileName(destination);
   Descriptor in{::open(encodeFileName(source).constData(), O_RDONLY | O_CLOEXEC)};
   struct stat from {};
@@ -65,21 +103,17 @@ CopyResult copyFile(const QString& source, const QString& destination,
   QByteArray temporary;
   Descriptor out{temporaryBeside(target, ".fillpack-copy-", temporary)};
   if (out.fd < 0) return {CopyOutcome::TargetFailed, errno};
-  const auto buffer = std::make_unique_for_overwrite<char[]>(size_t(chunkBytes));
+  std::unique_ptr<char[]> buffer;  // only for read and write
   CopyResult result;
   qint64 copied = 0;
   for (;;) {
-    const ssize_t n = readSome(in.fd, buffer.get(), chunkBytes);
-    if (n < 0) {
-      result = {CopyOutcome::SourceFailed, errno};
+    const Chunk chunk = moveChunk(in.fd, out.fd, buffer, chunkBytes, method);
+    if (chunk.moved < 0) {
+      result = chunk.failure;
       break;
     }
-    if (n == 0) break;
-    if (const int error = writeAll(out.fd, buffer.get(), n)) {
-      result = {CopyOutcome::TargetFailed, error};
-      break;
-    }
-    copied += n;
+    if (chunk.moved == 0) break;
+    copied += chunk.moved;
     if (afterChunk && !afterChunk(copied)) {
       result = {CopyOutcome::Stopped, 0};
       break;

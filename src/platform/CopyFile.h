@@ -25,12 +25,18 @@ struct CopyResult {
 // disk, small enough that Stop and the progress follow within a blink.
 inline constexpr qint64 copyChunkBytes = 4 << 20;
 
+// How the bytes travel: by the kernel from file to file (which also shares the blocks
+// where the file system can), or through the program's memory. The kernel's way falls
+// back to the other where the two files' systems do not support it.
+enum class CopyMethod { Kernel, ReadWrite };
+
 // Copies `source` to `destination` (the destination's folder must exist), keeping the
 // modification time and the permission bits (less the umask). `afterChunk` gets the bytes
 // of this file copied so far and returns false to stop. On anything but Copied the old
 // destination is untouched and no temporary file is left.
 CopyResult copyFile(const QString& source, const QString& destination,
-                    const std::function<bool(qint64 copied)>& afterChunk, qint64 chunkBytes = copyChunkBytes);
+                    const std::function<bool(qint64 copied)>& afterChunk, qint64 chunkBytes = copyChunkBytes,
+                    CopyMethod method = CopyMethod::Kernel);
 
 // Whether both paths name one existing file (same device and inode, links followed).
 bool sameFile(const QString& first, const QString& second);

@@ -28,7 +28,10 @@ class CopyFileTest : public ::testing::Test {
   const QByteArray data = QByteArray(10000, 'x') + QByteArray(5000, 'y') + "end";
 };
 
-TEST_F(CopyFileTest, CopiesTheBytesInChunksAndKeepsTimeAndPermissions) {
+// Both ways of moving the bytes behave alike.
+class CopyFileBothWays : public CopyFileTest, public ::testing::WithParamInterface<platform::CopyMethod> {};
+
+TEST_P(CopyFileBothWays, CopiesTheBytesInChunksAndKeepsTimeAndPermissions) {
   ASSERT_TRUE(writeBytes(at("src/a.bin"), data));
   ::chmod(platform::encodeFileName(at("src/a.bin")).constData(), 0640);
   const struct utimbuf when {1000000000, 1234567890};
@@ -38,7 +41,7 @@ TEST_F(CopyFileTest, CopiesTheBytesInChunksAndKeepsTimeAndPermissions) {
   const auto result = platform::copyFile(at("src/a.bin"), at("out/a.bin"), [&](qint64 n) {
     steps.append(n);
     return true;
-  }, 4096);
+  }, 4096, GetParam());
   EXPECT_EQ(result.outcome, CopyOutcome::Copied);
   EXPECT_EQ(readBytes(at("out/a.bin")), data);
   EXPECT_EQ(steps, QList<qint64>({4096, 8192, 12288, 15003}));
@@ -51,17 +54,24 @@ TEST_F(CopyFileTest, CopiesTheBytesInChunksAndKeepsTimeAndPermissions) {
   EXPECT_EQ(namesIn(at("out")), QStringList({"a.bin"}));
 }
 
-// Each way a copy can end early, over an existing destination.
+INSTANTIATE_TEST_SUITE_P(Each, CopyFileBothWays,
+                         ::testing::Values(platform::CopyMethod::Kernel, platform::CopyMethod::ReadWrite),
+                         [](const auto& info) {
+                           return std::string(info.param == platform::CopyMethod::Kernel ? "Kernel" : "ReadWrite");
+                         });
+
+// Each way a copy can end early, over an existing destination, by either way of copying.
 struct Early {
   const char* name;
   CopyOutcome outcome;
   int error;
 };
 
-class CopyFileEarlyEnd : public CopyFileTest, public ::testing::WithParamInterface<Early> {};
+class CopyFileEarlyEnd : public CopyFileTest,
+                         public ::testing::WithParamInterface<std::tuple<Early, platform::CopyMethod>> {};
 
 TEST_P(CopyFileEarlyEnd, LeavesTheOldDestinationAndNoTemporary) {
-  const Early& c = GetParam();
+  const Early& c = std::get<0>(GetParam());
   ASSERT_TRUE(writeBytes(at("src/a.bin"), data));
   ASSERT_TRUE(writeBytes(at("out/a.bin"), "old contents"));
   std::optional<testing_support::FileSizeLimit> full;
@@ -71,7 +81,7 @@ TEST_P(CopyFileEarlyEnd, LeavesTheOldDestinationAndNoTemporary) {
   if (c.error == EACCES) ::chmod(platform::encodeFileName(at("out/a.bin")).constData(), 0444);
   if (c.error == ENOENT) source = at("src/gone.bin");
   if (c.error == EFBIG) full.emplace(6000);  // the disk is full after 6000 bytes
-  const auto result = platform::copyFile(source, at("out/a.bin"), afterChunk, 4096);
+  const auto result = platform::copyFile(source, at("out/a.bin"), afterChunk, 4096, std::get<1>(GetParam()));
   full.reset();
   EXPECT_EQ(result.outcome, c.outcome);
   EXPECT_EQ(result.error, c.error);
@@ -80,11 +90,15 @@ TEST_P(CopyFileEarlyEnd, LeavesTheOldDestinationAndNoTemporary) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, CopyFileEarlyEnd,
-                         ::testing::Values(Early{"Stopped", CopyOutcome::Stopped, 0},
-                                           Early{"ReadOnlyDestination", CopyOutcome::TargetFailed, EACCES},
-                                           Early{"DiskFull", CopyOutcome::TargetFailed, EFBIG},
-                                           Early{"SourceGone", CopyOutcome::SourceFailed, ENOENT}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Combine(::testing::Values(Early{"Stopped", CopyOutcome::Stopped, 0},
+                                                              Early{"ReadOnlyDestination", CopyOutcome::TargetFailed, EACCES},
+                                                              Early{"DiskFull", CopyOutcome::TargetFailed, EFBIG},
+                                                              Early{"SourceGone", CopyOutcome::SourceFailed, ENOENT}),
+                                            ::testing::Values(platform::CopyMethod::Kernel, platform::CopyMethod::ReadWrite)),
+                         [](const auto& info) {
+                           return std::string(std::get<0>(info.param).name) +
+                                  (std::get<1>(info.param) == platform::CopyMethod::Kernel ? "Kernel" : "ReadWrite");
+                         });
 
 TEST_F(CopyFileTest, RefusesToCopyAFileOntoItselfByAnyName) {
   ASSERT_TRUE(writeBytes(at("src/a.bin"), data));
