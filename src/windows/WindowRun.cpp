@@ -5,10 +5,12 @@
 
 #include <QApplication>
 
+#include "platform/Clipboard.h"
 #include "platform/DataFolder.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/MimeValueStore.h"
 #include "platform/OpticalDrives.h"
+#include "platform/ProcessStart.h"
 #include "platform/QtEventPump.h"
 #include "platform/StopSignals.h"
 #include "platform/ThemeIconProvider.h"
@@ -32,9 +34,11 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   QtFileDialogs dialogs;
   platform::FreedesktopTrash trash;
   platform::LinuxOpticalDrives drives;
+  platform::QtClipboard clipboard;
+  platform::PosixProcessStart processes;
   shell::MainForm state(
       shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash, &drives,
-                      platform::dataFolder(programFolder)});
+                      platform::dataFolder(programFolder), &clipboard, &processes});
   MainWindow window(state, &icons);
   messages.setParent(&window);
   messages.setEnding([&state] { return state.run().closing; });
