@@ -1,11 +1,8 @@
-// A main window wired to a recording process starter and the in-process clipboard, with
-// PATH pointed at a folder of the test's own, so that the burner found is the one the test
-// puts there.
+// A main window with the in-process clipboard and a recording process starter, on a PATH
+// that holds only a folder of the test's own: the burner found is the one the test puts there.
 #pragma once
 
 #include <QFile>
-#include <QList>
-#include <QStringList>
 
 #include "platform/Clipboard.h"
 #include "platform/FileNames.h"
@@ -16,70 +13,54 @@
 
 namespace testing_support {
 
-class RecordingProcessStart final : public platform::ProcessStart {
- public:
-  struct Started {
-    QString program;
-    QStringList arguments;
-  };
+struct RecordingProcessStart final : platform::ProcessStart {
   bool startDetached(const QString& program, const QStringList& arguments) override {
-    if (refuses) return false;
-    started.append({program, arguments});
-    return true;
+    started.append(QStringList{program} + arguments);
+    return !refuses;
   }
   qint64 commandLineRoom() const override { return room; }
-  QList<Started> started;
+  QList<QStringList> started;  // program and arguments
   bool refuses = false;
   qint64 room = 1 << 20;
 };
 
-// PATH holds only a temporary "bin" folder while it lives; the old PATH comes back after.
-class TestPath {
- public:
+// PATH is the folder "bin" of `tree` while it lives.
+struct TestPath {
   TestPath() {
     tree.folder(QStringLiteral("bin"));
     qputenv("PATH", platform::encodeFileName(bin()));
   }
-  ~TestPath() { qputenv("PATH", saved_); }
-  Q_DISABLE_COPY_MOVE(TestPath)
+  ~TestPath() { qputenv("PATH", saved); }
   QString bin() const { return tree.path(QStringLiteral("bin")); }
-  // An executable file `name` in that folder holding `script`.
+  // An executable `name` in that folder holding `script`.
   QString program(const QString& name, const QByteArray& script = {}) {
-    const QString path = bin() + u'/' + name;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(script) != script.size()) return {};
-    file.close();
-    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return path;
+    QFile file(bin() + u'/' + name);
+    const bool made = file.open(QIODevice::WriteOnly) && file.write(script) == script.size();
+    return made && file.setPermissions(QFile::ReadOwner | QFile::ExeOwner) ? file.fileName() : QString();
   }
   TempTree tree;
-
- private:
-  QByteArray saved_ = qgetenv("PATH");
+  QByteArray saved = qgetenv("PATH");
 };
 
 struct BurnerWindow {
-  // Start-up finds the program `burner` put on PATH with `script` (none when empty);
-  // programs are started by `starter`, or recorded.
-  explicit BurnerWindow(const QString& burner = QString(), platform::ProcessStart* starter = nullptr,
+  // Start-up finds `burner` (none when empty), a program holding `script`; programs are
+  // started by `starter`, or recorded.
+  explicit BurnerWindow(const QString& burner = {}, platform::ProcessStart* starter = nullptr,
                         const QByteArray& script = {})
-      : processes(starter) {
+      : starter(starter ? starter : &recorder) {
     if (!burner.isEmpty()) burnerPath = path.program(burner, script);
     window.Form_Load({}, nullptr);
   }
   shell::Services services() {
     shell::Services s{messages, picker, pump, registry, nullptr, QString()};
     s.clipboard = &clipboard;
-    s.processes = processes ? processes : &recorder;
+    s.processes = starter;
     return s;
   }
-  // Lower rows with these paths, checked as told, and the clipboard command available.
+  // Lower rows (path, checked), then the availability tick that enables the clipboard button.
   void lower(const QList<std::pair<QString, bool>>& rows) {
-    catalogue::FileList& list = window.catalogue().lstsec();
-    for (const auto& [text, checked] : rows) {
-      list.append(catalogue::FileEntry{text, {}, {}, {}});
-      list.setChecked(list.count() - 1, checked);
-    }
+    for (const auto& [path, checked] : rows)
+      window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}, 0, 0, checked});
     window.Timer_Timer();
   }
 
@@ -91,7 +72,7 @@ struct BurnerWindow {
   TestValueStore registry;
   platform::QtClipboard clipboard;
   RecordingProcessStart recorder;
-  platform::ProcessStart* processes;
+  platform::ProcessStart* starter;
   shell::MainForm window{services()};
 };
 

@@ -1,61 +1,42 @@
-// Run on a real X server by the X11 clipboard test: puts the paths of file IN (NUL-ended
-// file-name bytes) in the lower list, runs the clipboard command, and asks xclip, as
-// another program would, for the targets offered and for the GNOME paste. The answers go to
-// file OUT: the targets, a NUL, the pasted bytes. Events are processed while xclip waits,
-// since the data comes from this program for as long as it owns the clipboard.
+// Run on an X server by the X11 clipboard test: the paths of file IN (NUL-ended bytes) go
+// into the lower list and the clipboard command runs; then xclip asks, as another program
+// would, for the targets and for the GNOME paste. File OUT gets the targets, a NUL and the
+// paste. Events run while xclip waits: the data comes from this program, its owner.
 #include <QApplication>
 #include <QEventLoop>
-#include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTimer>
 
-#include "platform/Clipboard.h"
-#include "platform/EventPump.h"
-#include "platform/FileNames.h"
-#include "shell/MainForm.h"
-#include "support/Fakes.h"
+#include "support/BurnerFakes.h"
 
 namespace {
 
-// xclip's output for `target`; nothing when it fails or takes longer than 15 seconds.
-QByteArray paste(const QString& target) {
-  QProcess xclip;
+// What xclip pastes as `target`; nothing when it fails or takes longer than 15 seconds.
+QByteArray paste(const QString& xclip, const QString& target) {
+  QProcess process;
   QEventLoop loop;
-  QObject::connect(&xclip, &QProcess::finished, &loop, &QEventLoop::quit);
-  QObject::connect(&xclip, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+  QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
   QTimer::singleShot(15000, &loop, &QEventLoop::quit);
-  xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"),
-                                        target, QStringLiteral("-o")});
-  loop.exec();
-  if (xclip.state() != QProcess::NotRunning) {
-    xclip.kill();
-    xclip.waitForFinished();
-    return {};
-  }
-  return xclip.exitCode() == 0 ? xclip.readAllStandardOutput() : QByteArray();
+  process.start(xclip, {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-t"), target,
+                        QStringLiteral("-o")});
+  if (process.waitForStarted()) loop.exec();
+  process.kill();
+  process.waitForFinished();
+  return process.exitStatus() == QProcess::NormalExit ? process.readAllStandardOutput() : QByteArray();
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  if (argc != 3) return 2;
-  QFile in(QString::fromLocal8Bit(argv[1]));
-  if (!in.open(QIODevice::ReadOnly)) return 2;
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPicker picker;
-  platform::NullPump pump;
-  testing_support::TestValueStore registry;
-  platform::QtClipboard clipboard;
-  shell::Services services{messages, picker, pump, registry, nullptr, QString()};
-  services.clipboard = &clipboard;
-  shell::MainForm window(services);
+  QFile in(QString::fromLocal8Bit(argv[argc - 2])), out(QString::fromLocal8Bit(argv[argc - 1]));
+  const QString xclip = QStandardPaths::findExecutable(QStringLiteral("xclip"));
+  if (argc != 3 || xclip.isEmpty() || !in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly)) return 2;
+  testing_support::BurnerWindow t;  // no burner on PATH: nothing else starts
   for (const QByteArray& path : in.readAll().split('\0'))
-    if (!path.isEmpty()) window.catalogue().lstsec().append(catalogue::FileEntry{platform::decodeFileName(path), {}, {}, {}});
-  window.Timer_Timer();
-  window.cmdClipBoard_Click();
-  QFile out(QString::fromLocal8Bit(argv[2]));
-  if (!out.open(QIODevice::WriteOnly)) return 2;
-  out.write(paste(QStringLiteral("TARGETS")) + '\0' + paste(QStringLiteral("x-special/gnome-copied-files")));
+    if (!path.isEmpty()) t.lower({{platform::decodeFileName(path), true}});
+  t.window.cmdClipBoard_Click();
+  out.write(paste(xclip, QStringLiteral("TARGETS")) + '\0' + paste(xclip, QStringLiteral("x-special/gnome-copied-files")));
   return 0;
 }
