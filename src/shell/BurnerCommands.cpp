@@ -25,7 +25,8 @@ void MainForm::cmdClipBoard_Click() {
   if (!form_.find(QStringLiteral("cmdClipBoard"))->enabled) return;
   clipboard_.setMimeData(output::fileDropData(lowerPaths(catalogue_.lstsec(), false)));
   // Whether the burner starts is not told: the list is on the clipboard either way.
-  if (burner_) processes_.startDetached(burner_->path, output::dataProjectStart(*burner_, limitMedium(), {}, 0).arguments);
+  if (!burner_) return;
+  processes_.startDetached(burner_->path, output::dataProjectStart(*burner_, limitMedium(), {}, 0).arguments);
 }
 
 void MainForm::cmdburn_Click(int index) {

@@ -37,6 +37,7 @@ int main(int argc, char** argv) {
   for (const QByteArray& path : in.readAll().split('\0'))
     if (!path.isEmpty()) t.lower({{platform::decodeFileName(path), true}});
   t.window.cmdClipBoard_Click();
-  out.write(paste(xclip, QStringLiteral("TARGETS")) + '\0' + paste(xclip, QStringLiteral("x-special/gnome-copied-files")));
+  const QByteArray targets = paste(xclip, QStringLiteral("TARGETS"));
+  out.write(targets + '\0' + paste(xclip, QStringLiteral("x-special/gnome-copied-files")));
   return 0;
 }
