@@ -11,6 +11,7 @@ FILLPACK_PACKAGES=(
   shared-mime-info adwaita-icon-theme
   libqt6svg6
   desktop-file-utils appstream
+  xvfb xauth xclip
 )
 
 # What scripts/package.sh needs on top: dpkg-shlibdeps (and the file type probe CPack

@@ -77,7 +77,8 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   form_(QStringLiteral("cmdAbout")).geometry.moveLeft(9105);
   form_(QStringLiteral("imgLogo")).geometry.moveLeft(7080);
   // 4.
-  const std::optional<platform::Burner> burner = platform::findBurner();
+  burner_ = platform::findBurner();
+  const std::optional<platform::Burner>& burner = burner_;
   setToolTips(form_, burnerName(burner));
   // 5.
   normalGeometry_ = form_.find(QStringLiteral("frmmain"))->geometry;

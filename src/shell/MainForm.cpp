@@ -43,6 +43,8 @@ MainForm::MainForm(Services services)
                                               services_.programFolder, [this] { cmdstop_Click(); }}),
       trash_(services_.trash ? *services_.trash : noTrash_),
       drives_(services_.drives ? *services_.drives : noDrives_),
+      clipboard_(services_.clipboard ? *services_.clipboard : noClipboard_),
+      processes_(services_.processes ? *services_.processes : noProcesses_),
       dialogs_(services_.fileDialogs ? *services_.fileDialogs : noDialogs_, services_.messages),
       context_{form_, catalogue_, run_, services_.pump, iconCache_.get()} {
   createControls();
@@ -63,7 +65,7 @@ void MainForm::createControls() {
     form_(QString::fromLatin1(later)).enabled = false;
   // Their commands are not part of the program yet; the availability timer still keeps
   // their records, so showing them later is a matter of this line.
-  for (const char* pending : {"cmdClipBoard", "cmdstop2", "txttotal"})
+  for (const char* pending : {"cmdstop2", "txttotal"})
     form_(QString::fromLatin1(pending)).visible = false;
   for (int index : {0, 1}) form_(QStringLiteral("cmdburn"), index).visible = false;
   form_(QStringLiteral("chkNoCD")).value = 1;

@@ -15,8 +15,11 @@
 #include "catalogue/IconCache.h"
 #include "catalogue/RunState.h"
 #include "catalogue/WindowContext.h"
+#include "output/BurnerLaunch.h"
 #include "output/OpenSaveDlg.h"
 #include "platform/EventPump.h"
+#include "platform/Burner.h"
+#include "platform/Clipboard.h"
 #include "platform/FileDialogs.h"
 #include "platform/FolderPicker.h"
 #include "platform/IconProvider.h"
@@ -24,6 +27,7 @@
 #include "platform/Registry.h"
 #include "platform/SettingsStore.h"
 #include "platform/OpticalDrives.h"
+#include "platform/ProcessStart.h"
 #include "platform/Trash.h"
 #include "shell/CopyDialog.h"
 #include "shell/CopyForm.h"
@@ -45,6 +49,10 @@ struct Services {
   // without data, as the unit tests do: the language list then stays empty, unannounced.
   QString dataFolder = QString();
   CopyDesktop copy = {};
+  // The hand-off to the burning program (none: nothing is put on a clipboard, no program
+  // can be started).
+  platform::Clipboard* clipboard = nullptr;
+  platform::ProcessStart* processes = nullptr;
 };
 
 class MainForm {
@@ -103,6 +111,12 @@ class MainForm {
   // A list file dropped on the lower list is loaded by the next Load.
   void dropOnLowerList(const QStringList& paths);
   void cmddelete_Click() { mnufiledelete_Click(); }
+  // Every lower path to the clipboard, then the burner found with an empty data project for
+  // the medium of the limit; nothing while the command is unavailable.
+  void cmdClipBoard_Click();
+  // Button 0 starts the burner, with the checked lower files as a new data project; the
+  // others do nothing.
+  void cmdburn_Click(int index);
   void Timer_Timer();
   // The limit text changed (typed, picked or set by the program).
   void txtlimit_Change();
@@ -145,6 +159,8 @@ class MainForm {
   // Runs `body` as `command`, then writes the labels it asked for; false, doing nothing,
   // while another command runs.
   bool runAlone(Command command, const std::function<void()>& body);
+  // The disc the limit box stands for.
+  output::DiscMedium limitMedium() const;
 
   Services services_;
   platform::CancellingFileDialogs noDialogs_;
@@ -164,6 +180,12 @@ class MainForm {
   // The services in use: the ones given, or the stand-ins above.
   platform::Trash& trash_;
   const platform::OpticalDrives& drives_;
+  platform::NoClipboard noClipboard_;
+  platform::NoProcessStart noProcesses_;
+  platform::Clipboard& clipboard_;
+  platform::ProcessStart& processes_;
+  // The burning program on PATH, as start-up found it.
+  std::optional<platform::Burner> burner_;
   output::OpenSaveDlg dialogs_;
   catalogue::WindowContext context_;
   std::optional<Command> running_;

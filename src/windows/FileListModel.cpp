@@ -2,9 +2,9 @@
 #include "windows/FileListModel.h"
 
 #include <QMimeData>
-#include <QUrl>
 
 #include "catalogue/Numbers.h"
+#include "output/FileDrop.h"
 
 namespace windows {
 
@@ -86,16 +86,14 @@ bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int
   return true;
 }
 
-QStringList FileListModel::mimeTypes() const { return {QStringLiteral("text/uri-list")}; }
+QStringList FileListModel::mimeTypes() const { return output::fileDropFormats(); }
 
 QMimeData* FileListModel::mimeData(const QModelIndexList&) const {
-  QList<QUrl> urls;
+  QStringList paths;
   for (int row = 0; row < list_.count(); ++row)
-    if (list_.at(row).checked) urls.append(QUrl::fromLocalFile(list_.fullPath(row)));
-  if (urls.isEmpty()) return nullptr;
-  auto* data = new QMimeData;  // handed to the drag, which owns it
-  data->setUrls(urls);
-  return data;
+    if (list_.at(row).checked) paths.append(list_.fullPath(row));
+  if (paths.isEmpty()) return nullptr;
+  return output::fileDropData(paths).release();  // handed to the drag, which owns it
 }
 
 bool FileListModel::sync() {

@@ -23,7 +23,8 @@ class FileListModel final : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   bool setData(const QModelIndex& index, const QVariant& value, int role) override;
-  // Dragging out of the lower list offers its checked files, whichever rows are dragged.
+  // Dragging out of the lower list offers its checked files, whichever rows are dragged, in
+  // the formats the clipboard command puts.
   QStringList mimeTypes() const override;
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
   Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }

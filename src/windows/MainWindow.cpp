@@ -94,6 +94,8 @@ std::vector<EventRoute> MainWindow::events() {
       {"mnuclear", E::Click, call(&shell::MainForm::mnuclear_Click)},
       {"mnufiledelete", E::Click, call(&shell::MainForm::mnufiledelete_Click)},
       {"cmdcdrom", E::Click, [this](const EventArgs& e) { run([&] { state_.cmdcdrom_Click(e.index); }); }},
+      {"cmdClipBoard", E::Click, call(&shell::MainForm::cmdClipBoard_Click)},
+      {"cmdburn", E::Click, [this](const EventArgs& e) { run([&] { state_.cmdburn_Click(e.index); }); }},
       {"txtdir", E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnFolderBox(e.paths); }); }},
       {"lstmain", E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnUpperList(e.paths); }); }},
       {"lstsec", E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnLowerList(e.paths); }); }},

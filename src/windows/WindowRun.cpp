@@ -5,10 +5,12 @@
 
 #include <QApplication>
 
+#include "platform/Clipboard.h"
 #include "platform/DataFolder.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/MimeValueStore.h"
 #include "platform/OpticalDrives.h"
+#include "platform/ProcessStart.h"
 #include "platform/QtEventPump.h"
 #include "platform/StopSignals.h"
 #include "platform/ThemeIconProvider.h"
@@ -39,9 +41,12 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   QtCopyDialog copyDialog;
   QtSound sound;
   QtBusyCursor busy;
-  shell::MainForm state(
-      shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash, &drives,
-                      platform::dataFolder(programFolder), shell::CopyDesktop{&copyDialog, &sound, &busy, &settings}});
+  platform::QtClipboard clipboard;
+  platform::PosixProcessStart processes;
+  shell::MainForm state(shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash,
+                                        &drives, platform::dataFolder(programFolder),
+                                        shell::CopyDesktop{&copyDialog, &sound, &busy, &settings}, &clipboard,
+                                        &processes});
   MainWindow window(state, &icons);
   messages.setParent(&window);
   messages.setEnding([&state] { return state.run().closing; });

@@ -112,7 +112,9 @@ TEST_F(ListInteractionWindowTest, DraggingOutOffersExactlyTheCheckedLowerRows) {
   window.catalogue().lstsec().setChecked(1, false);
   view.syncFromState();
   QAbstractItemModel* model = lowerView->model();
-  EXPECT_EQ(model->mimeTypes(), QStringList{QStringLiteral("text/uri-list")});
+  EXPECT_EQ(model->mimeTypes(), (QStringList{"application/x-fillpack-file-drop", "text/uri-list",
+                                             "x-special/gnome-copied-files", "application/x-kde-cutselection",
+                                             "text/plain"}));
   EXPECT_EQ(model->supportedDragActions(), Qt::CopyAction);
   std::unique_ptr<QMimeData> data(model->mimeData({model->index(1, 0)}));
   ASSERT_TRUE(data);

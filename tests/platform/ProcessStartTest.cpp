@@ -1,0 +1,75 @@
+// Starting programs for real, and the room of one command line.
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/BurnerFakes.h"
+
+namespace {
+
+using testing_support::BurnerWindow;
+
+// A fake brasero on PATH writes its arguments, each NUL-ended, into a FIFO: the burn button
+// starts it with the checked files, a name that is not valid UTF-8 byte for byte.
+TEST(ProcessStart, TheBurnerFoundIsStartedWithTheCheckedFiles) {
+  testing_support::TempTree tree;
+  const QByteArray fifo = platform::encodeFileName(tree.path(QStringLiteral("arguments")));
+  ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+  const int fd = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  platform::PosixProcessStart starter;
+  BurnerWindow t(QStringLiteral("brasero"), &starter, "#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + fifo + "'\n");
+  t.lower({{"/m/a.mp3", true}, {"/m/no.mp3", false}, {platform::decodeFileName(QByteArray("/m/b\xff.bin")), true}});
+  t.window.cmdburn_Click(0);
+  QByteArray got;
+  char buffer[256];
+  pollfd wait{fd, POLLIN, 0};
+  ssize_t n = 0;
+  while (::poll(&wait, 1, 20000) > 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0) got.append(buffer, n);
+  ::close(fd);
+  EXPECT_EQ(got, QByteArray("--data\0/m/a.mp3\0/m/b\xff.bin\0", 26));
+  EXPECT_TRUE(t.messages.shown.isEmpty());
+}
+
+TEST(ProcessStart, AProgramThatCannotBeStartedIsTold) {
+  testing_support::TestPath path;
+  platform::PosixProcessStart starter;
+  const QString locked = path.program(QStringLiteral("locked"), "#!/bin/sh\n");
+  EXPECT_TRUE(starter.startDetached(locked, {QStringLiteral("any")}));
+  ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner));  // not even root runs a file without x
+  EXPECT_FALSE(starter.startDetached(locked, {}));
+  EXPECT_FALSE(starter.startDetached(path.bin() + QStringLiteral("/missing"), {}));
+}
+
+// Each argument costs its bytes, its NUL and a pointer, and argv ends with a null pointer;
+// one argument holds at most MAX_ARG_STRLEN bytes with its NUL.
+TEST(ProcessStart, ACommandLineFitsItsRoomAndTheSingleArgumentLimit) {
+  const qint64 two = (2 + 1 + 8) + (2 + 1 + 8) + 8, plenty = qint64(1) << 30;
+  const struct {
+    QStringList arguments;
+    qint64 room;
+    bool fits;
+  } cases[] = {
+      {{"ab"}, two, true},
+      {{"ab"}, two - 1, false},
+      {{QString(platform::maxArgumentBytes - 1, u'x')}, plenty, true},
+      {{QString(platform::maxArgumentBytes, u'x')}, plenty, false},
+      {{QString(platform::maxArgumentBytes / 2, QChar(0xe9))}, plenty, false},  // bytes, not characters
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(platform::fitsCommandLine(QStringLiteral("/b"), c.arguments, c.room), c.fits) << c.room;
+}
+
+// The started program inherits our environment, so what it takes is no room for arguments.
+TEST(ProcessStart, TheEnvironmentTakesRoomFromTheCommandLine) {
+  platform::PosixProcessStart starter;
+  const qint64 before = starter.commandLineRoom();
+  qputenv("FILLPACK_TEST_BULK", QByteArray(10000, 'x'));
+  const qint64 after = starter.commandLineRoom();
+  qunsetenv("FILLPACK_TEST_BULK");
+  EXPECT_LT(before, ::sysconf(_SC_ARG_MAX));
+  EXPECT_TRUE(after <= before - 10000 && after > before - 10100) << before << " " << after;
+}
+
+}  // namespace
