@@ -35,9 +35,9 @@ const catalogue::ControlDecl help[] = {
 
 const catalogue::ControlDecl copy[] = {
     {"frmCopy", -1, K::Window, "", "Copy to Folder", "", QRect(0, 0, 5400, 2100)},
-    {"frame", -1, K::Frame, "", "Folder", "", QRect(120, 120, 5160, 840)},
-    {"txtPath", -1, K::TextBox, "frame", "", "", QRect(120, 330, 4320, 330)},
-    {"cmdBrowse", -1, K::Button, "frame", "...", "", QRect(4560, 330, 480, 330)},
+    {"fraFolder", -1, K::Frame, "", "Folder", "", QRect(120, 120, 5160, 840)},
+    {"txtPath", -1, K::TextBox, "fraFolder", "", "", QRect(120, 330, 4320, 330)},
+    {"cmdBrowse", -1, K::Button, "fraFolder", "...", "", QRect(4560, 330, 480, 330)},
     {"chkSound", -1, K::CheckBox, "", "Sound when finish", "", QRect(240, 1140, 2400, 330)},
     {"cmdOK", -1, K::Button, "", "&OK", "", QRect(2820, 1560, 1140, 375)},
     {"cmdCancel", -1, K::Button, "", "&Cancel", "", QRect(4080, 1560, 1140, 375)},

@@ -22,7 +22,8 @@ const QString languageFolder = QStringLiteral(FILLPACK_SOURCE_DIR "/language");
 std::map<QString, std::span<const catalogue::ControlDecl>> windows() {
   return {{"frmmain", shell::mainFormControls()},
           {"frmAbout", shell::aboutFormControls()},
-          {"frmHelp", shell::helpFormControls()}};
+          {"frmHelp", shell::helpFormControls()},
+          {"frmCopy", shell::copyFormControls()}};
 }
 
 // The record an entry name stands for, or nullptr.
@@ -63,7 +64,7 @@ TEST_F(ShippedPacks, EveryNameIsAControlOfItsWindowAndEveryValueReadsBack) {
   const QRegularExpression valueLine(QStringLiteral("^\\w+(?:\\(\\d+\\))?\\.(?:Caption|ToolTip)=\"(.*)\"$"));
   for (const QString& file : files) {
     const shell::clsLanguagePack pack = load(file);
-    ASSERT_EQ(pack.sections().size(), 3) << file.toStdString();
+    ASSERT_EQ(pack.sections().size(), windows().size()) << file.toStdString();
     for (const auto& section : pack.sections()) {
       ASSERT_TRUE(windows().contains(section.Name)) << file.toStdString() << ": " << section.Name.toStdString();
       EXPECT_FALSE(section.Caption.isEmpty()) << file.toStdString();
@@ -103,9 +104,9 @@ TEST_F(ShippedPacks, EnglishNamesEveryTextTheWindowsShow) {
   testing_support::ScriptedPicker picker;
   shell::MainForm main(shell::Services{messages, picker, pump, registry, nullptr, {}});
   main.Form_Load({}, nullptr);
-  catalogue::Form about(shell::aboutFormControls()), help(shell::helpFormControls());
+  catalogue::Form about(shell::aboutFormControls()), help(shell::helpFormControls()), copy(shell::copyFormControls());
   const shell::clsLanguagePack english = load("English.lpk");
-  for (catalogue::Form* form : {&main.form(), &about, &help}) {
+  for (catalogue::Form* form : {&main.form(), &about, &help, &copy}) {
     const std::deque<catalogue::Control> shown = form->controls();
     const QString marker = QStringLiteral("\x01");
     for (const catalogue::Control& c : shown) {

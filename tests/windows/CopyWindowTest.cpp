@@ -31,7 +31,7 @@ TEST_F(CopyWindowTest, IsMadeFromItsTableBesideTheMainWindow) {
     if (decl.kind == catalogue::ControlKind::Window) continue;
     ASSERT_NE(dialog.control(QString::fromLatin1(decl.name)), nullptr) << decl.name;
   }
-  EXPECT_EQ(qobject_cast<QGroupBox*>(dialog.control(QStringLiteral("frame")))->title(), QStringLiteral("Folder"));
+  EXPECT_EQ(qobject_cast<QGroupBox*>(dialog.control(QStringLiteral("fraFolder")))->title(), QStringLiteral("Folder"));
   EXPECT_EQ(qobject_cast<QCheckBox*>(dialog.control(QStringLiteral("chkSound")))->text(),
             QStringLiteral("Sound when finish"));
   EXPECT_TRUE(qobject_cast<QCheckBox*>(dialog.control(QStringLiteral("chkSound")))->isChecked());
