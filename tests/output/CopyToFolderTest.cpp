@@ -1,10 +1,10 @@
 // Copy to Folder through the main window with the dialog, sound and pointer scripted: what
-// lands where, what ends the copy and what is told, and that nothing at the destination is
-// ever lost.
+// lands where, what ends the copy and what is told, and that nothing is ever lost.
 #include <gtest/gtest.h>
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <QMap>
 #include <optional>
 
 #include "output/CopyToFolder.h"
@@ -19,82 +19,159 @@ using testing_support::filesBelow;
 using testing_support::readBytes;
 using testing_support::writeBytes;
 
-class CopyToFolderTest : public ::testing::Test, protected testing_support::CopyTestWindow {
- protected:
-  // A source file with contents, in the lower list.
-  QString source(const char* relative, const QByteArray& bytes, bool checked = true) {
+struct CopyToFolderTest : ::testing::Test, testing_support::CopyTestWindow {
+  // A file below src/ holding `bytes` (else its own name), in the lower list; every test
+  // checks that it is left as it was.
+  QString source(const char* relative, const QByteArray& bytes = {}, bool checked = true) {
     const QString path = tree.path(QStringLiteral("src/") + QString::fromLatin1(relative));
-    EXPECT_TRUE(writeBytes(path, bytes));
-    addLower(path, checked, bytes.size());
+    sources[path] = bytes.isNull() ? QByteArray(relative) : bytes;
+    EXPECT_TRUE(writeBytes(path, sources[path]));
+    addLower(path, checked, sources[path].size());
     return path;
+  }
+  void vanish(const QString& path) {
+    ::unlink(platform::encodeFileName(path).constData());
+    sources.remove(path);
   }
   QString stage() const { return tree.path(QStringLiteral("stage")); }
   // Where a source lands: below the target, with its whole path.
   QString staged(const QString& path) const { return stage() + path; }
-  QStringList stagedFiles() const { return filesBelow(stage()); }
-  QString lowerPrefix() const { return tree.root().mid(1) + QStringLiteral("/src/"); }
-  QStringList messageTexts() const {
+  // The files below the stage as "path=bytes", the path of the source folder left out.
+  QStringList stagedFiles() const {
     QStringList out;
-    for (const auto& m : messages.shown) out.append(m.text);
+    for (const QString& file : filesBelow(stage()))
+      out.append(QString(file).remove(tree.root().mid(1) + QStringLiteral("/src/")) + u'=' +
+                 QString::fromLatin1(readBytes(stage() + u'/' + file)));
     return out;
   }
+  QMap<QString, QByteArray> sources;
 };
 
-TEST(CopyFolderHelpers, MakeDirFolderExistsAndRelativePath) {
+TEST(CopyFolderHelpers, MakeDirAndFolderExists) {
   testing_support::TempTree tree;
   EXPECT_FALSE(output::FolderExists(QStringLiteral("/")));
   EXPECT_FALSE(output::FolderExists(QString()));
-  EXPECT_TRUE(output::FolderExists(tree.root()));
   tree.file(QStringLiteral("plain"));
   EXPECT_FALSE(output::FolderExists(tree.path(QStringLiteral("plain"))));
-  // Every missing level is made; an existing one or a trailing "/" is no hindrance.
+  // Every missing level is made; a trailing "/" is no hindrance; a level that cannot be
+  // made leaves no folder.
   EXPECT_TRUE(output::MakeDir(tree.path(QStringLiteral("a/b/c/"))));
   EXPECT_TRUE(output::FolderExists(tree.path(QStringLiteral("a/b/c"))));
-  EXPECT_TRUE(output::MakeDir(tree.path(QStringLiteral("a/b/d"))));
-  // A level that cannot be made does not stop the call; the folder is not there after it.
   EXPECT_FALSE(output::MakeDir(tree.path(QStringLiteral("plain/x"))));
-  for (const auto& [full, relative] : {std::pair{"/home/ann/Music/Rock/a.mp3", "home/ann/Music/Rock/a.mp3"},
-                                       std::pair{"/a.mp3", "a.mp3"}, std::pair{"/cd/a.mp3", "cd/a.mp3"}})
-    EXPECT_EQ(output::relativePath(QString::fromLatin1(full)), QString::fromLatin1(relative));
 }
 
-TEST_F(CopyToFolderTest, CopiesTheCheckedFilesWithTheirFoldersIntoANewTargetAndChimes) {
-  const QString a = source("music/rock/a.mp3", "aaa");
-  source("music/b.mp3", "bbb", false);
-  const QString c = source("c.mp3", QByteArray(3 << 20, 'c'));
-  tree.folder(QStringLiteral("stage"));
-  answerOk(stage() + QStringLiteral("/new/deeper"));  // typed without the trailing "/", not there yet
-  window.cmdCopy_Click();
-  const QString target = stage() + QStringLiteral("/new/deeper/");
-  EXPECT_EQ(readBytes(target + a.mid(1)), "aaa");
-  EXPECT_EQ(readBytes(target + c.mid(1)).size(), 3 << 20);
-  EXPECT_EQ(stagedFiles(), QStringList({QStringLiteral("new/deeper/") + lowerPrefix() + QStringLiteral("c.mp3"),
-                                        QStringLiteral("new/deeper/") + lowerPrefix() + QStringLiteral("music/rock/a.mp3")}));
-  EXPECT_EQ(window.copyForm()->target, target);
-  EXPECT_EQ(sound.played, QStringList({"/opt/data/All_Done.wav"}));
-  EXPECT_TRUE(messages.shown.isEmpty());
+// One copy through the dialog: the sources made and the folder typed, then what is below
+// the stage, the one warning (its parts) and whether the chime sounds.
+struct Scenario {
+  const char* name;
+  std::function<QString(CopyToFolderTest&)> arrange;
+  QStringList staged;
+  QStringList told;
+  bool chimes;
+  bool soundOption = true;
+  rlim_t fileSizeLimit = 0;  // a full disk while the copy runs
+};
+
+class CopyToFolderScenario : public CopyToFolderTest, public ::testing::WithParamInterface<Scenario> {};
+
+TEST_P(CopyToFolderScenario, StagesTellsAndChimesAsItShould) {
+  const QString typed = GetParam().arrange(*this);
+  answerOk(typed, GetParam().soundOption);
+  {
+    std::optional<testing_support::FileSizeLimit> disk;
+    if (GetParam().fileSizeLimit) disk.emplace(GetParam().fileSizeLimit);
+    window.cmdCopy_Click();
+  }
+  EXPECT_EQ(stagedFiles(), GetParam().staged);
+  EXPECT_EQ(window.copyForm()->target, typed.endsWith(u'/') ? typed : typed + u'/');
+  ASSERT_EQ(messages.shown.size(), GetParam().told.isEmpty() ? 0 : 1);
+  for (const QString& part : GetParam().told) {
+    EXPECT_TRUE(messages.shown[0].text.contains(part)) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::Exclamation);
+  }
+  EXPECT_EQ(sound.played, GetParam().chimes ? QStringList{"/opt/data/All_Done.wav"} : QStringList{});
   EXPECT_EQ(busy.calls, QList<bool>({true, false}));
   EXPECT_FALSE(window.running());
+  for (auto s = sources.cbegin(); s != sources.cend(); ++s) EXPECT_EQ(readBytes(s.key()), s.value());
+  EXPECT_EQ(filesBelow(tree.path(QStringLiteral("src"))).filter(QStringLiteral("fillpack")), QStringList());
 }
 
-TEST_F(CopyToFolderTest, KeepsTheModificationTimeAndTheBytesOfOddNames) {
-  tree.folder(QStringLiteral("src"));
-  const QString odd = tree.rawFile(tree.path(QStringLiteral("src")), QByteArray("caf\xe9.mp3"), 3);
-  const struct timespec times[2] = {{1000, 0}, {1500000000, 0}};
-  ::utimensat(AT_FDCWD, platform::encodeFileName(odd).constData(), times, 0);
-  addLower(odd);
-  answerOk(stage());
-  window.cmdCopy_Click();
-  struct stat st {};
-  ASSERT_EQ(::stat(platform::encodeFileName(staged(odd)).constData(), &st), 0);
-  EXPECT_EQ(st.st_mtim.tv_sec, 1500000000);
-  EXPECT_EQ(st.st_size, 3);
-  EXPECT_TRUE(messages.shown.isEmpty());
+// Three files, of which 2.mp3 is large and already staged, read-only when `locked`.
+QString overOldSecond(CopyToFolderTest& t, bool locked) {
+  t.source("1.mp3");
+  const QString second = t.source("2.mp3", QByteArray(200000, 'z'));
+  t.source("3.mp3");
+  EXPECT_TRUE(writeBytes(t.staged(second), "old"));
+  if (locked) ::chmod(platform::encodeFileName(t.staged(second)).constData(), 0444);
+  return t.stage();
 }
 
-// The ways the dialog ends without a copy, and a copy with nothing checked.
+const Scenario scenarios[] = {
+    {"OnlyTheCheckedIntoAMissingFolderTypedWithoutTheSlash",
+     [](CopyToFolderTest& t) {
+       t.source("rock/1.mp3");
+       t.source("2.mp3", {}, false);
+       t.source("3.mp3");
+       t.tree.folder(QStringLiteral("stage"));
+       return t.stage() + QStringLiteral("/new/deeper");
+     },
+     {"new/deeper/3.mp3=3.mp3", "new/deeper/rock/1.mp3=rock/1.mp3"}, {}, true},
+    {"NothingCheckedOnlyChimes", [](CopyToFolderTest& t) {
+       t.source("1.mp3", {}, false);
+       return t.stage() + u'/';
+     },
+     {}, {}, true},
+    {"TheSoundOptionOffEndsSilently", [](CopyToFolderTest& t) {
+       t.source("1.mp3");
+       return t.stage();
+     },
+     {"1.mp3=1.mp3"}, {}, false, false},
+    {"AVanishedSourceStopsAfterTheFilesBeforeIt",
+     [](CopyToFolderTest& t) {
+       t.source("1.mp3");
+       t.vanish(t.source("2.mp3"));
+       t.source("3.mp3");
+       return t.stage();
+     },
+     {"1.mp3=1.mp3"}, {"/src/2.mp3 No such file or directory"}, false},
+    {"AReadOnlyDestinationStopsWithTheFileAndTheReason", [](CopyToFolderTest& t) { return overOldSecond(t, true); },
+     {"1.mp3=1.mp3", "2.mp3=old"}, {"/src/2.mp3\" cannot be copied", "Permission denied"}, false},
+    {"AFullDiskStopsWithTheFileAndTheReason", [](CopyToFolderTest& t) { return overOldSecond(t, false); },
+     {"1.mp3=1.mp3", "2.mp3=old"}, {"/src/2.mp3\" cannot be copied", "File too large"}, false, true, 100000},
+    {"TheRootAsTargetIsRefused", [](CopyToFolderTest& t) {
+       t.source("1.mp3");
+       return QStringLiteral("/");
+     },
+     {}, {"onto itself"}, false},
+    {"ALinkBackToTheRootAsTargetIsRefused",
+     [](CopyToFolderTest& t) {
+       t.source("1.mp3");
+       t.tree.symlink(QStringLiteral("/"), QStringLiteral("src/root"));
+       return t.tree.path(QStringLiteral("src/root"));
+     },
+     {}, {"onto itself"}, false},
+    // The staged folder of the second file is a link back to its own folder: nothing is
+    // written, not even the first file.
+    {"ALaterFileLandingOnItselfIsRefusedBeforeTheFirstIsCopied",
+     [](CopyToFolderTest& t) {
+       t.source("1.mp3");
+       t.source("sub/2.mp3");
+       t.tree.folder(QStringLiteral("stage") + t.tree.root() + QStringLiteral("/src"));
+       t.tree.symlink(t.tree.path(QStringLiteral("src/sub")),
+                      QStringLiteral("stage") + t.tree.root() + QStringLiteral("/src/sub"));
+       return t.stage();
+     },
+     {}, {"onto itself"}, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Each, CopyToFolderScenario, ::testing::ValuesIn(scenarios),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The ways the dialog ends without a copy; an empty list opens no dialog at all.
 TEST_F(CopyToFolderTest, CancelAndCloseCopyNothingAndStaySilent) {
-  source("a.mp3", "a");
+  window.cmdCopy_Click();
+  EXPECT_TRUE(dialog.forms.isEmpty());
+  source("a.mp3");
   const std::function<void(shell::CopyForm&)> users[] = {
       [](shell::CopyForm& f) { f.cmdCancel_Click(); },
       [](shell::CopyForm& f) { f.Form_QueryUnload(); },
@@ -109,121 +186,14 @@ TEST_F(CopyToFolderTest, CancelAndCloseCopyNothingAndStaySilent) {
     window.cmdCopy_Click();
   }
   EXPECT_EQ(dialog.forms.size(), 4);
+  EXPECT_EQ(dialog.forms.first(), dialog.forms.last());  // one dialog for the run
   EXPECT_FALSE(QFileInfo::exists(stage()));
   EXPECT_TRUE(sound.played.isEmpty());
   EXPECT_TRUE(busy.calls.isEmpty());
-  // The one dialog is kept for the run.
-  EXPECT_EQ(dialog.forms.first(), dialog.forms.last());
 }
-
-TEST_F(CopyToFolderTest, NothingCheckedOnlyChimesAndAnEmptyListOpensNoDialog) {
-  window.cmdCopy_Click();
-  EXPECT_TRUE(dialog.forms.isEmpty());
-  source("a.mp3", "a", false);
-  answerOk(stage());
-  window.cmdCopy_Click();
-  EXPECT_EQ(sound.played.size(), 1);
-  EXPECT_TRUE(stagedFiles().isEmpty());
-}
-
-TEST_F(CopyToFolderTest, TheSoundOptionSilencesTheChime) {
-  source("a.mp3", "a");
-  answerOk(stage(), false);
-  window.cmdCopy_Click();
-  EXPECT_EQ(readBytes(staged(tree.path(QStringLiteral("src/a.mp3")))), "a");
-  EXPECT_TRUE(sound.played.isEmpty());
-}
-
-TEST_F(CopyToFolderTest, AVanishedSourceStopsTheCopyWithItsRelativePathAfterTheFilesBeforeIt) {
-  const QString first = source("1.mp3", "1");
-  const QString gone = source("2.mp3", "2");
-  const QString third = source("3.mp3", "3");
-  ::unlink(platform::encodeFileName(gone).constData());
-  answerOk(stage());
-  window.cmdCopy_Click();
-  EXPECT_EQ(readBytes(staged(first)), "1");
-  EXPECT_FALSE(QFileInfo::exists(staged(third)));
-  ASSERT_EQ(messages.shown.size(), 1);
-  EXPECT_EQ(messages.shown[0].text, lowerPrefix() + QStringLiteral("2.mp3 No such file or directory"));
-  EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::Exclamation);
-  EXPECT_TRUE(sound.played.isEmpty());
-  EXPECT_EQ(busy.calls, QList<bool>({true, false}));
-}
-
-// Targets that would put a file onto itself: refused before anything is written.
-TEST_F(CopyToFolderTest, ACopyOntoItselfIsRefusedBeforeAnythingIsWritten) {
-  const QString first = source("1.mp3", "1");
-  const QString second = source("2.mp3", "2");
-  // A link in the source tree that leads back to the root: src/root + full path is the file.
-  tree.symlink(QStringLiteral("/"), QStringLiteral("src/root"));
-  for (const QString& target : {QStringLiteral("/"), tree.path(QStringLiteral("src/root"))}) {
-    messages.shown.clear();
-    answerOk(target);
-    window.cmdCopy_Click();
-    ASSERT_EQ(messages.shown.size(), 1) << target.toStdString();
-    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("onto itself"))) << target.toStdString();
-    EXPECT_EQ(readBytes(first), "1");
-    EXPECT_EQ(readBytes(second), "2");
-  }
-  EXPECT_EQ(filesBelow(tree.path(QStringLiteral("src"))).filter(QStringLiteral("fillpack")), QStringList());
-  EXPECT_TRUE(sound.played.isEmpty());
-}
-
-TEST_F(CopyToFolderTest, AFileLaterInTheListThatLandsOnItselfStopsTheCopyBeforeTheFirstFile) {
-  const QString first = source("1.mp3", "1");
-  tree.folder(QStringLiteral("src2"));
-  ASSERT_TRUE(writeBytes(tree.path(QStringLiteral("src2/2.mp3")), "2"));
-  addLower(tree.path(QStringLiteral("src2/2.mp3")));
-  // The staged folder of the second file is a link back to its own folder.
-  tree.folder(QStringLiteral("stage") + tree.root());
-  tree.symlink(tree.path(QStringLiteral("src2")), QStringLiteral("stage") + tree.root() + QStringLiteral("/src2"));
-  answerOk(stage());
-  window.cmdCopy_Click();
-  ASSERT_EQ(messages.shown.size(), 1);
-  EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("onto itself")));
-  EXPECT_FALSE(QFileInfo::exists(staged(first)));
-  EXPECT_EQ(readBytes(tree.path(QStringLiteral("src2/2.mp3"))), "2");
-}
-
-// A destination that cannot be written ends the copy with the file and the reason; the
-// files before it stay, the old file is as it was and no partial file is left.
-struct Unwritable {
-  const char* name;
-  const char* reason;
-};
-
-class CopyToFolderUnwritable : public CopyToFolderTest, public ::testing::WithParamInterface<Unwritable> {};
-
-TEST_P(CopyToFolderUnwritable, StopsWithTheFileAndTheSystemsReason) {
-  const bool full = QByteArray(GetParam().name) == "FullDisk";
-  const QString first = source("1.mp3", "1");
-  const QString second = source("2.mp3", QByteArray(200000, 'z'));
-  const QString third = source("3.mp3", "3");
-  ASSERT_TRUE(writeBytes(staged(second), "old"));
-  if (!full) ::chmod(platform::encodeFileName(staged(second)).constData(), 0444);
-  answerOk(stage());
-  {
-    std::optional<testing_support::FileSizeLimit> disk;
-    if (full) disk.emplace(100000);
-    window.cmdCopy_Click();
-  }
-  EXPECT_EQ(readBytes(staged(first)), "1");
-  EXPECT_EQ(readBytes(staged(second)), "old");
-  EXPECT_FALSE(QFileInfo::exists(staged(third)));
-  EXPECT_EQ(stagedFiles().size(), 2);  // no temporary file
-  ASSERT_EQ(messages.shown.size(), 1);
-  EXPECT_TRUE(messages.shown[0].text.contains(lowerPrefix() + QStringLiteral("2.mp3")));
-  EXPECT_TRUE(messages.shown[0].text.contains(QString::fromLatin1(GetParam().reason))) << messages.shown[0].text.toStdString();
-  EXPECT_TRUE(sound.played.isEmpty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Each, CopyToFolderUnwritable,
-                         ::testing::Values(Unwritable{"ReadOnlyFile", "Permission denied"},
-                                           Unwritable{"FullDisk", "File too large"}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CopyToFolderTest, StopMidFileLeavesTheOldFileAndNoPartialShowingProgressMeanwhile) {
-  const QString first = source("1.mp3", "1");
+  source("1.mp3");
   const QString big = source("big.mp3", QByteArray(10 << 20, 'b'));  // three chunks
   ASSERT_TRUE(writeBytes(staged(big), "old"));
   QStringList progress;
@@ -234,9 +204,7 @@ TEST_F(CopyToFolderTest, StopMidFileLeavesTheOldFileAndNoPartialShowingProgressM
   };
   answerOk(stage());
   window.cmdCopy_Click();
-  EXPECT_EQ(readBytes(staged(first)), "1");
-  EXPECT_EQ(readBytes(staged(big)), "old");
-  EXPECT_EQ(stagedFiles().size(), 2);
+  EXPECT_EQ(stagedFiles(), QStringList({"1.mp3=1.mp3", "big.mp3=old"}));
   EXPECT_TRUE(progress.filter(QStringLiteral("big.mp3 (file 2 of 2")).size() >= 2) << progress.join(u'|').toStdString();
   EXPECT_TRUE(messages.shown.isEmpty());
   EXPECT_TRUE(sound.played.isEmpty());

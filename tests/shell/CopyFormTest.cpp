@@ -1,5 +1,5 @@
-// The copy dialog's state: its two settings read on load and written on OK, the flags it
-// hands to the Copy command, and the Browse button.
+// The copy dialog's state: its two settings read on load and written on OK, and the Browse
+// button (the window's tests press its buttons and check where it opens).
 #include <gtest/gtest.h>
 
 #include "shell/CopyForm.h"
@@ -56,11 +56,8 @@ TEST(CopyForm, OkStoresBothSettingsAndHandsOverTheFolder) {
   EXPECT_EQ(store.values[key("Last Folder")], QStringLiteral("/media/stage"));
   EXPECT_EQ(store.values[key("Sound")], QStringLiteral("0"));
   form.cmdCancel_Click();
-  EXPECT_TRUE(form.cancelled);
-  form.cmdOK_Click();
   form.Form_QueryUnload();
-  EXPECT_TRUE(form.cancelled);
-  EXPECT_EQ(store.writes.size(), 4);  // Cancel and the close box write nothing
+  EXPECT_EQ(store.writes.size(), 2);  // Cancel and the close box write nothing
 }
 
 struct Browse {
@@ -90,16 +87,12 @@ TEST(CopyForm, BrowseOpensOnTheFieldAndReturnsTheFolderWithATrailingSlash) {
   }
 }
 
-TEST(CopyForm, TakesTheLanguageAndPlacesItselfBesideTheMainWindow) {
+TEST(CopyForm, TakesTheLanguage) {
   testing_support::ScriptedPicker picker;
   shell::CopyForm form(nullptr, programFolder, picker, [](catalogue::Form& f) {
     f(QStringLiteral("chkSound")).text = QStringLiteral("Ton am Ende");
   });
   EXPECT_EQ(form.form().text(QStringLiteral("chkSound")), QStringLiteral("Ton am Ende"));
-  form.placeBeside(QPoint(1500, 600));
-  const QRect placed = form.form().find(QStringLiteral("frmCopy"))->geometry;
-  EXPECT_EQ(placed.topLeft(), QPoint(4500, 3600));
-  EXPECT_EQ(placed.size(), QSize(5400, 2100));
 }
 
 }  // namespace

@@ -2,13 +2,12 @@
 // main window, its buttons routed to the state, hidden (never deleted) when done.
 #include <QApplication>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
 #include "shell/SecondaryFormControls.h"
-#include "support/CopyFakes.h"
+#include "support/MemorySettingsStore.h"
 #include "windows/CopyWindow.h"
 #include "windows/QtSound.h"
 #include "windows/WindowFixture.h"
@@ -31,10 +30,6 @@ TEST_F(CopyWindowTest, IsMadeFromItsTableBesideTheMainWindow) {
     if (decl.kind == catalogue::ControlKind::Window) continue;
     ASSERT_NE(dialog.control(QString::fromLatin1(decl.name)), nullptr) << decl.name;
   }
-  EXPECT_EQ(qobject_cast<QGroupBox*>(dialog.control(QStringLiteral("fraFolder")))->title(), QStringLiteral("Folder"));
-  EXPECT_EQ(qobject_cast<QCheckBox*>(dialog.control(QStringLiteral("chkSound")))->text(),
-            QStringLiteral("Sound when finish"));
-  EXPECT_TRUE(qobject_cast<QCheckBox*>(dialog.control(QStringLiteral("chkSound")))->isChecked());
   EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.control(QStringLiteral("txtPath")))->text(), QStringLiteral("/opt/fillpack"));
   EXPECT_EQ(dialog.parentWidget(), &view);
   EXPECT_TRUE(dialog.isModal());
@@ -54,9 +49,6 @@ TEST_F(CopyWindowTest, OkCancelAndTheCloseBoxGoToTheStateAndOnlyHide) {
   EXPECT_FALSE(state.cancelled);
   EXPECT_EQ(state.target, QStringLiteral("/media/stage"));
   EXPECT_FALSE(state.soundWanted());
-  EXPECT_EQ(store.values[testing_support::MemorySettingsStore::address(
-                QStringLiteral("Fillpack"), QStringLiteral("Main"), QStringLiteral("Sound"))],
-            QStringLiteral("0"));
 
   dialog.showBesideOwner();
   qobject_cast<QPushButton*>(dialog.control(QStringLiteral("cmdCancel")))->click();
@@ -75,10 +67,8 @@ TEST_F(CopyWindowTest, TheCopyCommandOpensTheDialogModallyAndCopiesOnOk) {
   addLower(tree.path(QStringLiteral("src/a.mp3")));
   windows::QtCopyDialog dialog;
   dialog.setOwner(&view);
-  testing_support::RecordingSound sound;
-  testing_support::RecordingBusyCursor busy;
   shell::MainForm copying{shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, nullptr,
-                                          nullptr, QString(), shell::CopyDesktop{&dialog, &sound, &busy, &store}}};
+                                          nullptr, QString(), shell::CopyDesktop{&dialog, nullptr, nullptr, &store}}};
   copying.catalogue().lstsec().append(catalogue::FileEntry{tree.path(QStringLiteral("src/a.mp3")), {}, {}, {}, 10});
   const QString stage = tree.path(QStringLiteral("stage"));
   bool wasModal = false;
@@ -93,7 +83,6 @@ TEST_F(CopyWindowTest, TheCopyCommandOpensTheDialogModallyAndCopiesOnOk) {
   copying.cmdCopy_Click();
   EXPECT_TRUE(wasModal);
   EXPECT_TRUE(QFileInfo::exists(stage + tree.path(QStringLiteral("src/a.mp3"))));
-  EXPECT_EQ(sound.played.size(), 1);
   // Kept for the next copy, hidden.
   ASSERT_EQ(view.findChildren<windows::CopyWindow*>().size(), 1);
   EXPECT_FALSE(view.findChild<windows::CopyWindow*>()->isVisible());
