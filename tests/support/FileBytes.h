@@ -1,5 +1,5 @@
 // Files with real contents for the copy tests (the tree's own files are sparse and
-// empty), read back whole, and the names a folder holds.
+// empty), read back whole, and the files below a folder.
 #pragma once
 
 #include <QByteArray>
@@ -12,8 +12,6 @@ namespace testing_support {
 bool writeBytes(const QString& path, const QByteArray& bytes);
 // The whole file, or a null array when it cannot be read.
 QByteArray readBytes(const QString& path);
-// The names in `folder`, hidden ones included, sorted.
-QStringList namesIn(const QString& folder);
 // Every file below `folder`, as paths relative to it, sorted.
 QStringList filesBelow(const QString& folder);
 
