@@ -30,7 +30,6 @@ TEST_F(CopyWindowTest, IsMadeFromItsTableBesideTheMainWindow) {
     if (decl.kind == catalogue::ControlKind::Window) continue;
     ASSERT_NE(dialog.control(QString::fromLatin1(decl.name)), nullptr) << decl.name;
   }
-  EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.control(QStringLiteral("txtPath")))->text(), QStringLiteral("/opt/fillpack"));
   EXPECT_EQ(dialog.parentWidget(), &view);
   EXPECT_TRUE(dialog.isModal());
   dialog.showBesideOwner();
@@ -39,53 +38,39 @@ TEST_F(CopyWindowTest, IsMadeFromItsTableBesideTheMainWindow) {
   EXPECT_EQ(dialog.pos(), view.pos() + QPoint(offset, offset));
 }
 
-TEST_F(CopyWindowTest, OkCancelAndTheCloseBoxGoToTheStateAndOnlyHide) {
-  windows::CopyWindow dialog(view, state);
-  dialog.showBesideOwner();
-  qobject_cast<QLineEdit*>(dialog.control(QStringLiteral("txtPath")))->setText(QStringLiteral("/media/stage"));
-  qobject_cast<QCheckBox*>(dialog.control(QStringLiteral("chkSound")))->setChecked(false);
-  qobject_cast<QPushButton*>(dialog.control(QStringLiteral("cmdOK")))->click();
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_FALSE(state.cancelled);
-  EXPECT_EQ(state.target, QStringLiteral("/media/stage"));
-  EXPECT_FALSE(state.soundWanted());
-
-  dialog.showBesideOwner();
-  qobject_cast<QPushButton*>(dialog.control(QStringLiteral("cmdCancel")))->click();
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(state.cancelled);
-
-  state.cancelled = false;
-  dialog.showBesideOwner();
-  dialog.close();
-  EXPECT_FALSE(dialog.isVisible());
-  EXPECT_TRUE(state.cancelled);
-}
-
-TEST_F(CopyWindowTest, TheCopyCommandOpensTheDialogModallyAndCopiesOnOk) {
+// The user ends the dialog each way: it is modal each time, only OK copies, and it is kept
+// for the next copy, hidden.
+TEST_F(CopyWindowTest, TheCopyCommandOpensTheDialogModallyAndOnlyOkCopies) {
   tree.file(QStringLiteral("src/a.mp3"), 10);
-  addLower(tree.path(QStringLiteral("src/a.mp3")));
   windows::QtCopyDialog dialog;
   dialog.setOwner(&view);
   shell::MainForm copying{shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, nullptr,
                                           nullptr, QString(), shell::CopyDesktop{&dialog, nullptr, nullptr, &store}}};
   copying.catalogue().lstsec().append(catalogue::FileEntry{tree.path(QStringLiteral("src/a.mp3")), {}, {}, {}, 10});
   const QString stage = tree.path(QStringLiteral("stage"));
-  bool wasModal = false;
-  // Runs once the dialog's own loop runs.
-  QTimer::singleShot(0, [&] {
-    auto* open = view.findChild<windows::CopyWindow*>();
-    ASSERT_NE(open, nullptr);
-    wasModal = QApplication::activeModalWidget() == open;
-    qobject_cast<QLineEdit*>(open->control(QStringLiteral("txtPath")))->setText(stage);
-    qobject_cast<QPushButton*>(open->control(QStringLiteral("cmdOK")))->click();
-  });
-  copying.cmdCopy_Click();
-  EXPECT_TRUE(wasModal);
-  EXPECT_TRUE(QFileInfo::exists(stage + tree.path(QStringLiteral("src/a.mp3"))));
-  // Kept for the next copy, hidden.
-  ASSERT_EQ(view.findChildren<windows::CopyWindow*>().size(), 1);
-  EXPECT_FALSE(view.findChild<windows::CopyWindow*>()->isVisible());
+  for (const auto& end : {std::pair{"cmdCancel", false}, std::pair{"close box", false}, std::pair{"cmdOK", true}}) {
+    bool wasModal = false;
+    QTimer::singleShot(0, [&] {  // once the dialog's own loop runs
+      auto* open = view.findChild<windows::CopyWindow*>();
+      ASSERT_NE(open, nullptr);
+      wasModal = QApplication::activeModalWidget() == open;
+      qobject_cast<QLineEdit*>(open->control(QStringLiteral("txtPath")))->setText(stage);
+      qobject_cast<QCheckBox*>(open->control(QStringLiteral("chkSound")))->setChecked(false);
+      if (auto* button = qobject_cast<QPushButton*>(open->control(QString::fromLatin1(end.first))))
+        button->click();
+      else
+        open->close();
+    });
+    copying.cmdCopy_Click();
+    EXPECT_TRUE(wasModal) << end.first;
+    EXPECT_EQ(QFileInfo::exists(stage + tree.path(QStringLiteral("src/a.mp3"))), end.second) << end.first;
+    ASSERT_EQ(view.findChildren<windows::CopyWindow*>().size(), 1);
+    EXPECT_FALSE(view.findChild<windows::CopyWindow*>()->isVisible());
+  }
+  // The box as it was at OK.
+  EXPECT_EQ(store.values[testing_support::MemorySettingsStore::address(
+                QStringLiteral("Fillpack"), QStringLiteral("Main"), QStringLiteral("Sound"))],
+            QStringLiteral("0"));
 }
 
 TEST(QtSound, AMissingFileBeepsWithoutWaiting) {
