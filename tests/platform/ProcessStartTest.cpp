@@ -1,7 +1,5 @@
 // Starting programs for real, and the room of one command line.
 #include <gtest/gtest.h>
-#include <fcntl.h>
-#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,24 +9,20 @@ namespace {
 
 using testing_support::BurnerWindow;
 
-// A fake brasero on PATH writes its arguments, each NUL-ended, into a FIFO: the burn button
-// starts it with the checked files, a name that is not valid UTF-8 byte for byte.
+// A fake brasero on PATH writes its arguments, each NUL-ended, into a FIFO, whose reading
+// waits for it: the burn button starts it with the checked files, a name that is not valid
+// UTF-8 byte for byte.
 TEST(ProcessStart, TheBurnerFoundIsStartedWithTheCheckedFiles) {
   testing_support::TempTree tree;
-  const QByteArray fifo = platform::encodeFileName(tree.path(QStringLiteral("arguments")));
-  ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-  const int fd = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  QFile fifo(tree.path(QStringLiteral("arguments")));
+  ASSERT_EQ(::mkfifo(platform::encodeFileName(fifo.fileName()).constData(), 0600), 0);
   platform::PosixProcessStart starter;
-  BurnerWindow t(QStringLiteral("brasero"), &starter, "#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + fifo + "'\n");
+  BurnerWindow t(QStringLiteral("brasero"), &starter,
+                 "#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + platform::encodeFileName(fifo.fileName()) + "'\n");
   t.lower({{"/m/a.mp3", true}, {"/m/no.mp3", false}, {platform::decodeFileName(QByteArray("/m/b\xff.bin")), true}});
   t.window.cmdburn_Click(0);
-  QByteArray got;
-  char buffer[256];
-  pollfd wait{fd, POLLIN, 0};
-  ssize_t n = 0;
-  while (::poll(&wait, 1, 20000) > 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0) got.append(buffer, n);
-  ::close(fd);
-  EXPECT_EQ(got, QByteArray("--data\0/m/a.mp3\0/m/b\xff.bin\0", 26));
+  ASSERT_TRUE(fifo.open(QIODevice::ReadOnly));
+  EXPECT_EQ(fifo.readAll(), QByteArray("--data\0/m/a.mp3\0/m/b\xff.bin\0", 26));
   EXPECT_TRUE(t.messages.shown.isEmpty());
 }
 
