@@ -16,22 +16,20 @@ QString key(const char* name) {
   return MemorySettingsStore::address(QStringLiteral("Fillpack"), QStringLiteral("Main"), QString::fromLatin1(name));
 }
 
-struct Load {
-  const char* folder;  // nullptr: not stored
-  const char* sound;
-  const char* shownFolder;
-  int shownSound;
-};
-
 TEST(CopyForm, LoadsLastFolderAndSoundWithTheirDefaults) {
-  const Load cases[] = {
+  const struct {
+    const char* folder;  // nullptr: not stored
+    const char* sound;
+    const char* shownFolder;
+    int shownSound;
+  } cases[] = {
       {nullptr, nullptr, "/opt/fillpack", 1},
       {"/media/stage/", "0", "/media/stage/", 0},
       {"/media/stage/", "1", "/media/stage/", 1},
       {"", "damaged", "", 1},  // an empty folder stays empty; a damaged option stays on
   };
   testing_support::ScriptedPicker picker;
-  for (const Load& c : cases) {
+  for (const auto& c : cases) {
     MemorySettingsStore store;
     if (c.folder) store.values[key("Last Folder")] = QString::fromLatin1(c.folder);
     if (c.sound) store.values[key("Sound")] = QString::fromLatin1(c.sound);
@@ -60,22 +58,20 @@ TEST(CopyForm, OkStoresBothSettingsAndHandsOverTheFolder) {
   EXPECT_EQ(store.writes.size(), 2);  // Cancel and the close box write nothing
 }
 
-struct Browse {
-  const char* before;
-  const char* answer;
-  const char* start;  // where the picker opens
-  const char* after;
-};
-
 TEST(CopyForm, BrowseOpensOnTheFieldAndReturnsTheFolderWithATrailingSlash) {
-  const Browse cases[] = {
+  const struct {
+    const char* before;
+    const char* answer;
+    const char* start;  // where the picker opens
+    const char* after;
+  } cases[] = {
       {"/media/stage/", "/srv/burn", "/media/stage/", "/srv/burn/"},
       {"/media/stage/", "/srv/burn/", "/media/stage/", "/srv/burn/"},
       {"", "/srv/burn", "/", "/srv/burn/"},
       {"/media/stage/", "", "/media/stage/", "/media/stage/"},  // cancelled
       {"", "", "/", "/"},
   };
-  for (const Browse& c : cases) {
+  for (const auto& c : cases) {
     testing_support::ScriptedPicker picker;
     picker.answer = QString::fromLatin1(c.answer);
     shell::CopyForm form(nullptr, programFolder, picker, {});
