@@ -29,14 +29,11 @@ struct ScriptedCopyDialog final : shell::CopyDialog {
   QList<shell::CopyForm*> forms;
 };
 
-struct RecordingSound final : platform::Sound {
+struct RecordingDesktop final : platform::Sound, platform::BusyCursor {
   void play(const QString& file) override { played.append(file); }
-  QStringList played;
-};
-
-struct RecordingBusyCursor final : platform::BusyCursor {
   void setBusy(bool busy) override { calls.append(busy); }
-  QList<bool> calls;
+  QStringList played;
+  QList<bool> calls;  // the busy pointer
 };
 
 struct CopyToFolderTest : ::testing::Test {
@@ -47,11 +44,10 @@ struct CopyToFolderTest : ::testing::Test {
   TestValueStore registry;
   MemorySettingsStore settings;
   ScriptedCopyDialog dialog;
-  RecordingSound sound;
-  RecordingBusyCursor busy;
+  RecordingDesktop desktop;
   shell::MainForm window{shell::Services{messages, picker, pump, registry, nullptr, QStringLiteral("/opt/fillpack"),
                                          nullptr, nullptr, nullptr, QStringLiteral("/opt/data"),
-                                         shell::CopyDesktop{&dialog, &sound, &busy, &settings}}};
+                                         shell::CopyDesktop{&dialog, &desktop, &desktop, &settings}}};
 
   // The user types `folder` and presses OK (with the sound option as given).
   void answerOk(const QString& folder, bool soundOption = true) {
@@ -120,8 +116,8 @@ TEST_P(CopyToFolderScenario, StagesTellsAndChimesAsItShould) {
     EXPECT_TRUE(messages.shown[0].text.contains(part)) << messages.shown[0].text.toStdString();
     EXPECT_EQ(messages.shown[0].icon, platform::MessageIcon::Exclamation);
   }
-  EXPECT_EQ(sound.played, GetParam().chimes ? QStringList{"/opt/data/All_Done.wav"} : QStringList{});
-  EXPECT_EQ(busy.calls, QList<bool>({true, false}));
+  EXPECT_EQ(desktop.played, GetParam().chimes ? QStringList{"/opt/data/All_Done.wav"} : QStringList{});
+  EXPECT_EQ(desktop.calls, QList<bool>({true, false}));
   EXPECT_FALSE(window.running());
   EXPECT_FALSE(window.form().find(QStringLiteral("framain"))->visible);
   for (auto s = sources.cbegin(); s != sources.cend(); ++s) EXPECT_EQ(readBytes(s.key()), s.value());
@@ -209,8 +205,8 @@ TEST_F(CopyToFolderTest, CancelAndCloseCopyNothingAndStaySilent) {
   EXPECT_EQ(dialog.forms.size(), 4);
   EXPECT_EQ(dialog.forms.first(), dialog.forms.last());  // one dialog for the run
   EXPECT_FALSE(QFileInfo::exists(stage()));
-  EXPECT_TRUE(sound.played.isEmpty());
-  EXPECT_TRUE(busy.calls.isEmpty());
+  EXPECT_TRUE(desktop.played.isEmpty());
+  EXPECT_TRUE(desktop.calls.isEmpty());
 }
 
 }  // namespace
