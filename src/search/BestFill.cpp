@@ -1,39 +1,54 @@
-// First-fit decreasing only, for now: the plan the improvement starts from.
+// The best-fill plan: the better first-fit plan, improved by the pool search within a budget of
+// work unless it already reaches the lower bound, then served fullest disc first.
 #include "search/BestFill.h"
 
 #include <algorithm>
-#include <numeric>
+
+#include "search/DiscAssignment.h"
+#include "search/PoolSearch.h"
+#include "search/WorkMeter.h"
 
 namespace search {
 
-qint64 discLowerBound(std::span<const qint64> sizes, qint64 capacity) {
-  const qint64 total = std::accumulate(sizes.begin(), sizes.end(), qint64(0));
-  return capacity > 0 ? (total + capacity - 1) / capacity : 0;
+namespace {
+
+// Enough for a few thousand files to reach the bound when it can be reached, a fraction of a
+// second of a Release build; small sets get little, so they never wait for a search in vain.
+std::uint64_t defaultWork(std::size_t files) {
+  constexpr std::uint64_t perFile = 40000;
+  constexpr std::uint64_t most = 120'000'000;
+  return std::min<std::uint64_t>(most, std::max<std::uint64_t>(100000, files * perFile));
 }
 
-PackingPlan planDiscs(std::span<const qint64> sizes, qint64 capacity, const std::function<bool()>&, PackingEffort) {
-  std::vector<int> order(sizes.size());
-  std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return sizes[a] > sizes[b]; });
+// Discs fullest first; equal loads in the order of their first file. Files in list order.
+std::vector<std::vector<int>> servingOrder(const DiscAssignment& plan) {
+  std::vector<std::vector<int>> discs(plan.discs());
+  for (std::size_t file = 0; file < plan.discOf.size(); ++file) discs[plan.discOf[file]].push_back(int(file));
+  std::vector<std::size_t> order(discs.size());
+  for (std::size_t d = 0; d < order.size(); ++d) order[d] = d;
+  std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    if (plan.loads[a] != plan.loads[b]) return plan.loads[a] > plan.loads[b];
+    return discs[a].front() < discs[b].front();
+  });
+  std::vector<std::vector<int>> served;
+  served.reserve(discs.size());
+  for (const std::size_t d : order) served.push_back(std::move(discs[d]));
+  return served;
+}
+
+}  // namespace
+
+PackingPlan planDiscs(std::span<const qint64> sizes, qint64 capacity, const std::function<bool()>& keepGoing,
+                      PackingEffort effort) {
   PackingPlan plan;
-  std::vector<qint64> free;
-  for (const int file : order) {
-    std::size_t disc = 0;
-    while (disc < free.size() && free[disc] < sizes[file]) ++disc;
-    if (disc == free.size()) {
-      free.push_back(capacity);
-      plan.discs.emplace_back();
-    }
-    free[disc] -= sizes[file];
-    plan.discs[disc].push_back(file);
-  }
-  std::vector<std::size_t> byFill(plan.discs.size());
-  std::iota(byFill.begin(), byFill.end(), 0);
-  std::stable_sort(byFill.begin(), byFill.end(), [&](std::size_t a, std::size_t b) { return free[a] < free[b]; });
-  std::vector<std::vector<int>> sorted;
-  for (const std::size_t d : byFill) sorted.push_back(std::move(plan.discs[d]));
-  plan.discs = std::move(sorted);
   plan.lowerBound = discLowerBound(sizes, capacity);
+  DiscAssignment assignment = bestFirstFit(sizes, capacity);
+  if (qint64(assignment.discs()) > plan.lowerBound) {
+    WorkMeter meter(effort.work ? effort.work : defaultWork(sizes.size()), keepGoing);
+    improveByPool(sizes, capacity, plan.lowerBound, assignment, meter, effort.seed);
+    plan.stopped = meter.stopped();
+  }
+  plan.discs = servingOrder(assignment);
   return plan;
 }
 
