@@ -62,7 +62,9 @@ void run(const char* name, const std::vector<qint64>& sizes) {
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return sizes[a] > sizes[b]; });
   const std::size_t ffd = search::firstFit(sizes, order, capacity).discs();
   const auto start = std::chrono::steady_clock::now();
-  const search::PackingPlan plan = search::planDiscs(sizes, capacity, [] { return true; });
+  // FILLPACK_WORK overrides the default budget, for tuning it.
+  const search::PackingEffort effort{qgetenv("FILLPACK_WORK").toULongLong(), 1};
+  const search::PackingPlan plan = search::planDiscs(sizes, capacity, [] { return true; }, effort);
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   std::printf("%-12s %8zu files %6zu discs  bound %6lld  ffd %6zu  %7.3f s\n", name, sizes.size(), plan.discs.size(),
               static_cast<long long>(plan.lowerBound), ffd, seconds);

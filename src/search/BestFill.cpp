@@ -15,10 +15,13 @@ namespace {
 // Enough for a few thousand files to reach the bound when it can be reached, a fraction of a
 // second of a Release build; small sets get little, so they never wait for a search in vain.
 std::uint64_t defaultWork(std::size_t files) {
-  constexpr std::uint64_t perFile = 40000;
-  constexpr std::uint64_t most = 120'000'000;
+  constexpr std::uint64_t perFile = 75000;
+  constexpr std::uint64_t most = 200'000'000;
   return std::min<std::uint64_t>(most, std::max<std::uint64_t>(100000, files * perFile));
 }
+
+// An attempt at saving a disc that finds nothing in this share of the work gives way to another.
+constexpr std::uint64_t attempts = 8;
 
 // Discs fullest first; equal loads in the order of their first file. Files in list order.
 std::vector<std::vector<int>> servingOrder(const DiscAssignment& plan) {
@@ -44,8 +47,10 @@ PackingPlan planDiscs(std::span<const qint64> sizes, qint64 capacity, const std:
   plan.lowerBound = discLowerBound(sizes, capacity);
   DiscAssignment assignment = bestFirstFit(sizes, capacity);
   if (qint64(assignment.discs()) > plan.lowerBound) {
-    WorkMeter meter(effort.work ? effort.work : defaultWork(sizes.size()), keepGoing);
-    improveByPool(sizes, capacity, plan.lowerBound, assignment, meter, effort.seed);
+    const std::uint64_t work = effort.work ? effort.work : defaultWork(sizes.size());
+    WorkMeter meter(work, keepGoing);
+    improveByPool(sizes, capacity, plan.lowerBound, assignment, meter, std::max<std::uint64_t>(work / attempts, 1),
+                  effort.seed);
     plan.stopped = meter.stopped();
   }
   plan.discs = servingOrder(assignment);

@@ -37,22 +37,22 @@ struct Swap {
   std::size_t disc = 0;
   std::array<int, 2> out{-1, -1};  // files leaving the disc for the pool
   std::array<int, 2> in{-1, -1};   // pool files entering the disc
-  qint64 gain = 0;                 // weight the pool loses
-  int poolGrowth = 0;              // files the pool gains
+  qint64 gain = 0;                 // bytes the pool loses
+  qint64 weightGain = 0;           // weight the pool loses
   bool found = false;
 
-  // More bytes out of the pool first; on equal bytes, more (so smaller) files left in it.
+  // More bytes out of the pool first; on equal bytes, the lighter pool (see weightOf).
   bool betterThan(const Swap& other) const {
-    return found && (!other.found || gain > other.gain || (gain == other.gain && poolGrowth > other.poolGrowth));
+    return found && (!other.found || gain > other.gain || (gain == other.gain && weightGain > other.weightGain));
   }
 };
 
 class PoolSearch {
  public:
   PoolSearch(std::vector<qint64> sizes, std::vector<Disc> discs, const std::vector<int>& pool, qint64 capacity,
-             std::size_t poolDiscs, WorkMeter& meter, SearchRandom& random)
+             std::size_t poolDiscs, WorkMeter& meter, std::uint64_t attemptEnd, SearchRandom& random)
       : sizes_(std::move(sizes)), discs_(std::move(discs)), capacity_(capacity), poolDiscs_(poolDiscs),
-        meter_(meter), random_(random), tabuUntil_(sizes_.size(), 0) {
+        meter_(meter), attemptEnd_(attemptEnd), random_(random), tabuUntil_(sizes_.size(), 0) {
     weights_.reserve(sizes_.size());
     for (const qint64 size : sizes_) {
       const qint64 share = capacity_ > 0 ? qint64((__int128(size) << 16) / capacity_) : 0;
@@ -112,11 +112,17 @@ class PoolSearch {
 
  private:
   void charge(std::uint64_t steps) {
-    if (!meter_.spend(steps)) exhausted_ = true;
+    if (!meter_.spend(steps) || meter_.used() >= attemptEnd_) exhausted_ = true;
   }
 
   // The pool is weighed by the squares of its sizes (in 1/65536 of a disc): large files placed
   // and small ones left over make a pool that packs more easily than the same bytes in large files.
+  qint64 sizeOf(std::array<int, 2> items) const {
+    qint64 size = 0;
+    for (const int item : items)
+      if (item >= 0) size += sizes_[item];
+    return size;
+  }
   qint64 weightOf(std::array<int, 2> items) const {
     qint64 weight = 0;
     for (const int item : items)
@@ -189,14 +195,13 @@ class PoolSearch {
   }
 
   void consider(std::size_t disc, std::array<int, 2> out, bool anyGain, Swap& best) const {
-    const int outCount = int(out[0] >= 0) + int(out[1] >= 0);
-    const qint64 freed = (out[0] >= 0 ? sizes_[out[0]] : 0) + (out[1] >= 0 ? sizes_[out[1]] : 0);
+    const qint64 freed = sizeOf(out);
     const qint64 space = capacity_ - discs_[disc].load + freed;
     auto offer = [&](std::array<int, 2> in) {
-      const int inCount = int(in[0] >= 0) + int(in[1] >= 0);
-      Swap candidate{disc, out, in, 0, outCount - inCount, true};
-      candidate.gain = weightOf(in) - weightOf(out);
-      const bool improves = candidate.gain > 0 || (candidate.gain == 0 && candidate.poolGrowth > 0);
+      Swap candidate{disc, out, in, 0, 0, true};
+      candidate.gain = sizeOf(in) - freed;
+      candidate.weightGain = weightOf(in) - weightOf(out);
+      const bool improves = candidate.gain > 0 || (candidate.gain == 0 && candidate.weightGain > 0);
       if ((anyGain || improves) && candidate.betterThan(best))
         best = candidate;
     };
@@ -289,6 +294,7 @@ class PoolSearch {
   qint64 capacity_;
   std::size_t poolDiscs_;
   WorkMeter& meter_;
+  std::uint64_t attemptEnd_;
   SearchRandom& random_;
   std::vector<std::uint64_t> tabuUntil_;
   std::vector<qint64> weights_;
@@ -311,25 +317,48 @@ void dropEmptyDiscs(DiscAssignment& plan, std::span<const int> used) {
   plan.loads = std::move(loads);
 }
 
-// One attempt: the pool from the least-filled discs, swaps with the next least filled.
+// The discs whose files form the pool: the least filled at the first attempt, later a random
+// choice among more of the least filled. Never more discs holding a file of over half a disc
+// than the pool may fill, since no swap could ever make such a pool fit.
+std::vector<int> discsToEmpty(std::span<const qint64> sizes, qint64 capacity, const DiscAssignment& plan,
+                              const std::vector<int>& byLoad, std::size_t attempt, SearchRandom& random) {
+  const std::size_t wanted = std::min(discsEmptied, plan.discs());
+  std::vector<char> holdsLarge(plan.discs(), 0);
+  for (std::size_t file = 0; file < sizes.size(); ++file)
+    if (2 * sizes[file] > capacity) holdsLarge[plan.discOf[file]] = 1;
+  std::vector<int> candidates(byLoad.begin(), byLoad.begin() + std::min(byLoad.size(), wanted + 2 * attempt));
+  std::vector<int> chosen;
+  std::size_t large = 0;
+  while (chosen.size() < wanted && !candidates.empty()) {
+    const std::size_t pick = chosen.empty() || attempt == 0 ? 0 : random.below(candidates.size());
+    const int disc = candidates[pick];
+    candidates.erase(candidates.begin() + std::ptrdiff_t(pick));
+    if (holdsLarge[disc] && large + 1 >= wanted) continue;
+    large += std::size_t(holdsLarge[disc]);
+    chosen.push_back(disc);
+  }
+  return chosen;
+}
+
+// One attempt: the pool from a few of the least-filled discs, swaps with the next least filled.
 bool saveOneDisc(std::span<const qint64> sizes, qint64 capacity, DiscAssignment& plan, WorkMeter& meter,
-                 SearchRandom& random) {
+                 std::uint64_t attemptEnd, std::size_t attempt, SearchRandom& random) {
   const std::size_t discs = plan.discs();
-  const std::size_t emptied = std::min(discsEmptied, discs);
   std::vector<int> byLoad(discs);
   for (std::size_t d = 0; d < discs; ++d) byLoad[d] = int(d);
   std::stable_sort(byLoad.begin(), byLoad.end(), [&](int a, int b) { return plan.loads[a] < plan.loads[b]; });
+  const std::vector<int> emptiedDiscs = discsToEmpty(sizes, capacity, plan, byLoad, attempt, random);
+  const std::size_t emptied = emptiedDiscs.size();
+  if (emptied < 2) return false;
   constexpr int inPool = -2;
   std::vector<int> role(discs, -1);
+  for (const int disc : emptiedDiscs) role[disc] = inPool;
   std::vector<int> working;
-  for (std::size_t i = 0; i < discs && i < emptied + maxWorkingDiscs; ++i) {
-    if (i < emptied) {
-      role[byLoad[i]] = inPool;
-    } else {
+  for (std::size_t i = 0; i < discs && working.size() < maxWorkingDiscs; ++i)
+    if (role[byLoad[i]] != inPool) {
       role[byLoad[i]] = int(working.size());
       working.push_back(byLoad[i]);
     }
-  }
   if (!meter.spend(sizes.size() + discs)) return false;
 
   std::vector<int> fileOf;  // the file of each item the search moves
@@ -349,7 +378,8 @@ bool saveOneDisc(std::span<const qint64> sizes, qint64 capacity, DiscAssignment&
       workingDiscs[r].load += sizes[file];
     }
   }
-  PoolSearch search(std::move(itemSizes), std::move(workingDiscs), pool, capacity, emptied - 1, meter, random);
+  PoolSearch search(std::move(itemSizes), std::move(workingDiscs), pool, capacity, emptied - 1, meter, attemptEnd,
+                    random);
   if (!search.run()) return false;
 
   auto place = [&](const Disc& disc, int id) {
@@ -358,8 +388,8 @@ bool saveOneDisc(std::span<const qint64> sizes, qint64 capacity, DiscAssignment&
   };
   for (std::size_t i = 0; i < working.size(); ++i) place(search.discs()[i], working[i]);
   const std::vector<Disc> packed = search.packPool();
-  for (std::size_t i = 0; i < emptied; ++i) plan.loads[byLoad[i]] = 0;
-  for (std::size_t i = 0; i < packed.size(); ++i) place(packed[i], byLoad[i]);
+  for (const int disc : emptiedDiscs) plan.loads[disc] = 0;
+  for (std::size_t i = 0; i < packed.size(); ++i) place(packed[i], emptiedDiscs[i]);
   std::vector<int> used(discs, 0);
   for (const int disc : plan.discOf) ++used[disc];
   dropEmptyDiscs(plan, used);
@@ -369,10 +399,15 @@ bool saveOneDisc(std::span<const qint64> sizes, qint64 capacity, DiscAssignment&
 }  // namespace
 
 void improveByPool(std::span<const qint64> sizes, qint64 capacity, qint64 bound, DiscAssignment& plan, WorkMeter& meter,
-                   std::uint64_t seed) {
+                   std::uint64_t attemptWork, std::uint64_t seed) {
   SearchRandom random(seed);
-  while (qint64(plan.discs()) > bound && plan.discs() >= 2)
-    if (!saveOneDisc(sizes, capacity, plan, meter, random)) return;
+  std::size_t attempt = 0;
+  while (qint64(plan.discs()) > bound && plan.discs() >= 2 && !meter.spent()) {
+    if (saveOneDisc(sizes, capacity, plan, meter, meter.used() + attemptWork, attempt, random))
+      attempt = 0;
+    else
+      ++attempt;
+  }
 }
 
 }  // namespace search

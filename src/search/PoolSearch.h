@@ -1,6 +1,7 @@
 // The improvement: takes discs away from a plan, one at a time, until it reaches the lower
 // bound or the work meter runs out. Each attempt empties the least-filled discs into a pool and
-// swaps files between the pool and the other discs until the pool fits one disc fewer.
+// swaps files between the pool and the other discs until the pool fits one disc fewer. An
+// attempt that finds nothing within `attemptWork` steps gives way to one with other discs.
 #pragma once
 
 #include <QtGlobal>
@@ -13,6 +14,6 @@
 namespace search {
 
 void improveByPool(std::span<const qint64> sizes, qint64 capacity, qint64 bound, DiscAssignment& plan, WorkMeter& meter,
-                   std::uint64_t seed);
+                   std::uint64_t attemptWork, std::uint64_t seed);
 
 }  // namespace search

@@ -21,6 +21,7 @@ class WorkMeter {
     return !stopped_ && used_ < budget_;
   }
   bool stopped() const { return stopped_; }
+  bool spent() const { return stopped_ || used_ >= budget_; }
   std::uint64_t used() const { return used_; }
 
  private:
