@@ -45,7 +45,7 @@ PackingPlan planDiscs(std::span<const qint64> sizes, qint64 capacity, const std:
                       PackingEffort effort) {
   PackingPlan plan;
   plan.lowerBound = discLowerBound(sizes, capacity);
-  DiscAssignment assignment = bestFirstFit(sizes, capacity);
+  DiscAssignment assignment = bestFirstFit(sizes, capacity, plan.lowerBound);
   if (qint64(assignment.discs()) > plan.lowerBound) {
     const std::uint64_t work = effort.work ? effort.work : defaultWork(sizes.size());
     WorkMeter meter(work, keepGoing);

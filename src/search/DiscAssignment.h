@@ -18,7 +18,8 @@ struct DiscAssignment {
 DiscAssignment firstFit(std::span<const qint64> sizes, std::span<const int> order, qint64 capacity);
 
 // First fit in the order given, and first fit largest first (equal sizes keep their order):
-// whichever needs fewer discs, the largest-first plan on a tie.
-DiscAssignment bestFirstFit(std::span<const qint64> sizes, qint64 capacity);
+// whichever needs fewer discs, the largest-first plan on a tie or when it needs no more than
+// `enough` discs (the lower bound), since nothing can do better then.
+DiscAssignment bestFirstFit(std::span<const qint64> sizes, qint64 capacity, qint64 enough);
 
 }  // namespace search

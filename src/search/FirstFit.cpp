@@ -23,12 +23,14 @@ DiscAssignment firstFit(std::span<const qint64> sizes, std::span<const int> orde
   return plan;
 }
 
-DiscAssignment bestFirstFit(std::span<const qint64> sizes, qint64 capacity) {
+DiscAssignment bestFirstFit(std::span<const qint64> sizes, qint64 capacity, qint64 enough) {
   std::vector<int> order(sizes.size());
   std::iota(order.begin(), order.end(), 0);
-  DiscAssignment listOrder = firstFit(sizes, order, capacity);
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return sizes[a] > sizes[b]; });
   DiscAssignment largestFirst = firstFit(sizes, order, capacity);
+  if (qint64(largestFirst.discs()) <= enough) return largestFirst;
+  std::iota(order.begin(), order.end(), 0);
+  DiscAssignment listOrder = firstFit(sizes, order, capacity);
   return listOrder.discs() < largestFirst.discs() ? std::move(listOrder) : std::move(largestFirst);
 }
 

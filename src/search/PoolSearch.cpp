@@ -22,10 +22,10 @@ constexpr std::size_t discsEmptied = 3;         // the pool must fit two discs
 constexpr std::size_t maxWorkingDiscs = 2048;   // the discs a pool search swaps with, least filled first
 constexpr std::size_t maxFilesForPairs = 16;    // fuller discs only give single files to the pool
 constexpr std::uint64_t subsetNodeLimit = 4000;
-constexpr std::uint64_t tabuTenure = 7;
-constexpr std::size_t tabuSpread = 8;           // plus a random share, so tenures do not fall in step
-constexpr std::size_t kickSpread = 10;              // discs shaken out of a local optimum
-constexpr std::size_t refillEvery = 16;             // local optima between two rounds of refills
+constexpr std::uint64_t tabuTenure = 1;
+constexpr std::size_t tabuSpread = 4;           // plus a random share, so tenures do not fall in step
+constexpr std::size_t kickSpread = 10;          // discs shaken out of a local optimum
+constexpr std::size_t refillEvery = 4;          // local optima between two rounds of refills
 constexpr std::uint64_t refillNodeLimit = 500;
 
 struct Disc {
