@@ -95,7 +95,17 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
   } cases[] = {
       {"method 1", 1, fiveFiles, Start::AsGathered, threeLists, none, false, three},
       {"method 0 searches too", 0, fiveFiles, Start::AsGathered, threeLists, none, false, three},
-      {"method 2 searches too", 2, fiveFiles, Start::AsGathered, threeLists, none, false, three},
+      {"method 2 plans and tells the bound", 2, fiveFiles, Start::AsGathered, threeLists, none, false,
+       three + "\r\n3 lists; at least 3 discs are needed."},
+      {"method 2, one list", 2, {{"a.bin", 1}}, Start::AsGathered, {{"a.bin"}}, {false}, false,
+       one + "\r\n1 list; at least 1 disc is needed."},
+      {"method 2, one too large", 2, {{"a.bin", 11}, {"b.bin", 6}, {"c.bin", 5}}, Start::AsGathered,
+       {{"b.bin"}, {"c.bin"}}, {false, false, false}, false, two + "\r\n2 lists; at least 2 discs are needed."},
+      {"method 2, a folder where the second list goes", 2, fiveFiles, Start::SecondListBlocked, {threeLists[0]},
+       allButTheFirstList, true,
+       "The list \"<out>/cd 002.txt\" could not be written: " + QString::fromLocal8Bit(std::strerror(EISDIR)) +
+           ". The batch stopped there; the files of that part are checked again in the upper list.\r\n" + one +
+           "\r\n3 lists; at least 3 discs are needed."},
       {"a stop left from before", 1, fiveFiles, Start::StopLeftOver, threeLists, none, false, three},
       {"stopped in the first cycle", 1, fiveFiles, Start::StopPressed, {threeLists[0]}, allButTheFirstList, false,
        "The batch was stopped.\r\n" + one},
