@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <tuple>
@@ -10,6 +11,7 @@
 
 #include "output/ListFile.h"
 #include "search/BatchSearch.h"
+#include "search/BestFill.h"
 #include "support/OutputFakes.h"
 
 namespace {
@@ -71,6 +73,10 @@ struct Batch : TestWindow {
   }
 };
 
+constexpr qint64 mib = 1048576;
+// Three files of which no two share a disc: the volume alone would allow two discs.
+constexpr std::array<qint64, 3> sixes = {6 * mib, 6 * mib, 6 * mib};
+
 const TestWindow::Files fiveFiles = {{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {"d.bin", 4}, {"e.bin", 3}};
 
 // Each way a batch ends: the lists written, the check marks left above and its one closing message.
@@ -97,6 +103,10 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
       {"method 0 searches too", 0, fiveFiles, Start::AsGathered, threeLists, none, false, three},
       {"method 2 plans and tells the bound", 2, fiveFiles, Start::AsGathered, threeLists, none, false,
        three + "\r\n3 lists; at least 3 discs are needed."},
+      {"method 2, a bound below the lists", 2, {{"a.bin", 6}, {"b.bin", 6}, {"c.bin", 6}}, Start::AsGathered,
+       {{"a.bin"}, {"b.bin"}, {"c.bin"}}, {false, false, false}, false,
+       three + "\r\n3 lists; at least " + QString::number(search::discLowerBound(sixes, 10 * mib)) +
+           " discs are needed."},
       {"method 2, one list", 2, {{"a.bin", 1}}, Start::AsGathered, {{"a.bin"}}, {false}, false,
        one + "\r\n1 list; at least 1 disc is needed."},
       {"method 2, one too large", 2, {{"a.bin", 11}, {"b.bin", 6}, {"c.bin", 5}}, Start::AsGathered,
