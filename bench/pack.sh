@@ -112,7 +112,7 @@ for class in "${classes[@]}"; do
   bound=$(grep -o 'at least [0-9]* disc' "$scratch/err2" | grep -o '[0-9]*' || echo '?')
   rm -rf "$scratch/parts"
   mkdir "$scratch/parts"
-  fpart -s "$partition_size" -o "$scratch/parts/part" "$dir" >/dev/null
+  fpart -s "$partition_size" -o "$scratch/parts/part" "$dir" >/dev/null 2>&1
   parts=$(find "$scratch/parts" -type f | wc -l)
   printf '%-9s %8d %8d %8d %8s %8s %8s %8d\n' "$class" "$count" "$lists1" "$lists2" "$bound" "$seconds1" "$seconds2" \
     "$parts"
