@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstring>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "output/ListFile.h"
@@ -193,6 +194,26 @@ TEST(BatchSearch, ListsOfAnEarlierBatchAreNamedAndKept) {
             "Left from an earlier batch and not part of this one:\r\n"
             "\"<out>/cd 003.txt\"\r\n\"<out>/cd 004.txt\"\r\n\"<out>/cd 999.txt\"\r\n\"<out>/cd 1000.txt\"");
   EXPECT_EQ(b.messages.shown.value(0).icon, MessageIcon::Exclamation);
+}
+
+}  // namespace
+
+namespace {
+
+// A Stop while the best-fill batch plans keeps the plan found so far and writes all of it.
+TEST(BatchSearch, StopWhileThePlanIsMadeWritesThePlanSoFar) {
+  Batch b(fiveFiles);
+  b.window.run().searchmethod = 2;
+  bool pressed = false;
+  b.pump.onPump = [&b, &pressed](int) {
+    if (!std::exchange(pressed, true)) b.window.cmdstop_Click();
+  };
+  b.window.mnuscan_Click();
+  EXPECT_TRUE(pressed);
+  EXPECT_EQ(b.lists(), std::vector<QStringList>({{"a.bin", "e.bin"}, {"b.bin", "d.bin"}, {"c.bin"}}));
+  EXPECT_EQ(b.report(), "3 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 003.txt\".\r\n"
+                        "3 lists; at least 3 discs are needed.");
+  EXPECT_FALSE(b["framain"].visible || b["cmdstop2"].visible);
 }
 
 }  // namespace
