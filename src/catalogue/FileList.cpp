@@ -6,6 +6,7 @@
 namespace catalogue {
 
 void FileList::clear() {
+  if (!rows_.empty()) ++checkRevision_;
   rows_.clear();
   rows_.shrink_to_fit();
   ++structureRevision_;
@@ -17,6 +18,7 @@ int FileList::removeIf(const std::function<bool(const FileEntry&)>& pick) {
   if (removed > 0) {
     rows_.erase(end, rows_.end());
     ++structureRevision_;
+    ++checkRevision_;
   }
   return removed;
 }
@@ -25,6 +27,7 @@ void FileList::setChecked(int row, bool checked) {
   if (rows_[size_t(row)].checked == checked) return;
   rows_[size_t(row)].checked = checked;
   ++dataRevision_;
+  ++checkRevision_;
 }
 
 void FileList::sortRows(const std::function<bool(const FileEntry&, const FileEntry&)>& less) {

@@ -27,7 +27,10 @@ class FileList {
     return rows_[size_t(row)];
   }
 
-  void append(FileEntry entry) { rows_.push_back(std::move(entry)); }
+  void append(FileEntry entry) {
+    if (entry.checked) ++checkRevision_;
+    rows_.push_back(std::move(entry));
+  }
   void clear();
   // Removes every row the predicate picks, in one pass; returns how many went.
   int removeIf(const std::function<bool(const FileEntry&)>& pick);
@@ -45,6 +48,9 @@ class FileList {
   quint64 structureRevision() const { return structureRevision_; }
   // Bumped when a row's check mark, icon or texts change.
   quint64 dataRevision() const { return dataRevision_; }
+  // Bumped when the set of checked rows may have changed (a check mark, an append, a
+  // removal, a clear), never by a sort: what a plan of the checked rows depends on.
+  quint64 checkRevision() const { return checkRevision_; }
   // Bumped by FillFileList: the view fits its columns to their contents.
   quint64 fitRevision() const { return fitRevision_; }
   void requestColumnFit() { ++fitRevision_; }
@@ -56,6 +62,7 @@ class FileList {
   std::deque<FileEntry> rows_;
   quint64 structureRevision_ = 0;
   quint64 dataRevision_ = 0;
+  quint64 checkRevision_ = 0;
   quint64 fitRevision_ = 0;
 };
 

@@ -6,9 +6,12 @@
 #include "search/BatchSearch.h"
 
 #include <algorithm>
+#include <functional>
+#include <optional>
 
 #include "catalogue/NameLines.h"
 #include "catalogue/Utilization.h"
+#include "search/DiscPlan.h"
 #include "search/FitSearch.h"
 
 namespace search {
@@ -22,7 +25,22 @@ struct Ending {
   int written = 0;
   QString first, last;
   QStringList leftovers, unlistable;
+  std::optional<PlannedRows> plan;  // the best-fill batch's plan, whose size and bound it reports
 };
+
+// Where each cycle's files come from: `next` puts the next part into the lower list while
+// `more` says there is one to take.
+struct PartSource {
+  std::function<bool()> more;
+  std::function<void()> next;
+};
+
+// "941 lists; at least 939 discs are needed": the plan beside the fewest discs possible.
+QString boundText(qint64 lists, qint64 bound) {
+  return QStringLiteral("%1 %2; at least %3 %4 needed.")
+      .arg(QString::number(lists), lists == 1 ? QStringLiteral("list") : QStringLiteral("lists"),
+           QString::number(bound), bound == 1 ? QStringLiteral("disc is") : QStringLiteral("discs are"));
+}
 
 QString writtenText(const Ending& e) {
   if (e.written == 0) return QStringLiteral("No list was written.");
@@ -34,6 +52,7 @@ void report(const BatchServices& services, const Ending& e) {
   QStringList parts;
   if (!e.reason.isEmpty()) parts.append(e.reason);
   parts.append(writtenText(e));
+  if (e.plan && !e.plan->discs.empty()) parts.append(boundText(qint64(e.plan->discs.size()), e.plan->lowerBound));
   if (!e.leftovers.isEmpty())
     parts.append(QStringLiteral("Left from an earlier batch and not part of this one:\r\n") +
                  catalogue::namesOneALine(e.leftovers));
@@ -80,6 +99,53 @@ void checkAgain(catalogue::Catalogue& catalogue) {
   const catalogue::FileList& lower = catalogue.lstsec();
   for (int row = 0; row < lower.count(); ++row)
     if (const int upperRow = catalogue.getfilenum(lower.at(row).text)) catalogue.setUpperChecked(upperRow - 1, true);
+}
+
+// The writer loop both methods share: each cycle takes the next part from `source` into
+// the lower list and writes it to its numbered list.
+void writeParts(catalogue::WindowContext& w, const BatchServices& services, const QString& name,
+                const PartSource& source, Ending& end) {
+  end.warning = false;
+  bool failed = false;
+  for (int cycle = 1; source.more() && !failed; ++cycle) {
+    if (w.run.stopflag) {
+      end.reason = QStringLiteral("The batch was stopped.");
+      break;
+    }
+    const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
+    if (button && button->enabled) source.next();
+    if (w.catalogue.lstsec().isEmpty()) {
+      end.reason = QStringLiteral("The search cannot run at the moment.");
+      end.warning = true;
+      break;
+    }
+    const QString path = cyclePath(name, cycle);
+    const QString failure = services.saveList(path);
+    if (failure.isEmpty()) {
+      ++end.written;
+      if (end.first.isEmpty()) end.first = path;
+      end.last = path;
+    } else {
+      failed = end.warning = w.run.listWriteFailed = true;
+      end.reason = QStringLiteral("The list \"%1\" could not be written: %2. The batch stopped there; the files of "
+                                  "that part are checked again in the upper list.")
+                       .arg(path, failure);
+      checkAgain(w.catalogue);
+    }
+    w.catalogue.lstsec().clear();
+    w.catalogue.refreshUpperSummary();
+    w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(w.form.text(QStringLiteral("txttotal")));
+  }
+  if (end.written > 0 || failed) end.leftovers = leftovers(name, end.written, services);
+}
+
+// A file that can never fit leaves the candidates and its check mark goes.
+void dropTooLarge(catalogue::Catalogue& catalogue, std::vector<Candidate>& candidates, double limit) {
+  std::erase_if(candidates, [&](const Candidate& c) {
+    if (double(c.size) <= limit) return false;
+    catalogue.setUpperChecked(c.row, false);
+    return true;
+  });
 }
 
 }  // namespace
@@ -143,44 +209,22 @@ void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
     return report(services, end);
   }
 
-  end.warning = false;
-  bool failed = false;
-  for (int cycle = 1; !candidates.empty() && !failed; ++cycle) {
-    if (w.run.stopflag) {
-      end.reason = QStringLiteral("The batch was stopped.");
-      break;
-    }
-    const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
-    if (button && button->enabled) fitSearch(w, candidates);
-    if (w.catalogue.lstsec().isEmpty()) {
-      end.reason = QStringLiteral("The search cannot run at the moment.");
-      end.warning = true;
-      break;
-    }
-    // A file that can never fit no longer holds up the loop.
-    std::erase_if(candidates, [&](const Candidate& c) {
-      if (fits(c)) return false;
-      w.catalogue.setUpperChecked(c.row, false);
-      return true;
-    });
-    const QString path = cyclePath(name, cycle);
-    const QString failure = services.saveList(path);
-    if (failure.isEmpty()) {
-      ++end.written;
-      if (end.first.isEmpty()) end.first = path;
-      end.last = path;
-    } else {
-      failed = end.warning = w.run.listWriteFailed = true;
-      end.reason = QStringLiteral("The list \"%1\" could not be written: %2. The batch stopped there; the files of "
-                                  "that part are checked again in the upper list.")
-                       .arg(path, failure);
-      checkAgain(w.catalogue);
-    }
-    w.catalogue.lstsec().clear();
-    w.catalogue.refreshUpperSummary();
-    w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(w.form.text(QStringLiteral("txttotal")));
+  if (w.run.searchmethod == 2) {
+    dropTooLarge(w.catalogue, candidates, limit);
+    end.plan = planParts(w, candidates);
+    w.run.stopflag = false;  // a stop during the planning keeps the plan found so far
+    size_t served = 0;
+    const std::vector<std::vector<int>>& discs = end.plan->discs;
+    writeParts(w, services, name, {[&] { return served < discs.size(); }, [&] { servePart(w, discs[served++]); }},
+               end);
+  } else {
+    writeParts(w, services, name, {[&] { return !candidates.empty(); },
+                                   [&] {
+                                     fitSearch(w, candidates);
+                                     dropTooLarge(w.catalogue, candidates, limit);
+                                   }},
+               end);
   }
-  if (end.written > 0 || failed) end.leftovers = leftovers(name, end.written, services);
   report(services, end);
 }
 

@@ -22,32 +22,41 @@ void cmdsearch_Click(catalogue::WindowContext& w) {
 }
 
 void fitSearch(catalogue::WindowContext& w, std::vector<Candidate>& candidates) {
-  catalogue::FileList& lower = w.catalogue.lstsec();
-  lower.clear();
-  w.form(QStringLiteral("txttotal")).text = QStringLiteral("0");
   const double limit = catalogue::limitBytes(w.form);
-  const catalogue::FileList& upper = w.catalogue.lstmain();
+  const int rows = w.catalogue.lstmain().count();
+  std::vector<int> chosen;
   qint64 total = 0;
   size_t kept = 0;
   for (const Candidate candidate : candidates) {
     w.pump.pump();
-    if (candidate.row >= upper.count() || double(total + candidate.size) > limit) {
+    if (candidate.row >= rows || double(total + candidate.size) > limit) {
       candidates[kept++] = candidate;
       continue;
     }
     total += candidate.size;
-    catalogue::FileEntry chosen;
-    chosen.text = upper.fullPath(candidate.row);
-    chosen.size = candidate.size;
-    lower.append(std::move(chosen));
-    w.catalogue.setUpperChecked(candidate.row, false);
+    chosen.push_back(candidate.row);
   }
   candidates.resize(kept);
-  if (lower.isEmpty()) {
+  if (chosen.empty()) {
     w.catalogue.clearUpper();
     candidates.clear();
   }
+  servePart(w, chosen);
+}
 
+void servePart(catalogue::WindowContext& w, std::span<const int> rows) {
+  catalogue::FileList& lower = w.catalogue.lstsec();
+  lower.clear();
+  const catalogue::FileList& upper = w.catalogue.lstmain();
+  qint64 total = 0;
+  for (const int row : rows) {
+    catalogue::FileEntry chosen;
+    chosen.text = upper.fullPath(row);
+    chosen.size = upper.at(row).size;
+    total += chosen.size;
+    lower.append(std::move(chosen));
+    w.catalogue.setUpperChecked(row, false);
+  }
   catalogue::showLowerResult(w.form, w.catalogue, total);
   w.catalogue.resort(catalogue::FileList::Kind::Lower);
   w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);

@@ -2,6 +2,7 @@
 // that still fits on the medium into the lower list.
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "catalogue/WindowContext.h"
@@ -25,5 +26,10 @@ void cmdsearch_Click(catalogue::WindowContext& window);
 // takes leave `candidates`; when it takes none the upper list is emptied, and so is
 // `candidates`.
 void fitSearch(catalogue::WindowContext& window, std::vector<Candidate>& candidates);
+
+// Shows `rows` of the upper list as the next part, whichever search chose them: the lower
+// list holds their paths, they are unchecked above, and the totals, the utilization and
+// (for a part that is not empty) the part counter follow.
+void servePart(catalogue::WindowContext& window, std::span<const int> rows);
 
 }  // namespace search

@@ -14,6 +14,7 @@
 #include "platform/FolderListing.h"
 #include "search/Availability.h"
 #include "search/BatchSearch.h"
+#include "search/DiscPlan.h"
 #include "search/FitSearch.h"
 #include "search/Limit.h"
 #include "search/StopCommand.h"
@@ -63,10 +64,11 @@ void MainForm::createControls() {
   form_(QStringLiteral("Timer")).enabled = false;
   for (const char* later : {"cmdsave", "cmdsearch", "cmdCopy", "cmdClipBoard", "cmddelete"})
     form_(QString::fromLatin1(later)).enabled = false;
-  // Their commands are not part of the program yet; the availability timer still keeps
-  // their records, so showing them later is a matter of this line.
-  for (const char* pending : {"cmdstop2", "txttotal"})
-    form_(QString::fromLatin1(pending)).visible = false;
+  // The total box is not part of the program yet; the availability timer still keeps its
+  // record, so showing it later is a matter of this line. The planning's Stop button shows
+  // only while a best-fill plan is made.
+  for (const char* hidden : {"cmdstop2", "txttotal"})
+    form_(QString::fromLatin1(hidden)).visible = false;
   for (int index : {0, 1}) form_(QStringLiteral("cmdburn"), index).visible = false;
   form_(QStringLiteral("chkNoCD")).value = 1;
   form_(QStringLiteral("txtlimit")).value = 1;  // the entry "702"
@@ -94,6 +96,13 @@ void MainForm::dropOnFolderBox(const QStringList& paths) {
 void MainForm::cmdsearch_Click() {
   runAlone(Command::Search, [&] {
     search::cmdsearch_Click(context_);
+    cbospeed_Click();
+  });
+}
+
+void MainForm::mnubestfill_Click() {
+  runAlone(Command::Search, [&] {
+    search::bestFillSearch(context_, servedPlan_);
     cbospeed_Click();
   });
 }

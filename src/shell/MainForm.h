@@ -29,6 +29,7 @@
 #include "platform/OpticalDrives.h"
 #include "platform/ProcessStart.h"
 #include "platform/Trash.h"
+#include "search/DiscPlan.h"
 #include "shell/CopyDialog.h"
 #include "shell/CopyForm.h"
 #include "shell/LanguagePack.h"
@@ -85,6 +86,10 @@ class MainForm {
   void cmdstop_Click();
   void dropOnFolderBox(const QStringList& paths);
   void cmdsearch_Click();
+  // Best-fill search: the next disc of the plan of the checked files into the lower list.
+  void mnubestfill_Click();
+  // How often best-fill searches planned; a served disc reuses the plan.
+  int bestFillPlans() const { return servedPlan_.plansMade; }
   void cmdsave_Click();
   void cmdload_Click();
   void mnuscan_Click();
@@ -94,7 +99,7 @@ class MainForm {
   CopyForm* copyForm() { return copyForm_.get(); }
   // The pattern box and the choice of option `option` (0 include, 1 exclude).
   void setPattern(const QString& pattern, int option);
-  // A batch search with `method`, its lists named after `listFile`.
+  // A batch search with `method`, its lists named after `listFile` (asked for when empty).
   void batch(int method, const QString& listFile);
   // Tells that a batch method given as `method` cannot be run.
   void refuseBatchMethod(const QString& method);
@@ -188,6 +193,7 @@ class MainForm {
   std::optional<platform::Burner> burner_;
   output::OpenSaveDlg dialogs_;
   catalogue::WindowContext context_;
+  search::ServedPlan servedPlan_;
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips
   std::unique_ptr<CopyForm> copyForm_;  // made on first use, kept for the run

@@ -104,6 +104,8 @@ const catalogue::ControlDecl table[] = {
     {"mnufiledelete", -1, K::MenuEntry, "mnudelete", "&Delete the files", "", QRect()},
     {"mnusearchall", -1, K::Menu, "", "Search", "", QRect()},
     {"mnuscan", -1, K::MenuEntry, "mnusearchall", "&Batch search", "", QRect()},
+    {"mnubestfill", -1, K::MenuEntry, "mnusearchall", "Best-&fill search", "", QRect()},
+    {"mnubestbatch", -1, K::MenuEntry, "mnusearchall", "Best-fill ba&tch search", "", QRect()},
     {"mnuloadlist", -1, K::Menu, "", "Load", "", QRect()},
 };
 

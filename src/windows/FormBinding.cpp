@@ -183,7 +183,6 @@ void FormBinding::makeListView(const Control& c, QTableView* view) {
   view->horizontalHeader()->setStretchLastSection(false);
   view->horizontalHeader()->setSectionsClickable(true);
   view->setIconSize(QSize(16, 16));
-  view->setContextMenuPolicy(Qt::CustomContextMenu);
   view->viewport()->setAcceptDrops(true);
 }
 
@@ -211,8 +210,17 @@ void FormBinding::connectEvents(const Control& c, QWidget* w) {
     send(FormEvent::Change, args);
   };
 
+  const auto contextMenu = [this, send](QWidget* over, QWidget* source) {
+    source->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(source, &QWidget::customContextMenuRequested, this, [send, over](const QPoint& at) {
+      EventArgs args;
+      args.at = over->mapToGlobal(at);
+      send(FormEvent::ContextMenu, args);
+    });
+  };
   if (auto* button = qobject_cast<QPushButton*>(w)) {
     connect(button, &QPushButton::clicked, this, [send] { send(FormEvent::Click); });
+    contextMenu(button, button);
   } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
     connect(check, &QCheckBox::toggled, this, [this, name, index, send](bool on) {
       if (applying_) return;
@@ -257,11 +265,7 @@ void FormBinding::connectEvents(const Control& c, QWidget* w) {
       args.index = cell.row();
       if (cell.isValid()) send(FormEvent::DoubleClick, args);
     });
-    connect(view, &QWidget::customContextMenuRequested, this, [send, view](const QPoint& at) {
-      EventArgs args;
-      args.at = view->viewport()->mapToGlobal(at);
-      send(FormEvent::ContextMenu, args);
-    });
+    contextMenu(view->viewport(), view);
     drops(view->viewport());
   }
 }

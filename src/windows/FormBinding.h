@@ -29,7 +29,7 @@ enum class FormEvent {
   LostFocus,    // the box was left
   DoubleClick,  // a row of a list
   HeaderClick,  // a column header of a list
-  ContextMenu,  // the right button released over a list
+  ContextMenu,  // the right button released over a list or a button
   Drop,         // local files or folders dropped
   MouseDown,
   MouseMove,

@@ -100,3 +100,20 @@ TEST_F(CommandLineSwitches, HelpShowsSixInformationBoxes) {
 }
 
 }  // namespace
+
+namespace {
+
+// The names of the searches are accepted and do nothing: no message, no part, no list.
+TEST_F(CommandLineSwitches, TheSearchNamesStaySilent) {
+  reset();
+  gather({{"a.bin", 1}, {"b.bin", 2}});
+  window.Timer_Timer();
+  run({"/smart", "/intelligent", "/genius", "/SMART", "\\genius"});
+  EXPECT_TRUE(messages.shown.isEmpty());
+  EXPECT_EQ(checks(window.catalogue().lstmain()), QList<bool>({true, true}));
+  EXPECT_TRUE(lower().isEmpty());
+  EXPECT_EQ(window.run().partcount, 0);
+  EXPECT_TRUE(QDir(tree.root()).entryList(QDir::Files).isEmpty());
+}
+
+}  // namespace

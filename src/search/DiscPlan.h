@@ -1,0 +1,43 @@
+// The best-fill plan as the window uses it: the checked upper files planned onto discs,
+// with the progress frame and its Stop button shown while the plan is made, and the plan
+// kept between best-fill searches so that each one serves its next disc.
+#pragma once
+
+#include <QStringList>
+#include <vector>
+
+#include "catalogue/WindowContext.h"
+#include "search/FitSearch.h"
+
+namespace search {
+
+// Discs as rows of the upper list, the fullest first, and the fewest discs possible.
+struct PlannedRows {
+  std::vector<std::vector<int>> discs;
+  qint64 lowerBound = 0;
+};
+
+// Plans `candidates` (each no larger than the capacity) onto discs of the capacity. The
+// window keeps drawing meanwhile; a stop request ends the planning with the best plan
+// found so far, which is still a plan of every candidate.
+PlannedRows planParts(catalogue::WindowContext& window, const std::vector<Candidate>& candidates);
+
+// The plan the best-fill search serves from. It stands for the checked upper files as
+// they were when it was made or last served from: any other change to them (a check mark,
+// an Add, a Remove) or to the capacity makes the next search plan again; a sort does not,
+// as the discs hold full paths.
+struct ServedPlan {
+  std::vector<QStringList> discs;
+  size_t next = 0;
+  quint64 checks = 0;
+  double limit = -1;
+  bool made = false;
+  int plansMade = 0;  // how often the search planned, so that the reuse can be seen
+};
+
+// The Best-fill search command: the next disc of the plan into the lower list, as the fit
+// search shows its part. Nothing happens while the Search button is disabled; once every
+// disc is served the lower list stays empty until the checked files change.
+void bestFillSearch(catalogue::WindowContext& window, ServedPlan& plan);
+
+}  // namespace search
