@@ -136,6 +136,7 @@ TEST(BestFill, LowerBoundTakesTheStrongestBound) {
       {"L2: small files fill the large ones' room", {7, 7, 3, 3}, 10, 2},
       {"three a disc at most", thirteenThrees, 10, 5},
       {"zero-size files are no extra file", threesAndZeros, 10, 5},
+      {"only one disc can hold three files", {41, 37, 23, 39, 50, 45, 36, 28}, 100, 4},
       {"byte sizes", {368050177, 368050176, 368050176}, 736100352, 2},
   };
   for (const Case& c : cases) {
