@@ -31,11 +31,44 @@ qint64 martelloTothL2(const std::vector<qint64>& sorted, const std::vector<qint6
   return best;
 }
 
-// No disc holds more files than the smallest ones that fit together.
+// The cardinality-volume bound. If t discs each hold k files or more, k files of each weigh at
+// least the k*t smallest together and at most t discs' worth, so at most b_k discs (the largest
+// such t) hold k files or more. Counting every file once per rank on its disc gives
+// files = sum over k of #(discs holding k or more) <= sum over k of min(discs, b_k).
+// It is never weaker than "no disc holds more files than the smallest ones that fit together".
 qint64 cardinalityBound(const std::vector<qint64>& prefix, qint64 capacity) {
   const auto files = qint64(prefix.size()) - 1;
-  const auto perDisc = std::upper_bound(prefix.begin() + 1, prefix.end(), capacity) - (prefix.begin() + 1);
-  return perDisc == 0 ? files : ceilDiv(files, perDisc);
+  // prefix[k*t] - t*capacity grows by (the next k sizes - capacity) per step of t, which only
+  // grows, so the t that fit form a range from 0 and the largest is found by bisection.
+  std::vector<qint64> atLeast;  // b_k for k = 1, 2, ... while some disc can hold k files
+  for (qint64 k = 1; k <= files && prefix[k] <= capacity; ++k) {
+    qint64 low = 1;
+    qint64 high = files / k;
+    while (low < high) {
+      const qint64 t = low + (high - low + 1) / 2;
+      if (prefix[k * t] <= t * capacity)
+        low = t;
+      else
+        high = t - 1;
+    }
+    atLeast.push_back(low);
+  }
+  auto counted = [&](qint64 discs) {
+    qint64 total = 0;
+    for (const qint64 b : atLeast) total += std::min(discs, b);
+    return total;
+  };
+  if (atLeast.empty()) return files;
+  qint64 low = 1;
+  qint64 high = files;
+  while (low < high) {
+    const qint64 discs = low + (high - low) / 2;
+    if (counted(discs) >= files)
+      high = discs;
+    else
+      low = discs + 1;
+  }
+  return low;
 }
 
 }  // namespace

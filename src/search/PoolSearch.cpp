@@ -25,7 +25,11 @@ constexpr std::uint64_t subsetNodeLimit = 4000;
 constexpr std::uint64_t tabuTenure = 1;
 constexpr std::size_t tabuSpread = 4;           // plus a random share, so tenures do not fall in step
 constexpr std::size_t kickSpread = 10;          // discs shaken out of a local optimum
-constexpr std::size_t refillEvery = 4;          // local optima between two rounds of refills
+// Local optima between two rounds of refills. Swaps of up to two files already reach every
+// new filling of a disc of three or four files; fuller discs need the refill's larger moves
+// often, as when every disc holds five or six files and a disc is saved by packing six.
+constexpr std::size_t refillEvery = 4;
+constexpr std::size_t filesReachedBySwaps = 4;
 constexpr std::uint64_t refillNodeLimit = 500;
 
 struct Disc {
@@ -53,6 +57,8 @@ class PoolSearch {
              std::size_t poolDiscs, WorkMeter& meter, std::uint64_t attemptEnd, SearchRandom& random)
       : sizes_(std::move(sizes)), discs_(std::move(discs)), capacity_(capacity), poolDiscs_(poolDiscs),
         meter_(meter), attemptEnd_(attemptEnd), random_(random), tabuUntil_(sizes_.size(), 0) {
+    const std::size_t filesPerDisc = discs_.empty() ? 0 : (sizes_.size() - pool.size()) / discs_.size();
+    refillEvery_ = filesPerDisc > filesReachedBySwaps ? 1 : refillEvery;
     weights_.reserve(sizes_.size());
     for (const qint64 size : sizes_) {
       const qint64 share = capacity_ > 0 ? qint64((__int128(size) << 16) / capacity_) : 0;
@@ -75,7 +81,7 @@ class PoolSearch {
         if (poolFits()) return true;
       } else if (++idle >= discs_.size()) {
         bool refilled = false;
-        if (++stuck_ % refillEvery == 0)
+        if (++stuck_ % refillEvery_ == 0)
           for (std::size_t d = 0; d < discs_.size() && !exhausted_; ++d)
             if (refill(d)) {
               refilled = true;
@@ -302,6 +308,7 @@ class PoolSearch {
   std::vector<int> movable_;
   bool exhausted_ = false;
   std::uint64_t stuck_ = 0;
+  std::size_t refillEvery_ = refillEvery;
 };
 
 // Renumbers the discs that still hold files, keeping their order.

@@ -136,6 +136,7 @@ TEST(BestFill, LowerBoundTakesTheStrongestBound) {
       {"L2: small files fill the large ones' room", {7, 7, 3, 3}, 10, 2},
       {"three a disc at most", thirteenThrees, 10, 5},
       {"zero-size files are no extra file", threesAndZeros, 10, 5},
+      {"only one disc can hold three files", {41, 37, 23, 39, 50, 45, 36, 28}, 100, 4},
       {"byte sizes", {368050177, 368050176, 368050176}, 736100352, 2},
   };
   for (const Case& c : cases) {
@@ -217,6 +218,24 @@ TEST(BestFill, StopKeepsAValidPlanAndAReachedBoundAsksNothing) {
   EXPECT_EQ(qint64(plan.discs.size()), plan.lowerBound);
   EXPECT_EQ(polls, 0);
   EXPECT_FALSE(plan.stopped);
+}
+
+// Sets whose discs hold five or six files, or three, where the bound is reachable: the search
+// gets there, which takes moves of more than two files on the fuller discs.
+TEST(BestFill, ReachesTheBoundWhereDiscsHoldManyFiles) {
+  struct Shape {
+    qint64 low, high;
+    std::size_t files;
+    std::uint64_t seed;
+  };
+  const Shape shapes[] = {{150, 200, 400, 21}, {150, 200, 400, 22}, {250, 500, 300, 23}};
+  for (const Shape& shape : shapes) {
+    std::mt19937_64 random(shape.seed);
+    const Sizes sizes = randomSizes(random, shape.files, shape.low, shape.high);
+    const search::PackingPlan plan = search::planDiscs(sizes, 1000, always);
+    checkedLoads(plan, sizes, 1000);
+    EXPECT_EQ(qint64(plan.discs.size()), plan.lowerBound) << shape.low << "-" << shape.high << " seed " << shape.seed;
+  }
 }
 
 // Equal loads keep a fixed order: the disc whose first file comes first in the list.
