@@ -1,10 +1,12 @@
 // Planning benchmark: the sets of sizes the best-fill plan is measured on, each planned once;
 // prints one line per set: files, discs planned, lower bound, first-fit-decreasing discs, time.
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <numeric>
 
 #include "search/BestFill.h"
@@ -56,6 +58,14 @@ std::vector<qint64> logNormal(int files, double medianBytes, double sigma, std::
   return sizes;
 }
 
+// Sizes in bytes, one a line (see bench/sets); empty when the file cannot be read.
+std::vector<qint64> fromFile(const QString& path) {
+  std::vector<qint64> sizes;
+  std::ifstream in(path.toStdString());
+  for (long long size = 0; in >> size;) sizes.push_back(std::clamp(qint64(size), qint64(0), capacity));
+  return sizes;
+}
+
 void run(const char* name, const std::vector<qint64>& sizes) {
   std::vector<int> order(sizes.size());
   std::iota(order.begin(), order.end(), 0);
@@ -75,8 +85,22 @@ void run(const char* name, const std::vector<qint64>& sizes) {
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  const QStringList only = app.arguments().mid(1);
-  auto wanted = [&](const char* name) { return only.isEmpty() || only.contains(QString::fromLatin1(name)); };
+  // Arguments are set names, or paths (with a slash) of files of sizes; none runs every named set.
+  QStringList only;
+  QStringList files;
+  for (const QString& argument : app.arguments().mid(1))
+    (argument.contains(QLatin1Char('/')) ? files : only).append(argument);
+  for (const QString& path : files) {
+    const std::vector<qint64> sizes = fromFile(path);
+    if (sizes.empty()) {
+      std::fprintf(stderr, "%s: no sizes read\n", qPrintable(path));
+      return 1;
+    }
+    run(qPrintable(QFileInfo(path).completeBaseName()), sizes);
+  }
+  auto wanted = [&](const char* name) {
+    return (only.isEmpty() && files.isEmpty()) || only.contains(QString::fromLatin1(name));
+  };
   if (wanted("video")) run("video", uniform(150 * mib, 520 * mib, 2000));
   if (wanted("u20-55")) run("u20-55", uniform(capacity / 5, capacity * 55 / 100, 2000));
   if (wanted("u25-50")) run("u25-50", uniform(capacity / 4, capacity / 2, 2000));
