@@ -35,6 +35,13 @@ void FileList::sortRows(const std::function<bool(const FileEntry&, const FileEnt
   ++structureRevision_;
 }
 
+QStringList FileList::fullPaths(bool checkedOnly) const {
+  QStringList paths;
+  for (int row = 0; row < count(); ++row)
+    if (!checkedOnly || at(row).checked) paths.append(fullPath(row));
+  return paths;
+}
+
 QString FileList::fullPath(int row) const {
   const FileEntry& e = at(row);
   return kind_ == Kind::Upper ? chkdir(e.folder, e.text, style_) : e.text;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <deque>
 
@@ -40,6 +41,8 @@ class FileList {
 
   // The full path a row stands for: folder and name joined (upper), or the text (lower).
   QString fullPath(int row) const;
+  // The full paths of every row, or of the checked rows only, in row order.
+  QStringList fullPaths(bool checkedOnly) const;
 
   // Whether at least one row is checked.
   bool haschecked() const;

@@ -8,6 +8,7 @@
 
 #include "catalogue/FolderWalk.h"
 #include "catalogue/Paths.h"
+#include "catalogue/ProgramTitle.h"
 #include "catalogue/ProgressFrame.h"
 #include "catalogue/Wildcard.h"
 #include "platform/FolderListing.h"
@@ -16,7 +17,6 @@ namespace catalogue {
 
 namespace {
 
-const QString programTitle = QStringLiteral("Fillpack");
 const QString programFolderWarning = QStringLiteral(
     "Add files from Application path reason set in CD/DVD in drive, change or set in CD/DVD and ''Ok'' continue");
 

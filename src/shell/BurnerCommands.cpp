@@ -1,29 +1,18 @@
 // Handing the lower list to the burning program: through the clipboard with an empty
 // project to paste into, or on the burner's own command line. On Linux no other program
 // holds the clipboard open, so there is no "clipboard is busy" case to ask about.
+#include "catalogue/ProgramTitle.h"
 #include "output/BurnerLaunch.h"
 #include "output/FileDrop.h"
 #include "shell/MainForm.h"
 
 namespace shell {
 
-namespace {
-
-const QString programTitle = QStringLiteral("Fillpack");
-
-// The lower list's paths, all of them or only the checked ones, in row order.
-QStringList lowerPaths(const catalogue::FileList& lower, bool checkedOnly) {
-  QStringList paths;
-  for (int row = 0; row < lower.count(); ++row)
-    if (!checkedOnly || lower.at(row).checked) paths.append(lower.fullPath(row));
-  return paths;
-}
-
-}  // namespace
+using catalogue::programTitle;
 
 void MainForm::cmdClipBoard_Click() {
   if (!form_.find(QStringLiteral("cmdClipBoard"))->enabled) return;
-  clipboard_.setMimeData(output::fileDropData(lowerPaths(catalogue_.lstsec(), false)));
+  clipboard_.setMimeData(output::fileDropData(catalogue_.lstsec().fullPaths(false)));
   // Whether the burner starts is not told: the list is on the clipboard either way.
   if (!burner_) return;
   processes_.startDetached(burner_->path, output::dataProjectStart(*burner_, limitMedium(), {}, 0).arguments);
@@ -31,7 +20,7 @@ void MainForm::cmdClipBoard_Click() {
 
 void MainForm::cmdburn_Click(int index) {
   if (index != 0) return;
-  const QStringList files = lowerPaths(catalogue_.lstsec(), true);
+  const QStringList files = catalogue_.lstsec().fullPaths(true);
   output::BurnerStart start;  // no checked files: the burner as it starts by itself
   if (burner_ && !files.isEmpty())
     start = output::dataProjectStart(*burner_, limitMedium(), files, processes_.commandLineRoom());

@@ -2,13 +2,14 @@
 #include "shell/CopyForm.h"
 
 #include "shell/SecondaryFormControls.h"
+#include "shell/Settings.h"
 
 namespace shell {
 
 namespace {
 
-const QString application = QStringLiteral("Fillpack");
-const QString section = QStringLiteral("Main");
+const QString& application = settingsApplication;
+const QString& section = mainSection;
 const QString lastFolderKey = QStringLiteral("Last Folder");
 const QString soundKey = QStringLiteral("Sound");
 

@@ -3,6 +3,7 @@
 #include <QRect>
 
 #include "catalogue/Numbers.h"
+#include "catalogue/ProgramTitle.h"
 #include "platform/Burner.h"
 #include "search/BurnTime.h"
 #include "search/Limit.h"
@@ -16,7 +17,7 @@ namespace shell {
 
 namespace {
 
-const QString programTitle = QStringLiteral("Fillpack");
+using catalogue::programTitle;
 
 // The tool tips of the buttons as start-up sets them. Those that named a burner of another
 // system name the one found here, or the burning program in general.

@@ -13,6 +13,7 @@
 #include <limits>
 
 #include "catalogue/Numbers.h"
+#include "catalogue/ProgramTitle.h"
 #include "catalogue/Wildcard.h"
 #include "platform/FolderListing.h"
 #include "shell/PackFields.h"
@@ -144,7 +145,7 @@ bool clsLanguagePack::DirectoryExists(const QString& folder) {
 
 QString clsLanguagePack::EnumLanguagePacks(const QString& sFolder, const QString& sExtension) {
   if (!DirectoryExists(sFolder)) {
-    messages_.show(QStringLiteral("Fillpack"), sFolder + QStringLiteral(" doesn't exist."),
+    messages_.show(catalogue::programTitle, sFolder + QStringLiteral(" doesn't exist."),
                    platform::MessageIcon::Critical);
     return QString();
   }

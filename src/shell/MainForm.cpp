@@ -163,10 +163,7 @@ void MainForm::cmdCopy_Click() {
   runAlone(Command::Copy, [&] {
     if (!copyForm_)
       copyForm_ = std::make_unique<CopyForm>(copy.settings, services_.programFolder, services_.picker,
-                                             [this](catalogue::Form& form) {
-                                               if (!languagePack_.CurrentFile.isEmpty())
-                                                 languagePack_.SetLanguageInForm(form);
-                                             });
+                                             [this](catalogue::Form& form) { applyLanguageTo(form); });
     copyForm_->cancelled = true;  // a dialog that ends without OK copies nothing
     copy.dialog->show(*copyForm_);
     if (copyForm_->cancelled) return;

@@ -70,6 +70,10 @@ class MainForm {
   platform::Messages& messages() { return services_.messages; }
   // The language pack of the whole program; the other windows apply it when they load.
   clsLanguagePack& languagePack() { return languagePack_; }
+  // A secondary window being loaded takes the pack held, when one is.
+  void applyLanguageTo(catalogue::Form& form) const {
+    if (!languagePack_.CurrentFile.isEmpty()) languagePack_.SetLanguageInForm(form);
+  }
 
   // Start-up, once per process in the window and headless alike: the command line, then
   // the settings (none without a store), the layout, the lists and the buttons of this

@@ -12,8 +12,7 @@ namespace shell {
 
 namespace {
 
-const QString application = QStringLiteral("Fillpack");
-const QString mainSection = QStringLiteral("Main");
+const QString& application = settingsApplication;
 const QString dirSection = QStringLiteral("Dir List");
 
 // Each read passes the default of its setting, which then goes through the same

@@ -7,9 +7,14 @@
 #include <functional>
 
 #include "catalogue/Form.h"
+#include "catalogue/ProgramTitle.h"
 #include "platform/SettingsStore.h"
 
 namespace shell {
+
+// Where the main window and the copy dialog keep their values in the settings store.
+inline const QString settingsApplication = catalogue::programTitle;
+inline const QString mainSection = QStringLiteral("Main");
 
 // What the restore and the save need besides the records.
 struct SettingsHooks {

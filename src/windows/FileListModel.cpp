@@ -89,9 +89,7 @@ bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int
 QStringList FileListModel::mimeTypes() const { return output::fileDropFormats(); }
 
 QMimeData* FileListModel::mimeData(const QModelIndexList&) const {
-  QStringList paths;
-  for (int row = 0; row < list_.count(); ++row)
-    if (list_.at(row).checked) paths.append(list_.fullPath(row));
+  const QStringList paths = list_.fullPaths(true);
   if (paths.isEmpty()) return nullptr;
   return output::fileDropData(paths).release();  // handed to the drag, which owns it
 }

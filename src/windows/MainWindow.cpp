@@ -45,10 +45,7 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
   });
   binding_->route(events());
   // The About and instructions windows take the pack held when they are loaded.
-  setSecondaryLanguage([this](catalogue::Form& form) {
-    const shell::clsLanguagePack& pack = state_.languagePack();
-    if (!pack.CurrentFile.isEmpty()) pack.SetLanguageInForm(form);
-  });
+  setSecondaryLanguage([this](catalogue::Form& form) { state_.applyLanguageTo(form); });
   syncFromState();
   // The timer keeps the window in step with changes made outside a handler of ours.
   refresh_.setInterval(search::timerIntervalMs);
