@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <tuple>
@@ -12,7 +11,6 @@
 
 #include "output/ListFile.h"
 #include "search/BatchSearch.h"
-#include "search/BestFill.h"
 #include "support/OutputFakes.h"
 
 namespace {
@@ -74,15 +72,11 @@ struct Batch : TestWindow {
   }
 };
 
-constexpr qint64 mib = 1048576;
-// Three files of which no two share a disc: the volume alone would allow two discs.
-constexpr std::array<qint64, 3> sixes = {6 * mib, 6 * mib, 6 * mib};
-
 const TestWindow::Files fiveFiles = {{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {"d.bin", 4}, {"e.bin", 3}};
 
 // Each way a batch ends: the lists written, the check marks left above and its one closing message.
 TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
-  enum class Start { AsGathered, NothingChecked, SearchDisabled, StopLeftOver, StopPressed, SecondListBlocked };
+  enum class Start { AsGathered, NothingChecked, SearchDisabled, StopLeftOver, StopPressed, StopOnce, SecondListBlocked };
   const std::vector<QStringList> threeLists = {{"a.bin", "e.bin"}, {"b.bin", "d.bin"}, {"c.bin"}};
   const QString three = "3 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 003.txt\".";
   const QString two = "2 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 002.txt\".";
@@ -104,10 +98,6 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
       {"method 0 searches too", 0, fiveFiles, Start::AsGathered, threeLists, none, false, three},
       {"method 2 plans and tells the bound", 2, fiveFiles, Start::AsGathered, threeLists, none, false,
        three + "\r\n3 lists; at least 3 discs are needed."},
-      {"method 2, a bound below the lists", 2, {{"a.bin", 6}, {"b.bin", 6}, {"c.bin", 6}}, Start::AsGathered,
-       {{"a.bin"}, {"b.bin"}, {"c.bin"}}, {false, false, false}, false,
-       three + "\r\n3 lists; at least " + QString::number(search::discLowerBound(sixes, 10 * mib)) +
-           " discs are needed."},
       {"method 2, one list", 2, {{"a.bin", 1}}, Start::AsGathered, {{"a.bin"}}, {false}, false,
        one + "\r\n1 list; at least 1 disc is needed."},
       {"method 2, one too large", 2, {{"a.bin", 11}, {"b.bin", 6}, {"c.bin", 5}}, Start::AsGathered,
@@ -117,13 +107,12 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
        "The list \"<out>/cd 002.txt\" could not be written: " + QString::fromLocal8Bit(std::strerror(EISDIR)) +
            ". The batch stopped there; the files of that part are checked again in the upper list.\r\n" + one +
            "\r\n3 lists; at least 3 discs are needed."},
+      // The plan found so far is written in full.
+      {"stopped while the plan is made", 2, fiveFiles, Start::StopOnce, threeLists, none, false,
+       three + "\r\n3 lists; at least 3 discs are needed."},
       {"a stop left from before", 1, fiveFiles, Start::StopLeftOver, threeLists, none, false, three},
       {"stopped in the first cycle", 1, fiveFiles, Start::StopPressed, {threeLists[0]}, allButTheFirstList, false,
        "The batch was stopped.\r\n" + one},
-      {"a folder where the second list goes", 1, fiveFiles, Start::SecondListBlocked, {threeLists[0]},
-       allButTheFirstList, true,
-       "The list \"<out>/cd 002.txt\" could not be written: " + QString::fromLocal8Bit(std::strerror(EISDIR)) +
-           ". The batch stopped there; the files of that part are checked again in the upper list.\r\n" + one},
       {"one too large", 1, {{"a.bin", 11}, {"b.bin", 6}, {"c.bin", 5}}, Start::AsGathered, {{"b.bin"}, {"c.bin"}},
        {false, false, false}, false, two},
       {"exactly the limit", 1, {{"a.bin", 3}, {"b.bin", 10}}, Start::AsGathered, {{"a.bin"}, {"b.bin"}},
@@ -145,14 +134,19 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
+    bool pressed = false;
     Batch b(c.files);
     if (c.start == Start::NothingChecked) b.window.catalogue().setUpperChecked(0, false);
     if (c.start == Start::SecondListBlocked) b.tree.folder("out/cd 002.txt");
-    if (c.start == Start::StopPressed) b.pump.onPump = [&b](int) { b.window.cmdstop_Click(); };
+    if (c.start == Start::StopPressed || c.start == Start::StopOnce)
+      b.pump.onPump = [&b, &pressed, once = c.start == Start::StopOnce](int) {
+        if (!(once && std::exchange(pressed, true))) b.window.cmdstop_Click();
+      };
     b.window.run().stopflag = c.start == Start::StopLeftOver;
     b["cmdsearch"].enabled = c.start != Start::SearchDisabled;
     b.window.run().searchmethod = c.method;
     b.window.mnuscan_Click();
+    EXPECT_EQ(pressed, c.start == Start::StopOnce);
     EXPECT_EQ(b.lists(), c.lists);
     EXPECT_EQ(b.upperChecks(), c.checks);
     EXPECT_TRUE(b.lower().isEmpty());
@@ -161,7 +155,7 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
     EXPECT_EQ(b.report(), c.report);
     EXPECT_EQ(b.messages.shown.value(0).icon, c.warns ? MessageIcon::Exclamation : MessageIcon::Information);
     EXPECT_EQ(b.window.run().listWriteFailed, failed);
-    EXPECT_TRUE(b.dialogs.titles.isEmpty() && b["mnuscan"].tag.isEmpty());
+    EXPECT_TRUE(b.dialogs.titles.isEmpty() && b["mnuscan"].tag.isEmpty() && !b["framain"].visible);
   }
 }
 
@@ -194,26 +188,6 @@ TEST(BatchSearch, ListsOfAnEarlierBatchAreNamedAndKept) {
             "Left from an earlier batch and not part of this one:\r\n"
             "\"<out>/cd 003.txt\"\r\n\"<out>/cd 004.txt\"\r\n\"<out>/cd 999.txt\"\r\n\"<out>/cd 1000.txt\"");
   EXPECT_EQ(b.messages.shown.value(0).icon, MessageIcon::Exclamation);
-}
-
-}  // namespace
-
-namespace {
-
-// A Stop while the best-fill batch plans keeps the plan found so far and writes all of it.
-TEST(BatchSearch, StopWhileThePlanIsMadeWritesThePlanSoFar) {
-  Batch b(fiveFiles);
-  b.window.run().searchmethod = 2;
-  bool pressed = false;
-  b.pump.onPump = [&b, &pressed](int) {
-    if (!std::exchange(pressed, true)) b.window.cmdstop_Click();
-  };
-  b.window.mnuscan_Click();
-  EXPECT_TRUE(pressed);
-  EXPECT_EQ(b.lists(), std::vector<QStringList>({{"a.bin", "e.bin"}, {"b.bin", "d.bin"}, {"c.bin"}}));
-  EXPECT_EQ(b.report(), "3 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 003.txt\".\r\n"
-                        "3 lists; at least 3 discs are needed.");
-  EXPECT_FALSE(b["framain"].visible || b["cmdstop2"].visible);
 }
 
 }  // namespace
