@@ -1,8 +1,6 @@
 // The About and instructions windows opened from the main window's buttons and logo,
 // offscreen: owned by it, never modal, loaded once while open and afresh after a close.
-#include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -17,9 +15,7 @@ class SecondaryWindowTest : public testing_support::WindowFixture {
  protected:
   SecondaryWindowTest() { view.show(); }
   template <class W>
-  QList<W*> open() {
-    return view.findChildren<W*>(QString(), Qt::FindDirectChildrenOnly);
-  }
+  QList<W*> open() { return view.findChildren<W*>(QString(), Qt::FindDirectChildrenOnly); }
   void clickLeft(QWidget* target) { QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, QPoint(2, 2)); }
 };
 
@@ -31,18 +27,9 @@ TEST_F(SecondaryWindowTest, ButtonsAndLogoOpenOneOwnedModelessWindowEach) {
   widget<QPushButton>("cmdhelp")->click();
   ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
   ASSERT_EQ(open<windows::HelpWindow>().size(), 1);
-  for (QWidget* w : {static_cast<QWidget*>(open<windows::AboutWindow>()[0]),
-                     static_cast<QWidget*>(open<windows::HelpWindow>()[0])}) {
-    EXPECT_TRUE(w->isVisible());
-    EXPECT_TRUE(w->isWindow());
-    EXPECT_EQ(w->windowModality(), Qt::NonModal);
-  }
+  for (QWidget* w : QList<QWidget*>{open<windows::AboutWindow>()[0], open<windows::HelpWindow>()[0]})
+    EXPECT_TRUE(w->isVisible() && w->isWindow() && w->windowModality() == Qt::NonModal) << w->objectName().toStdString();
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  // The main window still takes what the user does.
-  tree.file(QStringLiteral("music/a.mp3"), 10);
-  widget<QComboBox>("txtdir")->lineEdit()->setText(tree.path(QStringLiteral("music")));
-  widget<QPushButton>("cmdadd")->click();
-  EXPECT_EQ(column("lstmain"), QStringList({"a.mp3"}));
 }
 
 TEST_F(SecondaryWindowTest, InstructionsOpenedTwiceShowTheSameText) {
@@ -75,7 +62,6 @@ TEST_F(SecondaryWindowTest, AboutSendsItsMailLinkAndClosesOnOk) {
   RecordingOpener opener;
   QPointer<windows::AboutWindow> about = new windows::AboutWindow(view, facts, opener, {});
   about->show();
-  EXPECT_FALSE(about->control("lblHomePage")->isVisible());
   clickLeft(about->control("lblEMail"));
   ASSERT_EQ(opener.opened.size(), 1);
   EXPECT_EQ(opener.opened[0].scheme(), QStringLiteral("mailto"));
