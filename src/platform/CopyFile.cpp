@@ -82,9 +82,9 @@ Chunk moveChunk(int in, int out, std::unique_ptr<char[]>& buffer, qint64 size, C
 bool sameStat(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // Opens the source when it is a regular file, links followed. The status is asked first,
-// so a device is never opened; O_NONBLOCK keeps a FIFO that took the file's place since
-// from holding the open until some writer comes, and is cleared once the handle is known
-// to be a regular file.
+// so a device is never opened; O_NONBLOCK keeps a FIFO that has taken the file's place
+// meanwhile from holding the open until some writer comes, and is cleared once the handle
+// is known to be a regular file.
 CopyResult openSource(const QString& source, Descriptor& in, struct stat& from) {
   const QByteArray path = encodeFileName(source);
   if (!statAnyLength(path, from)) return {CopyOutcome::SourceFailed, errno};
