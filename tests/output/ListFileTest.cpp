@@ -3,10 +3,12 @@
 #include <sys/resource.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <tuple>
+#include <vector>
 
 #include "output/ListFile.h"
 #include "output/OpenSaveDlg.h"
@@ -108,6 +110,104 @@ TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
   EXPECT_TRUE(t.messages.shown.size() == 1 && t.messages.shown[0].text.contains("missing.txt"));
   EXPECT_EQ(t["cmdload"].text, "&Load");
   EXPECT_TRUE(t.window.run().pendingListPath.isEmpty());
+}
+
+// A file of the kernel's /sys, which claims 4096 bytes whatever it holds; none when /sys
+// is not mounted.
+QString sysFile() {
+  for (const char* path : {"/sys/kernel/uevent_seqnum", "/sys/power/state", "/sys/devices/system/cpu/online"})
+    if (QFileInfo(QString::fromLatin1(path)).isFile()) return QString::fromLatin1(path);
+  return {};
+}
+
+// Only regular files come in (a link to one too); the other lines are counted in one
+// message. A FIFO is never opened, so it cannot hold the load up. A list of files that are
+// all gone or empty still ends in the empty-list question; one naming a folder does not.
+TEST(ListFile, LoadTakesRegularFilesOnlyAndTellsWhatItLeftOut) {
+  const QString head = "Only files that are not empty are loaded. Lines left out: ";
+  struct Case {
+    const char* what;
+    QStringList lines;  // names in the tree, or absolute paths
+    QStringList loaded;
+    QString told;  // "" for no message
+    bool asked;
+  };
+  std::vector<Case> cases = {
+      {"mixed",
+       {"in/a.bin", "in", "fifo", "dir-link", "file-link", "gone.bin", "empty.bin", "dangling"},
+       {"in/a.bin", "file-link"},
+       head + "6\r\nFolders: 2\r\nDevices, pipes, sockets and system files: 1\r\n"
+              "Files that are missing or cannot be read: 2\r\nEmpty files: 1",
+       false},
+      {"all burned", {"gone.bin", "empty.bin"}, {}, "", true},
+      {"a folder", {"in", "gone.bin"}, {}, head + "2\r\nFolders: 1\r\nFiles that are missing or cannot be read: 1",
+       false},
+  };
+  if (const QString sys = sysFile(); !sys.isEmpty())
+    cases.push_back({"/sys", {sys, "in/a.bin"}, {"in/a.bin"}, head + "1\r\nDevices, pipes, sockets and system files: 1",
+                     false});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TestWindow t;
+    t.gather({{"a.bin", 1}}, false);
+    t.tree.fifo("fifo");
+    t.tree.symlink(t.tree.path("in"), "dir-link");
+    t.tree.symlink(t.in("a.bin"), "file-link");
+    t.tree.file("empty.bin");
+    t.tree.symlink(t.tree.path("nowhere"), "dangling");
+    const auto full = [&](QStringList names) {
+      for (QString& name : names)
+        if (!name.startsWith(u'/')) name = t.tree.path(name);
+      return names;
+    };
+    write(t.tree.path("cd.txt"), (full(c.lines).join("\n") + "\n").toUtf8());
+    t.window.run().pendingListPath = t.tree.path("cd.txt");
+    t.window.cmdload_Click();
+    EXPECT_EQ(t.lower(), full(c.loaded));
+    ASSERT_EQ(t.messages.shown.size(), c.told.isEmpty() ? 0 : 1);
+    EXPECT_EQ(t.messages.shown.value(0).text, c.told);
+    EXPECT_EQ(t.messages.asked.size(), c.asked ? 1 : 0);
+  }
+}
+
+// Whether a load runs is not read from the button's caption: under the German pack one
+// press loads, the button shows the pack's "cancel" while the load runs and its "load"
+// after it, and a press in between stops the load with the files read so far.
+TEST(ListFile, OnePressLoadsInAnyLanguage) {
+  for (const int stopAt : {0, 3}) {
+    SCOPED_TRACE(stopAt);
+    testing_support::TempTree tree;
+    testing_support::ScriptedPump pump;
+    testing_support::RecordingMessages messages;
+    testing_support::ScriptedPicker picker;
+    testing_support::TestValueStore registry;
+    testing_support::ScriptedFileDialogs dialogs;
+    testing_support::RecordingTrash trash;
+    shell::Services services{messages, picker, pump, registry, nullptr, QString(), &dialogs, &trash};
+    services.dataFolder = QStringLiteral(FILLPACK_SOURCE_DIR);
+    shell::MainForm window(services);
+    window.Form_Load({}, nullptr);
+    window.form()("cboLangPacks").text = "Deutsch.lpk";
+    window.cboLangPacks_Click();
+    ASSERT_EQ(window.form().text("cmdload"), "&Laden");
+    for (const char* name : {"a.bin", "b.bin", "c.bin"}) tree.file(name, 1024);
+    write(tree.path("cd.txt"), (tree.path("a.bin") + "\n" + tree.path("b.bin") + "\n" + tree.path("c.bin")).toUtf8());
+    window.run().pendingListPath = tree.path("cd.txt");
+    QStringList captions;
+    pump.onPump = [&](int call) {
+      captions.append(window.form().text("cmdload"));
+      if (call == stopAt) {
+        window.cmdload_Click();
+        captions.append(window.form().text("cmdload"));
+      }
+    };
+    window.cmdload_Click();
+    EXPECT_EQ(window.catalogue().lstsec().count(), stopAt ? 1 : 3);
+    EXPECT_EQ(captions, stopAt ? QStringList({"&Abbrechen", "&Abbrechen", "&Abbrechen", "&Laden"})
+                               : QStringList(6, "&Abbrechen"));
+    EXPECT_EQ(window.form().text("cmdload"), "&Laden");
+    EXPECT_FALSE(window.run().loading);
+  }
 }
 
 TEST(ListFile, SaveLeavesOutNamesWithLineBreaksNamesThemAndChecksThemAgain) {
