@@ -87,7 +87,8 @@ TEST(ListFile, SaveDialogAddsTheExtensionAndAsksBeforeReplacing) {
   EXPECT_EQ(t.messages.asked[0].text, "File already exists. Do you wish to over write it?\r\n" + old);
 }
 
-// Load takes each listed file once, sized from the disk; a list that cannot be opened is told.
+// Load takes each listed file once, sized from the disk, and counts the one gone; a list
+// that cannot be opened is told.
 TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
   TestWindow t;
   t.gather({{"a.bin", 1}, {"b.bin", 2}}, false);
@@ -103,11 +104,14 @@ TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
   EXPECT_EQ(t["lblCountList2"].text, "2 Files of 3 Megabytes");
   EXPECT_TRUE(t.dialogs.titles.isEmpty() && t.messages.asked.isEmpty());  // the pending path needs no dialog
   EXPECT_EQ(t.window.run().pendingListPath, path);
+  ASSERT_EQ(t.messages.shown.size(), 1);
+  EXPECT_EQ(t.messages.shown[0].text, "Only files that are not empty are loaded. Lines left out: 1\r\n"
+                                      "Files that are missing or cannot be read: 1");
 
   t.window.run().pendingListPath = t.tree.path("missing.txt");
   t.window.cmdload_Click();
   EXPECT_EQ(t.lower().size(), 2);
-  EXPECT_TRUE(t.messages.shown.size() == 1 && t.messages.shown[0].text.contains("missing.txt"));
+  EXPECT_TRUE(t.messages.shown.size() == 2 && t.messages.shown[1].text.contains("missing.txt"));
   EXPECT_EQ(t["cmdload"].text, "&Load");
   EXPECT_TRUE(t.window.run().pendingListPath.isEmpty());
 }
