@@ -176,10 +176,22 @@ TEST(ListFile, LoadTakesRegularFilesOnlyAndTellsWhatItLeftOut) {
 
 // Whether a load runs is not read from the button's caption: under the German pack one
 // press loads, the button shows the pack's "cancel" while the load runs and its "load"
-// after it, and a press in between stops the load with the files read so far.
+// after it; a press in between stops the load with the files read so far, and a language
+// picked in between gives the button that language's texts. Pumps 1-2 come around a.bin.
 TEST(ListFile, OnePressLoadsInAnyLanguage) {
-  for (const int stopAt : {0, 3}) {
-    SCOPED_TRACE(stopAt);
+  const QString de = "&Abbrechen", en = "&Cancel";
+  const struct {
+    int stopAt, englishAt;
+    int loaded;
+    QStringList captions;  // at each pump, and after a press or pick there
+    QString after;
+  } cases[] = {
+      {0, 0, 3, QStringList(6, de), "&Laden"},
+      {3, 0, 1, {de, de, de, "&Laden"}, "&Laden"},
+      {0, 2, 3, {de, de, en, en, en, en, en}, "&Load"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stopAt * 10 + c.englishAt);
     testing_support::TempTree tree;
     testing_support::ScriptedPump pump;
     testing_support::RecordingMessages messages;
@@ -191,8 +203,11 @@ TEST(ListFile, OnePressLoadsInAnyLanguage) {
     services.dataFolder = QStringLiteral(FILLPACK_SOURCE_DIR);
     shell::MainForm window(services);
     window.Form_Load({}, nullptr);
-    window.form()("cboLangPacks").text = "Deutsch.lpk";
-    window.cboLangPacks_Click();
+    const auto pick = [&window](const char* pack) {
+      window.form()("cboLangPacks").text = QString::fromLatin1(pack);
+      window.cboLangPacks_Click();
+    };
+    pick("Deutsch.lpk");
     ASSERT_EQ(window.form().text("cmdload"), "&Laden");
     for (const char* name : {"a.bin", "b.bin", "c.bin"}) tree.file(name, 1024);
     write(tree.path("cd.txt"), (tree.path("a.bin") + "\n" + tree.path("b.bin") + "\n" + tree.path("c.bin")).toUtf8());
@@ -200,16 +215,14 @@ TEST(ListFile, OnePressLoadsInAnyLanguage) {
     QStringList captions;
     pump.onPump = [&](int call) {
       captions.append(window.form().text("cmdload"));
-      if (call == stopAt) {
-        window.cmdload_Click();
-        captions.append(window.form().text("cmdload"));
-      }
+      if (call == c.stopAt) window.cmdload_Click();
+      if (call == c.englishAt) pick("English.lpk");
+      if (call == c.stopAt || call == c.englishAt) captions.append(window.form().text("cmdload"));
     };
     window.cmdload_Click();
-    EXPECT_EQ(window.catalogue().lstsec().count(), stopAt ? 1 : 3);
-    EXPECT_EQ(captions, stopAt ? QStringList({"&Abbrechen", "&Abbrechen", "&Abbrechen", "&Laden"})
-                               : QStringList(6, "&Abbrechen"));
-    EXPECT_EQ(window.form().text("cmdload"), "&Laden");
+    EXPECT_EQ(window.catalogue().lstsec().count(), c.loaded);
+    EXPECT_EQ(captions, c.captions);
+    EXPECT_EQ(window.form().text("cmdload"), c.after);
     EXPECT_FALSE(window.run().loading);
   }
 }
