@@ -141,6 +141,7 @@ void MainForm::cboLangPacks_Click() {
   if (languages.value < 0) return;
   languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
   languagePack_.SetLanguageInForm(form_);
+  if (run_.loading) form_(QStringLiteral("cmdload")).text = loadCaption(true);
 }
 
 void MainForm::resizeWindow(int width, int height) {

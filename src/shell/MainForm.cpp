@@ -19,6 +19,7 @@
 #include "search/Limit.h"
 #include "search/StopCommand.h"
 #include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
 
 namespace shell {
 
@@ -112,14 +113,27 @@ void MainForm::cmdsave_Click() {
 }
 
 void MainForm::cmdload_Click() {
-  const output::LoadServices load{dialogs_, services_.messages, trash_};
+  const output::LoadServices load{dialogs_, services_.messages, trash_,
+                                  [this](bool loading) { return loadCaption(loading); }};
   // A press while a load runs is how the user stops it; it takes no claim of its own.
-  if (running_ == Command::Load) return output::cmdload_Click(context_, load);
+  // While the list is still being chosen there is nothing to stop.
+  if (running_ == Command::Load) {
+    if (run_.loading) output::cmdload_Click(context_, load);
+    return;
+  }
   runAlone(Command::Load, [&] {
     output::cmdload_Click(context_, load);
     flushLabels();  // the estimate reads the total that the load asked for
     cbospeed_Click();
   });
+}
+
+QString MainForm::loadCaption(bool loading) const {
+  // The copy dialog's Cancel button says "cancel" in every pack; the Load button has no
+  // caption of its own for it.
+  catalogue::Form texts(loading ? copyFormControls() : mainFormControls());
+  applyLanguageTo(texts);
+  return texts.text(loading ? QStringLiteral("cmdCancel") : QStringLiteral("cmdload"));
 }
 
 void MainForm::setPattern(const QString& pattern, int option) {

@@ -170,6 +170,8 @@ class MainForm {
   bool runAlone(Command command, const std::function<void()>& body);
   // The disc the limit box stands for.
   output::DiscMedium limitMedium() const;
+  // The Load button's caption, idle or while a load runs, in the language held.
+  QString loadCaption(bool loading) const;
 
   Services services_;
   platform::CancellingFileDialogs noDialogs_;
