@@ -184,6 +184,8 @@ void FormBinding::makeListView(const Control& c, QTableView* view) {
   view->horizontalHeader()->setSectionsClickable(true);
   view->setIconSize(QSize(16, 16));
   view->viewport()->setAcceptDrops(true);
+  // A list whose rows can be dragged out starts the drag itself when a row is pulled.
+  view->setDragEnabled(model->offersDrag());
 }
 
 void FormBinding::connectEvents(const Control& c, QWidget* w) {
