@@ -135,8 +135,13 @@ QWidget* FormBinding::makeWidget(const Control& c, QWidget* parent) {
       return new QCheckBox(parent);
     case Kind::OptionButton:
       return new QRadioButton(parent);
-    case Kind::Frame:
-      return new QGroupBox(parent);
+    case Kind::Frame: {
+      // A frame lies over other controls (the progress frame over the lower list): it hides
+      // them instead of letting their rows show through its title and labels.
+      auto* frame = new QGroupBox(parent);
+      frame->setAutoFillBackground(true);
+      return frame;
+    }
     case Kind::Panel: {
       auto* panel = new QWidget(parent);
       paint(panel, panelColour);
@@ -369,6 +374,11 @@ void FormBinding::applyRecord(const Control& c) {
   }
   if (auto* label = qobject_cast<QLabel*>(w)) {
     if (c.kind != Kind::Image && label->text() != c.text) label->setText(c.text);
+    // A label made two lines high or more wraps a long text at its blanks; a text that
+    // breaks its own lines keeps them, so that its later lines keep their place.
+    const bool wraps = c.kind != Kind::Image && !c.text.contains(u'\n') &&
+                       w->height() >= 2 * label->fontMetrics().lineSpacing();
+    if (label->wordWrap() != wraps) label->setWordWrap(wraps);
   } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
     check->setText(c.text);
     check->setChecked(c.value == 1);
