@@ -21,7 +21,7 @@ namespace {
 class VirtualScreen {
  public:
   VirtualScreen() {
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"});
     if (server_.waitForReadyRead(20000)) display_ = u':' + QString::fromLatin1(server_.readLine().trimmed());
   }
   ~VirtualScreen() {
@@ -49,7 +49,7 @@ struct Ended {
   explicit Ended(QProcess& process) : process(process) {}
   ~Ended() {
     process.terminate();
-    if (!process.waitForFinished(20000)) process.kill(), process.waitForFinished();
+    if (!process.waitForFinished(10000)) process.kill(), process.waitForFinished();
   }
   QProcess& process;
 };
@@ -88,16 +88,18 @@ TEST(X11Drag, TheCheckedLowerRowsReachADropTargetOfAnotherProgram) {
   VirtualScreen screen;
   ASSERT_TRUE(screen.started());
 
+  // The drop target stands right of where the program's window opens (at the top left).
   QProcess target;
   target.setProcessEnvironment(screen.environment());
-  target.start(QStringLiteral(FILLPACK_DROP_PROBE), {"760", "300", "240", "240"});
+  target.start(QStringLiteral(FILLPACK_DROP_PROBE), {"1300", "300", "240", "240"});
   Ended targetEnds(target);
   QByteArray printed;
   ASSERT_TRUE(awaitLine(target, printed, "ready\n", QDeadlineTimer(20000))) << printed.toStdString();
 
   QProcess program;
   program.setProcessEnvironment(screen.environment());
-  program.start(QStringLiteral(FILLPACK_BINARY), {"/limit", "702", "/path", tree.path(QStringLiteral("disc")), "/dumb"});
+  const QString disc = tree.path(QStringLiteral("disc"));
+  program.start(QStringLiteral(FILLPACK_BINARY), {"/limit", "702", "/path", disc, "/dumb"});
   Ended programEnds(program);
   ASSERT_TRUE(program.waitForStarted(20000));
   const QByteArray window =
@@ -120,12 +122,12 @@ TEST(X11Drag, TheCheckedLowerRowsReachADropTargetOfAnotherProgram) {
                                "mousemove", x + 60, y + 10}));
   int step = 0;
   const bool over = awaitLine(target, printed, "over\n", QDeadlineTimer(20000), [&] {
-    xdotool(screen, {"mousemove", 880 + step++ % 2 * 4, 420});
+    xdotool(screen, {"mousemove", 1420 + step++ % 2 * 4, 420});
   });
   xdotool(screen, {"mouseup", 1});
   ASSERT_TRUE(over) << "no drag came over the drop target: " << printed.toStdString();
   awaitLine(target, printed, "dropped\n", QDeadlineTimer(20000));
-  const QByteArray folder = "file://" + tree.path(QStringLiteral("disc")).toUtf8();
+  const QByteArray folder = "file://" + disc.toUtf8();
   EXPECT_EQ(printed.toStdString(), ("ready\nover\n" + folder + "/a.mp3\r\n" + folder + "/two%20words.ogg\r\n" + folder +
                                     "/z%FF.bin\r\ndropped\n")
                                        .toStdString());
