@@ -377,7 +377,7 @@ void FormBinding::applyRecord(const Control& c) {
     // A label made two lines high or more wraps a long text at its blanks; a text that
     // breaks its own lines keeps them, so that its later lines keep their place.
     const bool wraps = c.kind != Kind::Image && !c.text.contains(u'\n') &&
-                       w->height() >= 2 * label->fontMetrics().lineSpacing();
+                       pixels(c.geometry.height()) >= 2 * label->fontMetrics().lineSpacing();
     if (label->wordWrap() != wraps) label->setWordWrap(wraps);
   } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
     check->setText(c.text);
