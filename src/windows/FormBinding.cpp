@@ -297,6 +297,8 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         dispatch(name, FormEvent::Click, args);
       if (control != Kind::Splitter) break;
+      // The bar stays in sight while it is dragged over the controls it divides.
+      if (event->type() == QEvent::MouseButtonPress) static_cast<QWidget*>(watched)->raise();
       const auto* mouse = static_cast<QMouseEvent*>(event);
       args.y = twips(qRound(mouse->position().y()));
       args.leftButton = mouse->buttons().testFlag(Qt::LeftButton);

@@ -126,6 +126,12 @@ TEST_F(MainWindowTest, TheProgressFrameTheSummaryAndTheSplitterHaveTheirRoom) {
   EXPECT_GE(bar->height() * 1440, 50 * bar->logicalDpiY()) << "the bar's 50 twips, not rounded down";
   EXPECT_EQ(bar->geometry().bottom() + 1, table("lstsec")->geometry().top());
   EXPECT_EQ(bar->cursor().shape(), Qt::SplitVCursor);
+  // Dragged down over the lower list, the bar stays in sight.
+  QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(20, 2));
+  QTest::mouseMove(bar, QPoint(20, 40));
+  EXPECT_GT(bar->y(), table("lstsec")->y());
+  EXPECT_EQ(bar->parentWidget()->childAt(bar->geometry().center()), bar);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(20, 2));
 }
 
 TEST_F(MainWindowTest, CheckBoxesPatternAndModeOfTheWindowReachTheState) {
