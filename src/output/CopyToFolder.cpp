@@ -127,8 +127,9 @@ std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& targe
       failure = failureOf({platform::CopyOutcome::TargetFailed, below.error}, relative, destination);
       break;
     }
+    // The counts have a line of their own, so that no path can push them out of sight.
     const auto progress = [&](qint64 copied) {
-      w.form(QStringLiteral("lblcurrent")).text = QStringLiteral("Copying %1 (file %2 of %3, %4 of %5 MB)")
+      w.form(QStringLiteral("lblcurrent")).text = QStringLiteral("Copying %1\n(file %2 of %3, %4 of %5 MB)")
                                                       .arg(relative)
                                                       .arg(i + 1)
                                                       .arg(jobs.size())

@@ -74,7 +74,7 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = QAbstractTableModel::flags(index);
   if (!index.isValid()) return f;  // the root is no row: nothing to check or drag
   if (index.column() == 0) f |= Qt::ItemIsUserCheckable;
-  if (!upper()) f |= Qt::ItemIsDragEnabled;
+  if (offersDrag()) f |= Qt::ItemIsDragEnabled;
   return f;
 }
 

@@ -245,7 +245,7 @@ const Scenario scenarios[] = {
        t.source("1.mp3");
        EXPECT_TRUE(writeBytes(t.staged(t.source("big.mp3", QByteArray(10 << 20, 'b'))), "old"));
        t.pump.onPump = [&t](int) {
-         if (t.window.form().text(QStringLiteral("lblcurrent")).contains(QStringLiteral("big.mp3 (file 2 of 2, 4 of 10")))
+         if (t.window.form().text(QStringLiteral("lblcurrent")).contains(u"big.mp3\n(file 2 of 2, 4 of 10"))
            t.window.cmdstop_Click();
        };
      },

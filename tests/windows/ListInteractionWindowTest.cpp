@@ -131,6 +131,9 @@ TEST_F(ListInteractionWindowTest, DraggingOutOffersExactlyTheCheckedLowerRows) {
   for (const char* name : {"a.bin", "b.bin", "c.bin"}) addLower(tree.path(QString::fromLatin1(name)));
   window.catalogue().lstsec().setChecked(1, false);
   view.syncFromState();
+  // The view starts the drag itself; the upper list's rows stay where they are.
+  EXPECT_TRUE(lowerView->dragEnabled());
+  EXPECT_FALSE(upper->dragEnabled());
   QAbstractItemModel* model = lowerView->model();
   EXPECT_EQ(model->mimeTypes(), (QStringList{"application/x-fillpack-file-drop", "text/uri-list",
                                              "x-special/gnome-copied-files", "application/x-kde-cutselection",
