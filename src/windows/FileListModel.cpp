@@ -4,6 +4,7 @@
 #include <QMimeData>
 
 #include "catalogue/Numbers.h"
+#include "output/BurnerLaunch.h"
 #include "output/FileDrop.h"
 
 namespace windows {
@@ -89,7 +90,9 @@ bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int
 QStringList FileListModel::mimeTypes() const { return output::fileDropFormats(); }
 
 QMimeData* FileListModel::mimeData(const QModelIndexList&) const {
-  const QStringList paths = list_.fullPaths(true);
+  // Only files go out: a folder or a device a loaded list named is never handed on.
+  QStringList notFiles;
+  const QStringList paths = output::regularFiles(list_.fullPaths(true), notFiles);
   if (paths.isEmpty()) return nullptr;
   return output::fileDropData(paths).release();  // handed to the drag, which owns it
 }

@@ -128,7 +128,12 @@ TEST_F(ListInteractionWindowTest, DroppedNamesThatAreNotUtf8KeepTheirBytes) {
 }
 
 TEST_F(ListInteractionWindowTest, DraggingOutOffersExactlyTheCheckedLowerRows) {
-  for (const char* name : {"a.bin", "b.bin", "c.bin"}) addLower(tree.path(QString::fromLatin1(name)));
+  for (const char* name : {"a.bin", "b.bin", "c.bin"}) {
+    tree.file(QString::fromLatin1(name), 1);
+    addLower(tree.path(QString::fromLatin1(name)));
+  }
+  tree.folder(QStringLiteral("folder"));
+  addLower(tree.path(QStringLiteral("folder")));  // checked, but no file: never dragged out
   window.catalogue().lstsec().setChecked(1, false);
   view.syncFromState();
   // The view starts the drag itself; the upper list's rows stay where they are.
