@@ -56,7 +56,7 @@ TEST_F(CommandLineFuzz, NoSequenceEndsTheProgramAndTheWindowShowsWhatItUsed) {
   std::uniform_int_distribution<int> length(0, 10);
   std::uniform_int_distribution<qsizetype> pick(0, pool.size() - 1);
 
-  for (int run = 0; run < 250; ++run) {
+  for (int run = 0; run < 1000; ++run) {
     QStringList arguments;
     for (int n = length(random); n > 0; --n) arguments.append(pool[pick(random)]);
     SCOPED_TRACE(arguments.join(QStringLiteral(" | ")).toStdString());
