@@ -138,7 +138,8 @@ TEST_F(StartUpWindowTest, TheHistorySpeedAndSplitterAreRestored) {
 }
 
 // The settings are read before the command line: a value a switch sets stays and is saved,
-// the rest come from the settings, and a setting that cannot be read leaves the default.
+// the rest come from the settings, and a setting that cannot be read leaves the default. A
+// drive index that names no button ends the line, and the window opens as always.
 TEST_F(StartUpWindowTest, TheSwitchesOverrideTheStoredSettings) {
   const QString folder = tree.path(QStringLiteral("in"));
   tree.folder(QStringLiteral("in"));
@@ -155,7 +156,8 @@ TEST_F(StartUpWindowTest, TheSwitchesOverrideTheStoredSettings) {
                {{"/path", folder}, "Recurse Subs", "1", "chkrecurse", "0", "0"},
                {{"/limit", "650"}, "Limit", "2", "txtlimit", "650", "-1"},
                {{"/limit", "650"}, "Limit", "abc", "txtlimit", "650", "-1"},
-               {{"/limit", "1e400"}, "Limit", "2", "txtlimit", "657", "2"}};
+               {{"/limit", "1e400"}, "Limit", "2", "txtlimit", "657", "2"},
+               {{"/scancd", "-1", "/limit", "9"}, "Limit", "2", "txtlimit", "657", "2"}};
   for (const auto& c : cases) {
     const QString key = QStringLiteral("Main/") + QString::fromLatin1(c.key);
     auto run = start(text({{key, c.stored}}), c.arguments);
