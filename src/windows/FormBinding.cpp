@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -257,6 +258,9 @@ void FormBinding::connectEvents(const Control& c, QWidget* w) {
       connect(box->lineEdit(), &QLineEdit::returnPressed, this, [send] { send(FormEvent::Enter); });
       records_.insert(box->lineEdit(), {name, index});
       box->lineEdit()->installEventFilter(this);
+      // The box, not its line, takes the focus and hands the focus events to the line
+      // past any filter: the box is where a Tab or a click elsewhere is seen.
+      box->installEventFilter(this);
       box->setAcceptDrops(true);
       drops(box);
       drops(box->lineEdit());
@@ -285,7 +289,9 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
   args.index = index;
   switch (event->type()) {
     case QEvent::FocusOut:
-      dispatch(name, FormEvent::LostFocus, args);
+      // A box's own drop-down list takes the focus for a moment; the box is not left.
+      if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        dispatch(name, FormEvent::LostFocus, args);
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:

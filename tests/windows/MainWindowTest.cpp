@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "catalogue/Numbers.h"
+#include "catalogue/Utilization.h"
 #include "windows/WindowFixture.h"
 
 namespace {
@@ -158,6 +160,43 @@ TEST_F(MainWindowTest, TypedFolderAndLimitAreNotCompletedFromTheLists) {
   ASSERT_GE(widget<QComboBox>("txtlimit")->findText(QStringLiteral("657")), 0);
   typeInto("txtlimit", QStringLiteral("65"));
   EXPECT_EQ((*this)["txtlimit"].tag, QString::number(65 * catalogue::MB));
+}
+
+// However the limit box is left (Tab, Shift+Tab, a click elsewhere), or a search started
+// while it still has the text, a text that is not a number becomes 4450 in the box and in
+// the limit used. Only a 3000 MB file fits 4450 MB, and none fits 702 MB.
+TEST_F(MainWindowTest, TheLimitBoxAppliesItsRuleHoweverItIsLeft) {
+  gather({{"a.bin", 3000}, {"b.bin", 2000}});
+  tick();
+  view.show();
+  QApplication::setActiveWindow(&view);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  auto* box = widget<QComboBox>("txtlimit");
+  const struct {
+    const char* how;
+    std::function<void()> leave;
+  } ways[] = {
+      {"Tab", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }},
+      {"Shift+Tab", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier); }},
+      {"a click elsewhere", [&] { QTest::mouseClick(widget<QLineEdit>("txtpattern"), Qt::LeftButton); }},
+      {"a search", [&] { button("cmdsearch")->click(); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.how);
+    window.setLimitText(QStringLiteral("702"));
+    view.syncFromState();
+    box->setFocus();
+    ASSERT_TRUE(box->hasFocus());
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("abc"));
+    ASSERT_EQ(box->currentText(), QStringLiteral("abc"));
+    way.leave();
+    view.syncFromState();
+    EXPECT_EQ(box->hasFocus(), way.how == std::string("a search"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("4450"));
+    EXPECT_EQ(catalogue::limitBytes(window.form()), 4450.0 * catalogue::MB);
+  }
+  EXPECT_EQ(lower(), QStringList({in(QStringLiteral("a.bin"))}));
 }
 
 // Search and Save are offered only while their lists hold rows; Load names the list in the title.
