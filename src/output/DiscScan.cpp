@@ -30,7 +30,7 @@ bool cmdcdrom_Click(catalogue::WindowContext& w, catalogue::Gathering& gathering
   if (!button) return false;
   // A button made from a drive names its device; the first button, before any drive was
   // found, names a folder.
-  QString folder = button->tag.isEmpty() ? button->text : QString();
+  QString folder = button->tag.isEmpty() && index == 0 ? QString::fromLatin1(firstDriveFolder) : QString();
   for (const platform::OpticalDrive& drive : drives.drives())
     if (drive.device == button->tag) folder = drive.mountPoint;
   if (folder.isEmpty()) {

@@ -9,6 +9,10 @@
 
 namespace output {
 
+// The folder the first drive button stands for while no drive is found. Its caption shows it,
+// but a caption can be translated: the scan reads this folder, whatever the caption says.
+inline constexpr char firstDriveFolder[] = "/media/cdrom";
+
 // The button caption of a drive: its disc's mount point, or the device without a disc.
 QString driveCaption(const platform::OpticalDrive& drive);
 

@@ -5,6 +5,8 @@
 
 #include <iterator>
 
+#include "output/DiscScan.h"
+
 namespace shell {
 
 namespace {
@@ -80,7 +82,7 @@ const catalogue::ControlDecl table[] = {
     {"cmddelete", -1, K::PictureButton, "PicButton", "", "", QRect(120, 480, 480, 375), "user-trash"},
     {"cmdburn", 0, K::PictureButton, "PicButton", "", "", QRect(660, 480, 480, 375), "media-optical-burn"},
     {"cmdburn", 1, K::PictureButton, "PicButton", "", "", QRect(1200, 480, 480, 375), "media-optical"},
-    {"cmdcdrom", 0, K::Button, "PicButton", "/media/cdrom", "", QRect(1740, 480, 1500, 375)},
+    {"cmdcdrom", 0, K::Button, "PicButton", output::firstDriveFolder, "", QRect(1740, 480, 1500, 375)},
     {"lblCountCDTotal", -1, K::Label, "PicButton", "", "", QRect(7400, 540, 2900, 255)},
     // Helpers that never show, and the timer.
     {"Filmain", -1, K::Helper, "", "", "", QRect()},

@@ -55,6 +55,19 @@ TEST(DiscScan, ButtonsShowTheDiscOrTheDriveAndOnlyADiscIsWalked) {
   EXPECT_FALSE(t.scanner.cmdcdrom_Click(2));
 }
 
+// With no drive found, the first button reads its folder, whatever a language pack made of
+// its caption.
+TEST(DiscScan, TheFirstButtonReadsItsFolderWhateverItsCaption) {
+  struct NoDriveWindow : ScanWindow {
+    QList<platform::OpticalDrive> drives() const override { return {}; }
+  } t;
+  t.scanner.CDROM_Load();
+  t.scanner.form()("cmdcdrom", 0).text = t.tree.path("disc");
+  EXPECT_TRUE(t.scanner.cmdcdrom_Click(0));
+  EXPECT_EQ(t.form().text("txtdir"), QString::fromLatin1(output::firstDriveFolder));
+  EXPECT_EQ(t.lists().lstmain().count(), 0);
+}
+
 // An index that names no drive ends the command line silently.
 TEST(DiscScan, TheCommandLineNumbersTheDrivesFound) {
   for (const auto& [index, rows, limit] : {std::tuple{"1", 2, "5"}, {"7", 0, "702"}}) {
