@@ -239,8 +239,8 @@ void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
     dropTooLarge(w.catalogue, candidates, limit);
     end.plan = planParts(w, candidates);
     // A Stop during the planning keeps the plan found so far, which is then written; a
-    // program that is ending writes none of it.
-    if (!w.run.closing) w.run.stopflag = false;
+    // program that is ending writes none of it, as the writer hears.
+    w.run.stopflag = false;
     size_t served = 0;
     const std::vector<std::vector<int>>& discs = end.plan->discs;
     writeParts(w, services, name,

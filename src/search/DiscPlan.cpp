@@ -32,7 +32,7 @@ PlannedRows planParts(catalogue::WindowContext& w, const std::vector<Candidate>&
   showPlanning(w.form);
   const auto keepGoing = [&w] {
     w.pump.pump();
-    return !w.run.stopflag && !w.run.closing;
+    return !w.run.stopflag;
   };
   keepGoing();  // the frame shows before the first step, and a Stop there is heard
   std::vector<qint64> sizes;
