@@ -41,8 +41,7 @@ struct PartSource {
 // "941 lists; at least 939 discs are needed": the plan beside the fewest discs possible. A
 // batch that ended early says it of the plan, so the plan's size never reads as lists written.
 QString boundText(qint64 lists, qint64 bound, bool allWritten) {
-  const QString plan =
-      QStringLiteral("%1 %2").arg(QString::number(lists), lists == 1 ? QStringLiteral("list") : QStringLiteral("lists"));
+  const QString plan = QString::number(lists) + (lists == 1 ? QStringLiteral(" list") : QStringLiteral(" lists"));
   return QStringLiteral("%1; at least %2 %3 needed.")
       .arg(allWritten ? plan : QStringLiteral("The plan holds ") + plan, QString::number(bound),
            bound == 1 ? QStringLiteral("disc is") : QStringLiteral("discs are"));

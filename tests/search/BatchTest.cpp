@@ -84,6 +84,7 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
   const QString three = "3 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 003.txt\".";
   const QString two = "2 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 002.txt\".";
   const QString one = "1 list written: \"<out>/cd 001.txt\".";
+  const QString planOfThree = "The plan holds 3 lists; at least 3 discs are needed.";  // of a batch ended early
   const QString lineBreak =
       "A line break in their names keeps these files out of every list; they stay checked in the upper list:\r\n";
   const QList<bool> none(5, false), allButTheFirstList = {false, true, true, true, false},
@@ -110,7 +111,7 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
        allButTheFirstList, true,
        "The list \"<out>/cd 002.txt\" could not be written: " + QString::fromLocal8Bit(std::strerror(EISDIR)) +
            ". The batch stopped there; the files of that part are checked again in the upper list.\r\n" + one +
-           "\r\nThe plan holds 3 lists; at least 3 discs are needed."},
+           "\r\n" + planOfThree},
       // The plan found so far is written in full.
       {"stopped while the plan is made", 2, fiveFiles, Start::StopOnce, threeLists, none, false,
        three + "\r\n3 lists; at least 3 discs are needed."},
@@ -121,10 +122,10 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
       {"stopped at the second list", 1, fiveFiles, Start::StopAtSecondList, {threeLists[0], threeLists[1]},
        onlyTheLastList, false, "The batch was stopped.\r\n" + two},
       {"method 2 stopped at the second list", 2, fiveFiles, Start::StopAtSecondList, {threeLists[0], threeLists[1]},
-       onlyTheLastList, false, "The batch was stopped.\r\n" + two + "\r\nThe plan holds 3 lists; at least 3 discs are needed."},
+       onlyTheLastList, false, "The batch was stopped.\r\n" + two + "\r\n" + planOfThree},
       // A window closed (or a stop signal) while the plan is made: nothing of it is written.
       {"closed while the plan is made", 2, fiveFiles, Start::ClosedWhilePlanning, {}, QList<bool>(5, true), false,
-       "The batch was stopped.\r\nNo list was written.\r\nThe plan holds 3 lists; at least 3 discs are needed."},
+       "The batch was stopped.\r\nNo list was written.\r\n" + planOfThree},
       {"one too large", 1, {{"a.bin", 11}, {"b.bin", 6}, {"c.bin", 5}}, Start::AsGathered, {{"b.bin"}, {"c.bin"}},
        {false, false, false}, false, two},
       {"exactly the limit", 1, {{"a.bin", 3}, {"b.bin", 10}}, Start::AsGathered, {{"a.bin"}, {"b.bin"}},
