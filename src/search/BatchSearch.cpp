@@ -238,7 +238,7 @@ void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
     dropTooLarge(w.catalogue, candidates, limit);
     end.plan = planParts(w, candidates);
     // A Stop during the planning keeps the plan found so far, which is then written; a
-    // program that is ending writes none of it, as the writer hears.
+    // program that is ending is still heard by the writer, which then writes none of it.
     w.run.stopflag = false;
     size_t served = 0;
     const std::vector<std::vector<int>>& discs = end.plan->discs;

@@ -10,6 +10,9 @@
 
 namespace windows {
 
+namespace {
+
+// Ends every open menu and dialog as Escape would; their loops return to their callers.
 void endOpenDialogs() {
   // A menu closed may leave the one it was opened from; every popup is the active one once.
   for (QWidget* popup = QApplication::activePopupWidget(); popup; popup = QApplication::activePopupWidget())
@@ -20,6 +23,8 @@ void endOpenDialogs() {
   for (const QPointer<QDialog>& dialog : open)
     if (dialog && dialog->isVisible()) dialog->reject();
 }
+
+}  // namespace
 
 void closeOnStopSignal(platform::StopSignals& signals, QWidget& window) {
   auto* notifier = new QSocketNotifier(signals.descriptor(), QSocketNotifier::Read, &window);  // owned by the window

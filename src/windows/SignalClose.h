@@ -9,9 +9,6 @@ class QWidget;
 
 namespace windows {
 
-// Ends every open menu and dialog as Escape would; their loops return to their callers.
-void endOpenDialogs();
-
 // Watches the signals for as long as `window` exists.
 void closeOnStopSignal(platform::StopSignals& signals, QWidget& window);
 

@@ -1,7 +1,7 @@
 // The Qt services are made here and handed to the window state; the command line runs
 // before the window is shown, as the program always did. SIGINT and SIGTERM close the
 // window as the user closing it would, also while a command runs, a dialog waits for an
-// answer or before it is shown: a window never shown after a signal.
+// answer or before it is shown (it then never shows).
 #include "windows/WindowRun.h"
 
 #include <QApplication>

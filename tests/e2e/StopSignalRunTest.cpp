@@ -158,7 +158,7 @@ TEST(StopSignalRun, ASignalEndsTheWindowWhileAStartUpMessageWaits) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QSettings::SettingsMap after = platform::parseIniText(file.readAll());
   for (auto it = stored.begin(); it != stored.end(); ++it)
-    EXPECT_EQ(after.value(it.key()), it.value()) << it.key().toStdString();
+    EXPECT_EQ(after.value(it.key()).toString(), it.value().toString()) << it.key().toStdString();
   EXPECT_EQ(namesIn(tree.path("config/Fillpack")), QStringList({"Fillpack.ini"}));
 }
 
