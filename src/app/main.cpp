@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/FileNames.h"
+#include "platform/StopSignals.h"
 #include "shell/Headless.h"
 #include "windows/WindowRun.h"
 
@@ -26,6 +27,9 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Qt's own threads, started with the application, must never take a stop signal: only
+  // this thread answers them, and it takes them again once it catches them.
+  platform::holdStopSignalsForOtherThreads();
   // Arguments are decoded as file names are, so a folder whose name is not valid UTF-8
   // still reaches the command line intact. Each stays one token, as the shell split them.
   QStringList arguments;

@@ -1,15 +1,45 @@
 // Kept free of Qt's file classes: the callers work on raw name bytes, which must reach the
-// system unchanged.
+// system unchanged. The newest temporary file is published for the signal handler by its
+// path and identity: the handler removes it only while the path still names that very
+// file, never one that took its name after it was renamed or removed.
 #include "platform/FileWrite.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/StopSignals.h"
+
 namespace platform {
+
+namespace {
+
+struct Newest {
+  char path[PATH_MAX] = {};
+  dev_t device = 0;
+  ino_t inode = 0;
+};
+Newest newest;
+// Cleared while `newest` is rewritten, so that a handler on another thread never reads it half done.
+std::atomic<bool> newestKnown{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "read inside a signal handler");
+
+void publishNewest(const QByteArray& temporary, int fd) {
+  newestKnown = false;
+  struct stat made {};
+  if (temporary.size() >= qsizetype(sizeof newest.path) || ::fstat(fd, &made) != 0) return;
+  std::memcpy(newest.path, temporary.constData(), size_t(temporary.size()) + 1);
+  newest.device = made.st_dev;
+  newest.inode = made.st_ino;
+  newestKnown = true;
+}
+
+}  // namespace
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -36,7 +66,20 @@ int temporaryBeside(const QByteArray& target, const char* prefix, QByteArray& te
   const qsizetype slash = target.lastIndexOf('/');
   const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(slash == 0 ? 1 : slash);
   temporary = folder + (folder.endsWith('/') ? "" : "/") + prefix + "XXXXXX";
-  return ::mkstemp(temporary.data());
+  // A second signal between the file's making and its publishing would leave it behind.
+  const StopSignalsHeld held;
+  const int fd = ::mkstemp(temporary.data());
+  if (fd >= 0) publishNewest(temporary, fd);
+  return fd;
+}
+
+void removeNewestTemporary() {
+  if (!newestKnown) return;
+  const int savedErrno = errno;
+  struct stat now {};
+  if (::lstat(newest.path, &now) == 0 && now.st_dev == newest.device && now.st_ino == newest.inode)
+    ::unlink(newest.path);
+  errno = savedErrno;
 }
 
 mode_t currentUmask() {

@@ -21,7 +21,12 @@ int writeAll(int fd, const char* bytes, qsizetype size);
 int replaceRefusal(const QByteArray& target, struct stat& old, bool& exists);
 // Creates a new, empty temporary file named `prefix` plus six random characters in the
 // folder of `target`; its descriptor, or -1 with errno set. `temporary` gets its path.
+// The newest such file is known to the stop signals' handler (removeNewestTemporary).
 int temporaryBeside(const QByteArray& target, const char* prefix, QByteArray& temporary);
+// Removes the temporary file that temporaryBeside made last, while it is still that file
+// (not yet renamed over its target or removed), so that a process a second stop signal
+// ends at once leaves no partial file behind. Safe to call inside a signal handler.
+void removeNewestTemporary();
 // The process's file-creation mask, read without changing it for good.
 mode_t currentUmask();
 

@@ -3,10 +3,13 @@
 #include "platform/StopSignals.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
+
+#include "platform/FileWrite.h"
 
 namespace platform {
 
@@ -16,9 +19,19 @@ volatile std::sig_atomic_t caught = 0;
 int pipeEnds[2] = {-1, -1};
 struct sigaction previousInt {}, previousTerm {};
 
+sigset_t stopSignals() {
+  sigset_t stops;
+  sigemptyset(&stops);
+  sigaddset(&stops, SIGINT);
+  sigaddset(&stops, SIGTERM);
+  return stops;
+}
+
 void onSignal(int number) {
   if (caught != 0) {
-    // Asked twice: the default action, which ends the process now.
+    // Asked twice: the default action, which ends the process now, but not before the
+    // temporary file being written is gone.
+    removeNewestTemporary();
     struct sigaction fallback {};
     fallback.sa_handler = SIG_DFL;
     ::sigaction(number, &fallback, nullptr);
@@ -46,10 +59,7 @@ StopSignals::StopSignals() {
   ::sigaction(SIGTERM, &action, &previousTerm);
   // A program started with these signals blocked would never see them; one sent before
   // the handler was in place arrives now.
-  sigset_t stops;
-  sigemptyset(&stops);
-  sigaddset(&stops, SIGINT);
-  sigaddset(&stops, SIGTERM);
+  const sigset_t stops = stopSignals();
   ::pthread_sigmask(SIG_UNBLOCK, &stops, nullptr);
 }
 
@@ -71,6 +81,18 @@ void StopSignals::drain() {
   char bytes[16];
   while (::read(pipeEnds[0], bytes, sizeof bytes) > 0) {
   }
+}
+
+StopSignalsHeld::StopSignalsHeld() {
+  const sigset_t stops = stopSignals();
+  ::pthread_sigmask(SIG_BLOCK, &stops, &previous_);
+}
+
+StopSignalsHeld::~StopSignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+
+void holdStopSignalsForOtherThreads() {
+  const sigset_t stops = stopSignals();
+  ::pthread_sigmask(SIG_BLOCK, &stops, nullptr);
 }
 
 }  // namespace platform

@@ -4,6 +4,8 @@
 // process at once, for a user who does not want to wait.
 #pragma once
 
+#include <signal.h>
+
 namespace platform {
 
 class StopSignals {
@@ -23,5 +25,23 @@ class StopSignals {
   // The exit status of a run that a signal ended: 128 + the signal's number.
   int exitStatus() const { return 128 + received(); }
 };
+
+// While one lives, SIGINT and SIGTERM wait in the calling thread: a step that must not be cut
+// in two by a signal that ends the process at once runs inside one.
+class StopSignalsHeld {
+ public:
+  StopSignalsHeld();
+  ~StopSignalsHeld();
+  StopSignalsHeld(const StopSignalsHeld&) = delete;
+  StopSignalsHeld& operator=(const StopSignalsHeld&) = delete;
+
+ private:
+  sigset_t previous_;
+};
+
+// Makes SIGINT and SIGTERM wait in the calling thread and in the threads it starts from now
+// on. Called before any other thread is started, it leaves the signals to the thread that
+// makes the StopSignals, which takes them again.
+void holdStopSignalsForOtherThreads();
 
 }  // namespace platform

@@ -10,9 +10,11 @@
 #include <optional>
 
 #include "catalogue/NameLines.h"
+#include "catalogue/ProgressFrame.h"
 #include "catalogue/Utilization.h"
 #include "search/DiscPlan.h"
 #include "search/FitSearch.h"
+#include "search/StopCommand.h"
 
 namespace search {
 
@@ -29,17 +31,20 @@ struct Ending {
 };
 
 // Where each cycle's files come from: `next` puts the next part into the lower list while
-// `more` says there is one to take.
+// `more` says there is one to take; `parts` is how many there are, 0 when not known ahead.
 struct PartSource {
   std::function<bool()> more;
   std::function<void()> next;
+  qint64 parts = 0;
 };
 
-// "941 lists; at least 939 discs are needed": the plan beside the fewest discs possible.
-QString boundText(qint64 lists, qint64 bound) {
-  return QStringLiteral("%1 %2; at least %3 %4 needed.")
-      .arg(QString::number(lists), lists == 1 ? QStringLiteral("list") : QStringLiteral("lists"),
-           QString::number(bound), bound == 1 ? QStringLiteral("disc is") : QStringLiteral("discs are"));
+// "941 lists; at least 939 discs are needed": the plan beside the fewest discs possible. A
+// batch that ended early says it of the plan, so the plan's size never reads as lists written.
+QString boundText(qint64 lists, qint64 bound, bool allWritten) {
+  const QString plan = QString::number(lists) + (lists == 1 ? QStringLiteral(" list") : QStringLiteral(" lists"));
+  return QStringLiteral("%1; at least %2 %3 needed.")
+      .arg(allWritten ? plan : QStringLiteral("The plan holds ") + plan, QString::number(bound),
+           bound == 1 ? QStringLiteral("disc is") : QStringLiteral("discs are"));
 }
 
 QString writtenText(const Ending& e) {
@@ -52,7 +57,10 @@ void report(const BatchServices& services, const Ending& e) {
   QStringList parts;
   if (!e.reason.isEmpty()) parts.append(e.reason);
   parts.append(writtenText(e));
-  if (e.plan && !e.plan->discs.empty()) parts.append(boundText(qint64(e.plan->discs.size()), e.plan->lowerBound));
+  if (e.plan && !e.plan->discs.empty()) {
+    const qint64 planned = qint64(e.plan->discs.size());
+    parts.append(boundText(planned, e.plan->lowerBound, e.written == planned));
+  }
   if (!e.leftovers.isEmpty())
     parts.append(QStringLiteral("Left from an earlier batch and not part of this one:\r\n") +
                  catalogue::namesOneALine(e.leftovers));
@@ -101,17 +109,32 @@ void checkAgain(catalogue::Catalogue& catalogue) {
     if (const int upperRow = catalogue.getfilenum(lower.at(row).text)) catalogue.setUpperChecked(upperRow - 1, true);
 }
 
+// The Stop button, or a program that is ending (the window closed, a stop signal).
+bool stopRequested(const catalogue::RunState& run) { return run.stopflag || run.closing; }
+
+// "Writing cd 012.txt (list 12 of 941)", for the progress frame.
+QString writingText(const QString& path, int cycle, qint64 parts) {
+  const QString fileName = path.mid(fileNameStart(path));
+  if (parts > 0)
+    return QStringLiteral("Writing %1 (list %2 of %3)").arg(fileName, QString::number(cycle), QString::number(parts));
+  return QStringLiteral("Writing %1 (list %2)").arg(fileName, QString::number(cycle));
+}
+
 // The writer loop both methods share: each cycle takes the next part from `source` into
-// the lower list and writes it to its numbered list.
+// the lower list and writes it to its numbered list. The progress frame names the list
+// being written; a Stop or a stop signal ends the batch once that list is complete.
 void writeParts(catalogue::WindowContext& w, const BatchServices& services, const QString& name,
                 const PartSource& source, Ending& end) {
   end.warning = false;
   bool failed = false;
+  catalogue::showProgress(w.form, QStringLiteral("Writing lists"));
   for (int cycle = 1; source.more() && !failed; ++cycle) {
-    if (w.run.stopflag) {
+    if (stopRequested(w.run)) {
       end.reason = QStringLiteral("The batch was stopped.");
       break;
     }
+    const QString path = cyclePath(name, cycle);
+    w.form(QStringLiteral("lblcurrent")).text = writingText(path, cycle, source.parts);
     const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
     if (button && button->enabled) source.next();
     if (w.catalogue.lstsec().isEmpty()) {
@@ -119,7 +142,6 @@ void writeParts(catalogue::WindowContext& w, const BatchServices& services, cons
       end.warning = true;
       break;
     }
-    const QString path = cyclePath(name, cycle);
     const QString failure = services.saveList(path);
     if (failure.isEmpty()) {
       ++end.written;
@@ -135,7 +157,10 @@ void writeParts(catalogue::WindowContext& w, const BatchServices& services, cons
     w.catalogue.lstsec().clear();
     w.catalogue.refreshUpperSummary();
     w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(w.form.text(QStringLiteral("txttotal")));
+    // Once a list: the window shows it, and a Stop or a signal is heard before the next.
+    w.pump.pump();
   }
+  catalogue::endProgress(w.form, [&w] { cmdstop_Click(w.form, w.catalogue, w.run); });
   if (end.written > 0 || failed) end.leftovers = leftovers(name, end.written, services);
 }
 
@@ -212,10 +237,13 @@ void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
   if (w.run.searchmethod == 2) {
     dropTooLarge(w.catalogue, candidates, limit);
     end.plan = planParts(w, candidates);
-    w.run.stopflag = false;  // a stop during the planning keeps the plan found so far
+    // A Stop during the planning keeps the plan found so far, which is then written; a
+    // program that is ending is still heard by the writer, which then writes none of it.
+    w.run.stopflag = false;
     size_t served = 0;
     const std::vector<std::vector<int>>& discs = end.plan->discs;
-    writeParts(w, services, name, {[&] { return served < discs.size(); }, [&] { servePart(w, discs[served++]); }},
+    writeParts(w, services, name,
+               {[&] { return served < discs.size(); }, [&] { servePart(w, discs[served++]); }, qint64(discs.size())},
                end);
   } else {
     writeParts(w, services, name, {[&] { return !candidates.empty(); },

@@ -1,6 +1,7 @@
 // The Qt services are made here and handed to the window state; the command line runs
 // before the window is shown, as the program always did. SIGINT and SIGTERM close the
-// window as the user closing it would, also while a command runs or before it is shown.
+// window as the user closing it would, also while a command runs, a dialog waits for an
+// answer or before it is shown (it then never shows).
 #include "windows/WindowRun.h"
 
 #include <QApplication>
@@ -27,6 +28,28 @@
 
 namespace windows {
 
+namespace {
+
+// The settings as start-up reads them, telling whether it got that far: a window closed
+// before its settings were read has nothing of the user's to write back.
+class ReadSettings final : public platform::SettingsStore {
+ public:
+  explicit ReadSettings(const platform::SettingsStore& store) : store_(store) {}
+  QString read(const QString& application, const QString& section, const QString& key,
+               const QString& defaultText) const override {
+    read_ = true;
+    return store_.read(application, section, key, defaultText);
+  }
+  bool write(const QString&, const QString&, const QString&, const QString&) override { return false; }
+  bool wasRead() const { return read_; }
+
+ private:
+  const platform::SettingsStore& store_;
+  mutable bool read_ = false;
+};
+
+}  // namespace
+
 int runWindow(const QStringList& arguments, const QString& programFolder) {
   platform::StopSignals signals;
   QtMessages messages;
@@ -49,21 +72,24 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
                                         &processes});
   MainWindow window(state, &icons);
   messages.setParent(&window);
-  messages.setEnding([&state] { return state.run().closing; });
+  // A signal not yet answered counts: no dialog opens to wait for an answer after it.
+  messages.setEnding([&state, &signals] { return state.run().closing || signals.received() != 0; });
   picker.setParent(&window);
   dialogs.setParent(&window);
   copyDialog.setOwner(&window);
   pump.setBeforeEvents([&window] { window.syncFromState(); });
   closeOnStopSignal(signals, window);
 
-  state.Form_Load(arguments, &settings);
-  // Closed before it was ever shown (during the command line): nothing is written, the
-  // stored settings stay as they were.
-  if (state.run().closing) return 0;
-  window.syncFromState();
-  window.show();
-  const int status = QApplication::exec();
-  state.Form_Unload(&settings);
+  ReadSettings startUp(settings);
+  state.Form_Load(arguments, &startUp);
+  int status = 0;
+  // A window closed, or a signal come, during start-up is never shown.
+  if (!state.run().closing && signals.received() == 0) {
+    window.syncFromState();
+    window.show();
+    status = QApplication::exec();
+  }
+  if (startUp.wasRead()) state.Form_Unload(&settings);
   return status;
 }
 

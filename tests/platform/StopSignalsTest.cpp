@@ -1,10 +1,19 @@
-// Stop signals are caught, told once through the descriptor, and handed back when done.
+// Stop signals are caught, told once through the descriptor, and handed back when done; a
+// second one ends the process at once, without leaving the file it was writing.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <unistd.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <csignal>
+#include <cstdlib>
 
+#include "platform/FileNames.h"
+#include "platform/FileWrite.h"
 #include "platform/StopSignals.h"
+#include "support/TempTree.h"
 
 static bool readable(int fd) {
   pollfd p{fd, POLLIN, 0};
@@ -28,5 +37,31 @@ TEST(StopSignals, CatchesTheSignalAndRestoresTheOldHandler) {
     }
     ::sigaction(number, nullptr, &after);
     EXPECT_EQ(after.sa_handler, before.sa_handler);
+  }
+}
+
+// A second signal ends the process at once. The temporary file it was writing goes with it;
+// a file that took that name after the temporary was renamed over its list stays.
+TEST(StopSignalsDeathTest, ASecondSignalEndsTheProcessAndTakesOnlyItsTemporaryFile) {
+  for (const bool renamed : {false, true}) {
+    SCOPED_TRACE(renamed ? "after the rename" : "while writing");
+    testing_support::TempTree tree;
+    tree.file("list.txt", 3);
+    const QByteArray target = platform::encodeFileName(tree.path("list.txt"));
+    EXPECT_EXIT(
+        {
+          platform::StopSignals signals;
+          QByteArray temporary;
+          if (platform::temporaryBeside(target, ".fillpack-", temporary) < 0) std::_Exit(1);
+          if (renamed && (::rename(temporary.constData(), target.constData()) != 0 ||
+                          ::open(temporary.constData(), O_CREAT | O_EXCL | O_WRONLY, 0600) < 0))
+            std::_Exit(2);
+          ::raise(SIGTERM);  // heard
+          ::raise(SIGTERM);  // ends the process
+          std::_Exit(3);
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
+    EXPECT_TRUE(QFileInfo::exists(tree.path("list.txt")));
+    EXPECT_EQ(QDir(tree.root()).entryList({".fillpack-*"}, QDir::Files | QDir::Hidden).size(), renamed ? 1 : 0);
   }
 }

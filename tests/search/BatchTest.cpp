@@ -76,14 +76,19 @@ const TestWindow::Files fiveFiles = {{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {
 
 // Each way a batch ends: the lists written, the check marks left above and its one closing message.
 TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
-  enum class Start { AsGathered, NothingChecked, SearchDisabled, StopLeftOver, StopPressed, StopOnce, SecondListBlocked };
+  enum class Start {
+    AsGathered, NothingChecked, SearchDisabled, StopLeftOver, StopPressed, StopOnce, StopAtSecondList,
+    ClosedWhilePlanning, SecondListBlocked
+  };
   const std::vector<QStringList> threeLists = {{"a.bin", "e.bin"}, {"b.bin", "d.bin"}, {"c.bin"}};
   const QString three = "3 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 003.txt\".";
   const QString two = "2 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 002.txt\".";
   const QString one = "1 list written: \"<out>/cd 001.txt\".";
+  const QString planOfThree = "The plan holds 3 lists; at least 3 discs are needed.";  // of a batch ended early
   const QString lineBreak =
       "A line break in their names keeps these files out of every list; they stay checked in the upper list:\r\n";
-  const QList<bool> none(5, false), allButTheFirstList = {false, true, true, true, false};
+  const QList<bool> none(5, false), allButTheFirstList = {false, true, true, true, false},
+                    onlyTheLastList = {false, false, true, false, false};
   const struct {
     const char* what;
     int method;
@@ -106,13 +111,21 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
        allButTheFirstList, true,
        "The list \"<out>/cd 002.txt\" could not be written: " + QString::fromLocal8Bit(std::strerror(EISDIR)) +
            ". The batch stopped there; the files of that part are checked again in the upper list.\r\n" + one +
-           "\r\n3 lists; at least 3 discs are needed."},
+           "\r\n" + planOfThree},
       // The plan found so far is written in full.
       {"stopped while the plan is made", 2, fiveFiles, Start::StopOnce, threeLists, none, false,
        three + "\r\n3 lists; at least 3 discs are needed."},
       {"a stop left from before", 1, fiveFiles, Start::StopLeftOver, threeLists, none, false, three},
       {"stopped in the first cycle", 1, fiveFiles, Start::StopPressed, {threeLists[0]}, allButTheFirstList, false,
        "The batch was stopped.\r\n" + one},
+      // Stop, pressed while the frame names the second list, ends the batch once it is written.
+      {"stopped at the second list", 1, fiveFiles, Start::StopAtSecondList, {threeLists[0], threeLists[1]},
+       onlyTheLastList, false, "The batch was stopped.\r\n" + two},
+      {"method 2 stopped at the second list", 2, fiveFiles, Start::StopAtSecondList, {threeLists[0], threeLists[1]},
+       onlyTheLastList, false, "The batch was stopped.\r\n" + two + "\r\n" + planOfThree},
+      // A window closed (or a stop signal) while the plan is made: nothing of it is written.
+      {"closed while the plan is made", 2, fiveFiles, Start::ClosedWhilePlanning, {}, QList<bool>(5, true), false,
+       "The batch was stopped.\r\nNo list was written.\r\n" + planOfThree},
       {"one too large", 1, {{"a.bin", 11}, {"b.bin", 6}, {"c.bin", 5}}, Start::AsGathered, {{"b.bin"}, {"c.bin"}},
        {false, false, false}, false, two},
       {"exactly the limit", 1, {{"a.bin", 3}, {"b.bin", 10}}, Start::AsGathered, {{"a.bin"}, {"b.bin"}},
@@ -142,11 +155,23 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
       b.pump.onPump = [&b, &pressed, once = c.start == Start::StopOnce](int) {
         if (!(once && std::exchange(pressed, true))) b.window.cmdstop_Click();
       };
+    const QString second = c.method == 2 ? "Writing cd 002.txt (list 2 of 3)" : "Writing cd 002.txt (list 2)";
+    if (c.start == Start::StopAtSecondList)
+      b.pump.onPump = [&b, &pressed, second](int) {
+        const bool stopShown = b["framain"].visible && b["cmdstop"].visible && !b["cmdstop2"].visible;
+        if (stopShown && b["lblcurrent"].text == second && !std::exchange(pressed, true)) b.window.cmdstop_Click();
+      };
+    if (c.start == Start::ClosedWhilePlanning)
+      b.pump.onPump = [&b, &pressed](int) {
+        if (!b["cmdstop2"].visible || std::exchange(pressed, true)) return;
+        b.window.run().stopflag = b.window.run().closing = true;  // as the window's close does
+      };
     b.window.run().stopflag = c.start == Start::StopLeftOver;
     b["cmdsearch"].enabled = c.start != Start::SearchDisabled;
     b.window.run().searchmethod = c.method;
     b.window.mnuscan_Click();
-    EXPECT_EQ(pressed, c.start == Start::StopOnce);
+    EXPECT_EQ(pressed, c.start == Start::StopOnce || c.start == Start::StopAtSecondList ||
+                           c.start == Start::ClosedWhilePlanning);
     EXPECT_EQ(b.lists(), c.lists);
     EXPECT_EQ(b.upperChecks(), c.checks);
     EXPECT_TRUE(b.lower().isEmpty());
@@ -156,6 +181,7 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
     EXPECT_EQ(b.messages.shown.value(0).icon, c.warns ? MessageIcon::Exclamation : MessageIcon::Information);
     EXPECT_EQ(b.window.run().listWriteFailed, failed);
     EXPECT_TRUE(b.dialogs.titles.isEmpty() && b["mnuscan"].tag.isEmpty() && !b["framain"].visible);
+    EXPECT_EQ(b["lblcurrent"].text, b["lblcurrent"].tag);
   }
 }
 

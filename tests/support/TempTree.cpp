@@ -2,6 +2,9 @@
 // can be made and removed: everything below the root is reached through folder handles.
 #include "support/TempTree.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -75,6 +78,11 @@ void empty(FileHandle& folder) {
 }  // namespace
 
 TempTree::TempTree() { require(dir_.isValid(), "cannot make a temporary folder"); }
+
+TempTree::TempTree(const QString& base)
+    : dir_((QFileInfo(base).isDir() ? base : QDir::tempPath()) + QStringLiteral("/fillpack-test-XXXXXX")) {
+  require(dir_.isValid(), "cannot make a temporary folder");
+}
 
 // Qt's own removal can name neither files whose names are not valid UTF-8 nor paths past
 // PATH_MAX, so the tree is emptied before QTemporaryDir removes its root.

@@ -12,6 +12,9 @@ namespace testing_support {
 class TempTree {
  public:
   TempTree();
+  // Below `base` when that is a folder (such as /dev/shm, for trees of very many files),
+  // where temporary folders go otherwise.
+  explicit TempTree(const QString& base);
   ~TempTree();
   TempTree(const TempTree&) = delete;
   TempTree& operator=(const TempTree&) = delete;
