@@ -92,7 +92,7 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   };
   if (settings) restoreSettings(form_, *settings, SettingsHooks{languageThenLimit, &normalGeometry_, services_.programFolder});
   // 6.
-  placesplitter(form_);
+  placesplitter(form_, captionWidth_);
   // 7.
   form_(QStringLiteral("cbospeed")).items = search::speedList();
   // 8.
@@ -141,12 +141,13 @@ void MainForm::cboLangPacks_Click() {
   if (languages.value < 0) return;
   languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
   languagePack_.SetLanguageInForm(form_);
+  Form_Resize(form_, captionWidth_);  // the new captions may need other widths
 }
 
 void MainForm::resizeWindow(int width, int height) {
   catalogue::Control& window = form_(QStringLiteral("frmmain"));
   window.geometry.setSize(QSize(width, height));
-  Form_Resize(form_);
+  Form_Resize(form_, captionWidth_);
   if (window.value == 0) normalGeometry_.setSize(window.geometry.size());
 }
 
@@ -158,10 +159,15 @@ void MainForm::moveWindow(int left, int top) {
 
 void MainForm::setWindowState(int state) { form_(QStringLiteral("frmmain")).value = state; }
 
+void MainForm::setCaptionWidth(CaptionWidth measure) {
+  captionWidth_ = std::move(measure);
+  Form_Resize(form_, captionWidth_);
+}
+
 void MainForm::PicSep_MouseDown() { shell::PicSep_MouseDown(form_); }
 
 void MainForm::PicSep_MouseMove(bool leftHeld, int y) { shell::PicSep_MouseMove(form_, leftHeld, y); }
 
-void MainForm::PicSep_MouseUp() { shell::PicSep_MouseUp(form_); }
+void MainForm::PicSep_MouseUp() { shell::PicSep_MouseUp(form_, captionWidth_); }
 
 }  // namespace shell

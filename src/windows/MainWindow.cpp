@@ -46,6 +46,8 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
   binding_->route(events());
   // The About and instructions windows take the pack held when they are loaded.
   setSecondaryLanguage([this](catalogue::Form& form) { state_.applyLanguageTo(form); });
+  state_.setCaptionWidth(
+      [this](catalogue::ControlKind kind, const QString& caption) { return binding_->captionTwips(kind, caption); });
   syncFromState();
   // The timer keeps the window in step with changes made outside a handler of ours.
   refresh_.setInterval(search::timerIntervalMs);
@@ -58,7 +60,7 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
   refresh_.start();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { state_.setCaptionWidth({}); }
 
 std::vector<EventRoute> MainWindow::events() {
   using E = FormEvent;
