@@ -11,7 +11,7 @@ FILLPACK_PACKAGES=(
   shared-mime-info adwaita-icon-theme
   libqt6svg6
   desktop-file-utils appstream
-  xvfb xauth xclip
+  xvfb xauth xclip xdotool
 )
 
 # What scripts/package.sh needs on top: dpkg-shlibdeps (and the file type probe CPack

@@ -56,7 +56,10 @@ Control& Form::operator()(const QString& name, int index) {
 const Control* Form::find(const QString& name, int index) const {
   const auto it = byKey_.constFind(keyOf(name, index));
   if (it != byKey_.constEnd()) return &controls_[*it];
-  if (index < 0 || !byKey_.contains(keyOf(name, 0))) undeclared(name, index);
+  // An index often comes from outside (a switch, a file): one that names no record is
+  // answered with nothing, whatever its sign. Only a name the window never declared is
+  // the program's own mistake.
+  if (!byKey_.contains(name) && !byKey_.contains(keyOf(name, 0))) undeclared(name, index);
   return nullptr;
 }
 

@@ -82,7 +82,8 @@ class Form {
   // The record of a declared control; every non-const access counts as a change. Asking
   // for a control the window does not declare is a programming error and ends the program.
   Control& operator()(const QString& name, int index = -1);
-  // The record, or nullptr for a member of a control array that is not loaded.
+  // The record, or nullptr for an index that names none (a member of a control array that
+  // is not loaded, a negative or any other index out of its range).
   const Control* find(const QString& name, int index = -1) const;
   // Text of a declared control.
   QString text(const QString& name, int index = -1) const;

@@ -12,6 +12,7 @@ struct RunState {
   int searchmethod = 0;   // the batch search method
   bool listWriteFailed = false;  // a batch list could not be written (the headless exit status tells)
   QString pendingListPath;  // a list file dropped on the lower list, loaded by the next Load
+  bool loading = false;     // a Load runs: the next press of Load stops it
   bool closing = false;     // the program is ending (window closed, or a stop signal): the command line ends
 };
 

@@ -11,6 +11,7 @@
 #include "output/BurnerLaunch.h"
 
 #include "catalogue/Numbers.h"
+#include "platform/FileKind.h"
 #include "platform/ProcessStart.h"
 
 namespace output {
@@ -53,6 +54,17 @@ BurnerStart dataProjectStart(const platform::Burner& burner, DiscMedium medium, 
   else
     start.filesLeftOut = true;
   return start;
+}
+
+QStringList regularFiles(const QStringList& paths, QStringList& leftOut) {
+  QStringList files;
+  for (const QString& path : paths) (platform::isRegularFile(path) ? files : leftOut).append(path);
+  return files;
+}
+
+QString leftOutText(const QStringList& leftOut) {
+  return QStringLiteral("These entries of the lower list are not files (or are gone) and were left out:\r\n") +
+         leftOut.join(QStringLiteral("\r\n"));
 }
 
 QString noBurnerText() {

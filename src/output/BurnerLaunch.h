@@ -26,6 +26,13 @@ struct BurnerStart {
 BurnerStart dataProjectStart(const platform::Burner& burner, DiscMedium medium, const QStringList& files,
                              qint64 room);
 
+// The paths that name regular files (or links to them), in order; the others (folders,
+// devices, FIFOs, files that are gone) are added to `leftOut`. Nothing but a file is ever
+// handed to another program, whatever a loaded list holds.
+QStringList regularFiles(const QStringList& paths, QStringList& leftOut);
+// Tells that the entries `leftOut` were not handed over.
+QString leftOutText(const QStringList& leftOut);
+
 // The warning when the burner cannot be started, naming the burners of this system.
 QString noBurnerText();
 // Why the burner started without the `count` checked files.

@@ -2,9 +2,11 @@
 // character, the first level MakeDir starts from is the root, and FolderExists counts the
 // bare root as no folder, as it did a bare drive. The folder part of every entry is
 // created, however short, and a file that cannot be copied ends the copy with a message,
-// so the copy never starts over and never loops.
+// so the copy never starts over and never loops. The target itself is reached by its path,
+// as the user named it; below it every level is opened by handle, never through a link.
 #include "output/CopyToFolder.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -14,6 +16,8 @@
 #include "platform/CopyFile.h"
 #include "platform/FileNames.h"
 #include "platform/FileWrite.h"
+#include "platform/FolderBelow.h"
+#include "platform/LongPaths.h"
 
 namespace output {
 
@@ -35,21 +39,51 @@ QString megabytes(qint64 bytes) { return QString::number(bytes / 1048576); }
 
 std::optional<Failure> failureOf(const platform::CopyResult& result, const QString& relative,
                                  const QString& destination) {
-  const QString reason = platform::systemReason(result.error);
+  const bool notAFile = result.outcome == platform::CopyOutcome::SourceNotAFile ||
+                        result.outcome == platform::CopyOutcome::TargetNotAFile;
+  const QString reason = notAFile ? QStringLiteral("Not a regular file") : platform::systemReason(result.error);
   switch (result.outcome) {
     case platform::CopyOutcome::Copied:
     case platform::CopyOutcome::Stopped:
       return std::nullopt;
     case platform::CopyOutcome::SourceFailed:
+    case platform::CopyOutcome::SourceNotAFile:
       return Failure{relative + u' ' + reason};
     case platform::CopyOutcome::SameFile:
       break;
     case platform::CopyOutcome::TargetFailed:
+    case platform::CopyOutcome::TargetNotAFile:
       return Failure{QStringLiteral("\"%1\" cannot be copied to \"%2\": %3.\r\nThe files copied before it stay there.")
                          .arg(relative, destination, reason)};
   }
   return Failure{QStringLiteral("\"%1\" would be copied onto itself, which would destroy it; nothing was copied.")
                      .arg(destination)};
+}
+
+// The target folder, made when it is missing. `error` gets the reason it cannot be opened:
+// that of the level that could not be made, else that of the open.
+platform::FileHandle openTarget(const QString& target, int& error) {
+  int unmade = 0;
+  if (!FolderExists(target)) MakeDir(target, &unmade);
+  platform::FileHandle top =
+      platform::openAnyLength(platform::encodeFileName(target), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  error = unmade != 0 ? unmade : errno;
+  return top;
+}
+
+// A folder made below the target stands for the source folder at the same levels below
+// the root, and is no more open than that one (less the umask). Its owner, who stages
+// into it, may always enter and write it; a source folder gone since gives a private one.
+mode_t sourceFolderMode(const QByteArray& levels) {
+  struct stat st {};
+  if (!platform::statAnyLength('/' + levels, st)) return S_IRWXU;
+  return (st.st_mode & 0777) | S_IRWXU;
+}
+
+Failure escapeFailure(const QString& level) {
+  return Failure{QStringLiteral("The copy stopped at \"%1\": a link (or \"..\") there could lead the files out of the "
+                                "target folder, so it is not followed.\r\nThe files copied before it stay there.")
+                     .arg(level)};
 }
 
 // The copy proper, between the busy pointer going on and off.
@@ -67,6 +101,7 @@ std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& targe
   catalogue::showProgress(w.form, QStringLiteral("Copying files"));
   qint64 done = 0;
   std::optional<Failure> failure;
+  platform::FileHandle top;  // the target, once the first file is due
   for (qsizetype i = 0; i < jobs.size() && !failure && !stopped; ++i) {
     w.pump.pump();
     if (w.run.stopflag) {
@@ -75,10 +110,26 @@ std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& targe
     }
     const QString relative = relativePath(jobs[i].path);
     const QString destination = target + relative;
-    const QString folder = target + relative.left(relative.lastIndexOf(u'/') + 1);
-    if (!FolderExists(folder)) MakeDir(folder);
+    int error = 0;
+    if (!top.isOpen() && !(top = openTarget(target, error)).isOpen()) {
+      failure = failureOf({platform::CopyOutcome::TargetFailed, error}, relative, destination);
+      break;
+    }
+    const QByteArray levels = platform::encodeFileName(relative);
+    const qsizetype slash = levels.lastIndexOf('/');
+    const platform::FolderBelow below =
+        platform::openFolderBelow(top.fd(), slash < 0 ? QByteArray() : levels.left(slash), sourceFolderMode);
+    if (below.escapes) {
+      failure = escapeFailure(target + platform::decodeFileName(below.levels));
+      break;
+    }
+    if (!below.folder.isOpen()) {
+      failure = failureOf({platform::CopyOutcome::TargetFailed, below.error}, relative, destination);
+      break;
+    }
+    // The counts have a line of their own, so that no path can push them out of sight.
     const auto progress = [&](qint64 copied) {
-      w.form(QStringLiteral("lblcurrent")).text = QStringLiteral("Copying %1 (file %2 of %3, %4 of %5 MB)")
+      w.form(QStringLiteral("lblcurrent")).text = QStringLiteral("Copying %1\n(file %2 of %3, %4 of %5 MB)")
                                                       .arg(relative)
                                                       .arg(i + 1)
                                                       .arg(jobs.size())
@@ -87,7 +138,8 @@ std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& targe
       return !w.run.stopflag;
     };
     progress(0);
-    const platform::CopyResult result = platform::copyFile(jobs[i].path, destination, progress);
+    const platform::CopyResult result =
+        platform::copyFile(jobs[i].path, below.folder.fd(), levels.mid(slash + 1), progress);
     stopped = result.outcome == platform::CopyOutcome::Stopped;
     failure = failureOf(result, relative, destination);
     done += jobs[i].size;
@@ -98,15 +150,18 @@ std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& targe
 
 }  // namespace
 
-bool MakeDir(const QString& path) {
+bool MakeDir(const QString& path, int* failure) {
   // The piece before a leading "/" is empty: the root, which is there already.
   const QStringList pieces = path.split(u'/');
   QString built;
+  int error = 0;
   for (qsizetype i = 0; i < pieces.size(); ++i) {
     if (i > 0) built += u'/';
     built += pieces[i];
-    if (!pieces[i].isEmpty()) ::mkdir(platform::encodeFileName(built).constData(), 0777);
+    if (!pieces[i].isEmpty() && ::mkdir(platform::encodeFileName(built).constData(), 0777) != 0 && errno != EEXIST)
+      error = errno;
   }
+  if (failure) *failure = error;
   return FolderExists(path);
 }
 

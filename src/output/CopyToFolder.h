@@ -13,8 +13,10 @@
 namespace output {
 
 // Creates every level of `path` in turn, from the root down; a level that cannot be made
-// does not keep the deeper ones from being tried. True when `path` is a folder afterwards.
-bool MakeDir(const QString& path);
+// does not keep the deeper ones from being tried. True when `path` is a folder afterwards;
+// `failure`, when given, gets the system's reason the last level that failed gave (0 when
+// none did).
+bool MakeDir(const QString& path, int* failure = nullptr);
 // Whether `path` names an existing folder; the root "/" itself never counts, as the bare
 // root is never a place to stage files in.
 bool FolderExists(const QString& path);
@@ -33,6 +35,8 @@ struct CopyServices {
 // Copies the checked lower entries, in list order, below `target`, which gets a trailing
 // "/" when it has none and keeps it. Ends at the first file that cannot be copied, with a
 // message; the files copied before it stay. The sound plays when every entry was copied.
+// Below the target no link is followed, and each folder made there is no more open than
+// the source folder it stands for.
 void copyToFolder(catalogue::WindowContext& w, QString& target, const CopyServices& services);
 
 }  // namespace output

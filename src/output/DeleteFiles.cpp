@@ -1,17 +1,16 @@
 // The one command that destroys user data: it asks first, touches the checked entries
 // only, trashes a symbolic link as the link, and tells which files it could not trash
-// instead of letting them vanish from the lists. Paths are compared exactly, as the file
-// system does; two files whose names differ in letter case are two files.
+// instead of letting them vanish from the lists. Whatever a list holds, only regular files
+// and links go to the trash: a folder or a device named by a loaded list stays where it
+// is. Paths are compared exactly, as the file system does; two files whose names differ
+// in letter case are two files.
 #include "output/DeleteFiles.h"
-
-#include <sys/stat.h>
-#include <cerrno>
 
 #include <QSet>
 
 #include "catalogue/Paths.h"
 #include "catalogue/Utilization.h"
-#include "platform/FileNames.h"
+#include "platform/FileKind.h"
 
 namespace output {
 
@@ -19,14 +18,10 @@ namespace {
 
 const QString title = QStringLiteral("Delete files");
 
-// Whether anything, a dangling link included, still stands at the path. Only the file
-// system's own "no such entry" counts as gone: a path it cannot look at (too long, no
-// permission) may still name a file, and its entry stays.
-bool stillThere(const QString& path) {
-  struct stat st {};
-  if (::lstat(platform::encodeFileName(path).constData(), &st) == 0) return true;
-  return errno != ENOENT && errno != ENOTDIR;
-}
+// The entry as it stands, a link taken as the link. Only the file system's own "no such
+// entry" counts as gone: a path it cannot look at (too long, no permission) may still name
+// a file, and its entry stays.
+platform::FileKind kindOf(const QString& path) { return platform::lookAt(path, platform::Links::AsLinks).kind; }
 
 }  // namespace
 
@@ -35,19 +30,35 @@ void mnufiledelete_Click(catalogue::WindowContext& w, platform::Messages& messag
   catalogue::FileList& lower = w.catalogue.lstsec();
   if (lower.isEmpty()) return;
 
-  QStringList checked;
-  for (int row = 0; row < lower.count(); ++row)
-    if (lower.at(row).checked) checked.append(lower.at(row).text);
-  const QStringList failed = checked.isEmpty() ? QStringList() : trash.moveToTrash(checked);
+  QStringList files, notFiles;
+  for (int row = 0; row < lower.count(); ++row) {
+    if (!lower.at(row).checked) continue;
+    const QString& path = lower.at(row).text;
+    switch (kindOf(path)) {
+      case platform::FileKind::Gone:
+        break;
+      case platform::FileKind::Folder:
+      case platform::FileKind::Special:
+        notFiles.append(path);
+        break;
+      default:
+        files.append(path);
+    }
+  }
+  const QStringList failed = files.isEmpty() ? QStringList() : trash.moveToTrash(files);
+  QStringList told;
   if (!failed.isEmpty())
-    messages.show(title,
-                  QStringLiteral("These files could not be moved to the trash and stay in the lists:\r\n") +
-                      failed.join(QStringLiteral("\r\n")),
-                  platform::MessageIcon::Exclamation);
+    told.append(QStringLiteral("These files could not be moved to the trash and stay in the lists:\r\n") +
+                failed.join(QStringLiteral("\r\n")));
+  if (!notFiles.isEmpty())
+    told.append(QStringLiteral("These entries are not files and were not moved to the trash; they stay in the "
+                               "lists:\r\n") +
+                notFiles.join(QStringLiteral("\r\n")));
+  if (!told.isEmpty()) messages.show(title, told.join(QStringLiteral("\r\n\r\n")), platform::MessageIcon::Exclamation);
 
   QSet<QString> gone;
   for (int row = 0; row < lower.count(); ++row)
-    if (!stillThere(lower.at(row).text)) gone.insert(lower.at(row).text);
+    if (kindOf(lower.at(row).text) == platform::FileKind::Gone) gone.insert(lower.at(row).text);
   if (gone.isEmpty()) return;
   const catalogue::PathStyle style = w.catalogue.style();
   w.catalogue.removeUpperIf(

@@ -1,46 +1,95 @@
 // Sizes are always read from the disk, whatever the "No CD in Drive" box says: without
-// them every list would look burned and be offered for deletion. The running total is
-// handed over as a request, so the labels are written when the window draws, not per row.
+// them every list would look burned and be offered for deletion. Only regular files come
+// in, as gathering takes them; a line naming a folder, a device, a FIFO or a file of /sys
+// is left out and counted, and each file is looked at by its metadata only, so that no
+// such line can block the load. The running total is handed over as a request, so the
+// labels are written when the window draws, not per row. Whether a load runs is a flag of
+// its own: the button's caption is in the user's language.
 #include "output/LoadList.h"
 
 #include <QFile>
+#include <QScopeGuard>
+#include <QStringList>
 
 #include "catalogue/Utilization.h"
 #include "output/ListFile.h"
+#include "platform/FileKind.h"
 #include "platform/FileNames.h"
-#include "platform/FolderListing.h"
 
 namespace output {
 
 namespace {
 
-const QString idleCaption = QStringLiteral("&Load");
-const QString busyCaption = QStringLiteral("&Cancel");
+const QString loadTitle = QStringLiteral("Load File List");
+const QString emptyListTitle = QStringLiteral("Delete empty file list?");
+
+// The lines of a list that a load left out, by what they name.
+struct LeftOut {
+  int folders = 0;
+  int special = 0;
+  int missing = 0;
+  int empty = 0;
+
+  // Whether a file of these `facts` comes in; counts it when not.
+  bool admits(const platform::FileFacts& facts) {
+    switch (facts.kind) {
+      case platform::FileKind::Regular:
+        if (facts.size > 0) return true;
+        ++empty;
+        return false;
+      case platform::FileKind::Folder:
+        ++folders;
+        return false;
+      case platform::FileKind::Special:
+        ++special;
+        return false;
+      default:
+        ++missing;
+        return false;
+    }
+  }
+  // Lines that name nothing a burned list would leave behind.
+  bool strange() const { return folders + special > 0; }
+  QString text() const {
+    QStringList lines;
+    const auto add = [&lines](int count, const char* what) {
+      if (count > 0) lines.append(QString::fromLatin1(what).arg(count));
+    };
+    add(folders, "Folders: %1");
+    add(special, "Devices, pipes, sockets and system files: %1");
+    add(missing, "Files that are missing or cannot be read: %1");
+    add(empty, "Empty files: %1");
+    if (lines.isEmpty()) return {};
+    return QStringLiteral("Only files that are not empty are loaded. Lines left out: %1\r\n")
+               .arg(folders + special + missing + empty) +
+           lines.join(QStringLiteral("\r\n"));
+  }
+};
 
 }  // namespace
 
 void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
   w.run.stopflag = false;
-  catalogue::Control& load = w.form(QStringLiteral("cmdload"));
-  if (load.text != idleCaption) {
+  if (w.run.loading) {
     w.run.stopflag = true;
-    load.text = idleCaption;
+    w.form(QStringLiteral("cmdload")).text = services.caption(false);
     return;
   }
   w.form(QStringLiteral("Timer")).enabled = true;
-  services.dialogs.InitOpenDialog(QStringLiteral("Text File (*.txt)|*.txt"), QStringLiteral("Load File List"), QString());
+  services.dialogs.InitOpenDialog(QStringLiteral("Text File (*.txt)|*.txt"), loadTitle, QString());
   const QString path = w.run.pendingListPath.isEmpty() ? services.dialogs.ShowOpen() : w.run.pendingListPath;
   if (path.isEmpty()) return;
 
   QFile file(QFile::decodeName(platform::encodeFileName(path)));
   if (!file.open(QIODevice::ReadOnly)) {
-    services.messages.show(QStringLiteral("Load File List"),
-                           QStringLiteral("The list file \"%1\" cannot be opened.").arg(path),
+    services.messages.show(loadTitle, QStringLiteral("The list file \"%1\" cannot be opened.").arg(path),
                            platform::MessageIcon::Exclamation);
     w.run.pendingListPath.clear();
     return;
   }
-  w.form(QStringLiteral("cmdload")).text = busyCaption;
+  w.run.loading = true;
+  const auto idle = qScopeGuard([&] { w.run.loading = false; });
+  w.form(QStringLiteral("cmdload")).text = services.caption(true);
   w.form(QStringLiteral("frmmain")).text = QStringLiteral("Fillpack (") + path + u')';
   const QStringList entries = entryLines(file.readAll());
   file.close();
@@ -49,32 +98,37 @@ void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
   lower.clear();
   qint64 total = 0;
   bool stopped = false;
+  LeftOut left;
   for (const QString& entry : entries) {
     w.pump.pump();
-    const qint64 size = platform::fileSize(entry).value_or(0);
+    const platform::FileFacts facts = platform::lookAt(entry, platform::Links::Follow);
     if (w.run.stopflag) {
       stopped = true;
       break;
     }
-    if (size == 0) continue;  // gone, unreadable or empty
+    if (!left.admits(facts)) continue;
     catalogue::FileEntry row;
     row.text = entry;
-    row.size = size;
+    row.size = facts.size;
     lower.append(std::move(row));
-    total += size;
+    total += facts.size;
     w.catalogue.refreshLowerTotals(total);
     w.pump.pump();
   }
 
   if (!stopped) {
-    if (lower.isEmpty() &&
-        services.messages.ask(QStringLiteral("Delete empty file list?"),
-                              QStringLiteral("The files in this file list appear to have been burned and deleted "
-                                             "already.\r\nWould you like to delete this file list?")) &&
-        !services.trash.moveToTrash({path}).isEmpty())
-      services.messages.show(QStringLiteral("Delete empty file list?"),
+    // A list of files that are all gone was burned; one that names other things was not.
+    if (!lower.isEmpty() || left.strange()) {
+      if (const QString told = left.text(); !told.isEmpty())
+        services.messages.show(loadTitle, told, platform::MessageIcon::Information);
+    } else if (services.messages.ask(emptyListTitle,
+                                     QStringLiteral("The files in this file list appear to have been burned and "
+                                                    "deleted already.\r\nWould you like to delete this file list?")) &&
+               !services.trash.moveToTrash({path}).isEmpty()) {
+      services.messages.show(emptyListTitle,
                              QStringLiteral("The list file \"%1\" could not be moved to the trash.").arg(path),
                              platform::MessageIcon::Exclamation);
+    }
     if (lower.isEmpty()) w.run.pendingListPath.clear();
   }
   w.catalogue.refreshLowerTotals(total);
@@ -82,7 +136,7 @@ void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
   w.catalogue.resort(catalogue::FileList::Kind::Lower);
   w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);
   if (stopped) w.catalogue.refreshUpperSummary();
-  w.form(QStringLiteral("cmdload")).text = idleCaption;
+  w.form(QStringLiteral("cmdload")).text = services.caption(false);
 }
 
 }  // namespace output

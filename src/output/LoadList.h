@@ -3,6 +3,9 @@
 // second press while it runs stops it.
 #pragma once
 
+#include <QString>
+#include <functional>
+
 #include "catalogue/WindowContext.h"
 #include "output/OpenSaveDlg.h"
 #include "platform/Messages.h"
@@ -14,6 +17,10 @@ struct LoadServices {
   OpenSaveDlg& dialogs;
   platform::Messages& messages;
   platform::Trash& trash;
+  // The Load button's caption, idle or while a load runs, in the language the window shows.
+  std::function<QString(bool loading)> caption = [](bool loading) {
+    return loading ? QStringLiteral("&Cancel") : QStringLiteral("&Load");
+  };
 };
 
 void cmdload_Click(catalogue::WindowContext& window, LoadServices services);

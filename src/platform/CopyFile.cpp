@@ -1,17 +1,21 @@
 // Large chunks, so the copy can stop between them and report progress, each moved by
 // copy_file_range where the file systems allow it (no trip through our memory, and a
-// shared extent where the file system can share one), else by read and write.
+// shared extent where the file system can share one), else by read and write. The
+// destination is named relative to an open folder, so the caller decides how that folder
+// was reached and nothing here follows a link to find it.
 #include "platform/CopyFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QRandomGenerator>
 #include <cerrno>
 #include <memory>
 
 #include "platform/FileNames.h"
 #include "platform/FileWrite.h"
+#include "platform/LongPaths.h"
 
 namespace platform {
 
@@ -77,6 +81,51 @@ Chunk moveChunk(int in, int out, std::unique_ptr<char[]>& buffer, qint64 size, C
 
 bool sameStat(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
+// Opens the source when it is a regular file, links followed. The status is asked first,
+// so a device is never opened; O_NONBLOCK keeps a FIFO that has taken the file's place
+// meanwhile from holding the open until some writer comes, and is cleared once the handle
+// is known to be a regular file.
+CopyResult openSource(const QString& source, Descriptor& in, struct stat& from) {
+  const QByteArray path = encodeFileName(source);
+  if (!statAnyLength(path, from)) return {CopyOutcome::SourceFailed, errno};
+  if (!S_ISREG(from.st_mode)) return {CopyOutcome::SourceNotAFile, 0};
+  in.fd = openAnyLength(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC).release();
+  if (in.fd < 0 || ::fstat(in.fd, &from) != 0) return {CopyOutcome::SourceFailed, errno};
+  if (!S_ISREG(from.st_mode)) return {CopyOutcome::SourceNotAFile, 0};
+  const int flags = ::fcntl(in.fd, F_GETFL);
+  if (flags < 0 || ::fcntl(in.fd, F_SETFL, flags & ~O_NONBLOCK) != 0) return {CopyOutcome::SourceFailed, errno};
+  return {};
+}
+
+// Whether the file `name` in `folder` may be replaced by a copy of `from`. A link is
+// replaced itself; a regular file only when the user may write it, and one without any
+// write bit never, even by root; anything else never.
+CopyResult destinationRefusal(int folder, const QByteArray& name, const struct stat& from) {
+  struct stat old {};
+  if (::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0)
+    return errno == ENOENT ? CopyResult{} : CopyResult{CopyOutcome::TargetFailed, errno};
+  if (S_ISLNK(old.st_mode)) return {};
+  if (!S_ISREG(old.st_mode)) return {CopyOutcome::TargetNotAFile, 0};
+  // A file without write permission may still be the source itself.
+  if (sameStat(from, old)) return {CopyOutcome::SameFile, 0};
+  if (::faccessat(folder, name.constData(), W_OK, 0) != 0) return {CopyOutcome::TargetFailed, errno};
+  if ((old.st_mode & 0222) == 0) return {CopyOutcome::TargetFailed, EACCES};
+  return {};
+}
+
+// A new, empty file of a random name in `folder`, as mkstemp makes one beside a path: its
+// descriptor, or -1 with errno set. `temporary` gets its name.
+int temporaryIn(int folder, QByteArray& temporary) {
+  static constexpr char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = QByteArrayLiteral(".fillpack-copy-");
+    for (int i = 0; i < 6; ++i) temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
+    const int fd = ::openat(folder, temporary.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
 }  // namespace
 
 bool sameFile(const QString& first, const QString& second) {
@@ -88,20 +137,24 @@ bool sameFile(const QString& first, const QString& second) {
 CopyResult copyFile(const QString& source, const QString& destination,
                     const std::function<bool(qint64)>& afterChunk, qint64 chunkBytes, CopyMethod method) {
   const QByteArray target = encodeFileName(destination);
-  Descriptor in{::open(encodeFileName(source).constData(), O_RDONLY | O_CLOEXEC)};
+  const qsizetype slash = target.lastIndexOf('/');
+  const QByteArray folder = slash < 0 ? QByteArray(".") : target.left(slash == 0 ? 1 : slash);
+  const FileHandle at = openAnyLength(folder, O_PATH | O_DIRECTORY | O_CLOEXEC);
+  if (!at.isOpen()) return {CopyOutcome::TargetFailed, errno};
+  return copyFile(source, at.fd(), target.mid(slash + 1), afterChunk, chunkBytes, method);
+}
+
+CopyResult copyFile(const QString& source, int folder, const QByteArray& name,
+                    const std::function<bool(qint64)>& afterChunk, qint64 chunkBytes, CopyMethod method) {
+  Descriptor in;
   struct stat from {};
-  if (in.fd < 0 || ::fstat(in.fd, &from) != 0) return {CopyOutcome::SourceFailed, errno};
-  struct stat old {};
-  bool exists = false;
-  if (const int refusal = replaceRefusal(target, old, exists)) {
-    // A file without write permission may still be the source itself.
-    return {exists && sameStat(from, old) ? CopyOutcome::SameFile : CopyOutcome::TargetFailed, refusal};
-  }
-  if (exists && sameStat(from, old)) return {CopyOutcome::SameFile, 0};
+  if (const CopyResult opened = openSource(source, in, from); opened.outcome != CopyOutcome::Copied) return opened;
+  if (const CopyResult refused = destinationRefusal(folder, name, from); refused.outcome != CopyOutcome::Copied)
+    return refused;
   ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
   QByteArray temporary;
-  Descriptor out{temporaryBeside(target, ".fillpack-copy-", temporary)};
+  Descriptor out{temporaryIn(folder, temporary)};
   if (out.fd < 0) return {CopyOutcome::TargetFailed, errno};
   std::unique_ptr<char[]> buffer;  // only for read and write
   CopyResult result;
@@ -124,12 +177,12 @@ CopyResult copyFile(const QString& source, const QString& destination,
     int error = ::fchmod(out.fd, from.st_mode & 0777 & ~currentUmask()) != 0 ? errno : 0;
     if (error == 0 && ::futimens(out.fd, times) != 0) error = errno;
     if (const int closing = out.close(); error == 0) error = closing;
-    if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0) error = errno;
+    if (error == 0 && ::renameat(folder, temporary.constData(), folder, name.constData()) != 0) error = errno;
     if (error != 0) result = {CopyOutcome::TargetFailed, error};
   }
   if (result.outcome != CopyOutcome::Copied) {
     if (out.fd >= 0) out.close();
-    ::unlink(temporary.constData());
+    ::unlinkat(folder, temporary.constData(), 0);
   }
   return result;
 }

@@ -1,37 +1,29 @@
-// QSettings with a file format of our own. QSettings saves through a temporary file beside
-// the target that it renames over it (with atomic syncing required it never writes the
-// target in place), but it renames even when the last buffered bytes could not be written
-// (a full disk, a file size limit), which would leave a cut-off file. Our writer flushes
-// those bytes itself and reports the failure, so the old file stays. The format also
-// keeps blanks in keys and sections readable ("[Dir List]", "Item 1=").
+// The file is read and written by our own code rather than by QSettings, which opens
+// whatever stands at the name (a named pipe there blocks the start for ever) and, on a
+// save, renames its new file over whatever a link leads to, a device included. Here the
+// file is read only when it is a regular file, and replaced only through the rule every
+// file Fillpack replaces follows. As QSettings did, a save reads the file again and puts
+// only the values written since on top of it, so values that another run saved meanwhile
+// under other keys are kept.
 #include "platform/IniSettingsStore.h"
 
 #include <QDir>
-#include <QFileDevice>
-#include <QVariant>
+#include <QFileInfo>
 
 #include "platform/IniText.h"
+#include "platform/RegularFile.h"
+#include "platform/ReplaceFile.h"
 
 namespace platform {
 
 namespace {
 
-bool readIni(QIODevice& device, QSettings::SettingsMap& settings) {
-  settings = parseIniText(device.readAll());
-  return true;  // nonsense is skipped line by line, never a reason to refuse the file
+QSettings::SettingsMap readSettingsFile(const QString& path) {
+  const std::optional<QByteArray> text = readRegularFile(path, IniSettingsStore::maxFileSize);
+  return text ? parseIniText(*text) : QSettings::SettingsMap();
 }
 
-bool writeIni(QIODevice& device, const QSettings::SettingsMap& settings) {
-  const QByteArray text = formatIniText(settings);
-  if (device.write(text) != text.size()) return false;
-  auto* file = qobject_cast<QFileDevice*>(&device);
-  return !file || file->flush();
-}
-
-QSettings::Format iniFormat() {
-  static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("ini"), readIni, writeIni);
-  return format;
-}
+QString address(const QString& section, const QString& key) { return section + u'/' + key; }
 
 }  // namespace
 
@@ -45,35 +37,48 @@ QString IniSettingsStore::fileOf(const QString& application) {
   return base + u'/' + application + u'/' + application + QStringLiteral(".ini");
 }
 
-QSettings& IniSettingsStore::settingsOf(const QString& application) const {
-  std::unique_ptr<QSettings>& settings = files_[application];
-  if (!settings) {
-    settings = std::make_unique<QSettings>(fileOf(application), iniFormat());
-    settings->setAtomicSyncRequired(true);
+IniSettingsStore::File& IniSettingsStore::fileFor(const QString& application) const {
+  auto [it, added] = files_.try_emplace(application);
+  if (added) {
+    it->second.path = fileOf(application);
+    it->second.stored = readSettingsFile(it->second.path);
   }
-  return *settings;
+  return it->second;
 }
 
 QString IniSettingsStore::read(const QString& application, const QString& section, const QString& key,
                                const QString& defaultText) const {
+  const File& file = fileFor(application);
+  const QString where = address(section, key);
   // Our format holds nothing but texts.
-  return settingsOf(application).value(section + u'/' + key, defaultText).toString();
+  if (const auto it = file.pending.constFind(where); it != file.pending.constEnd()) return it->toString();
+  return file.stored.value(where, defaultText).toString();
 }
 
 bool IniSettingsStore::write(const QString& application, const QString& section, const QString& key,
                              const QString& text) {
   // Held until `flush`, which is where a file that cannot be replaced shows.
-  settingsOf(application).setValue(section + u'/' + key, text);
+  fileFor(application).pending.insert(address(section, key), text);
   return true;
 }
 
 bool IniSettingsStore::flush() {
-  bool saved = true;
-  for (auto& [application, settings] : files_) {
-    settings->sync();
-    saved = saved && settings->status() == QSettings::NoError;
+  failure_.clear();
+  for (auto& [application, file] : files_) {
+    if (file.pending.isEmpty()) continue;
+    QSettings::SettingsMap merged = readSettingsFile(file.path);
+    for (auto it = file.pending.constBegin(); it != file.pending.constEnd(); ++it) merged.insert(it.key(), it.value());
+    QDir().mkpath(QFileInfo(file.path).path());
+    const QString reason = replaceFile(file.path, formatIniText(merged));
+    if (!reason.isEmpty()) {
+      // Kept pending, so a later save may still succeed.
+      if (failure_.isEmpty()) failure_ = QStringLiteral("\"%1\": %2").arg(file.path, reason);
+      continue;
+    }
+    file.stored = std::move(merged);
+    file.pending.clear();
   }
-  return saved;
+  return failure_.isEmpty();
 }
 
 }  // namespace platform

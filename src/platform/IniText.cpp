@@ -1,14 +1,37 @@
 // Reading trims the blanks around keys and values that a person may type, which is why a
-// stored blank at either end is escaped; `\s` stands for such a blank.
+// stored blank at either end is escaped; `\s` stands for such a blank. A byte of a file name
+// that is not UTF-8 (held as U+DC80..U+DCFF, see FileNames.h) has no UTF-8 form of its own;
+// `\xHH` keeps it, so that such a folder leads back to itself at the next start.
 #include "platform/IniText.h"
 
 #include <QStringList>
+
+#include "platform/FileNames.h"
 
 namespace platform {
 
 namespace {
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// The raw byte a file name's undecodable byte stands for, or 0 when `c` is no such byte.
+int rawByte(QChar c) { return c.unicode() >= 0xDC80 && c.unicode() <= 0xDCFF ? c.unicode() - 0xDC00 : 0; }
+
+int hexValue(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= u'0' && u <= u'9') return u - u'0';
+  if (u >= u'a' && u <= u'f') return u - u'a' + 10;
+  if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+  return -1;
+}
+
+// The raw byte written `\xHH` at `at` (the "x"), or 0 when the text there is no such escape;
+// `\x` before anything else reads as it always did, an "x".
+int escapedRawByte(QStringView text, qsizetype at) {
+  if (at + 2 >= text.size() || text.at(at) != u'x') return 0;
+  const int high = hexValue(text.at(at + 1)), low = hexValue(text.at(at + 2));
+  return high < 0 || low < 0 || high < 8 ? 0 : high * 16 + low;
+}
 
 // `specials` are escaped wherever they stand (the '=' of a key); `leading` only first (a '[',
 // ';' or '#' that would make a key line look like a section or a comment).
@@ -27,6 +50,8 @@ QString escaped(const QString& text, const QString& specials, const QString& lea
       out += QStringLiteral("\\t");
     else if (c == u' ' && (i == 0 || i == text.size() - 1))
       out += QStringLiteral("\\s");
+    else if (const int byte = rawByte(c))
+      out += QStringLiteral("\\x") + QString::number(byte, 16).toUpper();
     else if (specials.contains(c) || (i == 0 && leading.contains(c)))
       out += u'\\' + c;
     else
@@ -42,6 +67,11 @@ QString unescaped(QStringView text) {
     const QChar c = text.at(i);
     if (c != u'\\' || i + 1 == text.size()) {
       out += c;
+      continue;
+    }
+    if (const int byte = escapedRawByte(text, i + 1)) {
+      out += QChar(char16_t(0xDC00 + byte));
+      i += 3;
       continue;
     }
     const QChar next = text.at(++i);
@@ -76,7 +106,8 @@ qsizetype separatorOf(QStringView line) {
 QSettings::SettingsMap parseIniText(const QByteArray& text) {
   QSettings::SettingsMap settings;
   QString prefix;
-  const QString decoded = QString::fromUtf8(text);
+  // Bytes that are not UTF-8 (typed by hand in another encoding) stay the bytes they are.
+  const QString decoded = decodeFileName(text);
   for (QStringView line : QStringView(decoded).split(u'\n')) {
     if (line.endsWith(u'\r')) line.chop(1);
     const QStringView bare = trimmedBlanks(line);

@@ -1,7 +1,8 @@
 // The text of a settings file: "[Section]" lines followed by "key=value" lines, UTF-8,
 // written so that a person can read and edit it. Every text comes back exactly as it was
-// stored: a backslash, line break, carriage return or tab, and a blank at either end,
-// are written as backslash escapes; everything else stands as it is.
+// stored: a backslash, line break, carriage return or tab, a blank at either end, and a
+// file name's byte that is not UTF-8 (`\xFF`) are written as backslash escapes; everything
+// else stands as it is.
 #pragma once
 
 #include <QByteArray>

@@ -1,6 +1,11 @@
 // No fsync: a batch writes thousands of lists, and a sync each costs more than all the
 // rest of the work. The rename alone already keeps a crash of the program from leaving a
 // half-written list; replacing by rename is also what file systems guard on power loss.
+//
+// A name that is a symbolic link (as dotfile managers make them) is followed, so the file
+// it leads to is updated and the link stays a link. What the link leads to must be a
+// regular file or nothing yet: renaming over a device or a pipe would put a plain file in
+// its place for every other user of it, so anything else is refused before a byte is written.
 #include "platform/ReplaceFile.h"
 
 #include <fcntl.h>
@@ -14,8 +19,39 @@
 
 namespace platform {
 
+namespace {
+
+// As many links in a row as the kernel follows before it gives up with ELOOP.
+constexpr int maxLinks = 40;
+
+// Turns `path` into the name that the links starting at it end in (the path itself when it
+// is no link); 0, or the error that stopped the walk.
+int followLinks(QByteArray& path) {
+  for (int hops = 0;; ++hops) {
+    struct stat st {};
+    if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
+    if (hops == maxLinks) return ELOOP;
+    QByteArray target(qMax(qsizetype(st.st_size), qsizetype(64)) + 1, Qt::Uninitialized);
+    ssize_t n = 0;
+    while ((n = ::readlink(path.constData(), target.data(), size_t(target.size()))) == target.size())
+      target.resize(2 * target.size());  // the link changed since it was measured
+    if (n < 0) return errno;
+    target.truncate(n);
+    // A relative target is taken from the link's own folder.
+    const qsizetype slash = path.lastIndexOf('/');
+    if (!target.startsWith('/') && slash >= 0) target.prepend(path.left(slash + 1));
+    path = target;
+  }
+}
+
+}  // namespace
+
 QString replaceFile(const QString& path, const QByteArray& contents) {
-  const QByteArray target = encodeFileName(path);
+  QByteArray target = encodeFileName(path);
+  if (const int error = followLinks(target)) return systemReason(error);
+  struct stat found {};
+  if (::lstat(target.constData(), &found) == 0 && !S_ISREG(found.st_mode))
+    return S_ISDIR(found.st_mode) ? systemReason(EISDIR) : QStringLiteral("Not a regular file");
   struct stat old {};
   bool exists = false;
   if (const int refusal = replaceRefusal(target, old, exists)) return systemReason(refusal);

@@ -17,6 +17,8 @@ class SettingsStore {
   virtual bool write(const QString& application, const QString& section, const QString& key, const QString& text) = 0;
   // Puts every write so far into lasting storage; false when some of it could not be.
   virtual bool flush() { return true; }
+  // What the last `flush` could not save: the file in quotes and the reason; empty when it saved all.
+  virtual QString failure() const { return {}; }
 };
 
 // For runs that must not depend on, or change, what the user chose before: every read

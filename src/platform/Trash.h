@@ -19,6 +19,8 @@ class NoTrash final : public Trash {
   QStringList moveToTrash(const QStringList& paths) override { return paths; }
 };
 
+// Takes regular files and symbolic links (as the links) only; anything else at a path,
+// a folder above all, is reported back and left where it is.
 class FreedesktopTrash final : public Trash {
  public:
   QStringList moveToTrash(const QStringList& paths) override;

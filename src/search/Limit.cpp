@@ -13,6 +13,12 @@ namespace {
 
 const QString limitBox = QStringLiteral("txtlimit");
 
+// The bytes to the last digit, however many: the limit used is exactly the one the box shows.
+QString bytesText(double bytes) {
+  if (bytes == std::floor(bytes)) return QString::number(qint64(bytes));  // a capacity that fits holds in 64 bits
+  return QString::number(bytes, 'g', 17);
+}
+
 std::optional<double> capacity(const QString& text) {
   const std::optional<double> megabytes = catalogue::userNumber(text);
   if (!megabytes || !capacityFits(*megabytes)) return std::nullopt;
@@ -33,13 +39,13 @@ void txtlimit_Change(catalogue::Form& form) {
     box.text = box.items.value(0, QStringLiteral("4450"));
     megabytes = capacity(box.text);
   }
-  box.tag = catalogue::numberText(megabytes.value_or(0) * double(catalogue::MB));
+  box.tag = bytesText(megabytes.value_or(0) * double(catalogue::MB));
 }
 
 void txtlimit_Typed(catalogue::Form& form) {
   catalogue::Control& box = form(limitBox);
   if (const std::optional<double> megabytes = capacity(box.text))
-    box.tag = catalogue::numberText(*megabytes * double(catalogue::MB));
+    box.tag = bytesText(*megabytes * double(catalogue::MB));
 }
 
 }  // namespace search

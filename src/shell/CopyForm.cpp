@@ -37,6 +37,8 @@ void CopyForm::cmdOK_Click() {
   if (settings_) {
     settings_->write(application, section, lastFolderKey, folder);
     settings_->write(application, section, soundKey, soundWanted() ? QStringLiteral("1") : QStringLiteral("0"));
+    // Saved now, as OK promises; a save that fails here is tried again, and told, at the close.
+    settings_->flush();
   }
   cancelled = false;
   target = folder;

@@ -12,6 +12,7 @@
 #include "shell/Layout.h"
 #include "shell/MainForm.h"
 #include "shell/Settings.h"
+#include "shell/WindowPlace.h"
 
 namespace shell {
 
@@ -70,9 +71,6 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
     for (const QString& name : found.split(u'|', Qt::SkipEmptyParts)) languages.items.append(name);
   }
   pickLanguage(0);
-  // 2.
-  processcommandline(arguments, *this);
-  if (run_.closing) return;
   // 3.
   form_(QStringLiteral("cmdhelp")).geometry.moveLeft(8630);
   form_(QStringLiteral("cmdAbout")).geometry.moveLeft(9105);
@@ -91,6 +89,11 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
     txtlimit_Change();
   };
   if (settings) restoreSettings(form_, *settings, SettingsHooks{languageThenLimit, &normalGeometry_, services_.programFolder});
+  // 2. The command line runs on the restored settings rather than before them: what a
+  // switch sets stays in the window, and a switch that uses a value (a search, the
+  // pattern of an Add) uses the one the window goes on to show.
+  processcommandline(arguments, *this);
+  if (run_.closing) return;
   // 6.
   placesplitter(form_, captionWidth_);
   // 7.
@@ -141,6 +144,7 @@ void MainForm::cboLangPacks_Click() {
   if (languages.value < 0) return;
   languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
   languagePack_.SetLanguageInForm(form_);
+  if (run_.loading) form_(QStringLiteral("cmdload")).text = loadCaption(true);
   Form_Resize(form_, captionWidth_);  // the new captions may need other widths
 }
 
@@ -162,6 +166,14 @@ void MainForm::setWindowState(int state) { form_(QStringLiteral("frmmain")).valu
 void MainForm::setCaptionWidth(CaptionWidth measure) {
   captionWidth_ = std::move(measure);
   Form_Resize(form_, captionWidth_);
+}
+
+void MainForm::placeOnScreens(const QList<QRect>& screens) {
+  const QRect placed = shell::placeOnScreens(screens, normalGeometry_);
+  if (placed == normalGeometry_) return;
+  normalGeometry_ = placed;
+  // A maximised or minimised window is left as it is; its normal place is what is saved.
+  if (catalogue::Control& window = form_(QStringLiteral("frmmain")); window.value == 0) window.geometry = placed;
 }
 
 void MainForm::PicSep_MouseDown() { shell::PicSep_MouseDown(form_); }

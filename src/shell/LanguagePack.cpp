@@ -2,11 +2,11 @@
 //
 // Every line of a pack is taken by its text alone: a pack written by hand may hold
 // anything, and whatever does not read as a section, a caption or a tool tip is passed
-// over without a word.
+// over without a word. A pack is read only when it is a regular file of sane size: a pipe
+// or a device in the language folder would block the start, a huge file stall it.
 #include "shell/LanguagePack.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cmath>
@@ -16,6 +16,7 @@
 #include "catalogue/ProgramTitle.h"
 #include "catalogue/Wildcard.h"
 #include "platform/FolderListing.h"
+#include "platform/RegularFile.h"
 #include "shell/PackFields.h"
 
 namespace shell {
@@ -95,9 +96,9 @@ void apply(catalogue::Form& form, const clsLanguagePack::Entry& entry) {
 void clsLanguagePack::LoadLanguagePack(const QString& sFile) {
   CurrentFile = sFile;
   sections_.clear();
-  QFile file(sFile);
-  if (!file.open(QIODevice::ReadOnly)) return;
-  PackFields fields(QString::fromUtf8(file.readAll()));
+  const std::optional<QByteArray> text = platform::readRegularFile(sFile, maxPackSize);
+  if (!text) return;
+  PackFields fields(QString::fromUtf8(*text));
   bool inSection = false;
   while (const std::optional<QString> next = fields.next()) {
     const QString& field = *next;

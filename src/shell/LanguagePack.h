@@ -29,11 +29,14 @@ class clsLanguagePack {
   // `messages` tells about a missing language folder; `pump` runs between two names listed.
   clsLanguagePack(platform::Messages& messages, platform::EventPump& pump) : messages_(messages), pump_(pump) {}
 
+  // Every window's texts in every language fit in a small part of this.
+  static constexpr qint64 maxPackSize = 1024 * 1024;
+
   // The path of the pack loaded last; empty until one was loaded.
   QString CurrentFile;
 
   // Replaces what is held by the sections of `sFile` (UTF-8 text). A file that cannot be
-  // opened leaves nothing held.
+  // opened, is no regular file or is larger than `maxPackSize` leaves nothing held.
   void LoadLanguagePack(const QString& sFile);
   // The texts of the section named as the window, applied to its records; a window the
   // pack has no section for keeps its texts.

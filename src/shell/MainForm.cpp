@@ -2,6 +2,7 @@
 #include "shell/MainForm.h"
 
 #include <QScopeGuard>
+#include <utility>
 
 #include "catalogue/Selection.h"
 #include "catalogue/Utilization.h"
@@ -19,6 +20,7 @@
 #include "search/Limit.h"
 #include "search/StopCommand.h"
 #include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
 
 namespace shell {
 
@@ -94,17 +96,11 @@ void MainForm::dropOnFolderBox(const QStringList& paths) {
 }
 
 void MainForm::cmdsearch_Click() {
-  runAlone(Command::Search, [&] {
-    search::cmdsearch_Click(context_);
-    cbospeed_Click();
-  });
+  runAlone(Command::Search, [&] { search::cmdsearch_Click(context_); });
 }
 
 void MainForm::mnubestfill_Click() {
-  runAlone(Command::Search, [&] {
-    search::bestFillSearch(context_, servedPlan_);
-    cbospeed_Click();
-  });
+  runAlone(Command::Search, [&] { search::bestFillSearch(context_, servedPlan_); });
 }
 
 void MainForm::cmdsave_Click() {
@@ -112,14 +108,23 @@ void MainForm::cmdsave_Click() {
 }
 
 void MainForm::cmdload_Click() {
-  const output::LoadServices load{dialogs_, services_.messages, trash_};
+  const output::LoadServices load{dialogs_, services_.messages, trash_,
+                                  [this](bool loading) { return loadCaption(loading); }};
   // A press while a load runs is how the user stops it; it takes no claim of its own.
-  if (running_ == Command::Load) return output::cmdload_Click(context_, load);
-  runAlone(Command::Load, [&] {
-    output::cmdload_Click(context_, load);
-    flushLabels();  // the estimate reads the total that the load asked for
-    cbospeed_Click();
-  });
+  // While the list is still being chosen there is nothing to stop.
+  if (running_ == Command::Load) {
+    if (run_.loading) output::cmdload_Click(context_, load);
+    return;
+  }
+  runAlone(Command::Load, [&] { output::cmdload_Click(context_, load); });
+}
+
+QString MainForm::loadCaption(bool loading) const {
+  // The copy dialog's Cancel button says "cancel" in every pack; the Load button has no
+  // caption of its own for it.
+  catalogue::Form texts(loading ? copyFormControls() : mainFormControls());
+  applyLanguageTo(texts);
+  return texts.text(loading ? QStringLiteral("cmdCancel") : QStringLiteral("cmdload"));
 }
 
 void MainForm::setPattern(const QString& pattern, int option) {
@@ -216,6 +221,7 @@ void MainForm::CDROM_Load() {
 }
 
 bool MainForm::cmdcdrom_Click(int index) {
+  if (!form_.find(QStringLiteral("cmdcdrom"), index)) return false;
   bool found = true;  // a refused scan does not end the command line
   runAlone(Command::DiscScan,
            [&] { found = output::cmdcdrom_Click(context_, gathering_, drives_, services_.messages, index); });
@@ -226,9 +232,21 @@ bool MainForm::runAlone(Command command, const std::function<void()>& body) {
   if (running_) return false;
   running_ = command;
   const auto release = qScopeGuard([this] { running_.reset(); });
+  // A command works with the limit the box shows: text typed but not yet applied (the
+  // box still has the focus) is put through the rule first.
+  txtlimit_Change();
+  const catalogue::FileList& lower = catalogue_.lstsec();
+  const auto rowsOf = [&lower] { return std::pair(lower.checkRevision(), lower.count()); };
+  const auto before = rowsOf();
   body();
   flushLabels();
+  if (rowsOf() != before) showLowerList();
   return true;
+}
+
+void MainForm::showLowerList() {
+  catalogue::showLowerResult(form_, catalogue_, catalogue::listBytes(catalogue_.lstsec()));
+  cbospeed_Click();
 }
 
 void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }

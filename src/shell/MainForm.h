@@ -76,8 +76,8 @@ class MainForm {
     if (!languagePack_.CurrentFile.isEmpty()) languagePack_.SetLanguageInForm(form);
   }
 
-  // Start-up, once per process in the window and headless alike: the command line, then
-  // the settings (none without a store), the layout, the lists and the buttons of this
+  // Start-up, once per process in the window and headless alike: the settings (none
+  // without a store), then the command line, the layout, the lists and the buttons of this
   // machine. The window is shown after it.
   void Form_Load(const QStringList& arguments, const platform::SettingsStore* settings);
   // The window closes: its settings are written (none without a store).
@@ -152,6 +152,9 @@ class MainForm {
   // How the window measures captions; the layout then fits the controls to the texts they
   // show. Without it (headless) the controls keep their designed widths.
   void setCaptionWidth(CaptionWidth measure);
+  // Before the window shows: a normal window that no screen would show (the screens in
+  // twips, the primary first) is moved onto the primary screen, also in what is saved.
+  void placeOnScreens(const QList<QRect>& screens);
   void PicSep_MouseDown();
   void PicSep_MouseMove(bool leftHeld, int y);
   void PicSep_MouseUp();
@@ -172,8 +175,13 @@ class MainForm {
   // Runs `body` as `command`, then writes the labels it asked for; false, doing nothing,
   // while another command runs.
   bool runAlone(Command command, const std::function<void()>& body);
+  // The lower list's totals, utilization and burn time, all three from its rows as they
+  // are now; every command that changed the rows ends with it.
+  void showLowerList();
   // The disc the limit box stands for.
   output::DiscMedium limitMedium() const;
+  // The Load button's caption, idle or while a load runs, in the language held.
+  QString loadCaption(bool loading) const;
 
   Services services_;
   platform::CancellingFileDialogs noDialogs_;

@@ -33,28 +33,32 @@ const catalogue::ControlDecl table[] = {
      QRect(120, 1020, 2500, 330)},
     {"cmdadd", -1, K::Button, "", "+", "", QRect(2700, 1005, 480, 360)},
     {"cmddel", -1, K::Button, "", "-", "", QRect(3240, 1005, 480, 360)},
-    {"lblCountList", -1, K::Label, "", "", "", QRect(3840, 1065, 3700, 255)},
+    // Two lines high: a long summary wraps instead of running under the language box.
+    {"lblCountList", -1, K::Label, "", "", "", QRect(3840, 975, 3700, 420)},
     {"cboLangPacks", -1, K::PickList, "", "", "", QRect(7550, 1020, 1330, 330)},
     {"lblLanguage", -1, K::Label, "", "Language", "", QRect(9000, 1065, 1200, 255)},
-    // The two lists and the splitter between them; the layout sizes them.
+    // The two lists and the splitter between them; the layout sizes them. The bar fills the
+    // gap between the lists, so that it is easy to grab.
     {"lstmain", -1, K::ListView, "", "", "", QRect(120, 1440, 10095, 2715)},
     {"colmain", 0, K::Column, "lstmain", "File name", "", QRect(0, 0, 2880, 0)},
     {"colmain", 1, K::Column, "lstmain", "File Size", "", QRect(0, 0, 1100, 0)},
     {"colmain", 2, K::Column, "lstmain", "File Type", "", QRect(0, 0, 1800, 0)},
     {"colmain", 3, K::Column, "lstmain", "Path", "", QRect(0, 0, 2880, 0)},
     {"colmain", 4, K::Column, "lstmain", "Bytes", "", QRect(0, 0, 1150, 0)},
-    {"PicSep", -1, K::Splitter, "", "", "", QRect(120, 4160, 10095, 50)},
+    {"PicSep", -1, K::Splitter, "", "", "", QRect(120, 4160, 10095, 115)},
     {"lstsec", -1, K::ListView, "", "", "", QRect(120, 4275, 10095, 2870)},
     {"colsec", 0, K::Column, "lstsec", "File name", "", QRect(0, 0, 5760, 0)},
     {"colsec", 1, K::Column, "lstsec", "Bytes", "", QRect(0, 0, 1150, 0)},
-    // The progress frame, centred on the lower list while a long command runs.
-    {"framain", -1, K::Frame, "", "Scanning Progress", "", QRect(2820, 4810, 4800, 1800)},
-    {"lblcurrent", -1, K::Label, "framain", "Current level of CD utilization", "", QRect(240, 360, 4320, 255)},
-    {"lbllevel", -1, K::Label, "framain", "0%", "", QRect(240, 660, 1200, 255)},
+    // The progress frame, centred on the lower list while a long command runs. Its status
+    // line has room for two lines: a copy names the file on the first and the counts on the
+    // second, which a long path must not push out of sight.
+    {"framain", -1, K::Frame, "", "Scanning Progress", "", QRect(1867, 4810, 6600, 1800)},
+    {"lblcurrent", -1, K::Label, "framain", "Current level of CD utilization", "", QRect(240, 360, 6120, 450)},
+    {"lbllevel", -1, K::Label, "framain", "0%", "", QRect(240, 900, 1200, 255)},
     {"imgpage", -1, K::Image, "framain", "", "", QRect(2010, 960, 540, 690), "text-x-generic"},
     {"imgmag", -1, K::Image, "framain", "", "Please be patient", QRect(1680, 1080, 480, 480), "edit-find"},
-    {"cmdstop", -1, K::Button, "framain", "&Stop", "", QRect(3480, 1260, 1140, 375)},
-    {"cmdstop2", -1, K::Button, "framain", "&Stop", "", QRect(3480, 1260, 1140, 375)},
+    {"cmdstop", -1, K::Button, "framain", "&Stop", "", QRect(5220, 1260, 1140, 375)},
+    {"cmdstop2", -1, K::Button, "framain", "&Stop", "", QRect(5220, 1260, 1140, 375)},
     // The totals row under the lower list.
     {"lblpercent", -1, K::Label, "", "0% CD utilization", "", QRect(120, 7265, 2200, 255)},
     {"chkNoCD", -1, K::CheckBox, "", "No CD in Drive", "If Checked no CD in Drive", QRect(2400, 7235, 1800, 330)},

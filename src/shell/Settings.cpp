@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "catalogue/Numbers.h"
+#include "platform/Messages.h"
 
 namespace shell {
 
@@ -140,7 +141,12 @@ void saveSettings(catalogue::Form& form, platform::SettingsStore& store, const S
   write(QStringLiteral("Pattern"), control("txtpattern").text);
   write(QStringLiteral("Inclusive"), control("optmain", 0).value != 0 ? QStringLiteral("True") : QStringLiteral("False"));
   for (int i = 0; i < history.size(); ++i) write(QStringLiteral("Item ") + number(i + 1), history[i], dirSection);
-  store.flush();
+  // The window is gone by now, so the one who closed it learns of a failed save on standard error.
+  if (!store.flush())
+    platform::StderrMessages().show(settingsApplication,
+                                    QStringLiteral("The settings could not be saved to %1. The file was left as it was.")
+                                        .arg(store.failure()),
+                                    platform::MessageIcon::Exclamation);
 }
 
 }  // namespace shell

@@ -27,7 +27,8 @@ struct SettingsHooks {
 };
 
 void restoreSettings(catalogue::Form& form, const platform::SettingsStore& store, const SettingsHooks& hooks);
-// Writes every setting in its order and then puts them into lasting storage.
+// Writes every setting in its order and then puts them into lasting storage; a save that
+// fails is told on standard error.
 void saveSettings(catalogue::Form& form, platform::SettingsStore& store, const SettingsHooks& hooks);
 
 }  // namespace shell

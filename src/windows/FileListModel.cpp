@@ -4,6 +4,7 @@
 #include <QMimeData>
 
 #include "catalogue/Numbers.h"
+#include "output/BurnerLaunch.h"
 #include "output/FileDrop.h"
 
 namespace windows {
@@ -74,7 +75,7 @@ Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = QAbstractTableModel::flags(index);
   if (!index.isValid()) return f;  // the root is no row: nothing to check or drag
   if (index.column() == 0) f |= Qt::ItemIsUserCheckable;
-  if (!upper()) f |= Qt::ItemIsDragEnabled;
+  if (offersDrag()) f |= Qt::ItemIsDragEnabled;
   return f;
 }
 
@@ -89,7 +90,9 @@ bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int
 QStringList FileListModel::mimeTypes() const { return output::fileDropFormats(); }
 
 QMimeData* FileListModel::mimeData(const QModelIndexList&) const {
-  const QStringList paths = list_.fullPaths(true);
+  // Only files go out: a folder or a device a loaded list named is never handed on.
+  QStringList notFiles;
+  const QStringList paths = output::regularFiles(list_.fullPaths(true), notFiles);
   if (paths.isEmpty()) return nullptr;
   return output::fileDropData(paths).release();  // handed to the drag, which owns it
 }

@@ -28,6 +28,8 @@ class FileListModel final : public QAbstractTableModel {
   QStringList mimeTypes() const override;
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
   Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
+  // Only the lower list's rows can be dragged out.
+  bool offersDrag() const { return !upper(); }
 
   // The caption of column `section`, as its record holds it.
   void setHeader(int section, const QString& caption);

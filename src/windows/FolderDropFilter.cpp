@@ -1,4 +1,8 @@
 // Only drops that carry local files are taken; plain text still reaches the box.
+//
+// A file manager sends a name that is not valid UTF-8 percent-encoded byte by byte
+// ("%FF"); QUrl::toLocalFile() would read those bytes as UTF-8 and name another file, so
+// the path is taken from the URL's own percent-encoded bytes.
 #include "windows/FolderDropFilter.h"
 
 #include <QDragEnterEvent>
@@ -6,15 +10,23 @@
 #include <QMimeData>
 #include <QUrl>
 
+#include "platform/FileNames.h"
+
 namespace windows {
 
 namespace {
+
+QString localPath(const QUrl& url) {
+  // A file on another host keeps the form Qt gives it ("//host/path").
+  if (!url.host().isEmpty() && url.host() != QStringLiteral("localhost")) return url.toLocalFile();
+  return platform::decodeFileName(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
+}
 
 QStringList localPaths(const QMimeData* data) {
   QStringList paths;
   if (!data || !data->hasUrls()) return paths;
   for (const QUrl& url : data->urls())
-    if (url.isLocalFile()) paths.append(url.toLocalFile());
+    if (url.isLocalFile()) paths.append(localPath(url));
   return paths;
 }
 

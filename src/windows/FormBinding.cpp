@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -175,8 +176,13 @@ QWidget* FormBinding::makeWidget(const Control& c, QWidget* parent) {
       return new QCheckBox(parent);
     case Kind::OptionButton:
       return new QRadioButton(parent);
-    case Kind::Frame:
-      return new QGroupBox(parent);
+    case Kind::Frame: {
+      // A frame lies over other controls (the progress frame over the lower list): it hides
+      // them instead of letting their rows show through its title and labels.
+      auto* frame = new QGroupBox(parent);
+      frame->setAutoFillBackground(true);
+      return frame;
+    }
     case Kind::Panel: {
       auto* panel = new QWidget(parent);
       paint(panel, panelColour);
@@ -224,6 +230,8 @@ void FormBinding::makeListView(const Control& c, QTableView* view) {
   view->horizontalHeader()->setSectionsClickable(true);
   view->setIconSize(QSize(16, 16));
   view->viewport()->setAcceptDrops(true);
+  // A list whose rows can be dragged out starts the drag itself when a row is pulled.
+  view->setDragEnabled(model->offersDrag());
 }
 
 void FormBinding::connectEvents(const Control& c, QWidget* w) {
@@ -290,6 +298,9 @@ void FormBinding::connectEvents(const Control& c, QWidget* w) {
       connect(box->lineEdit(), &QLineEdit::returnPressed, this, [send] { send(FormEvent::Enter); });
       records_.insert(box->lineEdit(), {name, index});
       box->lineEdit()->installEventFilter(this);
+      // The box, not its line, takes the focus and hands the focus events to the line
+      // past any filter: the box is where a Tab or a click elsewhere is seen.
+      box->installEventFilter(this);
       box->setAcceptDrops(true);
       drops(box);
       drops(box->lineEdit());
@@ -318,7 +329,9 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
   args.index = index;
   switch (event->type()) {
     case QEvent::FocusOut:
-      dispatch(name, FormEvent::LostFocus, args);
+      // A box's own drop-down list takes the focus for a moment; the box is not left.
+      if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        dispatch(name, FormEvent::LostFocus, args);
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
@@ -330,6 +343,8 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         dispatch(name, FormEvent::Click, args);
       if (control != Kind::Splitter) break;
+      // The bar stays in sight while it is dragged over the controls it divides.
+      if (event->type() == QEvent::MouseButtonPress) static_cast<QWidget*>(watched)->raise();
       const auto* mouse = static_cast<QMouseEvent*>(event);
       args.y = twips(qRound(mouse->position().y()));
       args.leftButton = mouse->buttons().testFlag(Qt::LeftButton);
@@ -407,6 +422,11 @@ void FormBinding::applyRecord(const Control& c) {
   }
   if (auto* label = qobject_cast<QLabel*>(w)) {
     if (c.kind != Kind::Image && label->text() != c.text) label->setText(c.text);
+    // A label made two lines high or more wraps a long text at its blanks; a text that
+    // breaks its own lines keeps them, so that its later lines keep their place.
+    const bool wraps = c.kind != Kind::Image && !c.text.contains(u'\n') &&
+                       pixels(c.geometry.height()) >= 2 * label->fontMetrics().lineSpacing();
+    if (label->wordWrap() != wraps) label->setWordWrap(wraps);
   } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
     check->setText(c.text);
     check->setChecked(c.value == 1);

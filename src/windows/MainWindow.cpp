@@ -4,7 +4,9 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QSet>
 #include <QTableView>
 #include <QUrl>
@@ -60,7 +62,12 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
   refresh_.start();
 }
 
-MainWindow::~MainWindow() { state_.setCaptionWidth({}); }
+MainWindow::~MainWindow() {
+  // Widgets being taken down lose the focus; no event of theirs may reach a window that is
+  // no longer whole, so the measure and then the binding go first.
+  state_.setCaptionWidth({});
+  delete binding_;
+}
 
 std::vector<EventRoute> MainWindow::events() {
   using E = FormEvent;
@@ -164,6 +171,23 @@ void MainWindow::openRow(const QString& list, int row) {
   const catalogue::Catalogue& lists = state_.catalogue();
   const FileList& rows = list == QLatin1String("lstmain") ? lists.lstmain() : lists.lstsec();
   if (row >= 0 && row < rows.count()) QDesktopServices::openUrl(QUrl::fromLocalFile(rows.fullPath(row)));
+}
+
+void MainWindow::setVisible(bool visible) {
+  if (visible && !isVisible()) {
+    // The screens' usable areas, the primary first, in the twips of the records.
+    QList<QRect> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+      const QRect area = screen->availableGeometry();
+      const QRect twips(binding_->twips(area.x()), binding_->twips(area.y()), binding_->twips(area.width()),
+                        binding_->twips(area.height()));
+      screen == primary ? screens.prepend(twips) : screens.append(twips);
+    }
+    state_.placeOnScreens(screens);
+    syncFromState();
+  }
+  QMainWindow::setVisible(visible);
 }
 
 void MainWindow::syncFromState() {

@@ -25,6 +25,8 @@ class MainWindow final : public QMainWindow {
   QWidget* control(const QString& name, int index = -1) const { return binding_->widget(name, index); }
   // What the About and instructions windows apply to their records when they load.
   void setSecondaryLanguage(std::function<void(catalogue::Form&)> apply) { secondaryLanguage_ = std::move(apply); }
+  // Shown, the window stands where a screen shows it.
+  void setVisible(bool visible) override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -43,7 +45,7 @@ class MainWindow final : public QMainWindow {
   void layOut();
 
   shell::MainForm& state_;
-  FormBinding* binding_;  // owned by this window
+  FormBinding* binding_;  // a child of this window, deleted first when it closes
   QTimer refresh_;
   std::function<void(catalogue::Form&)> secondaryLanguage_;
 };

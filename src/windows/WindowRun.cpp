@@ -57,7 +57,8 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   closeOnStopSignal(signals, window);
 
   state.Form_Load(arguments, &settings);
-  // Closed before it was ever shown: the settings were not read, so none are written.
+  // Closed before it was ever shown (during the command line): nothing is written, the
+  // stored settings stay as they were.
   if (state.run().closing) return 0;
   window.syncFromState();
   window.show();

@@ -116,6 +116,7 @@ TEST(HeadlessRun, CommandLineArgumentsAreTakenAsGiven) {
        "Batch search: The batch search method 1e10 is not known; use 0, 1 or 2. No list was written.\n", 0},
       {"a switch where the list name belongs", {"/path", music, "/batch", "1", "/dumb", "/limit", "9"},
        {"txtlimit\t702", "txttotal\t"}, "", 0},
+      {"a drive index below 0 ends the line", {"/scancd", "-1", "/limit", "9"}, {"txtlimit\t702"}, "", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "platform/FileNames.h"
 #include "support/TempTree.h"
 
 namespace {
@@ -15,8 +16,12 @@ TEST(X11Clipboard, XclipSeesEveryFormatAndPastesTheLowerList) {
     if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) GTEST_SKIP() << tool << " is missing";
   testing_support::TempTree tree;
   QFile in(tree.path(QStringLiteral("paths")));
-  static const char paths[] = "/music/one.mp3\0/music/two words.ogg\0/music/bad\xff.bin";  // and a NUL
-  ASSERT_TRUE(in.open(QIODevice::WriteOnly) && in.write(paths, sizeof paths) == sizeof paths);
+  tree.file(QStringLiteral("music/one.mp3"), 1);
+  tree.file(QStringLiteral("music/two words.ogg"), 1);
+  tree.rawFile(QStringLiteral("music"), "bad\xff.bin", 1);
+  const QByteArray music = platform::encodeFileName(tree.path(QStringLiteral("music/")));
+  const QByteArray paths = music + "one.mp3" + '\0' + music + "two words.ogg" + '\0' + music + "bad\xff.bin" + '\0';
+  ASSERT_TRUE(in.open(QIODevice::WriteOnly) && in.write(paths) == paths.size());
   in.close();
   QProcess probe;
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -34,8 +39,9 @@ TEST(X11Clipboard, XclipSeesEveryFormatAndPastesTheLowerList) {
   for (const char* format : {"application/x-fillpack-file-drop", "text/uri-list", "x-special/gnome-copied-files",
                              "application/x-kde-cutselection", "text/plain"})
     EXPECT_TRUE(answers[0].split('\n').contains(format)) << format << " not in\n" << answers[0].toStdString();
+  const QByteArray uri = "file://" + music.toPercentEncoding("/");
   EXPECT_EQ(answers[1].toStdString(),
-            "copy\nfile:///music/one.mp3\nfile:///music/two%20words.ogg\nfile:///music/bad%FF.bin");
+            ("copy\n" + uri + "one.mp3\n" + uri + "two%20words.ogg\n" + uri + "bad%FF.bin").toStdString());
 }
 
 }  // namespace

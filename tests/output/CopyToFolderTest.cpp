@@ -12,6 +12,7 @@
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/MemorySettingsStore.h"
+#include "support/NoPermissionOverride.h"
 #include "support/OutputFakes.h"
 
 namespace {
@@ -63,8 +64,23 @@ struct CopyToFolderTest : ::testing::Test {
     const QString path = tree.path(QStringLiteral("src/") + QString::fromLatin1(relative));
     sources[path] = bytes.isNull() ? QByteArray(relative) : bytes;
     EXPECT_TRUE(writeBytes(path, sources[path]));
-    window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}, sources[path].size(), 0, checked});
+    entry(path, sources[path].size(), checked);
     return path;
+  }
+  void entry(const QString& path, qint64 size = 0, bool checked = true) {
+    window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}, size, 0, checked});
+  }
+  // A file outside the stage that must stay as it is (absent, when `bytes` is null).
+  void keep(const char* relative, const QByteArray& bytes = {}) {
+    const QString path = tree.path(QString::fromLatin1(relative));
+    EXPECT_TRUE(bytes.isNull() || writeBytes(path, bytes));
+    sources[path] = bytes;
+  }
+  // The folder of the sources as staged, below the stage, made beforehand.
+  QString stagedSources() {
+    const QString relative = QStringLiteral("stage") + tree.root() + QStringLiteral("/src");
+    tree.folder(relative);
+    return relative;
   }
   void vanish(const QString& path) {
     ::unlink(platform::encodeFileName(path).constData());
@@ -96,6 +112,7 @@ struct Scenario {
   bool chimes;
   bool soundOption = true;
   rlim_t fileSizeLimit = 0;  // a full disk while the copy runs
+  bool bitsBindRoot = false;  // permission bits stop the copy even when it runs as root
 };
 
 class CopyToFolderScenario : public CopyToFolderTest, public ::testing::WithParamInterface<Scenario> {};
@@ -107,6 +124,8 @@ TEST_P(CopyToFolderScenario, StagesTellsAndChimesAsItShould) {
   {
     std::optional<testing_support::FileSizeLimit> disk;
     if (GetParam().fileSizeLimit) disk.emplace(GetParam().fileSizeLimit);
+    std::optional<NoPermissionOverride> bits;
+    if (GetParam().bitsBindRoot) bits.emplace();
     window.cmdCopy_Click();
   }
   EXPECT_EQ(stagedFiles(), GetParam().staged);
@@ -131,6 +150,13 @@ void overOldSecond(CopyToFolderTest& t, bool locked) {
   t.source("3.mp3");
   EXPECT_TRUE(writeBytes(t.staged(second), "old"));
   if (locked) ::chmod(platform::encodeFileName(t.staged(second)).constData(), 0444);
+}
+
+// One file, to a stage that no one may write.
+void sourceIntoReadOnlyStage(CopyToFolderTest& t) {
+  t.source("1.mp3");
+  t.tree.folder(QStringLiteral("stage"));
+  ::chmod(platform::encodeFileName(t.stage()).constData(), 0555);
 }
 
 const Scenario scenarios[] = {
@@ -168,13 +194,58 @@ const Scenario scenarios[] = {
                       QStringLiteral("stage") + t.tree.root() + QStringLiteral("/src/sub"));
      },
      {}, {"onto itself"}, false},
+    // A folder where a file was is told like a vanished file; the copy ends there.
+    {"AFolderInTheListIsToldLikeAVanishedFile", "stage",
+     [](CopyToFolderTest& t) {
+       t.source("1.mp3");
+       t.tree.folder(QStringLiteral("src/album"));
+       t.entry(t.tree.path(QStringLiteral("src/album")));
+       t.source("3.mp3");
+     },
+     {"1.mp3=1.mp3"}, {"/src/album Not a regular file"}, false},
+    // A link planted below the target is never followed: the copy stops there and nothing
+    // lands where it points.
+    {"ALinkBelowTheTargetStopsTheCopyAndNamesIt", "stage",
+     [](CopyToFolderTest& t) {
+       t.source("1.mp3");
+       t.source("sub/2.mp3");
+       t.tree.folder(QStringLiteral("outside"));
+       t.tree.symlink(t.tree.path(QStringLiteral("outside")), t.stagedSources() + QStringLiteral("/sub"));
+       t.keep("outside/2.mp3");
+     },
+     {"1.mp3=1.mp3"}, {"The copy stopped at", "/src/sub\""}, false},
+    // A list line such as "/../tmp/x" names a real file, yet below the target its ".."
+    // would lead out.
+    {"ADotDotBelowTheTargetStopsTheCopyAndNamesIt", "stage",
+     [](CopyToFolderTest& t) {
+       EXPECT_TRUE(writeBytes(t.tree.path(QStringLiteral("src/1.mp3")), "1.mp3"));
+       t.entry(QStringLiteral("/..") + t.tree.path(QStringLiteral("src/1.mp3")));
+       t.keep(qPrintable(t.tree.root().mid(1) + QStringLiteral("/src/1.mp3")));
+     },
+     {}, {"The copy stopped at", "/stage/..\""}, false},
+    // A link with the file's own name is replaced itself; the file it points to stays.
+    {"ALinkAtTheFilesOwnNameIsReplacedNotWrittenThrough", "stage",
+     [](CopyToFolderTest& t) {
+       t.source("1.mp3");
+       t.keep("outside/keep.mp3", "keep");
+       t.tree.symlink(t.tree.path(QStringLiteral("outside/keep.mp3")), t.stagedSources() + QStringLiteral("/1.mp3"));
+     },
+     {"1.mp3=1.mp3"}, {}, true},
+    // The reason is the one the failing call gave, for a level below the target and for
+    // the target itself.
+    {"AFolderBelowTheTargetThatCannotBeMadeGivesTheRealReason", "stage",
+     sourceIntoReadOnlyStage,
+     {}, {"/src/1.mp3\" cannot be copied", "Permission denied"}, false, true, 0, true},
+    {"ATargetThatCannotBeMadeGivesTheRealReason", "stage/new",
+     sourceIntoReadOnlyStage,
+     {}, {"/src/1.mp3\" cannot be copied", "Permission denied"}, false, true, 0, true},
     // Stop is pressed once the progress shows the big file (of three chunks) a chunk along.
     {"StopMidFileLeavesTheOldFileAndNoPartial", "stage",
      [](CopyToFolderTest& t) {
        t.source("1.mp3");
        EXPECT_TRUE(writeBytes(t.staged(t.source("big.mp3", QByteArray(10 << 20, 'b'))), "old"));
        t.pump.onPump = [&t](int) {
-         if (t.window.form().text(QStringLiteral("lblcurrent")).contains(QStringLiteral("big.mp3 (file 2 of 2, 4 of 10")))
+         if (t.window.form().text(QStringLiteral("lblcurrent")).contains(u"big.mp3\n(file 2 of 2, 4 of 10"))
            t.window.cmdstop_Click();
        };
      },
@@ -183,6 +254,35 @@ const Scenario scenarios[] = {
 
 INSTANTIATE_TEST_SUITE_P(Each, CopyToFolderScenario, ::testing::ValuesIn(scenarios),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Each folder made below the target is no more open than the source folder it stands for
+// (less the umask); its owner may always enter and write it.
+TEST_F(CopyToFolderTest, FoldersMadeAreNoMoreOpenThanTheirSources) {
+  const struct {
+    const char* name;
+    mode_t source, staged;
+  } folders[] = {{"private", 0700, 0700}, {"group", 0750, 0750}, {"open", 0777, 0755}, {"readonly", 0555, 0755}};
+  for (const auto& folder : folders) source(qPrintable(QString::fromLatin1(folder.name) + QStringLiteral("/a.mp3")));
+  for (const auto& folder : folders)
+    ::chmod(platform::encodeFileName(tree.path(QStringLiteral("src/") + QString::fromLatin1(folder.name))).constData(),
+            folder.source);
+  ::chmod(platform::encodeFileName(tree.path(QStringLiteral("src"))).constData(), 0711);
+  answerOk(stage());
+  const mode_t mask = ::umask(022);
+  window.cmdCopy_Click();
+  ::umask(mask);
+  EXPECT_TRUE(messages.shown.isEmpty());
+  EXPECT_EQ(stagedFiles().size(), 4);
+  const auto modeOf = [](const QString& path) {
+    struct stat st {};
+    ::stat(platform::encodeFileName(path).constData(), &st);
+    return st.st_mode & 07777;
+  };
+  EXPECT_EQ(modeOf(staged(tree.path(QStringLiteral("src")))), 0711u);
+  for (const auto& folder : folders)
+    EXPECT_EQ(modeOf(staged(tree.path(QStringLiteral("src/") + QString::fromLatin1(folder.name)))), folder.staged)
+        << folder.name;
+}
 
 // The ways the dialog ends without a copy; an empty list opens no dialog at all.
 TEST_F(CopyToFolderTest, CancelAndCloseCopyNothingAndStaySilent) {

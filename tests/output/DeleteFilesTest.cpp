@@ -1,11 +1,17 @@
 // Deleting burned files: after Yes, the checked lower entries, links as links, failures told and kept.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <algorithm>
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "platform/FileNames.h"
+#include "platform/LongPaths.h"
 #include "platform/Trash.h"
 #include "support/OutputFakes.h"
 
@@ -70,17 +76,67 @@ TEST(DeleteFiles, EntriesOfFilesAlreadyGoneLeaveEvenUnchecked) {
   EXPECT_EQ(t.upper(), QStringList{"A.bin"});
 }
 
-// The desktop trash of the test's own home takes a link as the link and leaves its target.
+// The desktop trash of the test's own home takes a link as the link and leaves its target,
+// also a link whose target went first; a name that is not valid UTF-8 keeps its bytes, in
+// the info file percent-encoded; two files of one name are both kept. Anything else at a
+// path stays where it is and is reported back.
 TEST(DeleteFiles, TheDesktopTrashTakesFilesAndLinksAsLinks) {
   testing_support::TempTree tree;
   tree.file("target.bin", 10);
   tree.symlink(tree.path("target.bin"), "link.bin");
   tree.file("plain.bin", 10);
-  EXPECT_TRUE(platform::FreedesktopTrash().moveToTrash({tree.path("link.bin"), tree.path("plain.bin")}).isEmpty());
-  EXPECT_FALSE(QFileInfo(tree.path("link.bin")).isSymLink() || QFileInfo::exists(tree.path("plain.bin")));
-  EXPECT_TRUE(QFileInfo::exists(tree.path("target.bin")));
-  const QDir trashed(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files");
-  EXPECT_TRUE(QFileInfo(trashed.filePath("link.bin")).isSymLink() && trashed.exists("plain.bin"));
+  tree.file("again/plain.bin", 20);
+  const QString odd = tree.rawFile("again", "bad\xff.bin", 5);
+  tree.file("folder/inside.bin", 1);
+  tree.fifo("fifo");
+  const QStringList refused = {tree.path("folder"), tree.path("fifo"), tree.path("gone.bin")};
+  EXPECT_EQ(platform::FreedesktopTrash().moveToTrash(QStringList{tree.path("target.bin"), tree.path("link.bin"),
+                                                                 tree.path("plain.bin"), tree.path("again/plain.bin"),
+                                                                 odd} +
+                                                     refused),
+            refused);
+  for (const char* name : {"target.bin", "link.bin", "plain.bin", "again/plain.bin"})
+    EXPECT_FALSE(QFileInfo(tree.path(name)).exists() || QFileInfo(tree.path(name)).isSymLink()) << name;
+  EXPECT_TRUE(QFileInfo::exists(tree.path("folder/inside.bin")) && QFileInfo::exists(tree.path("fifo")));
+
+  const QString trash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/";
+  EXPECT_TRUE(QFileInfo(trash + "files/link.bin").isSymLink());
+  EXPECT_EQ(QFileInfo(trash + "files/link.bin").symLinkTarget(), tree.path("target.bin"));
+  EXPECT_EQ(QFileInfo(trash + "files/plain.bin").size() + QFileInfo(trash + "files/plain.bin-2").size(), 30);
+  // Qt names files by its own decoding, so the raw names are read through the system.
+  const QByteArray trashBytes = platform::encodeFileName(trash);
+  const platform::FileHandle info(::open((trashBytes + "info/bad\xff.bin.trashinfo").constData(), O_RDONLY | O_CLOEXEC));
+  ASSERT_TRUE(info.isOpen());
+  char text[4096];
+  const ssize_t length = ::read(info.fd(), text, sizeof text);
+  const QList<QByteArray> lines = QByteArray(text, std::max<ssize_t>(length, 0)).split('\n');
+  ASSERT_GE(lines.size(), 3);
+  EXPECT_EQ(lines[0], "[Trash Info]");
+  EXPECT_EQ(lines[1], "Path=" + platform::encodeFileName(tree.path("again/")).toPercentEncoding("/") + "bad%FF.bin");
+  EXPECT_TRUE(lines[2].startsWith("DeletionDate=")) << lines[2].toStdString();
+  struct stat trashed {};
+  EXPECT_TRUE(::lstat((trashBytes + "files/bad\xff.bin").constData(), &trashed) == 0 && S_ISREG(trashed.st_mode));
+}
+
+// Whatever a loaded list holds, Delete hands only files and links to the trash; a folder or
+// a FIFO among the checked entries is named, and stays in the list and on the disk.
+TEST(DeleteFiles, OnlyFilesAndLinksAreHandedToTheTrash) {
+  TestWindow t;
+  t.tree.file("a.bin", 1);
+  t.tree.symlink(t.tree.path("a.bin"), "link.bin");
+  t.tree.file("folder/inside.bin", 1);
+  t.tree.fifo("fifo");
+  for (const char* name : {"folder", "a.bin", "fifo", "link.bin"}) t.addLower(t.tree.path(name));
+  t.trash.removes = true;
+  t.messages.answers = {true};
+  t.window.cmddelete_Click();
+  EXPECT_EQ(t.trash.received, QStringList({t.tree.path("a.bin"), t.tree.path("link.bin")}));
+  EXPECT_EQ(t.lower(), QStringList({t.tree.path("folder"), t.tree.path("fifo")}));
+  ASSERT_EQ(t.messages.shown.size(), 1);
+  EXPECT_EQ(t.messages.shown[0].text,
+            "These entries are not files and were not moved to the trash; they stay in the lists:\r\n" +
+                t.tree.path("folder") + "\r\n" + t.tree.path("fifo"));
+  EXPECT_TRUE(QFileInfo::exists(t.tree.path("folder/inside.bin")));
 }
 
 }  // namespace

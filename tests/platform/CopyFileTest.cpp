@@ -1,12 +1,21 @@
 // One file copied through a temporary beside the destination, by either way of moving the
-// bytes: contents, time and permission bits kept, progress by chunk; a full disk and a copy
-// onto itself leave everything as it was.
+// bytes: contents, time and permission bits kept, progress by chunk; a full disk, a copy
+// onto itself and anything but a regular file at either end leave everything as it was.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <utime.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <functional>
+#include <future>
 
 #include "platform/CopyFile.h"
 #include "platform/FileNames.h"
@@ -80,6 +89,86 @@ TEST_P(CopyFileTest, RefusesToCopyAFileOntoItself) {
     EXPECT_EQ(readBytes(at("a.bin")), data);
   }
   EXPECT_EQ(filesBelow(tree.root()), QStringList{"a.bin"});
+}
+
+// A socket bound at `path`, left behind as the file it makes.
+bool makeSocket(const QByteArray& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.constData(), sizeof address.sun_path - 1);
+  const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  if (fd >= 0) ::close(fd);
+  return bound;
+}
+
+bool linkTo(const QString& target, const QByteArray& path) {
+  return ::symlink(encodeFileName(target).constData(), path.constData()) == 0;
+}
+
+// The copy of `from`, waited for a bounded time: a copy blocked opening a FIFO is freed by
+// a writer coming and going, so that it fails rather than hangs.
+platform::CopyResult copyWithoutHanging(const QString& from, const QString& to, platform::CopyMethod method) {
+  auto copy = std::async(std::launch::async, [=] { return platform::copyFile(from, to, {}, 4096, method); });
+  if (copy.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+    ADD_FAILURE() << "the copy blocked on " << from.toStdString();
+    const int writer = ::open(encodeFileName(from).constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (writer >= 0) ::close(writer);
+  }
+  return copy.get();
+}
+
+// The source is looked at through its links; only a regular file is copied, and nothing
+// else is even opened in a way that could block. The device is skipped where devices
+// cannot be made.
+TEST_P(CopyFileTest, CopiesOnlyARegularFile) {
+  tree.folder(QStringLiteral("out"));
+  ASSERT_TRUE(writeBytes(at("src/plain"), data));
+  const struct {
+    const char* name;
+    std::function<bool(const QByteArray&)> make;
+    CopyOutcome outcome;
+  } sources[] = {
+      {"folder", [](const QByteArray& p) { return ::mkdir(p.constData(), 0755) == 0; }, CopyOutcome::SourceNotAFile},
+      {"fifo", [](const QByteArray& p) { return ::mkfifo(p.constData(), 0644) == 0; }, CopyOutcome::SourceNotAFile},
+      {"socket", makeSocket, CopyOutcome::SourceNotAFile},
+      {"device", [](const QByteArray& p) { return ::mknod(p.constData(), S_IFCHR | 0666, makedev(1, 3)) == 0; },
+       CopyOutcome::SourceNotAFile},
+      {"linkToFifo", [this](const QByteArray& p) { return linkTo(at("src/fifo"), p); }, CopyOutcome::SourceNotAFile},
+      {"linkToFile", [this](const QByteArray& p) { return linkTo(at("src/plain"), p); }, CopyOutcome::Copied},
+  };
+  for (const auto& source : sources) {
+    const QString from = at("src/") + QString::fromLatin1(source.name);
+    const QString to = at("out/") + QString::fromLatin1(source.name);
+    if (!source.make(encodeFileName(from))) {
+      EXPECT_EQ(std::string(source.name), "device") << std::strerror(errno);
+      continue;
+    }
+    EXPECT_EQ(copyWithoutHanging(from, to, GetParam()).outcome, source.outcome) << source.name;
+  }
+  EXPECT_EQ(filesBelow(at("out")), QStringList{"linkToFile"});
+  EXPECT_EQ(readBytes(at("out/linkToFile")), data);
+}
+
+// A link with the destination's name is replaced itself, never written through; a folder
+// or a FIFO there is left alone.
+TEST_P(CopyFileTest, ReplacesALinkAtTheDestinationButNothingElseThatIsNoFile) {
+  ASSERT_TRUE(writeBytes(at("a.bin"), data) && writeBytes(at("elsewhere"), "keep"));
+  tree.symlink(at("elsewhere"), QStringLiteral("out/link"));
+  tree.folder(QStringLiteral("out/folder/inside"));
+  tree.fifo(QStringLiteral("out/fifo"));
+  EXPECT_EQ(platform::copyFile(at("a.bin"), at("out/link"), {}, 4096, GetParam()).outcome, CopyOutcome::Copied);
+  EXPECT_EQ(readBytes(at("out/link")), data);
+  EXPECT_EQ(readBytes(at("elsewhere")), "keep");
+  struct stat st {};
+  for (const char* name : {"folder", "fifo"}) {
+    EXPECT_EQ(copyWithoutHanging(at("a.bin"), at("out/") + QString::fromLatin1(name), GetParam()).outcome,
+              CopyOutcome::TargetNotAFile)
+        << name;
+    EXPECT_EQ(::lstat(encodeFileName(at("out/") + QString::fromLatin1(name)).constData(), &st), 0);
+    EXPECT_FALSE(S_ISREG(st.st_mode)) << name;
+  }
+  EXPECT_EQ(filesBelow(at("out")), QStringList({"fifo", "link"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Each, CopyFileTest,

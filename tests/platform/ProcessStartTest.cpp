@@ -19,10 +19,14 @@ TEST(ProcessStart, TheBurnerFoundIsStartedWithTheCheckedFiles) {
   platform::PosixProcessStart starter;
   BurnerWindow t(QStringLiteral("brasero"), &starter,
                  "#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + platform::encodeFileName(fifo.fileName()) + "'\n");
-  t.lower({{"/m/a.mp3", true}, {"/m/no.mp3", false}, {platform::decodeFileName(QByteArray("/m/b\xff.bin")), true}});
+  tree.file(QStringLiteral("m/a.mp3"), 1);
+  tree.file(QStringLiteral("m/no.mp3"), 1);
+  const QString odd = tree.rawFile(QStringLiteral("m"), "b\xff.bin", 1);
+  t.lower({{tree.path(QStringLiteral("m/a.mp3")), true}, {tree.path(QStringLiteral("m/no.mp3")), false}, {odd, true}});
   t.window.cmdburn_Click(0);
   ASSERT_TRUE(fifo.open(QIODevice::ReadOnly));
-  EXPECT_EQ(fifo.readAll(), QByteArray("--data\0/m/a.mp3\0/m/b\xff.bin\0", 26));
+  const QByteArray m = platform::encodeFileName(tree.path(QStringLiteral("m/")));
+  EXPECT_EQ(fifo.readAll(), "--data" + QByteArray(1, '\0') + m + "a.mp3" + '\0' + m + "b\xff.bin" + '\0');
   EXPECT_TRUE(t.messages.shown.isEmpty());
 }
 

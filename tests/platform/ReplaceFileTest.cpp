@@ -7,6 +7,7 @@
 #include <QFile>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <tuple>
 
 #include "platform/FileNames.h"
@@ -77,4 +78,52 @@ TEST(ReplaceFile, AFolderWithoutWritePermissionStopsOnlyThoseItStops) {
   const QString failure = platform::replaceFile(tree.path("lists/cd.txt"), "new");
   setMode(tree.path("lists"), 0755);
   EXPECT_EQ(failure, ::geteuid() == 0 ? QString() : reason(EACCES));
+}
+
+// The kind of what stands at `path` (S_IFREG, S_IFLNK, ...), itself and not what it links to; 0 when nothing.
+static mode_t kindOf(const QString& path) {
+  struct stat st {};
+  return ::lstat(encodeFileName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+// A link made by a dotfile manager is followed to the regular file it leads to, which is
+// replaced while the link stays; what is no regular file is never renamed over, linked or not.
+TEST(ReplaceFile, FollowsLinksToRegularFilesAndReplacesNothingElse) {
+  const struct {
+    const char* what;
+    std::function<void(TempTree&)> make;  // makes "cd.txt" and what it leads to
+    const char* written;                  // the file that gets the new bytes; null when refused
+    QString failure;
+  } cases[] = {
+      {"a link to a file", [](TempTree& t) { t.file("dots/cd.txt", 3), t.symlink("dots/cd.txt", "cd.txt"); },
+       "dots/cd.txt", {}},
+      {"a chain of relative links",
+       [](TempTree& t) {
+         t.file("dots/real.txt", 3), t.symlink("real.txt", "dots/cd.txt"), t.symlink("dots/cd.txt", "cd.txt");
+       },
+       "dots/real.txt", {}},
+      {"a link to a name not there yet", [](TempTree& t) { t.folder("dots"), t.symlink("dots/new.txt", "cd.txt"); },
+       "dots/new.txt", {}},
+      {"a pipe", [](TempTree& t) { t.fifo("cd.txt"); }, nullptr, "Not a regular file"},
+      {"a link to a pipe", [](TempTree& t) { t.fifo("dots/pipe"), t.symlink("dots/pipe", "cd.txt"); }, nullptr,
+       "Not a regular file"},
+      {"a link to a folder", [](TempTree& t) { t.folder("dots/pipe"), t.symlink("dots/pipe", "cd.txt"); }, nullptr,
+       reason(EISDIR)},
+      {"a loop of links", [](TempTree& t) { t.symlink("cd.txt", "cd.txt"); }, nullptr, reason(ELOOP)},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempTree tree;
+    c.make(tree);
+    const QString named = tree.path("cd.txt"), behind = tree.path("dots/pipe");
+    const mode_t namedKind = kindOf(named), behindKind = kindOf(behind);
+    EXPECT_EQ(platform::replaceFile(named, "new"), c.failure);
+    EXPECT_EQ(kindOf(named), namedKind);
+    EXPECT_EQ(kindOf(behind), behindKind);
+    if (c.written) {
+      EXPECT_EQ(contents(tree.path(QString::fromLatin1(c.written))), "new");
+    }
+    for (const QString& folder : {tree.root(), tree.path("dots")})
+      EXPECT_TRUE(QDir(folder).entryList({".fillpack-*"}, QDir::Files | QDir::Hidden).isEmpty());
+  }
 }

@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "platform/FileNames.h"
@@ -140,6 +142,83 @@ TEST_F(SettingsStoreTest, AFailedSaveKeepsTheOldFile) {
     EXPECT_EQ(contents(ini()), "[Main]\nLast Path=/old\n") << contents(ini()).size();
     EXPECT_EQ(strayFiles(), QStringList());
   }
+}
+
+}  // namespace
+
+namespace {
+
+mode_t kindOf(const QString& path) {
+  struct stat st {};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+// A pipe at the settings file's name would hold the start for ever if it were opened as a
+// file; whatever is no regular file reads as missing, and a save leaves it as it was and
+// says why. A link to a regular file (a dotfile manager's) is read and updated through.
+TEST_F(SettingsStoreTest, OnlyARegularFileIsReadOrReplacedLinkedOrNot) {
+  const struct {
+    const char* what;
+    std::function<void(TempTree&)> make;  // makes config/Fillpack/Fillpack.ini
+    bool regular;
+  } cases[] = {
+      {"a pipe", [](TempTree& t) { t.fifo("config/Fillpack/Fillpack.ini"); }, false},
+      {"a link to a pipe",
+       [](TempTree& t) { t.fifo("dots/pipe"), t.symlink(t.path("dots/pipe"), "config/Fillpack/Fillpack.ini"); }, false},
+      {"a link to a folder",
+       [](TempTree& t) { t.folder("dots/pipe"), t.symlink(t.path("dots/pipe"), "config/Fillpack/Fillpack.ini"); },
+       false},
+      {"a link to a file", [](TempTree& t) {
+         put(t.path("dots/pipe"), "[Main]\nLast Path=/old\nPattern=*.mp3\n");
+         t.symlink("../../dots/pipe", "config/Fillpack/Fillpack.ini");
+       }, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempTree tree;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(tree.path("config")));
+    c.make(tree);
+    const QString named = tree.path("config/Fillpack/Fillpack.ini"), behind = tree.path("dots/pipe");
+    const mode_t namedKind = kindOf(named), behindKind = kindOf(behind);
+    IniSettingsStore store;
+    EXPECT_EQ(store.read(app, "Main", "Last Path", "<default>"), c.regular ? "/old" : "<default>");
+    EXPECT_TRUE(store.write(app, "Main", "Last Path", "/new"));
+    EXPECT_EQ(store.flush(), c.regular);
+    const QString reason = behindKind == S_IFDIR ? QString::fromLocal8Bit(std::strerror(EISDIR))
+                                                 : QStringLiteral("Not a regular file");
+    EXPECT_EQ(store.failure(), c.regular ? QString() : u'"' + named + QStringLiteral("\": ") + reason);
+    EXPECT_EQ(kindOf(named), namedKind);
+    EXPECT_EQ(kindOf(behind), behindKind);
+    if (c.regular) {
+      EXPECT_EQ(contents(behind), "[Main]\nLast Path=/new\nPattern=*.mp3\n");
+    }
+  }
+}
+
+// A folder whose name is not UTF-8 keeps its bytes through a save and the next start (as
+// "\xFF" in the file); texts saved before, typed by hand in UTF-8 or in another encoding,
+// read as they always did.
+TEST_F(SettingsStoreTest, NamesThatAreNotUtf8KeepTheirBytes) {
+  const QString raw = platform::decodeFileName(QByteArray("/mnt/d\xff\xfe-\xc3\xa9\xe9"));
+  {
+    IniSettingsStore store;
+    store.write(app, "Dir List", "Item 1", raw);
+    store.write(app, "Main", "Last Path", raw);
+    ASSERT_TRUE(store.flush());
+  }
+  EXPECT_TRUE(contents(ini()).contains("Item 1=/mnt/d\\xFF\\xFE-\xc3\xa9\\xE9\n"));
+  moveToFreshCopy(QStringLiteral("copy"));
+  {
+    IniSettingsStore store;
+    EXPECT_EQ(platform::encodeFileName(store.read(app, "Dir List", "Item 1", {})), platform::encodeFileName(raw));
+    EXPECT_EQ(store.read(app, "Main", "Last Path", {}), raw);
+  }
+  put(ini(), "[Dir List]\nItem 1=/home/Gr\xc3\xbc\xc3\x9f\x65\nItem 2=C:\\\\x41\\xZZ\\x7F\\x\nItem 3=/latin/M\xfcsik\n");
+  moveToFreshCopy(QStringLiteral("by hand"));
+  IniSettingsStore store;
+  EXPECT_EQ(store.read(app, "Dir List", "Item 1", {}), QStringLiteral("/home/Grüße"));
+  EXPECT_EQ(store.read(app, "Dir List", "Item 2", {}), QStringLiteral("C:\\x41xZZx7Fx"));
+  EXPECT_EQ(platform::encodeFileName(store.read(app, "Dir List", "Item 3", {})), QByteArray("/latin/M\xfcsik"));
 }
 
 }  // namespace

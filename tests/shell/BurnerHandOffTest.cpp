@@ -7,7 +7,9 @@
 #include <QMimeData>
 
 #include "output/BurnerLaunch.h"
+#include "platform/FileNames.h"
 #include "support/BurnerFakes.h"
+#include "support/TempTree.h"
 
 namespace {
 
@@ -15,26 +17,43 @@ using testing_support::BurnerWindow;
 
 const QMimeData* clipboard() { return QGuiApplication::clipboard()->mimeData(); }
 
-// Every lower row, the unchecked one too; a blank, a "#", UTF-8 and a byte that is not.
-TEST(BurnerHandOff, TheClipboardHoldsEveryLowerPathInEveryFormatByteForByte) {
+// Every lower file, the unchecked one too; a blank, a "#", UTF-8 and a byte that is not.
+// Rows that name no file (a folder, a FIFO, a file that is gone) are left out and named.
+TEST(BurnerHandOff, TheClipboardHoldsEveryLowerFileInEveryFormatByteForByte) {
   BurnerWindow t;
-  t.lower({{"/music/a b#1.mp3", true},
-           {"/music/caf\u00e9.ogg", false},
-           {platform::decodeFileName(QByteArray("/music/bad\xff.bin")), true}});
+  testing_support::TempTree tree;
+  tree.file("music/a b#1.mp3", 1);
+  tree.file("music/caf\u00e9.ogg", 1);
+  const QString odd = tree.rawFile("music", "bad\xff.bin", 1);
+  tree.fifo("music/fifo");
+  const QStringList notFiles = {tree.path("music"), tree.path("music/fifo"), tree.path("music/gone.mp3")};
+  t.lower({{notFiles[0], true},
+           {tree.path("music/a b#1.mp3"), true},
+           {notFiles[1], false},
+           {tree.path("music/caf\u00e9.ogg"), false},
+           {notFiles[2], true},
+           {odd, true}});
   t.window.cmdClipBoard_Click();
   ASSERT_NE(clipboard(), nullptr);
   EXPECT_EQ(clipboard()->formats(), (QStringList{"application/x-fillpack-file-drop", "text/uri-list",
                                                  "x-special/gnome-copied-files", "application/x-kde-cutselection",
                                                  "text/plain"}));
-  static const char block[] = "\x14\0\0\0" "\0\0\0\0" "\0\0\0\0" "\0\0\0\0" "\0\0\0\0"
-                              "/music/a b#1.mp3\0/music/caf\xc3\xa9.ogg\0/music/bad\xff.bin\0\0";
-  EXPECT_EQ(clipboard()->data("application/x-fillpack-file-drop"), QByteArray(block, sizeof block - 1));
-  const QByteArray uris[] = {"file:///music/a%20b%231.mp3", "file:///music/caf%C3%A9.ogg", "file:///music/bad%FF.bin"};
+  const QByteArray root = platform::encodeFileName(tree.path("music/"));
+  const QByteArray names[] = {root + "a b#1.mp3", root + "caf\xc3\xa9.ogg", root + "bad\xff.bin"};
+  const QByteArray header("\x14\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 20);
+  EXPECT_EQ(clipboard()->data("application/x-fillpack-file-drop"),
+            header + names[0] + '\0' + names[1] + '\0' + names[2] + '\0' + '\0');
+  const QByteArray uriRoot = "file://" + root.toPercentEncoding("/");
+  const QByteArray uris[] = {uriRoot + "a%20b%231.mp3", uriRoot + "caf%C3%A9.ogg", uriRoot + "bad%FF.bin"};
   EXPECT_EQ(clipboard()->data("text/uri-list"), uris[0] + "\r\n" + uris[1] + "\r\n" + uris[2] + "\r\n");
   EXPECT_EQ(clipboard()->data("x-special/gnome-copied-files"), "copy\n" + uris[0] + '\n' + uris[1] + '\n' + uris[2]);
   EXPECT_EQ(clipboard()->data("application/x-kde-cutselection"), "0");
-  EXPECT_EQ(clipboard()->data("text/plain"), "/music/a b#1.mp3\n/music/caf\xc3\xa9.ogg\n/music/bad\xff.bin");
-  EXPECT_TRUE(t.recorder.started.isEmpty() && t.messages.shown.isEmpty());  // no burner on PATH
+  EXPECT_EQ(clipboard()->data("text/plain"), names[0] + '\n' + names[1] + '\n' + names[2]);
+  EXPECT_TRUE(t.recorder.started.isEmpty());  // no burner on PATH
+  ASSERT_EQ(t.messages.shown.size(), 1);
+  EXPECT_EQ(t.messages.shown[0].text,
+            "These entries of the lower list are not files (or are gone) and were left out:\r\n" +
+                notFiles.join("\r\n"));
 }
 
 TEST(BurnerHandOff, TheClipboardCommandDoesNothingWhileDisabled) {
@@ -46,10 +65,11 @@ TEST(BurnerHandOff, TheClipboardCommandDoesNothingWhileDisabled) {
   EXPECT_TRUE(t.recorder.started.isEmpty());
 }
 
-// Rows a.mp3, b.mp3 (unchecked) and c.mp3. The clipboard command opens an empty data
-// project; button 0 one with the checked files ("*"), or an empty one, and says why, when
-// they do not fit one command line (its bounds are checked where it is measured). Other buttons start nothing (null); button 0 warns when
-// no burner is found or it cannot be started.
+// Rows a.mp3, b.mp3 (unchecked), a folder and c.mp3. The clipboard command opens an empty
+// data project; button 0 one with the checked files ("*"), never the folder, or an empty
+// one, and says why, when they do not fit one command line (its bounds are checked where
+// it is measured). Other buttons start nothing (null); button 0 warns when no burner is
+// found or it cannot be started. The folder left out is told last, when the burner started.
 TEST(BurnerHandOff, TheBurnerStartsWithItsDataProjectSwitch) {
   const char* noBurner =
       "No Burner installed, I will recommend install a burner program example: ''K3b'', ''Brasero'' or ''Xfburn''";
@@ -75,14 +95,21 @@ TEST(BurnerHandOff, TheBurnerStartsWithItsDataProjectSwitch) {
     BurnerWindow t(QString::fromLatin1(c.burner));
     t.recorder.room = c.room;
     t.recorder.refuses = c.room < 0;
-    t.lower({{"/m/a.mp3", true}, {"/m/b.mp3", false}, {"/m/c.mp3", true}});
+    testing_support::TempTree m;
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) m.file(QString::fromLatin1(name), 1);
+    m.folder("folder");
+    t.lower({{m.path("a.mp3"), true}, {m.path("b.mp3"), false}, {m.path("folder"), true}, {m.path("c.mp3"), true}});
     c.button < 0 ? t.window.cmdClipBoard_Click() : t.window.cmdburn_Click(c.button);
     QStringList expected{t.burnerPath};
     for (const QString& argument : QString::fromLatin1(c.arguments).split(u' '))
-      expected += argument == u'*' ? QStringList{"/m/a.mp3", "/m/c.mp3"} : QStringList{argument};
+      expected += argument == u'*' ? QStringList{m.path("a.mp3"), m.path("c.mp3")} : QStringList{argument};
     EXPECT_EQ(t.recorder.started, c.arguments ? QList<QStringList>{expected} : QList<QStringList>{});
-    ASSERT_EQ(t.messages.shown.size(), c.told ? 1 : 0);
-    EXPECT_TRUE(!c.told || t.messages.shown[0].text.startsWith(QString::fromLatin1(c.told)));
+    QStringList told;
+    if (c.told) told.append(QString::fromLatin1(c.told));
+    if (c.button < 0 || (c.button == 0 && c.burner[0] && c.room >= 0))
+      told.append("These entries of the lower list are not files");
+    ASSERT_EQ(t.messages.shown.size(), told.size());
+    for (int i = 0; i < told.size(); ++i) EXPECT_TRUE(t.messages.shown[i].text.startsWith(told[i])) << i;
   }
 }
 

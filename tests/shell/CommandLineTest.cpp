@@ -89,6 +89,17 @@ TEST_F(CommandLineSwitches, MissingValuesEndTheLineAndUnknownMethodsAreRefused) 
   EXPECT_TRUE(QDir(tree.root()).entryList({"*001*"}, QDir::Files).isEmpty());
 }
 
+// A drive index that names no button ends the line silently, whatever its sign or size.
+TEST_F(CommandLineSwitches, ADriveIndexThatNamesNoButtonEndsTheLine) {
+  for (const char* index : {"-1", "-0.6", "-32768", "-40000", "1", "32767", "1e400", "-1e400"}) {
+    SCOPED_TRACE(index);
+    reset();
+    run({"/scancd", index, "/limit", "9"});
+    EXPECT_EQ((*this)["txtlimit"].text, "702");
+    EXPECT_TRUE(messages.shown.isEmpty());
+  }
+}
+
 // "/?" and its spelling "\\HELP" each show the six help boxes in order.
 TEST_F(CommandLineSwitches, HelpShowsSixInformationBoxes) {
   run({"/?", "\\HELP"});

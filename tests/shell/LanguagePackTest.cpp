@@ -92,6 +92,37 @@ TEST_F(LanguagePack, ASecondPackKeepsNothingOfTheFirst) {
   EXPECT_EQ(pack.CurrentFile, tree.path("missing.lpk"));
 }
 
+// A pipe or a device would hold the start for ever and a huge file would stall it: what is
+// no regular file of at most maxPackSize bytes loads as a missing pack does, and listing
+// the folder opens none of them.
+TEST_F(LanguagePack, OnlyARegularFileOfSaneSizeIsRead) {
+  const QByteArray text = "[frmTest]\nlblA.Caption=\"read\"\n";
+  const auto sized = [&](const char* name, qint64 size) {
+    write(tree.path(QString::fromLatin1(name)), text);
+    ASSERT_TRUE(QFile::resize(tree.path(QString::fromLatin1(name)), size));  // sparse: no disk used
+  };
+  tree.fifo("language/pipe.lpk");
+  tree.symlink(tree.path("language/pipe.lpk"), "language/link.lpk");
+  tree.folder("language/folder.lpk");
+  sized("language/huge.lpk", 100 * 1024 * 1024);
+  sized("language/over.lpk", shell::clsLanguagePack::maxPackSize + 1);
+  sized("language/most.lpk", shell::clsLanguagePack::maxPackSize);
+  const struct {
+    const char* name;
+    bool read;
+  } cases[] = {{"pipe.lpk", false}, {"link.lpk", false}, {"folder.lpk", false}, {"huge.lpk", false},
+               {"over.lpk", false}, {"most.lpk", true},  {"/dev/null", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    applied(text);  // something held before
+    const QString path = c.name[0] == '/' ? QString::fromLatin1(c.name) : tree.path("language/") + c.name;
+    pack.LoadLanguagePack(path);
+    EXPECT_EQ(pack.sections().isEmpty(), !c.read);
+    EXPECT_EQ(pack.CurrentFile, path);
+  }
+  EXPECT_EQ(pack.EnumLanguagePacks(tree.path("language"), "*.lpk"), "huge.lpk|most.lpk|over.lpk");
+}
+
 TEST_F(LanguagePack, ListsThePacksOfAFolderByName) {
   tree.folder("empty");
   EXPECT_EQ(pack.EnumLanguagePacks(tree.path("empty"), "*.lpk"), "");

@@ -2,6 +2,8 @@
 // are measured with a font of the test's own.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <QDir>
 #include <QRegularExpression>
 
@@ -101,6 +103,7 @@ TEST_F(Layout, TheSplitterStaysBetweenItsBoundsAndTheListsFollowIt) {
     EXPECT_EQ(at("lstmain").bottom() + 1, c.want - 5);
     EXPECT_EQ(at("lstsec").top(), c.want + 115) << "120 below the upper list";
     EXPECT_EQ(at("lstsec").bottom() + 1, c.h - 1335 - 120) << "120 above the totals row";
+    EXPECT_EQ(at("PicSep").bottom() + 1, at("lstsec").top()) << "the bar fills the gap, to be easy to grab";
   }
 }
 
@@ -153,6 +156,24 @@ TEST_F(Layout, TheLeftButtonDragsTheSplitterByThePointerOffset) {
   EXPECT_EQ(at("PicSep").top(), 3420);
   EXPECT_EQ(at("lstmain").height(), 3420 - 1440 - 5);
   EXPECT_EQ(form.find("PicSep")->tag, QString::fromLatin1(shell::splitterColour));
+}
+
+// Room for the longest texts the program writes into its labels, in the design font (9 pt
+// sans at 96 dpi: at most 105 twips a character, 210 a line): the upper summary wraps over
+// its lines, and a copy's status has the counts on a line of their own.
+TEST_F(Layout, LabelsHoldTheLongestTextsTheProgramWritesIntoThem) {
+  const auto lines = [](const char* text, int width) { return (int(strlen(text)) * 105 + width - 1) / width; };
+  for (const QSize size : {QSize(10440, 8600), QSize(16000, 12000)}) {
+    splitterAt(4160, size.height());
+    resize(size.width(), size.height());
+    const QRect summary = at("lblCountList");
+    EXPECT_LE(lines("Files in list 100000 of 636792.65 Megabytes", summary.width()) * 210, summary.height());
+    EXPECT_LE(summary.right() + 1, at("cboLangPacks").left()) << "not under the language box at " << size.width();
+    const QRect status = at("lblcurrent");
+    EXPECT_EQ(lines("(file 100000 of 100000, 636792.65 of 636792.65 MB)", status.width()), 1);
+    EXPECT_GE(status.height(), 2 * 210);
+    EXPECT_GE(status.top(), 300) << "below the frame's title";
+  }
 }
 
 // Controls that lie over others by design: the progress frame over the lower list, the

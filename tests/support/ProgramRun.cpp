@@ -47,7 +47,7 @@ ProgramRun::ProgramRun(const QStringList& switches, const RunSettings& settings)
     });
   if (!settings.folder.isEmpty()) process_.setWorkingDirectory(settings.folder);
   if (!settings.standardOutput.isEmpty()) process_.setStandardOutputFile(settings.standardOutput);
-  QString program = QStringLiteral(FILLPACK_BINARY);
+  QString program = settings.program.isEmpty() ? QStringLiteral(FILLPACK_BINARY) : settings.program;
   QStringList arguments = switches;
   if (settings.headless) arguments.prepend(QStringLiteral("--headless"));
   if (settings.asNobody) {

@@ -21,6 +21,8 @@ struct RunSettings {
   QString configHome{};                        // XDG_CONFIG_HOME of the run; the test's own when empty
   bool stopSignalsBlocked = false;             // starts with SIGINT and SIGTERM blocked, so one sent
                                                // at once waits for the program's handler
+  QString program{};                           // another copy of the program (with a data folder of
+                                               // its own beside it); the one built when empty
 };
 
 // The state's lines by section ("[lstmain]" -> its lines), as raw bytes: names that are not

@@ -1,7 +1,9 @@
 // The two list views, offscreen: a click on a header sorts the rows, the context menus run
 // their commands on the rows highlighted in the view, drops on either list, and the files
 // offered when dragging out of the lower list.
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
@@ -107,10 +109,36 @@ TEST_F(ListInteractionWindowTest, DropsOnEitherList) {
   EXPECT_EQ(lowerView->model()->rowCount(), 0);
 }
 
+// A name that is not valid UTF-8 arrives percent-encoded byte by byte and names the same
+// file: the folder's file and the loose file come in with their sizes, whichever box takes them.
+TEST_F(ListInteractionWindowTest, DroppedNamesThatAreNotUtf8KeepTheirBytes) {
+  const QString folder = platform::decodeFileName(QByteArray("d\xff"));
+  tree.folder(folder);
+  const QString inFolder = tree.rawFile(folder, "in\xfe.bin", 5);
+  const QString loose = tree.rawFile(QStringLiteral("x"), "loose\xe9.bin", 7);
+  EXPECT_TRUE(drop(widget<QComboBox>("txtdir")->lineEdit(), {tree.path(folder)}));
+  EXPECT_TRUE(drop(upper->viewport(), {tree.path(folder), loose}));  // the folder's file is there already
+  EXPECT_TRUE(messages.shown.isEmpty());
+  const catalogue::FileList& rows = window.catalogue().lstmain();
+  ASSERT_EQ(rows.count(), 2);
+  for (int row = 0; row < 2; ++row)
+    EXPECT_EQ(platform::encodeFileName(rows.at(row).folder + u'/' + rows.at(row).text),
+              platform::encodeFileName(row == 0 ? inFolder : loose));
+  EXPECT_EQ(rows.at(0).size + rows.at(1).size, 12);
+}
+
 TEST_F(ListInteractionWindowTest, DraggingOutOffersExactlyTheCheckedLowerRows) {
-  for (const char* name : {"a.bin", "b.bin", "c.bin"}) addLower(tree.path(QString::fromLatin1(name)));
+  for (const char* name : {"a.bin", "b.bin", "c.bin"}) {
+    tree.file(QString::fromLatin1(name), 1);
+    addLower(tree.path(QString::fromLatin1(name)));
+  }
+  tree.folder(QStringLiteral("folder"));
+  addLower(tree.path(QStringLiteral("folder")));  // checked, but no file: never dragged out
   window.catalogue().lstsec().setChecked(1, false);
   view.syncFromState();
+  // The view starts the drag itself; the upper list's rows stay where they are.
+  EXPECT_TRUE(lowerView->dragEnabled());
+  EXPECT_FALSE(upper->dragEnabled());
   QAbstractItemModel* model = lowerView->model();
   EXPECT_EQ(model->mimeTypes(), (QStringList{"application/x-fillpack-file-drop", "text/uri-list",
                                              "x-special/gnome-copied-files", "application/x-kde-cutselection",

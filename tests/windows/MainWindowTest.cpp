@@ -7,8 +7,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "catalogue/Numbers.h"
+#include "catalogue/Utilization.h"
 #include "windows/WindowFixture.h"
 
 namespace {
@@ -92,6 +94,48 @@ TEST_F(MainWindowTest, StopDuringAWalkEndsItAndClosesTheProgressFrame) {
   EXPECT_TRUE(widget<QGroupBox>("framain")->isHidden());
 }
 
+// In the window's own font: the progress frame hides the rows it lies over, its status line
+// holds both lines of a copy's status, the upper summary wraps within its label, and the
+// splitter bar fills the gap between the lists and shows the resize pointer.
+TEST_F(MainWindowTest, TheProgressFrameTheSummaryAndTheSplitterHaveTheirRoom) {
+  view.show();
+  auto* frame = widget<QGroupBox>("framain");
+  (*this)["framain"].visible = true;
+  const auto underFrame = [&] {
+    view.syncFromState();
+    return frame->parentWidget()->grab(frame->geometry()).toImage();
+  };
+  const QImage overNoRows = underFrame();
+  for (int i = 0; i < 40; ++i) addLower(tree.path(QStringLiteral("a long folder name/row %1 of the list.mp3").arg(i)));
+  EXPECT_TRUE(underFrame() == overNoRows) << "the lower list's rows show through the progress frame";
+
+  // A path too long for the frame is cut at the edge and pushes nothing out of sight.
+  const QString counts = QStringLiteral("(file 100000 of 100000, 636792.65 of 636792.65 MB)");
+  (*this)["lblcurrent"].text =
+      QStringLiteral("Copying music/The Beatles/1969 - Abbey Road/01 - Come Together (remastered in 2009).flac\n") +
+      counts;
+  (*this)["lblCountList"].text = QStringLiteral("Files in list 100000 of 636792.65 Megabytes");
+  view.syncFromState();
+  auto* status = widget<QLabel>("lblcurrent");
+  EXPECT_FALSE(status->wordWrap());
+  EXPECT_LE(status->sizeHint().height(), status->height());
+  EXPECT_LE(status->fontMetrics().horizontalAdvance(counts), status->width());
+  auto* summary = widget<QLabel>("lblCountList");
+  EXPECT_TRUE(summary->wordWrap());
+  EXPECT_LE(summary->heightForWidth(summary->width()), summary->height());
+
+  auto* bar = widget<QWidget>("PicSep");
+  EXPECT_GE(bar->height() * 1440, 50 * bar->logicalDpiY()) << "the bar's 50 twips, not rounded down";
+  EXPECT_EQ(bar->geometry().bottom() + 1, table("lstsec")->geometry().top());
+  EXPECT_EQ(bar->cursor().shape(), Qt::SplitVCursor);
+  // Dragged down over the lower list, the bar stays in sight.
+  QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(20, 2));
+  QTest::mouseMove(bar, QPoint(20, 40));
+  EXPECT_GT(bar->y(), table("lstsec")->y());
+  EXPECT_EQ(bar->parentWidget()->childAt(bar->geometry().center()), bar);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(20, 2));
+}
+
 TEST_F(MainWindowTest, CheckBoxesPatternAndModeOfTheWindowReachTheState) {
   widget<QLineEdit>("txtpattern")->setText(QStringLiteral("*.txt"));
   widget<QWidget>("optmain", 1)->setProperty("checked", true);  // all but the pattern
@@ -116,6 +160,43 @@ TEST_F(MainWindowTest, TypedFolderAndLimitAreNotCompletedFromTheLists) {
   ASSERT_GE(widget<QComboBox>("txtlimit")->findText(QStringLiteral("657")), 0);
   typeInto("txtlimit", QStringLiteral("65"));
   EXPECT_EQ((*this)["txtlimit"].tag, QString::number(65 * catalogue::MB));
+}
+
+// However the limit box is left (Tab, Shift+Tab, a click elsewhere), or a search started
+// while it still has the text, a text that is not a number becomes 4450 in the box and in
+// the limit used. Only a 3000 MB file fits 4450 MB, and none fits 702 MB.
+TEST_F(MainWindowTest, TheLimitBoxAppliesItsRuleHoweverItIsLeft) {
+  gather({{"a.bin", 3000}, {"b.bin", 2000}});
+  tick();
+  view.show();
+  QApplication::setActiveWindow(&view);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  auto* box = widget<QComboBox>("txtlimit");
+  const struct {
+    const char* how;
+    std::function<void()> leave;
+  } ways[] = {
+      {"Tab", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }},
+      {"Shift+Tab", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier); }},
+      {"a click elsewhere", [&] { QTest::mouseClick(widget<QLineEdit>("txtpattern"), Qt::LeftButton); }},
+      {"a search", [&] { button("cmdsearch")->click(); }},
+  };
+  for (const auto& way : ways) {
+    SCOPED_TRACE(way.how);
+    window.setLimitText(QStringLiteral("702"));
+    view.syncFromState();
+    box->setFocus();
+    ASSERT_TRUE(box->hasFocus());
+    box->lineEdit()->selectAll();
+    QTest::keyClicks(box->lineEdit(), QStringLiteral("abc"));
+    ASSERT_EQ(box->currentText(), QStringLiteral("abc"));
+    way.leave();
+    view.syncFromState();
+    EXPECT_EQ(box->hasFocus(), way.how == std::string("a search"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("4450"));
+    EXPECT_EQ(catalogue::limitBytes(window.form()), 4450.0 * catalogue::MB);
+  }
+  EXPECT_EQ(lower(), QStringList({in(QStringLiteral("a.bin"))}));
 }
 
 // Search and Save are offered only while their lists hold rows; Load names the list in the title.

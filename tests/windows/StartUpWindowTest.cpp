@@ -3,7 +3,9 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <optional>
@@ -57,13 +59,17 @@ class StartUpWindowTest : public testing::Test {
     return std::make_unique<Session>(arguments);
   }
   static QByteArray text(const Settings& settings) { return platform::formatIniText(settings); }
-  // Closes the window as the user does and checks these entries of the file then written.
-  void closeExpecting(std::unique_ptr<Session>& run, const Settings& expected) {
+  // Closes the window as the user does and gives the file then written.
+  Settings close(std::unique_ptr<Session>& run) {
     run->view.close();
     run->window.Form_Unload(&run->settings);
     run.reset();
     QFile in(ini());
-    const Settings saved = platform::parseIniText(in.open(QIODevice::ReadOnly) ? in.readAll() : "<no file>");
+    return platform::parseIniText(in.open(QIODevice::ReadOnly) ? in.readAll() : "<no file>");
+  }
+  // Closes the window and checks these entries of the file then written.
+  void closeExpecting(std::unique_ptr<Session>& run, const Settings& expected) {
+    const Settings saved = close(run);
     for (auto it = expected.begin(); it != expected.end(); ++it)
       EXPECT_EQ(saved.value(it.key()).toString(), it.value().toString()) << it.key().toStdString();
   }
@@ -131,26 +137,65 @@ TEST_F(StartUpWindowTest, TheHistorySpeedAndSplitterAreRestored) {
   closeExpecting(run, {{"Dir List/Items", "4"}, {"Dir List/Item 2", "/b"}, {"Dir List/Item 6", "/unread"}});
 }
 
-// The command line runs first: a readable setting overrides a switch, one that cannot be
-// converted (or is no entry of the list) leaves what the switch gave.
-TEST_F(StartUpWindowTest, StoredSettingsOverrideTheSwitchesUnlessTheyCannotBeRead) {
+// The settings are read before the command line: a value a switch sets stays and is saved,
+// the rest come from the settings, and a setting that cannot be read leaves the default. A
+// drive index that names no button ends the line, and the window opens as always.
+TEST_F(StartUpWindowTest, TheSwitchesOverrideTheStoredSettings) {
+  const QString folder = tree.path(QStringLiteral("in"));
+  tree.folder(QStringLiteral("in"));
   const struct {
     QStringList arguments;
-    const char *key, *stored, *control, *shown, *saved;
+    const char *key, *stored, *control;
+    QString shown, saved;
     int index = -1;
   } cases[] = {{{}, "Inclusive", "0", "optmain", "0", "False", 0},
                {{}, "Inclusive", "maybe", "optmain", "1", "True", 0},
-               {{"/include", "*.txt"}, "Pattern", "*.mp3", "txtpattern", "*.mp3", "*.mp3"},
-               {{"/limit", "650"}, "Limit", "2", "txtlimit", "657", "2"},
+               {{"/include", "*.txt"}, "Pattern", "*.mp3", "txtpattern", "*.txt", "*.txt"},
+               {{"/exclude", "*.txt"}, "Inclusive", "True", "optmain", "1", "False", 1},
+               {{"/path", folder}, "Last Path", "/elsewhere", "txtdir", folder, folder},
+               {{"/path", folder}, "Recurse Subs", "1", "chkrecurse", "0", "0"},
+               {{"/limit", "650"}, "Limit", "2", "txtlimit", "650", "-1"},
                {{"/limit", "650"}, "Limit", "abc", "txtlimit", "650", "-1"},
-               {{"/limit", "650"}, "Limit", "70000", "txtlimit", "650", "-1"}};
+               {{"/limit", "1e400"}, "Limit", "2", "txtlimit", "657", "2"},
+               {{"/scancd", "-1", "/limit", "9"}, "Limit", "2", "txtlimit", "657", "2"}};
   for (const auto& c : cases) {
     const QString key = QStringLiteral("Main/") + QString::fromLatin1(c.key);
     auto run = start(text({{key, c.stored}}), c.arguments);
-    EXPECT_EQ(run->shown(c.control, c.index), QString::fromLatin1(c.shown)) << c.stored;
+    EXPECT_EQ(run->shown(c.control, c.index), c.shown) << c.stored;
     EXPECT_EQ((*run)["txtlimit"].tag, QString::number(run->shown("txtlimit").toLongLong() * catalogue::MB));
     closeExpecting(run, {{key, c.saved}});
   }
+}
+
+// A search from the command line uses the limit the window shows, and an Add the pattern
+// it shows, whether a switch or the settings gave them.
+TEST_F(StartUpWindowTest, TheWindowShowsTheValuesTheCommandLineUsed) {
+  for (const auto& [name, megabytes] : {std::pair{"a.bin", 5}, {"b.bin", 2}, {"c.txt", 1}, {"d.bin", 2}})
+    tree.file(QStringLiteral("in/") + name, megabytes * catalogue::MB);
+  auto run = start(text({{"Main/Limit", "0"}, {"Main/Pattern", "*.bin"}}),
+                   {"/limit", "8", "/path", tree.path(QStringLiteral("in")), "/dumb"});
+  EXPECT_EQ(run->shown("txtlimit"), QStringLiteral("8"));
+  EXPECT_EQ(run->shown("txtpattern"), QStringLiteral("*.bin"));
+  EXPECT_EQ(run->upper(), QStringList({"a.bin", "b.bin", "d.bin"}));
+  EXPECT_EQ(run->lower(), QStringList({tree.path("in/a.bin"), tree.path("in/b.bin")}));
+  EXPECT_EQ((*run)["lblpercent"].text, QStringLiteral("87.5% CD utilization"));
+}
+
+// A saved place where no screen shows the window puts it onto the primary screen in its
+// saved size, and that place is what the next close saves; a window partly shown stays.
+TEST_F(StartUpWindowTest, AWindowNoScreenWouldShowComesOntoThePrimaryScreen) {
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  for (const auto& [left, top] : {std::pair{"-99999", "-99999"}, {"99999", "99999"}, {"-99999", "450"}, {"450", "99999"}}) {
+    auto run = start(text({{"Main/Left", left}, {"Main/Top", top}, {"Main/Width", "10800"}, {"Main/Height", "8775"}}));
+    const QRect shown(run->view.pos(), run->view.size());
+    EXPECT_TRUE(screen.contains(shown)) << left << ' ' << top;
+    EXPECT_EQ(shown.size(), QSize(720, 585));
+    const Settings saved = close(run);
+    EXPECT_NEAR(saved.value("Main/Left").toDouble() / 15, shown.x(), 1);
+    EXPECT_NEAR(saved.value("Main/Top").toDouble() / 15, shown.y(), 1);
+  }
+  auto run = start(text({{"Main/Left", "-3000"}, {"Main/Top", "450"}}));
+  EXPECT_EQ(run->view.pos(), QPoint(-200, 30));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "output/FileDrop.h"
 #include "platform/ThemeIconProvider.h"
 #include "support/OutputFakes.h"
 #include "windows/MainWindow.h"
@@ -50,10 +51,11 @@ class WindowFixture : public ::testing::Test, protected TestWindow {
     return out;
   }
   // Drags the paths over the widget (which must accept them) and drops them; true if taken.
+  // The URLs carry each name's bytes percent-encoded, as a file manager sends them.
   bool drop(QWidget* target, const QStringList& paths) {
     QMimeData data;
     QList<QUrl> urls;
-    for (const QString& path : paths) urls.append(QUrl::fromLocalFile(path));
+    for (const QString& path : paths) urls.append(QUrl::fromEncoded(output::fileUri(path)));
     data.setUrls(urls);
     QDragEnterEvent enter(QPoint(4, 4), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);

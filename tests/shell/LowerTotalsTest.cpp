@@ -1,0 +1,67 @@
+// The lower list's total, utilization, summary and burn time: every command that changes
+// the list leaves all four showing its rows, at once and together.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <functional>
+
+#include "catalogue/Selection.h"
+#include "support/OutputFakes.h"
+
+namespace {
+
+using testing_support::TestWindow;
+
+TEST(LowerTotals, EveryChangeOfTheLowerListRefreshesAllItsFigures) {
+  TestWindow t;
+  t.tree.file("disc/d.bin", 5 * 1048576);
+  t.gather({{"a.bin", 10}, {"b.bin", 20}, {"c.bin", 10}});
+  t.window.setLimitText("80");
+  QFile list(t.tree.path("ab.txt"));
+  ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+  list.write((t.in("a.bin") + "\r\n" + t.in("b.bin") + "\r\n").toUtf8());
+  list.close();
+  t.window.form()("cmdcdrom", 0).text = t.tree.path("disc");
+
+  const struct {
+    const char* command;
+    std::function<void()> run;
+    const char *total, *percent, *speed, *summary;
+  } steps[] = {
+      {"search", [&] { t.window.cmdsearch_Click(); }, "40", "50", "04:33", "3 Files of 40 Megabytes"},
+      {"delete the last",
+       [&] {
+         for (int row : {0, 1}) t.window.catalogue().lstsec().setChecked(row, false);
+         t.trash.removes = true;
+         t.messages.answers = {true};
+         t.window.mnufiledelete_Click();
+       },
+       "30", "37.5", "03:24", "2 Files of 30 Megabytes"},
+      {"clear", [&] { t.window.mnuclear_Click(); }, "0", "0", "00:00", "0 Files of 0 Megabytes"},
+      {"load",
+       [&] {
+         t.window.run().pendingListPath = list.fileName();
+         t.window.cmdload_Click();
+       },
+       "30", "37.5", "03:24", "2 Files of 30 Megabytes"},
+      {"disc scan", [&] { t.window.cmdcdrom_Click(0); }, "0", "0", "00:00", "0 Files of 0 Megabytes"},
+      {"best-fill search", [&] { t.window.mnubestfill_Click(); }, "5", "6.25", "00:34", "1 Files of 5 Megabytes"},
+      {"batch",
+       [&] {
+         t.window.mnuselitem_Click(catalogue::SelectAll, {});
+         t.window.batch(1, t.tree.path("cd.txt"));
+       },
+       "0", "0", "00:00", "0 Files of 0 Megabytes"},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.command);
+    step.run();
+    EXPECT_EQ(t["txttotal"].text, step.total);
+    EXPECT_EQ(t["lblpercent"].text, QString::fromLatin1(step.percent) + "% CD utilization");
+    EXPECT_EQ(t["lblspeed"].text, QString::fromLatin1(step.speed) + " to burn");
+    EXPECT_EQ(t["lblCountList2"].text, step.summary);
+  }
+  EXPECT_EQ(t.messages.shown.size(), 1);  // the batch's
+}
+
+}  // namespace
