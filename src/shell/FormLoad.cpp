@@ -95,7 +95,7 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   processcommandline(arguments, *this);
   if (run_.closing) return;
   // 6.
-  placesplitter(form_);
+  placesplitter(form_, captionWidth_);
   // 7.
   form_(QStringLiteral("cbospeed")).items = search::speedList();
   // 8.
@@ -145,12 +145,13 @@ void MainForm::cboLangPacks_Click() {
   languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
   languagePack_.SetLanguageInForm(form_);
   if (run_.loading) form_(QStringLiteral("cmdload")).text = loadCaption(true);
+  Form_Resize(form_, captionWidth_);  // the new captions may need other widths
 }
 
 void MainForm::resizeWindow(int width, int height) {
   catalogue::Control& window = form_(QStringLiteral("frmmain"));
   window.geometry.setSize(QSize(width, height));
-  Form_Resize(form_);
+  Form_Resize(form_, captionWidth_);
   if (window.value == 0) normalGeometry_.setSize(window.geometry.size());
 }
 
@@ -161,6 +162,11 @@ void MainForm::moveWindow(int left, int top) {
 }
 
 void MainForm::setWindowState(int state) { form_(QStringLiteral("frmmain")).value = state; }
+
+void MainForm::setCaptionWidth(CaptionWidth measure) {
+  captionWidth_ = std::move(measure);
+  Form_Resize(form_, captionWidth_);
+}
 
 void MainForm::placeOnScreens(const QList<QRect>& screens) {
   const QRect placed = shell::placeOnScreens(screens, normalGeometry_);
@@ -174,6 +180,6 @@ void MainForm::PicSep_MouseDown() { shell::PicSep_MouseDown(form_); }
 
 void MainForm::PicSep_MouseMove(bool leftHeld, int y) { shell::PicSep_MouseMove(form_, leftHeld, y); }
 
-void MainForm::PicSep_MouseUp() { shell::PicSep_MouseUp(form_); }
+void MainForm::PicSep_MouseUp() { shell::PicSep_MouseUp(form_, captionWidth_); }
 
 }  // namespace shell

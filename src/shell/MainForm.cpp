@@ -217,6 +217,7 @@ void MainForm::CDROM_Load() {
   // Every drive button carries the tool tip of the first.
   const QString tip = form_(QStringLiteral("cmdcdrom"), 0).toolTip;
   for (int i = 1; form_.find(QStringLiteral("cmdcdrom"), i); ++i) form_(QStringLiteral("cmdcdrom"), i).toolTip = tip;
+  Form_Resize(form_, captionWidth_);  // each button as wide as the place it names
 }
 
 bool MainForm::cmdcdrom_Click(int index) {

@@ -33,6 +33,7 @@
 #include "shell/CopyDialog.h"
 #include "shell/CopyForm.h"
 #include "shell/LanguagePack.h"
+#include "shell/Layout.h"
 
 namespace shell {
 
@@ -148,6 +149,9 @@ class MainForm {
   void resizeWindow(int width, int height);
   void moveWindow(int left, int top);
   void setWindowState(int state);
+  // How the window measures captions; the layout then fits the controls to the texts they
+  // show. Without it (headless) the controls keep their designed widths.
+  void setCaptionWidth(CaptionWidth measure);
   // Before the window shows: a normal window that no screen would show (the screens in
   // twips, the primary first) is moved onto the primary screen, also in what is saved.
   void placeOnScreens(const QList<QRect>& screens);
@@ -208,6 +212,7 @@ class MainForm {
   search::ServedPlan servedPlan_;
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips
+  CaptionWidth captionWidth_;
   std::unique_ptr<CopyForm> copyForm_;  // made on first use, kept for the run
 };
 

@@ -1,6 +1,8 @@
 // OK closes the window; the links go to the state, which hands them to the desktop.
 #include "windows/AboutWindow.h"
 
+#include "shell/Layout.h"
+#include "windows/FormBinding.h"
 #include "windows/SecondaryWindow.h"
 
 namespace windows {
@@ -17,6 +19,10 @@ AboutWindow::AboutWindow(QWidget& owner, shell::AboutFacts facts, platform::Link
                                   {"lblEMail", E::Click, [this](const EventArgs&) { state_.lblEMail_Click(); }},
                                   {"lblHomePage", E::Click, [this](const EventArgs&) { state_.lblHomePage_Click(); }},
                               });
+  shell::fitAboutButtons(state_.form(), [this](catalogue::ControlKind kind, const QString& caption) {
+    return binding_->captionTwips(kind, caption);
+  });
+  binding_->apply();
 }
 
 QWidget* AboutWindow::control(const QString& name) const { return binding_->widget(name); }

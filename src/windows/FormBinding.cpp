@@ -16,8 +16,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <algorithm>
+#include <cmath>
 
 #include "windows/FileListModel.h"
 #include "windows/FolderDropFilter.h"
@@ -65,6 +68,43 @@ FormBinding::~FormBinding() = default;
 int FormBinding::pixels(int twips) const { return qRound(twips * window_.logicalDpiX() / 1440.0); }
 
 int FormBinding::twips(int pixels) const { return qRound(pixels * 1440.0 / window_.logicalDpiX()); }
+
+int FormBinding::captionTwips(catalogue::ControlKind kind, const QString& caption) const {
+  const QStyle* style = window_.style();
+  const QSize text = window_.fontMetrics().size(Qt::TextShowMnemonic, caption);
+  const auto metric = [style](QStyle::PixelMetric m) { return style->pixelMetric(m); };
+  int needed = text.width();
+  switch (kind) {
+    case Kind::Button:
+      // The frame and margin the style draws around a button's text, and the ring of a
+      // default button; not the least width some styles give every button.
+      needed += metric(QStyle::PM_ButtonMargin) +
+                2 * (metric(QStyle::PM_DefaultFrameWidth) + metric(QStyle::PM_ButtonDefaultIndicator));
+      break;
+    case Kind::CheckBox:
+      needed += std::max(metric(QStyle::PM_IndicatorWidth), metric(QStyle::PM_IndicatorHeight)) +
+                metric(QStyle::PM_CheckBoxLabelSpacing);
+      break;
+    case Kind::OptionButton:
+      needed += std::max(metric(QStyle::PM_ExclusiveIndicatorWidth), metric(QStyle::PM_ExclusiveIndicatorHeight)) +
+                metric(QStyle::PM_RadioButtonLabelSpacing);
+      break;
+    case Kind::ComboBox:
+    case Kind::PickList: {
+      QStyleOptionComboBox option;
+      option.initFrom(&window_);
+      option.editable = true;
+      // The box's edit field keeps a margin of 2 pixels either side of its text (as every
+      // line edit does) and a pixel for the cursor after it.
+      needed = style->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(text.width() + 5, text.height()), nullptr)
+                   .width();
+      break;
+    }
+    default:
+      break;
+  }
+  return int(std::ceil(needed * 1440.0 / window_.logicalDpiX()));
+}
 
 QWidget* FormBinding::widget(const QString& name, int index) const { return widgets_.value(keyOf(name, index)); }
 

@@ -88,6 +88,9 @@ class FormBinding final : public QObject {
 
   int pixels(int twips) const;
   int twips(int pixels) const;
+  // The width in twips a control of `kind` needs to show `caption` whole in this window's
+  // font and style, rounded up so that the widget it becomes is never a pixel short.
+  int captionTwips(catalogue::ControlKind kind, const QString& caption) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

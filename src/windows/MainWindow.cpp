@@ -48,6 +48,8 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
   binding_->route(events());
   // The About and instructions windows take the pack held when they are loaded.
   setSecondaryLanguage([this](catalogue::Form& form) { state_.applyLanguageTo(form); });
+  state_.setCaptionWidth(
+      [this](catalogue::ControlKind kind, const QString& caption) { return binding_->captionTwips(kind, caption); });
   syncFromState();
   // The timer keeps the window in step with changes made outside a handler of ours.
   refresh_.setInterval(search::timerIntervalMs);
@@ -62,7 +64,8 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
 
 MainWindow::~MainWindow() {
   // Widgets being taken down lose the focus; no event of theirs may reach a window that is
-  // no longer whole, so the binding goes first.
+  // no longer whole, so the measure and then the binding go first.
+  state_.setCaptionWidth({});
   delete binding_;
 }
 

@@ -62,7 +62,12 @@ TEST(SettingsRun, AFirstRunWritesTheDefaults) {
       {"Main/Left", "0"},                {"Main/Limit", "1"},         {"Main/LangPacks", "1"},
       {"Main/Inclusive", "True"},        {"Main/Last Speed", "1x"},   {"Main/NoCD", "1"},
       {"Main/Recurse Subs", "1"},        {"Main/Sep", "4160"},        {"Dir List/Items", "0"}};
-  EXPECT_EQ(lines(runAndStop(tree)), lines(defaults));
+  Settings written = runAndStop(tree);
+  // The smallest window: wider than designed where the machine's font needs it for the
+  // captions and the pack names in the language box.
+  EXPECT_GE(written.value("Main/Width").toInt(), 10440);
+  written["Main/Width"] = defaults.value("Main/Width");
+  EXPECT_EQ(lines(written), lines(defaults));
 }
 
 }  // namespace

@@ -1,29 +1,70 @@
-// The main window's layout rules on the records of a fresh form, without a window.
+// The main window's layout rules on the records of a fresh form, without a window; captions
+// are measured with a font of the test's own.
 #include <gtest/gtest.h>
 
 #include <cstring>
 
+#include <QDir>
+#include <QRegularExpression>
+
+#include "shell/LanguagePack.h"
 #include "shell/Layout.h"
 #include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
+#include "support/Fakes.h"
 
 namespace {
 
 using catalogue::ControlKind;
+
+const QString languageFolder = QStringLiteral(FILLPACK_SOURCE_DIR "/language");
+
+QStringList shippedPacks() { return QDir(languageFolder).entryList({"*.lpk"}, QDir::Files, QDir::Name); }
+
+// Every character 105 twips (7 pixels at 96 dpi), the access-key mark none, and around the
+// text what a common style draws: a button's frame, a box or the arrow of a drop-down list.
+int testCaptionWidth(ControlKind kind, const QString& caption) {
+  const QString shown = QString(caption).replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1"));
+  const int around = kind == ControlKind::Label ? 0 : kind == ControlKind::Button ? 150 : kind == ControlKind::PickList ? 450 : 300;
+  return int(shown.size()) * 105 + around;
+}
+
+void applyPack(catalogue::Form& window, const QString& file) {
+  testing_support::RecordingMessages messages;
+  testing_support::ScriptedPump pump;
+  shell::clsLanguagePack pack(messages, pump);
+  pack.LoadLanguagePack(languageFolder + u'/' + file);
+  pack.SetLanguageInForm(window);
+}
+
+bool showsCaption(const catalogue::Control& c) {
+  return (c.kind == ControlKind::Button || c.kind == ControlKind::CheckBox || c.kind == ControlKind::OptionButton ||
+          c.name == u"lbllimit") &&
+         !c.text.isEmpty();
+}
 
 class Layout : public ::testing::Test {
  protected:
   QRect at(const char* name, int index = -1) const { return form.find(name, index)->geometry; }
   void resize(int w, int h) {
     form("frmmain").geometry.setSize({w, h});
-    shell::Form_Resize(form);
+    shell::Form_Resize(form, measure);
   }
   void splitterAt(int top, int h) {
     form("frmmain").geometry.setSize({10440, h});
     form("PicSep").geometry.moveTop(top);
-    shell::placesplitter(form);
+    shell::placesplitter(form, measure);
   }
+  // The captions of a shipped pack, and every shipped pack in the language box.
+  void usePack(const QString& file) {
+    applyPack(form, file);
+    form("cboLangPacks").items = shippedPacks();
+  }
+  void expectNoOverlapInsideParents(const std::string& where) const { expectNoOverlapInsideParents(form, where); }
+  static void expectNoOverlapInsideParents(const catalogue::Form& window, const std::string& where);
 
   catalogue::Form form{shell::mainFormControls()};
+  shell::CaptionWidth measure;
 };
 
 TEST_F(Layout, AWindowBelowTheSmallestSpringsBackOnlyInTheDimensionTooSmall) {
@@ -41,12 +82,14 @@ TEST_F(Layout, AWindowBelowTheSmallestSpringsBackOnlyInTheDimensionTooSmall) {
 // The window re-applies the records that changed, so a layout that moves nothing, or a
 // minimised window, must leave every record as it was.
 TEST_F(Layout, NothingIsWrittenWhileMinimisedOrWhenNothingMoves) {
+  measure = testCaptionWidth;
+  usePack(QStringLiteral("Deutsch.lpk"));
   resize(13000, 9500);
   for (const QSize size : {QSize(13000, 9500), QSize(0, 9000), QSize(12000, 0)}) {
     form("frmmain").geometry.setSize(size);
     const quint64 before = form.revision();
-    shell::Form_Resize(form);
-    if (size.isEmpty()) shell::placesplitter(form), shell::dockButtonPanel(form);
+    shell::Form_Resize(form, measure);
+    if (size.isEmpty()) shell::placesplitter(form, measure), shell::dockButtonPanel(form);
     EXPECT_EQ(form.revision(), before) << size.width() << "x" << size.height();
   }
 }
@@ -140,22 +183,116 @@ bool overlaysByDesign(const catalogue::Control& c) {
   return c.name == u"framain" || c.name == u"txttotal" || c.name == u"cmdstop2" || c.name == u"imgmag";
 }
 
+void Layout::expectNoOverlapInsideParents(const catalogue::Form& window, const std::string& where) {
+  const QSize size = window.controls().front().geometry.size();  // the window comes first
+  const auto& all = window.controls();
+  for (auto a = all.begin(); a != all.end(); ++a) {
+    if (a->kind == ControlKind::Window || a->geometry.isEmpty() || overlaysByDesign(*a)) continue;
+    const QSize room = a->parent.isEmpty() ? size : window.find(a->parent)->geometry.size();
+    const QRect parent(QPoint(), room);
+    EXPECT_TRUE(parent.contains(a->geometry)) << qPrintable(a->name) << a->index << " in " << where;
+    for (auto b = std::next(a); b != all.end(); ++b) {
+      if (b->parent != a->parent || b->kind == ControlKind::Window || overlaysByDesign(*b)) continue;
+      EXPECT_FALSE(a->geometry.intersects(b->geometry))
+          << qPrintable(a->name) << a->index << " and " << qPrintable(b->name) << b->index << " in " << where;
+    }
+  }
+}
+
 TEST_F(Layout, NoTwoSiblingsOverlapAndEveryControlLiesInsideItsParent) {
   for (const QSize size : {QSize(10440, 8600), QSize(16000, 12000)}) {
     splitterAt(4160, size.height());
     resize(size.width(), size.height());
-    const auto& all = form.controls();
-    for (auto a = all.begin(); a != all.end(); ++a) {
-      if (a->kind == ControlKind::Window || a->geometry.isEmpty() || overlaysByDesign(*a)) continue;
-      const QSize room = a->parent.isEmpty() ? size : at(qPrintable(a->parent)).size();
-      const QRect parent(QPoint(), room);
-      EXPECT_TRUE(parent.contains(a->geometry)) << qPrintable(a->name) << a->index << " at " << size.width();
-      for (auto b = std::next(a); b != all.end(); ++b) {
-        if (b->parent != a->parent || b->kind == ControlKind::Window || overlaysByDesign(*b)) continue;
-        EXPECT_FALSE(a->geometry.intersects(b->geometry))
-            << qPrintable(a->name) << a->index << " and " << qPrintable(b->name) << b->index << " at " << size.width();
-      }
+    expectNoOverlapInsideParents(std::to_string(size.width()));
+  }
+}
+
+// At the smallest size every control shows its whole caption, the language box every pack's
+// whole name, and the wider controls still leave one another room.
+TEST_F(Layout, EveryCaptionFitsItsControlAtTheSmallestSizeInEveryShippedPack) {
+  measure = testCaptionWidth;
+  ASSERT_GE(shippedPacks().size(), 5);
+  for (const QString& file : shippedPacks()) {
+    usePack(file);
+    splitterAt(4160, 8600);
+    resize(1, 1);
+    const std::string where = file.toStdString();
+    for (const catalogue::Control& c : form.controls()) {
+      if (!showsCaption(c)) continue;
+      EXPECT_GE(c.geometry.width(), testCaptionWidth(c.kind, c.text)) << qPrintable(c.name) << c.index << " in " << where;
     }
+    for (const QString& pack : shippedPacks())
+      EXPECT_GE(at("cboLangPacks").width(), testCaptionWidth(ControlKind::PickList, pack)) << qPrintable(pack);
+    expectNoOverlapInsideParents(where);
+  }
+}
+
+// The window is only as much wider as the fullest row needs: in one row at least, the
+// controls from the left end just the designed gap before those anchored to the right.
+TEST_F(Layout, ARowWithoutRoomWidensTheSmallestWindowByJustWhatItLacks) {
+  const QString lengthy = QStringLiteral("A caption much longer than any translation gives, and longer still");
+  const auto slack = [this] {
+    const int W = at("frmmain").width();
+    return std::min({at("imgLogo").left() - (at("optmain", 1).right() + 1 + 40),
+                     at("cboLangPacks").left() - (at("lblCountList").right() + 1 + 10),
+                     at("lblCountList2").left() - (at("lblspeed").right() + 1 + 80),
+                     W - (at("cmdAbout").right() + 1 + 120), W - (at("lblCountCDTotal").right() + 1 + 120)});
+  };
+  const struct {
+    const char* control;
+    int index;
+  } widened[] = {{"cmddir", -1},  {"optmain", 0},   {"chkrecurse", -1}, {"cboLangPacks", -1},
+                 {"chkNoCD", -1}, {"cmdsearch", -1}, {"cmdcdrom", 0}};
+  measure = testCaptionWidth;
+  for (const auto& w : widened) {
+    form = catalogue::Form(shell::mainFormControls());
+    catalogue::Control& wide = form(w.control, w.index);
+    if (wide.kind == ControlKind::PickList)
+      wide.items = QStringList{lengthy};
+    else
+      wide.text = lengthy;
+    resize(1, 1);
+    const int smallest = at("frmmain").width();
+    EXPECT_GT(smallest, 10440) << w.control;
+    EXPECT_EQ(slack(), 0) << w.control;
+    expectNoOverlapInsideParents(w.control);
+    resize(smallest - 1, 8600);
+    EXPECT_EQ(at("frmmain").width(), smallest) << w.control;
+    resize(smallest + 500, 8600);
+    EXPECT_EQ(at("frmmain").width(), smallest + 500) << w.control;
+    EXPECT_EQ(slack(), 500) << w.control;
+  }
+}
+
+// Captions that are short again give the controls back their designed widths and places.
+TEST_F(Layout, BackInEnglishEveryControlTakesItsPlaceOfBefore) {
+  measure = testCaptionWidth;
+  usePack(QStringLiteral("English.lpk"));
+  resize(1, 1);
+  const std::deque<catalogue::Control> english = form.controls();
+  const QRect clipBoard = at("cmdClipBoard");
+  usePack(QStringLiteral("Deutsch.lpk"));
+  resize(1, 1);
+  ASSERT_GT(at("cmdClipBoard").width(), clipBoard.width()) << "the German caption is longer";
+  usePack(QStringLiteral("English.lpk"));
+  resize(1, 1);
+  for (const catalogue::Control& was : english)
+    EXPECT_EQ(form.find(was.name, was.index)->geometry, was.geometry) << qPrintable(was.name) << was.index;
+}
+
+// The About window's buttons keep to its lower right corner; a long caption widens the
+// window rather than push them over the links.
+TEST_F(Layout, TheAboutButtonsShowTheirCaptionsInEveryShippedPack) {
+  for (const QString& file : shippedPacks()) {
+    catalogue::Form about(shell::aboutFormControls());
+    applyPack(about, file);
+    shell::fitAboutButtons(about, testCaptionWidth);
+    for (const char* button : {"cmdUpdate", "cmdOK"}) {
+      const catalogue::Control& c = *about.find(button);
+      EXPECT_GE(c.geometry.width(), testCaptionWidth(c.kind, c.text)) << button << " in " << file.toStdString();
+    }
+    EXPECT_EQ(about.find("cmdOK")->geometry.right() + 1 + 240, about.find("frmAbout")->geometry.width());
+    expectNoOverlapInsideParents(about, "About in " + file.toStdString());
   }
 }
 

@@ -100,4 +100,45 @@ TEST_F(ShippedPacks, EnglishNamesEveryTextTheWindowsShow) {
   }
 }
 
+// The access key of a caption: the character after a lone "&", in lower case ("&&" shows
+// an "&"); none when there is no such mark.
+QChar accessKey(const QString& caption) {
+  for (qsizetype i = 0; i + 1 < caption.size(); ++i)
+    if (caption[i] == u'&' && caption[++i] != u'&') return caption[i].toLower();
+  return {};
+}
+
+// Alt and a key reach one control of a window, or one entry of the menu that is open. The
+// English captions are the design's own, with its three clashes; no translation adds one.
+TEST_F(ShippedPacks, NoTwoControlsOfAWindowOrEntriesOfAMenuShareAnAccessKey) {
+  using K = catalogue::ControlKind;
+  const QString englishClashes =
+      "frmmain mnusel n: mnuselitem(1) mnuselitem(5) mnuselitem(8); frmmain window s: cmdsave cmdsearch cmdstop";
+  const QStringList files = QDir(languageFolder).entryList({"*.lpk"}, QDir::Files);
+  for (const QString& file : files) {
+    const shell::clsLanguagePack pack = load(file);
+    QStringList clashes;
+    for (const auto& [window, controls] : windows()) {
+      catalogue::Form form(controls);
+      pack.SetLanguageInForm(form);
+      // The reach of each key: the window's controls, the menus themselves, or one menu's entries.
+      std::map<std::pair<QString, QChar>, QStringList> reach;
+      for (const catalogue::Control& c : form.controls()) {
+        // The second Stop button stands in the first one's place, never beside it.
+        if (c.name == u"cmdstop2" || c.kind == K::Window || c.kind == K::Column || accessKey(c.text).isNull())
+          continue;
+        const QString scope = c.kind == K::MenuEntry ? c.parent : c.kind == K::Menu ? "menus" : "window";
+        reach[{scope, accessKey(c.text)}].append(catalogue::Form::keyOf(c.name, c.index));
+      }
+      for (auto& [key, names] : reach) {
+        names.sort();
+        if (names.size() > 1) clashes.append(window + u' ' + key.first + u' ' + key.second + QStringLiteral(": ") + names.join(u' '));
+      }
+    }
+    clashes.sort();
+    EXPECT_EQ(clashes.join(u"; ").toStdString(), (file == u"English.lpk" ? englishClashes : QString()).toStdString())
+        << file.toStdString();
+  }
+}
+
 }  // namespace
