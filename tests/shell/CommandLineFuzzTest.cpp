@@ -61,8 +61,10 @@ TEST_F(CommandLineFuzz, NoSequenceEndsTheProgramAndTheWindowShowsWhatItUsed) {
     for (int n = length(random); n > 0; --n) arguments.append(pool[pick(random)]);
     SCOPED_TRACE(arguments.join(QStringLiteral(" | ")).toStdString());
     messages.shown.clear();
-    shell::MainForm window(shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, &trash});
-    window.form()(QStringLiteral("cmdcdrom"), 0).text = tree.path("disc");
+    testing_support::ScriptedDrives drives;
+    drives.present = {{QStringLiteral("/dev/sr0"), tree.path("disc")}};
+    shell::MainForm window(
+        shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, &trash, &drives});
     window.Form_Load(arguments, nullptr);
 
     const catalogue::Form& form = std::as_const(window).form();

@@ -21,7 +21,7 @@ TEST(LowerTotals, EveryChangeOfTheLowerListRefreshesAllItsFigures) {
   ASSERT_TRUE(list.open(QIODevice::WriteOnly));
   list.write((t.in("a.bin") + "\r\n" + t.in("b.bin") + "\r\n").toUtf8());
   list.close();
-  t.window.form()("cmdcdrom", 0).text = t.tree.path("disc");
+  t.insertDisc(t.tree.path("disc"));
 
   const struct {
     const char* command;

@@ -36,7 +36,7 @@ const Command longCommands[] = {
     {"Load", [](TestWindow& t) { t.window.run().pendingListPath = t.tree.path("list.txt"), t.window.cmdload_Click(); }},
     {"Select", [](TestWindow& t) { t.window.mnuselitem_Click(catalogue::InvertSelection, {}); }},
     {"Disc scan",
-     [](TestWindow& t) { t.window.form()("cmdcdrom", 0).text = t.tree.path("in"), t.window.cmdcdrom_Click(0); }},
+     [](TestWindow& t) { t.insertDisc(t.tree.path("in")), t.window.cmdcdrom_Click(0); }},
 };
 
 // Every command a click can start.

@@ -8,6 +8,7 @@
 
 #include "platform/FileDialogs.h"
 #include "platform/FileNames.h"
+#include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
 #include "shell/MainForm.h"
 #include "support/Fakes.h"
@@ -45,6 +46,12 @@ class RecordingTrash final : public platform::Trash {
   bool removes = false;
 };
 
+// The optical drives of the machine, as a test sets them.
+struct ScriptedDrives final : platform::OpticalDrives {
+  QList<platform::OpticalDrive> drives() const override { return present; }
+  QList<platform::OpticalDrive> present;
+};
+
 struct TestWindow {
   using Files = std::initializer_list<std::pair<const char*, double>>;  // name, megabytes
 
@@ -61,7 +68,8 @@ struct TestWindow {
   TestValueStore registry;
   ScriptedFileDialogs dialogs;
   RecordingTrash trash;
-  shell::MainForm window{shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash}};
+  ScriptedDrives drives;
+  shell::MainForm window{shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash, &drives}};
 
   catalogue::Control& operator[](const char* name) { return window.form()(QString::fromLatin1(name)); }
   QString in(const QString& name) const { return tree.path(QStringLiteral("in/") + name); }
@@ -69,6 +77,11 @@ struct TestWindow {
   void gather(Files files, bool add = true) {
     for (const auto& [name, mb] : files) tree.file(QStringLiteral("in/") + name, qint64(mb * 1048576));
     if (add) (*this)["txtdir"].text = tree.path(QStringLiteral("in")), window.cmdadd_Click();
+  }
+  // One drive, with a disc mounted on `folder`, behind the first drive button.
+  void insertDisc(const QString& folder) {
+    drives.present = {{QStringLiteral("/dev/sr0"), folder}};
+    window.CDROM_Load();
   }
   void addLower(const QString& path) { window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}}); }
   QStringList lower() const { return fields(window.catalogue().lstsec(), &catalogue::FileEntry::text); }
