@@ -55,10 +55,9 @@ int writeAll(int fd, const char* bytes, qsizetype size) {
   return 0;
 }
 
-int replaceRefusal(const QByteArray& target, struct stat& old, bool& exists) {
-  exists = ::stat(target.constData(), &old) == 0;
-  if (exists && ::access(target.constData(), W_OK) != 0) return errno;
-  if (exists && (old.st_mode & 0222) == 0) return EACCES;
+int replaceRefusal(const QByteArray& target, const struct stat& old) {
+  if (::access(target.constData(), W_OK) != 0) return errno;
+  if ((old.st_mode & 0222) == 0) return EACCES;
   return 0;
 }
 

@@ -25,11 +25,12 @@ namespace {
 constexpr int maxLinks = 40;
 
 // Turns `path` into the name that the links starting at it end in (the path itself when it
-// is no link); 0, or the error that stopped the walk.
-int followLinks(QByteArray& path) {
+// is no link); 0, or the error that stopped the walk. `st` gets the status of what the
+// name ends in and `exists` whether there is anything, so that no one looks again.
+int followLinks(QByteArray& path, struct stat& st, bool& exists) {
   for (int hops = 0;; ++hops) {
-    struct stat st {};
-    if (::lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) return 0;
+    exists = ::lstat(path.constData(), &st) == 0;
+    if (!exists || !S_ISLNK(st.st_mode)) return 0;
     if (hops == maxLinks) return ELOOP;
     QByteArray target(qMax(qsizetype(st.st_size), qsizetype(64)) + 1, Qt::Uninitialized);
     ssize_t n = 0;
@@ -48,13 +49,12 @@ int followLinks(QByteArray& path) {
 
 QString replaceFile(const QString& path, const QByteArray& contents) {
   QByteArray target = encodeFileName(path);
-  if (const int error = followLinks(target)) return systemReason(error);
-  struct stat found {};
-  if (::lstat(target.constData(), &found) == 0 && !S_ISREG(found.st_mode))
-    return S_ISDIR(found.st_mode) ? systemReason(EISDIR) : QStringLiteral("Not a regular file");
   struct stat old {};
   bool exists = false;
-  if (const int refusal = replaceRefusal(target, old, exists)) return systemReason(refusal);
+  if (const int error = followLinks(target, old, exists)) return systemReason(error);
+  if (exists && !S_ISREG(old.st_mode))
+    return S_ISDIR(old.st_mode) ? systemReason(EISDIR) : QStringLiteral("Not a regular file");
+  if (const int refusal = exists ? replaceRefusal(target, old) : 0) return systemReason(refusal);
   // Set-user-ID, set-group-ID, sticky and execute bits of the old file are never carried over.
   const mode_t mode = exists ? (old.st_mode & 0666) : (0666 & ~currentUmask());
 
