@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QRandomGenerator>
 #include <cerrno>
 #include <memory>
 
@@ -113,18 +112,6 @@ CopyResult destinationRefusal(int folder, const QByteArray& name, const struct s
   return {};
 }
 
-// A new, empty file of a random name in `folder`, as mkstemp makes one beside a path: its
-// descriptor, or -1 with errno set. `temporary` gets its name.
-int temporaryIn(int folder, QByteArray& temporary) {
-  static constexpr char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary = QByteArrayLiteral(".fillpack-copy-");
-    for (int i = 0; i < 6; ++i) temporary += letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))];
-    const int fd = ::openat(folder, temporary.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd >= 0 || errno != EEXIST) return fd;
-  }
-  return -1;
-}
 
 }  // namespace
 
@@ -154,7 +141,7 @@ CopyResult copyFile(const QString& source, int folder, const QByteArray& name,
   ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
 
   QByteArray temporary;
-  Descriptor out{temporaryIn(folder, temporary)};
+  Descriptor out{temporaryIn(folder, ".fillpack-copy-", temporary)};
   if (out.fd < 0) return {CopyOutcome::TargetFailed, errno};
   std::unique_ptr<char[]> buffer;  // only for read and write
   CopyResult result;

@@ -22,7 +22,9 @@ int replaceRefusal(const QByteArray& target, const struct stat& old);
 // folder of `target`; its descriptor, or -1 with errno set. `temporary` gets its path.
 // The newest such file is known to the stop signals' handler (removeNewestTemporary).
 int temporaryBeside(const QByteArray& target, const char* prefix, QByteArray& temporary);
-// Removes the temporary file that temporaryBeside made last, while it is still that file
+// The same in the open folder `folder`; `temporary` gets the name within it.
+int temporaryIn(int folder, const char* prefix, QByteArray& temporary);
+// Removes the temporary file that temporaryBeside or temporaryIn made last, while it is still that file
 // (not yet renamed over its target or removed), so that a process a second stop signal
 // ends at once leaves no partial file behind. Safe to call inside a signal handler.
 void removeNewestTemporary();

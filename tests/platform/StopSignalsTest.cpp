@@ -42,17 +42,27 @@ TEST(StopSignals, CatchesTheSignalAndRestoresTheOldHandler) {
 
 // A second signal ends the process at once. The temporary file it was writing goes with it;
 // a file that took that name after the temporary was renamed over its list stays.
+// The same for a copy's temporary file, made by name in an open folder.
 TEST(StopSignalsDeathTest, ASecondSignalEndsTheProcessAndTakesOnlyItsTemporaryFile) {
-  for (const bool renamed : {false, true}) {
-    SCOPED_TRACE(renamed ? "after the rename" : "while writing");
+  for (const auto& [inFolder, renamed] : {std::pair{false, false}, {false, true}, {true, false}, {true, true}}) {
+    SCOPED_TRACE(std::string(inFolder ? "in a folder, " : "beside a path, ") +
+                 (renamed ? "after the rename" : "while writing"));
     testing_support::TempTree tree;
     tree.file("list.txt", 3);
     const QByteArray target = platform::encodeFileName(tree.path("list.txt"));
+    const QByteArray folder = platform::encodeFileName(tree.root());
     EXPECT_EXIT(
         {
           platform::StopSignals signals;
           QByteArray temporary;
-          if (platform::temporaryBeside(target, ".fillpack-", temporary) < 0) std::_Exit(1);
+          if (inFolder) {
+            const int handle = ::open(folder.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+            if (handle < 0 || platform::temporaryIn(handle, ".fillpack-", temporary) < 0) std::_Exit(1);
+            ::close(handle);  // the signal handler keeps a handle of its own
+            temporary = folder + '/' + temporary;
+          } else if (platform::temporaryBeside(target, ".fillpack-", temporary) < 0) {
+            std::_Exit(1);
+          }
           if (renamed && (::rename(temporary.constData(), target.constData()) != 0 ||
                           ::open(temporary.constData(), O_CREAT | O_EXCL | O_WRONLY, 0600) < 0))
             std::_Exit(2);
