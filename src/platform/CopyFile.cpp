@@ -107,11 +107,9 @@ CopyResult destinationRefusal(int folder, const QByteArray& name, const struct s
   if (!S_ISREG(old.st_mode)) return {CopyOutcome::TargetNotAFile, 0};
   // A file without write permission may still be the source itself.
   if (sameStat(from, old)) return {CopyOutcome::SameFile, 0};
-  if (::faccessat(folder, name.constData(), W_OK, 0) != 0) return {CopyOutcome::TargetFailed, errno};
-  if ((old.st_mode & 0222) == 0) return {CopyOutcome::TargetFailed, EACCES};
+  if (const int refusal = replaceRefusal(folder, name, old)) return {CopyOutcome::TargetFailed, refusal};
   return {};
 }
-
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <sys/stat.h>
 #include <sys/vfs.h>
 
+#include <QHash>
 #include <cerrno>
 
 #include "platform/FileNames.h"
@@ -18,11 +19,8 @@ namespace platform {
 
 namespace {
 
-bool onKernelFileSystem(const QByteArray& path, Links links) {
-  const FileHandle handle = openAnyLength(path, O_PATH | O_CLOEXEC | (links == Links::AsLinks ? O_NOFOLLOW : 0));
-  struct statfs fs {};
-  if (!handle.isOpen() || ::fstatfs(handle.fd(), &fs) != 0) return false;
-  switch (fs.f_type) {
+bool isKernelFileSystem(decltype(statfs::f_type) type) {
+  switch (type) {
     case SYSFS_MAGIC:
     case PROC_SUPER_MAGIC:
     case DEBUGFS_MAGIC:
@@ -39,6 +37,17 @@ bool onKernelFileSystem(const QByteArray& path, Links links) {
   }
 }
 
+// A loaded list names thousands of files on a handful of file systems, and a mounted file
+// system keeps its type: it is asked once per device, not once per file.
+bool onKernelFileSystem(const QByteArray& path, Links links, dev_t device) {
+  thread_local QHash<quint64, bool> known;
+  if (const auto it = known.constFind(quint64(device)); it != known.constEnd()) return *it;
+  const FileHandle handle = openAnyLength(path, O_PATH | O_CLOEXEC | (links == Links::AsLinks ? O_NOFOLLOW : 0));
+  struct statfs fs {};
+  if (!handle.isOpen() || ::fstatfs(handle.fd(), &fs) != 0) return false;
+  return *known.insert(quint64(device), isKernelFileSystem(fs.f_type));
+}
+
 }  // namespace
 
 FileFacts lookAt(const QString& path, Links links) {
@@ -50,7 +59,7 @@ FileFacts lookAt(const QString& path, Links links) {
   }
   if (S_ISLNK(st.st_mode)) return {FileKind::Link};
   if (S_ISDIR(st.st_mode)) return {FileKind::Folder};
-  if (!S_ISREG(st.st_mode) || onKernelFileSystem(bytes, links)) return {FileKind::Special};
+  if (!S_ISREG(st.st_mode) || onKernelFileSystem(bytes, links, st.st_dev)) return {FileKind::Special};
   return {FileKind::Regular, qint64(st.st_size)};
 }
 

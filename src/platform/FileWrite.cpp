@@ -64,8 +64,8 @@ int writeAll(int fd, const char* bytes, qsizetype size) {
   return 0;
 }
 
-int replaceRefusal(const QByteArray& target, const struct stat& old) {
-  if (::access(target.constData(), W_OK) != 0) return errno;
+int replaceRefusal(int folder, const QByteArray& name, const struct stat& old) {
+  if (::faccessat(folder, name.constData(), W_OK, 0) != 0) return errno;
   if ((old.st_mode & 0222) == 0) return EACCES;
   return 0;
 }

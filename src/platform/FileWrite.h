@@ -14,10 +14,11 @@ namespace platform {
 QString systemReason(int error);
 // 0 when every byte was written, the error otherwise.
 int writeAll(int fd, const char* bytes, qsizetype size);
-// Why the file at `target` (encoded), whose status is `old`, may not be replaced, as an
-// error number; 0 when it may. A file the user may not write is never replaced, and one
-// without any write bit counts as such even for root, who could otherwise rename over it.
-int replaceRefusal(const QByteArray& target, const struct stat& old);
+// Why the file `name` (encoded) in the open folder `folder` (AT_FDCWD for a path), whose
+// status is `old`, may not be replaced, as an error number; 0 when it may. A file the user
+// may not write is never replaced, and one without any write bit counts as such even for
+// root, who could otherwise rename over it.
+int replaceRefusal(int folder, const QByteArray& name, const struct stat& old);
 // Creates a new, empty temporary file named `prefix` plus six random characters in the
 // folder of `target`; its descriptor, or -1 with errno set. `temporary` gets its path.
 // The newest such file is known to the stop signals' handler (removeNewestTemporary).

@@ -28,6 +28,7 @@
 
 #include "platform/FileKind.h"
 #include "platform/FileNames.h"
+#include "platform/FileWrite.h"
 #include "platform/LongPaths.h"
 
 namespace platform {
@@ -114,17 +115,6 @@ QByteArray infoText(const QByteArray& path) {
          QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-ddThh:mm:ss")).toLatin1() + "\n";
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
-  qsizetype done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += n;
-  }
-  return true;
-}
-
 // Renames without replacing what is at `to`, also where the file system cannot promise it.
 bool renameNew(const QByteArray& from, const QByteArray& to) {
   if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return true;
@@ -151,7 +141,9 @@ bool moveInto(const TrashFolder& trash, const QByteArray& path) {
       if (errno == EEXIST) continue;
       return false;
     }
-    if (writeAll(infoFile.fd(), info) && renameNew(path, trash.root + "/files/" + unique)) return true;
+    if (writeAll(infoFile.fd(), info.constData(), info.size()) == 0 &&
+        renameNew(path, trash.root + "/files/" + unique))
+      return true;
     const bool taken = errno == EEXIST;
     ::unlink(infoPath.constData());
     if (!taken) return false;
