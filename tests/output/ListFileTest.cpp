@@ -192,16 +192,9 @@ TEST(ListFile, OnePressLoadsInAnyLanguage) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.stopAt * 10 + c.englishAt);
-    testing_support::TempTree tree;
-    testing_support::ScriptedPump pump;
-    testing_support::RecordingMessages messages;
-    testing_support::ScriptedPicker picker;
-    testing_support::TestValueStore registry;
-    testing_support::ScriptedFileDialogs dialogs;
-    testing_support::RecordingTrash trash;
-    shell::Services services{messages, picker, pump, registry, nullptr, QString(), &dialogs, &trash};
-    services.dataFolder = QStringLiteral(FILLPACK_SOURCE_DIR);
-    shell::MainForm window(services);
+    TestWindow t(nullptr, QStringLiteral(FILLPACK_SOURCE_DIR));
+    shell::MainForm& window = t.window;
+    testing_support::TempTree& tree = t.tree;
     window.Form_Load({}, nullptr);
     const auto pick = [&window](const char* pack) {
       window.form()("cboLangPacks").text = QString::fromLatin1(pack);
@@ -213,7 +206,7 @@ TEST(ListFile, OnePressLoadsInAnyLanguage) {
     write(tree.path("cd.txt"), (tree.path("a.bin") + "\n" + tree.path("b.bin") + "\n" + tree.path("c.bin")).toUtf8());
     window.run().pendingListPath = tree.path("cd.txt");
     QStringList captions;
-    pump.onPump = [&](int call) {
+    t.pump.onPump = [&](int call) {
       captions.append(window.form().text("cmdload"));
       if (call == c.stopAt) window.cmdload_Click();
       if (call == c.englishAt) pick("English.lpk");

@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <unistd.h>
+#include <utility>
 
 #include "platform/FileDialogs.h"
 #include "platform/FileNames.h"
@@ -56,11 +57,16 @@ struct TestWindow {
   using Files = std::initializer_list<std::pair<const char*, double>>;  // name, megabytes
 
   // Totals are written with the user's decimal separator; the tests expect ".".
-  explicit TestWindow(platform::IconProvider* icons = nullptr) : icons(icons) { QLocale::setDefault(QLocale::c()); }
+  // `dataFolder` holds the language packs ("language" below it); none by default.
+  explicit TestWindow(platform::IconProvider* icons = nullptr, QString dataFolder = {})
+      : icons(icons), dataFolder(std::move(dataFolder)) {
+    QLocale::setDefault(QLocale::c());
+  }
   ~TestWindow() { QLocale::setDefault(saved); }
 
   QLocale saved;
   platform::IconProvider* icons;
+  QString dataFolder;
   TempTree tree;
   ScriptedPump pump;
   RecordingMessages messages;
@@ -69,7 +75,8 @@ struct TestWindow {
   ScriptedFileDialogs dialogs;
   RecordingTrash trash;
   ScriptedDrives drives;
-  shell::MainForm window{shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash, &drives}};
+  shell::MainForm window{
+      shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash, &drives, dataFolder}};
 
   catalogue::Control& operator[](const char* name) { return window.form()(QString::fromLatin1(name)); }
   QString in(const QString& name) const { return tree.path(QStringLiteral("in/") + name); }
