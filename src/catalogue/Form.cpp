@@ -23,10 +23,10 @@ bool isWidgetKind(ControlKind kind) {
 Form::Form(std::span<const ControlDecl> table) {
   for (const ControlDecl& d : table) {
     Control c;
-    c.name = QString::fromLatin1(d.name);
+    c.name = QString::fromLatin1(d.name.name);
     c.index = d.index;
     c.kind = d.kind;
-    c.parent = QString::fromLatin1(d.parent);
+    c.parent = QString::fromLatin1(d.parent.name);
     c.text = QString::fromUtf8(d.caption);
     c.toolTip = QString::fromUtf8(d.toolTip);
     c.geometry = d.geometry;
@@ -67,6 +67,27 @@ QString Form::text(const QString& name, int index) const {
   const Control* c = find(name, index);
   return c ? c->text : QString();
 }
+
+Control& Form::operator()(ControlId id, int index) { return (*this)(QString::fromLatin1(id.name), index); }
+
+const Control* Form::find(ControlId id, int index) const { return find(QString::fromLatin1(id.name), index); }
+
+QString Form::text(ControlId id, int index) const { return text(QString::fromLatin1(id.name), index); }
+
+const Control* Form::findNamed(const QString& name, int index) const {
+  const auto it = byKey_.constFind(keyOf(name, index));
+  return it == byKey_.constEnd() ? nullptr : &controls_[*it];
+}
+
+Control* Form::findNamed(const QString& name, int index) {
+  const auto it = byKey_.constFind(keyOf(name, index));
+  if (it == byKey_.constEnd()) return nullptr;
+  Control& c = controls_[*it];
+  c.changed = ++revision_;
+  return &c;
+}
+
+Control& Form::load(ControlId id, int index) { return load(QString::fromLatin1(id.name), index); }
 
 Control& Form::load(const QString& name, int index) {
   if (const auto it = byKey_.constFind(keyOf(name, index)); it != byKey_.constEnd()) return (*this)(name, index);

@@ -37,12 +37,24 @@ enum class ControlKind {
   Helper,         // a control that never shows: a hidden list or drawing surface
 };
 
+// A control as the program addresses it. Each window declares its ids once, beside its
+// table, with FILLPACK_CONTROL, so that a misspelt control does not compile.
+struct ControlId {
+  // Explicit, so that a bare string is never taken for a declared id.
+  explicit constexpr ControlId(const char* declared) : name(declared) {}
+  const char* name;
+};
+#define FILLPACK_CONTROL(id) inline constexpr ::catalogue::ControlId id{#id}
+
+// The parent of a control that lies on the window itself.
+inline constexpr ControlId onWindow{""};
+
 // One row of a window's table of controls.
 struct ControlDecl {
-  const char* name;
+  ControlId name;
   int index;           // position in a control array, -1 for a single control
   ControlKind kind;
-  const char* parent;  // the frame, panel, menu or list it lies in; "" for the window
+  ControlId parent;    // the frame, panel, menu or list it lies in; onWindow for the window
   const char* caption;
   const char* toolTip;
   QRect geometry;      // twips, relative to the parent
@@ -79,16 +91,28 @@ class Form {
 
   explicit Form(std::span<const ControlDecl> table);
 
-  // The record of a declared control; every non-const access counts as a change. Asking
-  // for a control the window does not declare is a programming error and ends the program.
-  Control& operator()(const QString& name, int index = -1);
+  // The record of a declared control; every non-const access counts as a change. An id
+  // the window does not declare, or an array member that is not loaded, is a programming
+  // error and ends the program: an index from outside is looked up with find first.
+  Control& operator()(ControlId id, int index = -1);
   // The record, or nullptr for an index that names none (a member of a control array that
   // is not loaded, a negative or any other index out of its range).
-  const Control* find(const QString& name, int index = -1) const;
+  const Control* find(ControlId id, int index = -1) const;
   // Text of a declared control.
-  QString text(const QString& name, int index = -1) const;
+  QString text(ControlId id, int index = -1) const;
   // Loads member `index` of a control array as a copy of member 0, placed to the right of
   // the member before it; the existing record when it is loaded already.
+  Control& load(ControlId id, int index);
+
+  // Lookups by a name read at run time (a language pack, the widgets of the binding): a
+  // name or index the window does not hold is answered with nothing, never fatally.
+  const Control* findNamed(const QString& name, int index = -1) const;
+  Control* findNamed(const QString& name, int index = -1);
+
+  // Transitional: the commands below the shell still address records by text.
+  Control& operator()(const QString& name, int index = -1);
+  const Control* find(const QString& name, int index = -1) const;
+  QString text(const QString& name, int index = -1) const;
   Control& load(const QString& name, int index);
 
   // Bumped on every non-const access; a view re-applies the records changed since the

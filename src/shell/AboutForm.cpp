@@ -51,32 +51,32 @@ AboutForm::AboutForm(AboutFacts facts, platform::LinkOpener& opener,
 
 void AboutForm::Form_Load(const std::function<void(catalogue::Form&)>& applyLanguage) {
   if (applyLanguage) applyLanguage(form_);
-  form_(QStringLiteral("frmAbout")).text = QStringLiteral("About ");
-  form_(QStringLiteral("lblTitle")).text =
+  form_(aboutform::frmAbout).text = QStringLiteral("About ");
+  form_(aboutform::lblTitle).text =
       QStringLiteral("Fillpack ver %1.%2").arg(facts_.versionMajor).arg(facts_.versionRevision);
-  form_(QStringLiteral("lblCopyright")).text = shownLegalNotice(facts_.legalNotice);
-  form_(QStringLiteral("lblregname")).text = orFallback(facts_.owner, "Unregistered Name");
-  form_(QStringLiteral("lblregcompany")).text = orFallback(facts_.organisation, "Unregistered Company");
-  form_(QStringLiteral("lblregserial")).text = orFallback(facts_.productId, "0000-0000-0000-0000");
-  form_(QStringLiteral("txtLicense")).text = licenceText();
-  form_(QStringLiteral("lblHomePage")).toolTip = facts_.homePageUrl;
+  form_(aboutform::lblCopyright).text = shownLegalNotice(facts_.legalNotice);
+  form_(aboutform::lblregname).text = orFallback(facts_.owner, "Unregistered Name");
+  form_(aboutform::lblregcompany).text = orFallback(facts_.organisation, "Unregistered Company");
+  form_(aboutform::lblregserial).text = orFallback(facts_.productId, "0000-0000-0000-0000");
+  form_(aboutform::txtLicense).text = licenceText();
+  form_(aboutform::lblHomePage).toolTip = facts_.homePageUrl;
   // A link with nowhere to go is not offered at all.
-  form_(QStringLiteral("cmdUpdate")).visible = !facts_.updateUrl.isEmpty();
-  form_(QStringLiteral("lblHomePage")).visible = !facts_.homePageUrl.isEmpty();
-  form_(QStringLiteral("lblEMail")).visible = !facts_.email.isEmpty();
+  form_(aboutform::cmdUpdate).visible = !facts_.updateUrl.isEmpty();
+  form_(aboutform::lblHomePage).visible = !facts_.homePageUrl.isEmpty();
+  form_(aboutform::lblEMail).visible = !facts_.email.isEmpty();
 }
 
 void AboutForm::cmdUpdate_Click() { opener_.open(QUrl(facts_.updateUrl)); }
 
 void AboutForm::lblEMail_Click() {
   opener_.open(QUrl(QStringLiteral("mailto:") + facts_.email + QStringLiteral("?subject=I have question on ") +
-                    form_.text(QStringLiteral("lblTitle"))));
+                    form_.text(aboutform::lblTitle)));
 }
 
 // The address is the one the label's tool tip shows, so a pack that retargets the tip
 // retargets the link.
 void AboutForm::lblHomePage_Click() {
-  opener_.open(QUrl(std::as_const(form_).find(QStringLiteral("lblHomePage"))->toolTip));
+  opener_.open(QUrl(std::as_const(form_).find(aboutform::lblHomePage)->toolTip));
 }
 
 }  // namespace shell

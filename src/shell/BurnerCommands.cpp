@@ -6,13 +6,14 @@
 #include "output/BurnerLaunch.h"
 #include "output/FileDrop.h"
 #include "shell/MainForm.h"
+#include "shell/MainFormControls.h"
 
 namespace shell {
 
 using catalogue::programTitle;
 
 void MainForm::cmdClipBoard_Click() {
-  if (!form_.find(QStringLiteral("cmdClipBoard"))->enabled) return;
+  if (!form_.find(mainform::cmdClipBoard)->enabled) return;
   QStringList leftOut;
   clipboard_.setMimeData(output::fileDropData(output::regularFiles(catalogue_.lstsec().fullPaths(false), leftOut)));
   // Whether the burner starts is not told: the list is on the clipboard either way.
@@ -38,6 +39,6 @@ void MainForm::cmdburn_Click(int index) {
     services_.messages.show(programTitle, output::leftOutText(leftOut), platform::MessageIcon::Information);
 }
 
-output::DiscMedium MainForm::limitMedium() const { return output::limitMedium(form_.text(QStringLiteral("txtlimit"))); }
+output::DiscMedium MainForm::limitMedium() const { return output::limitMedium(form_.text(mainform::txtlimit)); }
 
 }  // namespace shell

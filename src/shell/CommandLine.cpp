@@ -11,6 +11,7 @@
 #include "catalogue/Paths.h"
 #include "search/Limit.h"
 #include "shell/MainForm.h"
+#include "shell/MainFormControls.h"
 
 namespace shell {
 
@@ -78,7 +79,7 @@ const QList<Switch>& switches() {
          if (!search::capacityFits(megabytes)) {
            w.messages().show(QStringLiteral("Capacity of the medium"),
                              QStringLiteral("The size %1 is too large for a medium; the limit stays at %2 megabytes.")
-                                 .arg(a[0], w.form().text(QStringLiteral("txtlimit"))),
+                                 .arg(a[0], w.form().text(mainform::txtlimit)),
                              platform::MessageIcon::Exclamation);
            return true;
          }

@@ -25,15 +25,15 @@ CopyForm::CopyForm(platform::SettingsStore* settings, const QString& programFold
     folder = settings_->read(application, section, lastFolderKey, folder);
     sound = settings_->read(application, section, soundKey, sound);
   }
-  form_(QStringLiteral("txtPath")).text = folder;
+  form_(copyform::txtPath).text = folder;
   // Anything but a stored 0 leaves the option on, as a damaged value should not silence it.
   bool number = false;
   const int stored = sound.trimmed().toInt(&number);
-  form_(QStringLiteral("chkSound")).value = number && stored == 0 ? 0 : 1;
+  form_(copyform::chkSound).value = number && stored == 0 ? 0 : 1;
 }
 
 void CopyForm::cmdOK_Click() {
-  const QString folder = form_.text(QStringLiteral("txtPath"));
+  const QString folder = form_.text(copyform::txtPath);
   if (settings_) {
     settings_->write(application, section, lastFolderKey, folder);
     settings_->write(application, section, soundKey, soundWanted() ? QStringLiteral("1") : QStringLiteral("0"));
@@ -47,11 +47,11 @@ void CopyForm::cmdOK_Click() {
 void CopyForm::cmdCancel_Click() { cancelled = true; }
 
 void CopyForm::placeBeside(const QPoint& ownerCorner) {
-  form_(QStringLiteral("frmCopy")).geometry.moveTopLeft(ownerCorner + QPoint(3000, 3000));
+  form_(copyform::frmCopy).geometry.moveTopLeft(ownerCorner + QPoint(3000, 3000));
 }
 
 void CopyForm::cmdBrowse_Click() {
-  catalogue::Control& path = form_(QStringLiteral("txtPath"));
+  catalogue::Control& path = form_(copyform::txtPath);
   if (path.text.isEmpty()) path.text = QStringLiteral("/");
   QString chosen = picker_.browseForFolder(QStringLiteral("Select an Image Folder"), path.text);
   if (chosen.isEmpty()) return;

@@ -11,6 +11,7 @@
 #include "shell/Instructions.h"
 #include "shell/Layout.h"
 #include "shell/MainForm.h"
+#include "shell/MainFormControls.h"
 #include "shell/Settings.h"
 #include "shell/WindowPlace.h"
 
@@ -25,36 +26,37 @@ using catalogue::programTitle;
 void setToolTips(catalogue::Form& form, const QString& burner) {
   const QString stop = QStringLiteral("Stop the intelligent search and use the most efficient results found so far");
   const struct {
-    const char* name;
+    catalogue::ControlId name;
     int index;
     QString tip;
   } tips[] = {
-      {"cmdsave", -1, QStringLiteral("Save the current file list to a text file (for database usage or further use later)")},
-      {"cmdload", -1, QStringLiteral("Load a saved file list")},
-      {"cmdsearch", -1, QStringLiteral("Run a fast, search")},
-      {"cmdCopy", -1, QStringLiteral("Copy to folder and keep folder structure and push button ''Start %1''").arg(burner)},
-      {"cmdClipBoard", -1,
+      {mainform::cmdsave, -1, QStringLiteral("Save the current file list to a text file (for database usage or further use later)")},
+      {mainform::cmdload, -1, QStringLiteral("Load a saved file list")},
+      {mainform::cmdsearch, -1, QStringLiteral("Run a fast, search")},
+      {mainform::cmdCopy, -1, QStringLiteral("Copy to folder and keep folder structure and push button ''Start %1''").arg(burner)},
+      {mainform::cmdClipBoard, -1,
        QStringLiteral("Copy to clipboard and startup %1 and choose paste button in %1 (NB! this put all files on root)")
            .arg(burner)},
-      {"cmdhelp", -1, QStringLiteral("Read the Instructions")},
-      {"cmdAbout", -1, QStringLiteral("About..")},
-      {"cmddir", -1, QStringLiteral("Browse after directory")},
-      {"cmdadd", -1, QStringLiteral("Add current directory contents to the list")},
-      {"cmddel", -1, QStringLiteral("Remove current directory contents from the list")},
-      {"cmdburn", 1, QStringLiteral("Go to the desktop's CD burning folder")},
-      {"cmdburn", 0, QStringLiteral("Start %1").arg(burner)},
-      {"cmddelete", -1, QStringLiteral("Delete the files in the lower list box (cause you burned them to cd, right?)")},
-      {"cmdcdrom", 0,
+      {mainform::cmdhelp, -1, QStringLiteral("Read the Instructions")},
+      {mainform::cmdAbout, -1, QStringLiteral("About..")},
+      {mainform::cmddir, -1, QStringLiteral("Browse after directory")},
+      {mainform::cmdadd, -1, QStringLiteral("Add current directory contents to the list")},
+      {mainform::cmddel, -1, QStringLiteral("Remove current directory contents from the list")},
+      {mainform::cmdburn, 1, QStringLiteral("Go to the desktop's CD burning folder")},
+      {mainform::cmdburn, 0, QStringLiteral("Start %1").arg(burner)},
+      {mainform::cmddelete, -1, QStringLiteral("Delete the files in the lower list box (cause you burned them to cd, right?)")},
+      {mainform::cmdcdrom, 0,
        QStringLiteral("Scan this drive for files, if they are found in this computer, those files are deleted (cause "
                       "they're backed up to CD already)")},
-      {"cmdstop", -1, stop},
-      {"cmdstop2", -1, stop},
+      {mainform::cmdstop, -1, stop},
+      {mainform::cmdstop2, -1, stop},
   };
   for (const auto& t : tips) {
-    if (qstrcmp(t.name, "cmdstop") == 0)  // the picture-only buttons show no caption
-      for (const auto& [name, index] : {std::pair{"cmddelete", -1}, std::pair{"cmdburn", 1}, std::pair{"cmdburn", 0}})
-        form(QString::fromLatin1(name), index).text.clear();
-    form(QString::fromLatin1(t.name), t.index).toolTip = t.tip;
+    if (qstrcmp(t.name.name, mainform::cmdstop.name) == 0)  // the picture-only buttons show no caption
+      for (const auto& [name, index] :
+           {std::pair{mainform::cmddelete, -1}, std::pair{mainform::cmdburn, 1}, std::pair{mainform::cmdburn, 0}})
+        form(name, index).text.clear();
+    form(t.name, t.index).toolTip = t.tip;
   }
 }
 
@@ -62,7 +64,7 @@ void setToolTips(catalogue::Form& form, const QString& burner) {
 
 void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
   // 1. The packs found, the first of them applied.
-  catalogue::Control& languages = form_(QStringLiteral("cboLangPacks"));
+  catalogue::Control& languages = form_(mainform::cboLangPacks);
   languages.items.clear();
   languages.value = -1;
   if (!services_.dataFolder.isEmpty()) {
@@ -72,20 +74,20 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   }
   pickLanguage(0);
   // 3.
-  form_(QStringLiteral("cmdhelp")).geometry.moveLeft(8630);
-  form_(QStringLiteral("cmdAbout")).geometry.moveLeft(9105);
-  form_(QStringLiteral("imgLogo")).geometry.moveLeft(7080);
+  form_(mainform::cmdhelp).geometry.moveLeft(8630);
+  form_(mainform::cmdAbout).geometry.moveLeft(9105);
+  form_(mainform::imgLogo).geometry.moveLeft(7080);
   // 4.
   burner_ = platform::findBurner();
   const std::optional<platform::Burner>& burner = burner_;
   setToolTips(form_, burnerName(burner));
   // 5.
-  normalGeometry_ = form_.find(QStringLiteral("frmmain"))->geometry;
+  normalGeometry_ = form_.find(mainform::frmmain)->geometry;
   // The saved language is applied when it differs from the first, before the limit is
   // recomputed, as the restore reads it just before.
-  const int firstLanguage = form_.find(QStringLiteral("cboLangPacks"))->value;
+  const int firstLanguage = form_.find(mainform::cboLangPacks)->value;
   const auto languageThenLimit = [this, firstLanguage] {
-    if (form_.find(QStringLiteral("cboLangPacks"))->value != firstLanguage) cboLangPacks_Click();
+    if (form_.find(mainform::cboLangPacks)->value != firstLanguage) cboLangPacks_Click();
     txtlimit_Change();
   };
   if (settings) restoreSettings(form_, *settings, SettingsHooks{languageThenLimit, &normalGeometry_, services_.programFolder});
@@ -97,13 +99,13 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   // 6.
   placesplitter(form_, captionWidth_);
   // 7.
-  form_(QStringLiteral("cbospeed")).items = search::speedList();
+  form_(mainform::cbospeed).items = search::speedList();
   // 8.
   CDROM_Load();
   // 9. There is no burning folder of the desktop to open on this system.
-  form_(QStringLiteral("cmdburn"), 0).visible = burner.has_value();
-  form_(QStringLiteral("cmdburn"), 0).tag = burner ? burner->path : QString();
-  form_(QStringLiteral("cmdburn"), 1).visible = false;
+  form_(mainform::cmdburn, 0).visible = burner.has_value();
+  form_(mainform::cmdburn, 0).tag = burner ? burner->path : QString();
+  form_(mainform::cmdburn, 1).visible = false;
   // 10.
   dialogs_.InitSaveDialog(QStringLiteral("Text File (*.txt)") + QChar(0) + QStringLiteral("*.txt") + QChar(0),
                           QStringLiteral("Save File List"), QString());
@@ -115,7 +117,7 @@ void MainForm::Form_Unload(platform::SettingsStore* settings) {
 }
 
 void MainForm::typeLimitText(const QString& text) {
-  catalogue::Control& box = form_(QStringLiteral("txtlimit"));
+  catalogue::Control& box = form_(mainform::txtlimit);
   box.text = text;
   box.value = int(box.items.indexOf(text));
   search::txtlimit_Typed(form_);
@@ -124,13 +126,13 @@ void MainForm::typeLimitText(const QString& text) {
 void MainForm::txtlimit_LostFocus() { txtlimit_Change(); }
 
 void MainForm::cbospeed_Click() {
-  catalogue::Control& label = form_(QStringLiteral("lblspeed"));
-  label.text = search::speedEstimate(form_.text(QStringLiteral("txttotal")), form_.text(QStringLiteral("cbospeed"))) +
+  catalogue::Control& label = form_(mainform::lblspeed);
+  label.text = search::speedEstimate(form_.text(mainform::txttotal), form_.text(mainform::cbospeed)) +
                label.tag;
 }
 
 void MainForm::pickLanguage(int index) {
-  catalogue::Control& languages = form_(QStringLiteral("cboLangPacks"));
+  catalogue::Control& languages = form_(mainform::cboLangPacks);
   if (index < 0 || index >= languages.items.size()) return;
   languages.value = index;
   languages.text = languages.items[index];
@@ -138,30 +140,30 @@ void MainForm::pickLanguage(int index) {
 }
 
 void MainForm::cboLangPacks_Click() {
-  catalogue::Control& languages = form_(QStringLiteral("cboLangPacks"));
+  catalogue::Control& languages = form_(mainform::cboLangPacks);
   // The window writes the picked text; the index follows it.
   languages.value = int(languages.items.indexOf(languages.text));
   if (languages.value < 0) return;
   languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
   languagePack_.SetLanguageInForm(form_);
-  if (run_.loading) form_(QStringLiteral("cmdload")).text = loadCaption(true);
+  if (run_.loading) form_(mainform::cmdload).text = loadCaption(true);
   Form_Resize(form_, captionWidth_);  // the new captions may need other widths
 }
 
 void MainForm::resizeWindow(int width, int height) {
-  catalogue::Control& window = form_(QStringLiteral("frmmain"));
+  catalogue::Control& window = form_(mainform::frmmain);
   window.geometry.setSize(QSize(width, height));
   Form_Resize(form_, captionWidth_);
   if (window.value == 0) normalGeometry_.setSize(window.geometry.size());
 }
 
 void MainForm::moveWindow(int left, int top) {
-  catalogue::Control& window = form_(QStringLiteral("frmmain"));
+  catalogue::Control& window = form_(mainform::frmmain);
   window.geometry.moveTopLeft(QPoint(left, top));
   if (window.value == 0) normalGeometry_.moveTopLeft(QPoint(left, top));
 }
 
-void MainForm::setWindowState(int state) { form_(QStringLiteral("frmmain")).value = state; }
+void MainForm::setWindowState(int state) { form_(mainform::frmmain).value = state; }
 
 void MainForm::setCaptionWidth(CaptionWidth measure) {
   captionWidth_ = std::move(measure);
@@ -173,7 +175,7 @@ void MainForm::placeOnScreens(const QList<QRect>& screens) {
   if (placed == normalGeometry_) return;
   normalGeometry_ = placed;
   // A maximised or minimised window is left as it is; its normal place is what is saved.
-  if (catalogue::Control& window = form_(QStringLiteral("frmmain")); window.value == 0) window.geometry = placed;
+  if (catalogue::Control& window = form_(mainform::frmmain); window.value == 0) window.geometry = placed;
 }
 
 void MainForm::PicSep_MouseDown() { shell::PicSep_MouseDown(form_); }

@@ -56,25 +56,25 @@ MainForm::MainForm(Services services)
 }
 
 void MainForm::createControls() {
-  form_(QStringLiteral("txtlimit")).items = {QStringLiteral("4450"), QStringLiteral("702"), QStringLiteral("657"),
+  form_(mainform::txtlimit).items = {QStringLiteral("4450"), QStringLiteral("702"), QStringLiteral("657"),
                                              QStringLiteral("98")};
-  form_(QStringLiteral("lblcurrent")).tag = QStringLiteral("Current level of CD utilization");
-  form_(QStringLiteral("lblpercent")).tag = QStringLiteral("% CD utilization");
-  form_(QStringLiteral("lblspeed")).tag = QStringLiteral(" to burn");
-  form_(QStringLiteral("optmain"), 0).value = 1;
-  form_(QStringLiteral("framain")).visible = false;
-  form_(QStringLiteral("Timer")).enabled = false;
-  for (const char* later : {"cmdsave", "cmdsearch", "cmdCopy", "cmdClipBoard", "cmddelete"})
-    form_(QString::fromLatin1(later)).enabled = false;
+  form_(mainform::lblcurrent).tag = QStringLiteral("Current level of CD utilization");
+  form_(mainform::lblpercent).tag = QStringLiteral("% CD utilization");
+  form_(mainform::lblspeed).tag = QStringLiteral(" to burn");
+  form_(mainform::optmain, 0).value = 1;
+  form_(mainform::framain).visible = false;
+  form_(mainform::Timer).enabled = false;
+  for (const catalogue::ControlId later : {mainform::cmdsave, mainform::cmdsearch, mainform::cmdCopy,
+                                           mainform::cmdClipBoard, mainform::cmddelete})
+    form_(later).enabled = false;
   // The total box is not part of the program yet; the availability timer still keeps its
   // record, so showing it later is a matter of this line. The planning's Stop button shows
   // only while a best-fill plan is made.
-  for (const char* hidden : {"cmdstop2", "txttotal"})
-    form_(QString::fromLatin1(hidden)).visible = false;
-  for (int index : {0, 1}) form_(QStringLiteral("cmdburn"), index).visible = false;
-  form_(QStringLiteral("chkNoCD")).value = 1;
-  form_(QStringLiteral("txtlimit")).value = 1;  // the entry "702"
-  form_(QStringLiteral("cbospeed")).text = QStringLiteral("1x");
+  for (const catalogue::ControlId hidden : {mainform::cmdstop2, mainform::txttotal}) form_(hidden).visible = false;
+  for (int index : {0, 1}) form_(mainform::cmdburn, index).visible = false;
+  form_(mainform::chkNoCD).value = 1;
+  form_(mainform::txtlimit).value = 1;  // the entry "702"
+  form_(mainform::cbospeed).text = QStringLiteral("1x");
 }
 
 void MainForm::cmdadd_Click() {
@@ -124,18 +124,18 @@ QString MainForm::loadCaption(bool loading) const {
   // caption of its own for it.
   catalogue::Form texts(loading ? copyFormControls() : mainFormControls());
   applyLanguageTo(texts);
-  return texts.text(loading ? QStringLiteral("cmdCancel") : QStringLiteral("cmdload"));
+  return texts.text(loading ? copyform::cmdCancel : mainform::cmdload);
 }
 
 void MainForm::setPattern(const QString& pattern, int option) {
-  form_(QStringLiteral("txtpattern")).text = pattern;
-  form_(QStringLiteral("optmain"), option).value = 1;
-  form_(QStringLiteral("optmain"), 1 - option).value = 0;
+  form_(mainform::txtpattern).text = pattern;
+  form_(mainform::optmain, option).value = 1;
+  form_(mainform::optmain, 1 - option).value = 0;
 }
 
 void MainForm::batch(int method, const QString& listFile) {
   run_.searchmethod = method;
-  form_(QStringLiteral("mnuscan")).tag = listFile;
+  form_(mainform::mnuscan).tag = listFile;
   mnuscan_Click();
 }
 
@@ -144,8 +144,8 @@ void MainForm::mnuscan_Click() {
     search::BatchServices batch;
     batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
     batch.saveList = [this](const QString& path) {
-      return output::savefile(path, catalogue_.lstsec(), form_.text(QStringLiteral("txttotal")),
-                              form_.text(QStringLiteral("txtlimit")))
+      return output::savefile(path, catalogue_.lstsec(), form_.text(mainform::txttotal),
+                              form_.text(mainform::txtlimit))
           .failure;
     };
     batch.listFolder = [this](const QString& folder, const std::function<bool(const QString&)>& pick) {
@@ -215,13 +215,13 @@ void MainForm::dropOnLowerList(const QStringList& paths) {
 void MainForm::CDROM_Load() {
   output::CDROM_Load(form_, drives_);
   // Every drive button carries the tool tip of the first.
-  const QString tip = form_(QStringLiteral("cmdcdrom"), 0).toolTip;
-  for (int i = 1; form_.find(QStringLiteral("cmdcdrom"), i); ++i) form_(QStringLiteral("cmdcdrom"), i).toolTip = tip;
+  const QString tip = form_(mainform::cmdcdrom, 0).toolTip;
+  for (int i = 1; form_.find(mainform::cmdcdrom, i); ++i) form_(mainform::cmdcdrom, i).toolTip = tip;
   Form_Resize(form_, captionWidth_);  // each button as wide as the place it names
 }
 
 bool MainForm::cmdcdrom_Click(int index) {
-  if (!form_.find(QStringLiteral("cmdcdrom"), index)) return false;
+  if (!form_.find(mainform::cmdcdrom, index)) return false;
   bool found = true;  // a refused scan does not end the command line
   runAlone(Command::DiscScan,
            [&] { found = output::cmdcdrom_Click(context_, gathering_, drives_, services_.messages, index); });
@@ -254,14 +254,14 @@ void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }
 void MainForm::txtlimit_Change() { search::txtlimit_Change(form_); }
 
 void MainForm::setLimitText(const QString& text) {
-  catalogue::Control& box = form_(QStringLiteral("txtlimit"));
+  catalogue::Control& box = form_(mainform::txtlimit);
   box.text = text;
   box.value = int(box.items.indexOf(text));
   txtlimit_Change();
 }
 
 void MainForm::flushLabels() {
-  if (catalogue_.takeUpperSummaryRequest()) form_(QStringLiteral("lblCountList")).text = catalogue_.upperSummary();
+  if (catalogue_.takeUpperSummaryRequest()) form_(mainform::lblCountList).text = catalogue_.upperSummary();
   if (const std::optional<qint64> bytes = catalogue_.takeLowerTotalsRequest())
     catalogue::showLowerTotals(form_, catalogue_, *bytes);
 }

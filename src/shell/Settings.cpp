@@ -8,6 +8,7 @@
 
 #include "catalogue/Numbers.h"
 #include "platform/Messages.h"
+#include "shell/MainFormControls.h"
 
 namespace shell {
 
@@ -67,12 +68,12 @@ bool pick(catalogue::Control& box, int index) {
 
 void restoreSettings(catalogue::Form& form, const platform::SettingsStore& store, const SettingsHooks& hooks) {
   const Reader read(store);
-  form(QStringLiteral("txtdir")).text = read.text(QStringLiteral("Last Path"), hooks.programFolder);
-  form(QStringLiteral("txtpattern")).text = read.text(QStringLiteral("Pattern"), QStringLiteral("*.*"));
+  form(mainform::txtdir).text = read.text(QStringLiteral("Last Path"), hooks.programFolder);
+  form(mainform::txtpattern).text = read.text(QStringLiteral("Pattern"), QStringLiteral("*.*"));
 
   // A minimised or maximised window cannot take a size or a place: those settings are
   // skipped and the window keeps its normal size and place.
-  catalogue::Control& window = form(QStringLiteral("frmmain"));
+  catalogue::Control& window = form(mainform::frmmain);
   if (const auto v = read.integer(QStringLiteral("WindowState"), window.value); v && *v >= 0 && *v <= 2)
     window.value = *v;
   if (window.value == 0) {
@@ -90,26 +91,26 @@ void restoreSettings(catalogue::Form& form, const platform::SettingsStore& store
     if (hooks.normalGeometry) *hooks.normalGeometry = normal;
   }
 
-  if (const auto v = read.integer(QStringLiteral("Limit"), 1)) pick(form(QStringLiteral("txtlimit")), *v);
-  if (const auto v = read.integer(QStringLiteral("LangPacks"), 1)) pick(form(QStringLiteral("cboLangPacks")), *v);
+  if (const auto v = read.integer(QStringLiteral("Limit"), 1)) pick(form(mainform::txtlimit), *v);
+  if (const auto v = read.integer(QStringLiteral("LangPacks"), 1)) pick(form(mainform::cboLangPacks), *v);
   if (hooks.txtlimit_Change) hooks.txtlimit_Change();
   if (const auto v = read.boolean(QStringLiteral("Inclusive"), true)) {
-    form(QStringLiteral("optmain"), 0).value = *v ? 1 : 0;
-    form(QStringLiteral("optmain"), 1).value = *v ? 0 : 1;
+    form(mainform::optmain, 0).value = *v ? 1 : 0;
+    form(mainform::optmain, 1).value = *v ? 0 : 1;
   }
-  form(QStringLiteral("cbospeed")).text = read.text(QStringLiteral("Last Speed"), QStringLiteral("1x"));
-  if (const auto v = read.integer(QStringLiteral("NoCD"), 1)) form(QStringLiteral("chkNoCD")).value = *v;
+  form(mainform::cbospeed).text = read.text(QStringLiteral("Last Speed"), QStringLiteral("1x"));
+  if (const auto v = read.integer(QStringLiteral("NoCD"), 1)) form(mainform::chkNoCD).value = *v;
 
   if (const auto count = read.integer(QStringLiteral("Items"), 0, dirSection)) {
-    QStringList& history = form(QStringLiteral("txtdir")).items;
+    QStringList& history = form(mainform::txtdir).items;
     for (int n = 1; n <= *count; ++n) {
       const QString entry = read.text(QStringLiteral("Item ") + QString::number(n), QStringLiteral("0"), dirSection);
       if (!entry.isEmpty()) history.append(entry);
     }
   }
-  if (const auto v = read.integer(QStringLiteral("Recurse Subs"), 1)) form(QStringLiteral("chkrecurse")).value = *v;
+  if (const auto v = read.integer(QStringLiteral("Recurse Subs"), 1)) form(mainform::chkrecurse).value = *v;
   if (const auto v = read.real(QStringLiteral("Sep"), 4160); v && std::fabs(*v) < 1e9)
-    form(QStringLiteral("PicSep")).geometry.moveTop(int(std::lround(*v)));
+    form(mainform::PicSep).geometry.moveTop(int(std::lround(*v)));
 }
 
 void saveSettings(catalogue::Form& form, platform::SettingsStore& store, const SettingsHooks& hooks) {
@@ -118,28 +119,28 @@ void saveSettings(catalogue::Form& form, platform::SettingsStore& store, const S
   };
   const auto number = [](int value) { return QString::number(value); };
   const catalogue::Form& records = form;
-  const auto control = [&records](const char* name, int index = -1) { return *records.find(QString::fromLatin1(name), index); };
+  const auto control = [&records](catalogue::ControlId id, int index = -1) { return *records.find(id, index); };
 
-  write(QStringLiteral("Last Path"), control("txtdir").text);
-  write(QStringLiteral("WindowState"), number(control("frmmain").value));
-  write(QStringLiteral("Limit"), number(control("txtlimit").value));
-  write(QStringLiteral("LangPacks"), number(control("cboLangPacks").value));
-  write(QStringLiteral("Sep"), number(control("PicSep").geometry.top()));
+  write(QStringLiteral("Last Path"), control(mainform::txtdir).text);
+  write(QStringLiteral("WindowState"), number(control(mainform::frmmain).value));
+  write(QStringLiteral("Limit"), number(control(mainform::txtlimit).value));
+  write(QStringLiteral("LangPacks"), number(control(mainform::cboLangPacks).value));
+  write(QStringLiteral("Sep"), number(control(mainform::PicSep).geometry.top()));
   // The values that follow describe the window in its normal state, whatever its state now.
-  catalogue::Control& window = form(QStringLiteral("frmmain"));
+  catalogue::Control& window = form(mainform::frmmain);
   window.value = 0;
   if (hooks.normalGeometry) window.geometry = *hooks.normalGeometry;
   write(QStringLiteral("Width"), number(window.geometry.width()));
   write(QStringLiteral("Height"), number(window.geometry.height()));
   write(QStringLiteral("Top"), number(window.geometry.top()));
   write(QStringLiteral("Left"), number(window.geometry.left()));
-  write(QStringLiteral("Last Speed"), control("cbospeed").text);
-  const QStringList& history = control("txtdir").items;
+  write(QStringLiteral("Last Speed"), control(mainform::cbospeed).text);
+  const QStringList& history = control(mainform::txtdir).items;
   write(QStringLiteral("Items"), number(int(history.size())), dirSection);
-  write(QStringLiteral("Recurse Subs"), number(control("chkrecurse").value));
-  write(QStringLiteral("NoCD"), number(control("chkNoCD").value));
-  write(QStringLiteral("Pattern"), control("txtpattern").text);
-  write(QStringLiteral("Inclusive"), control("optmain", 0).value != 0 ? QStringLiteral("True") : QStringLiteral("False"));
+  write(QStringLiteral("Recurse Subs"), number(control(mainform::chkrecurse).value));
+  write(QStringLiteral("NoCD"), number(control(mainform::chkNoCD).value));
+  write(QStringLiteral("Pattern"), control(mainform::txtpattern).text);
+  write(QStringLiteral("Inclusive"), control(mainform::optmain, 0).value != 0 ? QStringLiteral("True") : QStringLiteral("False"));
   for (int i = 0; i < history.size(); ++i) write(QStringLiteral("Item ") + number(i + 1), history[i], dirSection);
   // The window is gone by now, so the one who closed it learns of a failed save on standard error.
   if (!store.flush())

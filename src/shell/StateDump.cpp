@@ -9,6 +9,7 @@
 #include "catalogue/Numbers.h"
 #include "platform/FileNames.h"
 #include "shell/MainForm.h"
+#include "shell/MainFormControls.h"
 
 namespace shell {
 
@@ -77,10 +78,10 @@ void writeState(const MainForm& window, const std::function<void(const QByteArra
     flushFull();
   }
   out += "[labels]\n";
-  for (const char* name : {"txtdir", "txtpattern", "txtlimit", "txttotal", "lblCountList", "lblCountList2",
-                           "lblCountCDTotal", "lblpercent", "lblspeed"}) {
-    const QString control = QString::fromLatin1(name);
-    if (const catalogue::Control* c = window.form().find(control)) writeRow(out, {control, c->text});
+  using namespace mainform;
+  for (const catalogue::ControlId id : {txtdir, txtpattern, txtlimit, txttotal, lblCountList, lblCountList2,
+                                        lblCountCDTotal, lblpercent, lblspeed}) {
+    if (const catalogue::Control* c = window.form().find(id)) writeRow(out, {c->name, c->text});
   }
   sink(out);
 }

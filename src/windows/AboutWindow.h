@@ -19,7 +19,7 @@ class AboutWindow final : public QWidget {
               const std::function<void(catalogue::Form&)>& applyLanguage);
 
   shell::AboutForm& state() { return state_; }
-  QWidget* control(const QString& name) const;
+  QWidget* control(catalogue::ControlId id) const;
 
  private:
   shell::AboutForm state_;

@@ -2,27 +2,28 @@
 // is hidden, never deleted, when the user is done with it.
 #include "windows/CopyWindow.h"
 
+#include "shell/SecondaryFormControls.h"
 #include "windows/FormBinding.h"
 
 namespace windows {
 
 CopyWindow::CopyWindow(QWidget& owner, shell::CopyForm& state) : QDialog(&owner), state_(state) {
-  setObjectName(QStringLiteral("frmCopy"));
+  setObjectName(QLatin1String(shell::copyform::frmCopy.name));
   setModal(true);
   using E = FormEvent;
   binding_ = new FormBinding(state_.form(), *this, nullptr, [](const QString&) { return ListSource{}; });
   binding_->route({
-      {"cmdOK", E::Click,
+      {shell::copyform::cmdOK, E::Click,
        [this](const EventArgs&) {
          state_.cmdOK_Click();
          accept();
        }},
-      {"cmdCancel", E::Click,
+      {shell::copyform::cmdCancel, E::Click,
        [this](const EventArgs&) {
          state_.cmdCancel_Click();
          QDialog::reject();
        }},
-      {"cmdBrowse", E::Click,
+      {shell::copyform::cmdBrowse, E::Click,
        [this](const EventArgs&) {
          state_.cmdBrowse_Click();
          binding_->apply();
@@ -31,7 +32,7 @@ CopyWindow::CopyWindow(QWidget& owner, shell::CopyForm& state) : QDialog(&owner)
   binding_->apply();
 }
 
-QWidget* CopyWindow::control(const QString& name) const { return binding_->widget(name); }
+QWidget* CopyWindow::control(catalogue::ControlId id) const { return binding_->widget(id); }
 
 void CopyWindow::showBesideOwner() {
   const QWidget* owner = parentWidget();

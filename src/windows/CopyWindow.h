@@ -19,7 +19,7 @@ class CopyWindow final : public QDialog {
   CopyWindow(QWidget& owner, shell::CopyForm& state);
 
   shell::CopyForm& state() { return state_; }
-  QWidget* control(const QString& name) const;
+  QWidget* control(catalogue::ControlId id) const;
   // Places the window beside its owner's corner and shows it without waiting.
   void showBesideOwner();
 

@@ -362,7 +362,7 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FormBinding::route(std::vector<EventRoute> routes) {
-  for (EventRoute& r : routes) routes_.insert(routeKey(QString::fromLatin1(r.control), r.event), std::move(r.handler));
+  for (EventRoute& r : routes) routes_.insert(routeKey(nameOf(r.control), r.event), std::move(r.handler));
 }
 
 void FormBinding::dispatch(const QString& name, FormEvent event, const EventArgs& args) {
@@ -464,11 +464,12 @@ QStringList FormBinding::syncLists() {
   return changed;
 }
 
-void FormBinding::popup(const QString& menu, const QPoint& at) {
+void FormBinding::popup(catalogue::ControlId menuId, const QPoint& at) {
+  const QString menu = nameOf(menuId);
   if (QMenu* m = menus_.value(menu)) m->exec(at);
 }
 
-QList<int> FormBinding::highlightedRows(const QString& list) const {
+QList<int> FormBinding::highlightedRows(catalogue::ControlId list) const {
   QList<int> rows;
   if (auto* view = qobject_cast<QTableView*>(widget(list)))
     for (const QModelIndex& index : view->selectionModel()->selectedRows()) rows.append(index.row());
@@ -476,7 +477,7 @@ QList<int> FormBinding::highlightedRows(const QString& list) const {
   return rows;
 }
 
-void FormBinding::highlightRows(const QString& list, const QList<int>& rows) {
+void FormBinding::highlightRows(catalogue::ControlId list, const QList<int>& rows) {
   auto* view = qobject_cast<QTableView*>(widget(list));
   if (!view) return;
   QAbstractItemModel* model = view->model();

@@ -46,7 +46,7 @@ struct EventArgs {
 };
 
 struct EventRoute {
-  const char* control;
+  catalogue::ControlId control;
   FormEvent event;
   std::function<void(const EventArgs&)> handler;
 };
@@ -78,13 +78,15 @@ class FormBinding final : public QObject {
   // Brings the list views up to date with their rows; the names of the lists that changed.
   QStringList syncLists();
 
+  QWidget* widget(catalogue::ControlId id, int index = -1) const { return widget(nameOf(id), index); }
+  // By the name a record carries, as syncLists gives it.
   QWidget* widget(const QString& name, int index = -1) const;
-  FileListModel* model(const QString& list) const { return models_.value(list); }
+  FileListModel* model(catalogue::ControlId list) const { return models_.value(nameOf(list)); }
   // Shows a popup menu at a global position, if it has visible entries.
-  void popup(const QString& menu, const QPoint& at);
+  void popup(catalogue::ControlId menu, const QPoint& at);
   // The highlighted rows of a list view, 0-based and ascending.
-  QList<int> highlightedRows(const QString& list) const;
-  void highlightRows(const QString& list, const QList<int>& rows);
+  QList<int> highlightedRows(catalogue::ControlId list) const;
+  void highlightRows(catalogue::ControlId list, const QList<int>& rows);
 
   int pixels(int twips) const;
   int twips(int pixels) const;
@@ -96,6 +98,7 @@ class FormBinding final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  static QString nameOf(catalogue::ControlId id) { return QString::fromLatin1(id.name); }
   void make(const catalogue::Control& control);
   QWidget* makeWidget(const catalogue::Control& control, QWidget* parent);
   void makeListView(const catalogue::Control& control, QTableView* view);

@@ -9,16 +9,16 @@ namespace windows {
 
 HelpWindow::HelpWindow(QWidget& owner, const std::function<void(catalogue::Form&)>& applyLanguage)
     : form_(shell::helpFormControls()) {
-  setObjectName(QStringLiteral("frmHelp"));
+  setObjectName(QLatin1String(shell::helpform::frmHelp.name));
   if (applyLanguage) applyLanguage(form_);
   binding_ = &bindOwnedWindow(*this, owner, form_, {});
 }
 
 void HelpWindow::setInstructions(const QString& text) {
-  form_(QStringLiteral("txtHelp")).text = text;
+  form_(shell::helpform::txtHelp).text = text;
   binding_->apply();
 }
 
-QWidget* HelpWindow::control(const QString& name) const { return binding_->widget(name); }
+QWidget* HelpWindow::control(catalogue::ControlId id) const { return binding_->widget(id); }
 
 }  // namespace windows

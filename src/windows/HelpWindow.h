@@ -17,7 +17,7 @@ class HelpWindow final : public QWidget {
 
   // Puts the text into the window's text box.
   void setInstructions(const QString& text);
-  QWidget* control(const QString& name) const;
+  QWidget* control(catalogue::ControlId id) const;
 
  private:
   catalogue::Form form_;

@@ -14,6 +14,7 @@
 #include "platform/Burner.h"
 #include "search/Availability.h"
 #include "shell/Instructions.h"
+#include "shell/MainFormControls.h"
 #include "windows/AboutWindow.h"
 #include "windows/FileListModel.h"
 #include "windows/HelpWindow.h"
@@ -36,12 +37,12 @@ W& openOwned(QWidget& owner, Args&&... args) {
 
 MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider* icons, QWidget* parent)
     : QMainWindow(parent), state_(state) {
-  setObjectName(QStringLiteral("frmmain"));
+  setObjectName(QLatin1String(shell::mainform::frmmain.name));
   auto* surface = new QWidget(this);
   setCentralWidget(surface);
   catalogue::Catalogue& lists = state_.catalogue();
   binding_ = new FormBinding(state_.form(), *surface, icons, [&lists](const QString& name) {
-    if (name == QLatin1String("lstmain"))
+    if (name == QLatin1String(shell::mainform::lstmain.name))
       return ListSource{&lists.lstmain(), [&lists](int row, bool checked) { lists.setUpperChecked(row, checked); }};
     return ListSource{&lists.lstsec(), [&lists](int row, bool checked) { lists.lstsec().setChecked(row, checked); }};
   });
@@ -55,7 +56,7 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
   refresh_.setInterval(search::timerIntervalMs);
   connect(&refresh_, &QTimer::timeout, this, [this] {
     // The availability timer ticks once an operation has switched it on.
-    const catalogue::Control* timer = std::as_const(state_).form().find(QStringLiteral("Timer"));
+    const catalogue::Control* timer = std::as_const(state_).form().find(shell::mainform::Timer);
     if (timer && timer->enabled) state_.Timer_Timer();
     syncFromState();
   });
@@ -74,11 +75,9 @@ std::vector<EventRoute> MainWindow::events() {
   const auto call = [this](std::function<void(shell::MainForm&)> handler) {
     return [this, handler = std::move(handler)](const EventArgs&) { run([&] { handler(state_); }); };
   };
-  const auto menuOver = [this](const char* list, const char* menu) {
+  const auto menuOver = [this](catalogue::ControlId list, catalogue::ControlId menu) {
     return [this, list, menu](const EventArgs& e) {
-      const catalogue::Catalogue& lists = state_.catalogue();
-      const FileList& rows = qstrcmp(list, "lstmain") == 0 ? lists.lstmain() : lists.lstsec();
-      if (!rows.isEmpty()) binding_->popup(QString::fromLatin1(menu), e.at);
+      if (!rowsOf(list).isEmpty()) binding_->popup(menu, e.at);
     };
   };
   const auto showAbout = [this](const EventArgs&) {
@@ -86,60 +85,60 @@ std::vector<EventRoute> MainWindow::events() {
     showOverOwner(openOwned<AboutWindow>(*this, shell::aboutFactsOfThisCopy(), desktop, secondaryLanguage_));
   };
   return {
-      {"cmdadd", E::Click, call(&shell::MainForm::cmdadd_Click)},
-      {"txtdir", E::Enter, call(&shell::MainForm::cmdadd_Click)},
-      {"cmddel", E::Click, call(&shell::MainForm::cmddel_Click)},
-      {"cmddir", E::Click, call(&shell::MainForm::cmddir_Click)},
-      {"cmdstop", E::Click, call(&shell::MainForm::cmdstop_Click)},
-      {"cmdstop2", E::Click, call(&shell::MainForm::cmdstop_Click)},
-      {"cmdsearch", E::Click, call(&shell::MainForm::cmdsearch_Click)},
-      {"cmdsearch", E::ContextMenu,
-       [this](const EventArgs& e) { binding_->popup(QStringLiteral("mnusearchall"), e.at); }},
-      {"mnuscan", E::Click, [this](const EventArgs&) { run([&] { state_.batch(1, QString()); }); }},
-      {"mnubestfill", E::Click, call(&shell::MainForm::mnubestfill_Click)},
-      {"mnubestbatch", E::Click, [this](const EventArgs&) { run([&] { state_.batch(2, QString()); }); }},
-      {"cmdsave", E::Click, call(&shell::MainForm::cmdsave_Click)},
-      {"cmdload", E::Click, call(&shell::MainForm::cmdload_Click)},
-      {"cmddelete", E::Click, call(&shell::MainForm::cmddelete_Click)},
-      {"cmdCopy", E::Click, call(&shell::MainForm::cmdCopy_Click)},
-      {"mnuclear", E::Click, call(&shell::MainForm::mnuclear_Click)},
-      {"mnufiledelete", E::Click, call(&shell::MainForm::mnufiledelete_Click)},
-      {"cmdcdrom", E::Click, [this](const EventArgs& e) { run([&] { state_.cmdcdrom_Click(e.index); }); }},
-      {"cmdClipBoard", E::Click, call(&shell::MainForm::cmdClipBoard_Click)},
-      {"cmdburn", E::Click, [this](const EventArgs& e) { run([&] { state_.cmdburn_Click(e.index); }); }},
-      {"txtdir", E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnFolderBox(e.paths); }); }},
-      {"lstmain", E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnUpperList(e.paths); }); }},
-      {"lstsec", E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnLowerList(e.paths); }); }},
-      {"txtlimit", E::Change, [this](const EventArgs& e) { run([&] { state_.typeLimitText(e.text); }); }},
-      {"txtlimit", E::LostFocus, call(&shell::MainForm::txtlimit_LostFocus)},
-      {"txtlimit", E::Enter, call(&shell::MainForm::txtlimit_LostFocus)},
-      {"cbospeed", E::Click, call(&shell::MainForm::cbospeed_Click)},
-      {"cboLangPacks", E::Click, call(&shell::MainForm::cboLangPacks_Click)},
-      {"lstmain", E::HeaderClick,
-       [this](const EventArgs& e) { sortBy(QStringLiteral("lstmain"), FileList::Kind::Upper, e.index); }},
-      {"lstsec", E::HeaderClick,
-       [this](const EventArgs& e) { sortBy(QStringLiteral("lstsec"), FileList::Kind::Lower, e.index); }},
-      {"lstmain", E::DoubleClick, [this](const EventArgs& e) { openRow(QStringLiteral("lstmain"), e.index); }},
-      {"lstsec", E::DoubleClick, [this](const EventArgs& e) { openRow(QStringLiteral("lstsec"), e.index); }},
-      {"lstmain", E::ContextMenu, menuOver("lstmain", "mnusel")},
-      {"lstsec", E::ContextMenu, menuOver("lstsec", "mnudelete")},
-      {"mnuselitem", E::Click,
+      {shell::mainform::cmdadd, E::Click, call(&shell::MainForm::cmdadd_Click)},
+      {shell::mainform::txtdir, E::Enter, call(&shell::MainForm::cmdadd_Click)},
+      {shell::mainform::cmddel, E::Click, call(&shell::MainForm::cmddel_Click)},
+      {shell::mainform::cmddir, E::Click, call(&shell::MainForm::cmddir_Click)},
+      {shell::mainform::cmdstop, E::Click, call(&shell::MainForm::cmdstop_Click)},
+      {shell::mainform::cmdstop2, E::Click, call(&shell::MainForm::cmdstop_Click)},
+      {shell::mainform::cmdsearch, E::Click, call(&shell::MainForm::cmdsearch_Click)},
+      {shell::mainform::cmdsearch, E::ContextMenu,
+       [this](const EventArgs& e) { binding_->popup(shell::mainform::mnusearchall, e.at); }},
+      {shell::mainform::mnuscan, E::Click, [this](const EventArgs&) { run([&] { state_.batch(1, QString()); }); }},
+      {shell::mainform::mnubestfill, E::Click, call(&shell::MainForm::mnubestfill_Click)},
+      {shell::mainform::mnubestbatch, E::Click, [this](const EventArgs&) { run([&] { state_.batch(2, QString()); }); }},
+      {shell::mainform::cmdsave, E::Click, call(&shell::MainForm::cmdsave_Click)},
+      {shell::mainform::cmdload, E::Click, call(&shell::MainForm::cmdload_Click)},
+      {shell::mainform::cmddelete, E::Click, call(&shell::MainForm::cmddelete_Click)},
+      {shell::mainform::cmdCopy, E::Click, call(&shell::MainForm::cmdCopy_Click)},
+      {shell::mainform::mnuclear, E::Click, call(&shell::MainForm::mnuclear_Click)},
+      {shell::mainform::mnufiledelete, E::Click, call(&shell::MainForm::mnufiledelete_Click)},
+      {shell::mainform::cmdcdrom, E::Click, [this](const EventArgs& e) { run([&] { state_.cmdcdrom_Click(e.index); }); }},
+      {shell::mainform::cmdClipBoard, E::Click, call(&shell::MainForm::cmdClipBoard_Click)},
+      {shell::mainform::cmdburn, E::Click, [this](const EventArgs& e) { run([&] { state_.cmdburn_Click(e.index); }); }},
+      {shell::mainform::txtdir, E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnFolderBox(e.paths); }); }},
+      {shell::mainform::lstmain, E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnUpperList(e.paths); }); }},
+      {shell::mainform::lstsec, E::Drop, [this](const EventArgs& e) { run([&] { state_.dropOnLowerList(e.paths); }); }},
+      {shell::mainform::txtlimit, E::Change, [this](const EventArgs& e) { run([&] { state_.typeLimitText(e.text); }); }},
+      {shell::mainform::txtlimit, E::LostFocus, call(&shell::MainForm::txtlimit_LostFocus)},
+      {shell::mainform::txtlimit, E::Enter, call(&shell::MainForm::txtlimit_LostFocus)},
+      {shell::mainform::cbospeed, E::Click, call(&shell::MainForm::cbospeed_Click)},
+      {shell::mainform::cboLangPacks, E::Click, call(&shell::MainForm::cboLangPacks_Click)},
+      {shell::mainform::lstmain, E::HeaderClick,
+       [this](const EventArgs& e) { sortBy(shell::mainform::lstmain, FileList::Kind::Upper, e.index); }},
+      {shell::mainform::lstsec, E::HeaderClick,
+       [this](const EventArgs& e) { sortBy(shell::mainform::lstsec, FileList::Kind::Lower, e.index); }},
+      {shell::mainform::lstmain, E::DoubleClick, [this](const EventArgs& e) { openRow(shell::mainform::lstmain, e.index); }},
+      {shell::mainform::lstsec, E::DoubleClick, [this](const EventArgs& e) { openRow(shell::mainform::lstsec, e.index); }},
+      {shell::mainform::lstmain, E::ContextMenu, menuOver(shell::mainform::lstmain, shell::mainform::mnusel)},
+      {shell::mainform::lstsec, E::ContextMenu, menuOver(shell::mainform::lstsec, shell::mainform::mnudelete)},
+      {shell::mainform::mnuselitem, E::Click,
        [this](const EventArgs& e) {
-         const QList<int> highlighted = binding_->highlightedRows(QStringLiteral("lstmain"));
+         const QList<int> highlighted = binding_->highlightedRows(shell::mainform::lstmain);
          run([&] { state_.mnuselitem_Click(e.index, highlighted); });
        }},
-      {"cmdhelp", E::Click,
+      {shell::mainform::cmdhelp, E::Click,
        [this](const EventArgs&) {
          HelpWindow& help = openOwned<HelpWindow>(*this, secondaryLanguage_);
          help.setInstructions(shell::instructionsText(shell::burnerName(platform::findBurner())));
          showOverOwner(help);
        }},
-      {"cmdAbout", E::Click, showAbout},
-      {"imgLogo", E::Click, showAbout},
-      {"PicSep", E::MouseDown, call(&shell::MainForm::PicSep_MouseDown)},
-      {"PicSep", E::MouseMove,
+      {shell::mainform::cmdAbout, E::Click, showAbout},
+      {shell::mainform::imgLogo, E::Click, showAbout},
+      {shell::mainform::PicSep, E::MouseDown, call(&shell::MainForm::PicSep_MouseDown)},
+      {shell::mainform::PicSep, E::MouseMove,
        [this](const EventArgs& e) { run([&] { state_.PicSep_MouseMove(e.leftButton, e.y); }); }},
-      {"PicSep", E::MouseUp, call(&shell::MainForm::PicSep_MouseUp)},
+      {shell::mainform::PicSep, E::MouseUp, call(&shell::MainForm::PicSep_MouseUp)},
   };
 }
 
@@ -149,7 +148,7 @@ void MainWindow::run(const std::function<void()>& handler) {
   syncFromState();
 }
 
-void MainWindow::sortBy(const QString& list, FileList::Kind kind, int column) {
+void MainWindow::sortBy(catalogue::ControlId list, FileList::Kind kind, int column) {
   // The highlight follows its rows through the sort: the Select menu works from it.
   const catalogue::Catalogue& lists = state_.catalogue();
   const FileList& rows = kind == FileList::Kind::Upper ? lists.lstmain() : lists.lstsec();
@@ -167,9 +166,13 @@ void MainWindow::sortBy(const QString& list, FileList::Kind kind, int column) {
   header->setSortIndicator(sort.column, sort.descending ? Qt::DescendingOrder : Qt::AscendingOrder);
 }
 
-void MainWindow::openRow(const QString& list, int row) {
+const FileList& MainWindow::rowsOf(catalogue::ControlId list) const {
   const catalogue::Catalogue& lists = state_.catalogue();
-  const FileList& rows = list == QLatin1String("lstmain") ? lists.lstmain() : lists.lstsec();
+  return qstrcmp(list.name, shell::mainform::lstmain.name) == 0 ? lists.lstmain() : lists.lstsec();
+}
+
+void MainWindow::openRow(catalogue::ControlId list, int row) {
+  const FileList& rows = rowsOf(list);
   if (row >= 0 && row < rows.count()) QDesktopServices::openUrl(QUrl::fromLocalFile(rows.fullPath(row)));
 }
 
@@ -197,7 +200,7 @@ void MainWindow::syncFromState() {
 }
 
 void MainWindow::fitColumns(const QString& list) {
-  auto* view = static_cast<QTableView*>(control(list));
+  auto* view = static_cast<QTableView*>(binding_->widget(list));
   if (view->model()->rowCount() == 0) return;
   const int least = binding_->pixels(1100);
   for (int column = 0; column < view->model()->columnCount(); ++column) {

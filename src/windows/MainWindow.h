@@ -22,7 +22,7 @@ class MainWindow final : public QMainWindow {
   // Writes the records and lists that changed into the widgets.
   void syncFromState();
   // The widget of a control, or nullptr.
-  QWidget* control(const QString& name, int index = -1) const { return binding_->widget(name, index); }
+  QWidget* control(catalogue::ControlId id, int index = -1) const { return binding_->widget(id, index); }
   // What the About and instructions windows apply to their records when they load.
   void setSecondaryLanguage(std::function<void(catalogue::Form&)> apply) { secondaryLanguage_ = std::move(apply); }
   // Shown, the window stands where a screen shows it.
@@ -38,8 +38,10 @@ class MainWindow final : public QMainWindow {
   std::vector<EventRoute> events();
   // Runs a handler of the state, then shows what it changed.
   void run(const std::function<void()>& handler);
-  void sortBy(const QString& list, catalogue::FileList::Kind kind, int column);
-  void openRow(const QString& list, int row);
+  void sortBy(catalogue::ControlId list, catalogue::FileList::Kind kind, int column);
+  void openRow(catalogue::ControlId list, int row);
+  // The rows the list view `list` shows.
+  const catalogue::FileList& rowsOf(catalogue::ControlId list) const;
   void fitColumns(const QString& list);
   // The window's size into its record, and the layout that follows from it.
   void layOut();

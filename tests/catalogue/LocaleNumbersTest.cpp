@@ -58,10 +58,10 @@ TEST(LocaleNumbers, LimitAndUtilizationReadTheUsersFormat) {
   t.gather({{"a.bin", 2.62}});
   for (const auto& [typed, text, tag] : {std::tuple{"1.234,5", "4450", "4666163200"}, {"3,5", "3,5", "3670016"}}) {
     t.window.setLimitText(QString::fromUtf8(typed));
-    EXPECT_EQ(QStringList({t["txtlimit"].text, t["txtlimit"].tag}), QStringList({text, tag})) << typed;
+    EXPECT_EQ(QStringList({t[mainform::txtlimit].text, t[mainform::txtlimit].tag}), QStringList({text, tag})) << typed;
   }
   t.window.cmdsearch_Click();
-  EXPECT_EQ(t["txttotal"].text, QStringLiteral("2,62"));
-  EXPECT_EQ(t["lblpercent"].text, QStringLiteral("74,86% CD utilization"));
+  EXPECT_EQ(t[mainform::txttotal].text, QStringLiteral("2,62"));
+  EXPECT_EQ(t[mainform::lblpercent].text, QStringLiteral("74,86% CD utilization"));
   EXPECT_EQ(output::summaryLine("2,62", "3,5"), "Total Size: 2,62/3,5 megabytes (74,86% CD utilization)");
 }

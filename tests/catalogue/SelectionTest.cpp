@@ -61,15 +61,15 @@ TEST(Selection, StopMidCommandLeavesTheRestAndEndsTheProgressState) {
   t.setChecks({F, F, F, F, F});
   t.window.run().stopflag = true;
   t.window.run().partcount = 3;
-  t["lblCountCDTotal"].text = QStringLiteral("3");
+  t[mainform::lblCountCDTotal].text = QStringLiteral("3");
   QStringList during;
   t.pump.onPump = [&](int call) {
-    if (call == 2) during = {t["lblcurrent"].text, t["framain"].visible ? "shown" : "hidden"}, t.window.cmdstop_Click();
+    if (call == 2) during = {t[mainform::lblcurrent].text, t[mainform::framain].visible ? "shown" : "hidden"}, t.window.cmdstop_Click();
   };
   t.window.mnuselitem_Click(SelectAll, {});
   EXPECT_EQ(t.checks(), (B{T, T, F, F, F}));
   EXPECT_EQ(during, QStringList({"Scanning...", "shown"}));
-  EXPECT_FALSE(t["framain"].visible);
-  EXPECT_TRUE(t["lblCountCDTotal"].text.isEmpty());
+  EXPECT_FALSE(t[mainform::framain].visible);
+  EXPECT_TRUE(t[mainform::lblCountCDTotal].text.isEmpty());
   EXPECT_EQ(t.window.run().partcount, 0);
 }

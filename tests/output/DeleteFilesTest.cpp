@@ -47,8 +47,8 @@ TEST(DeleteFiles, CheckedFilesGoAfterYesAndLeaveBothLists) {
     EXPECT_EQ(t.trash.received, c.yes ? QStringList({t.in("a.bin"), t.in("c.bin")}) : QStringList());
     EXPECT_EQ(t.upper(), c.left);
     EXPECT_EQ(t.lower().replaceInStrings(t.in(""), ""), c.left);
-    EXPECT_EQ(t["lblCountList2"].text, c.summary);
-    EXPECT_EQ(t["lblpercent"].text, c.percent);
+    EXPECT_EQ(t[mainform::lblCountList2].text, c.summary);
+    EXPECT_EQ(t[mainform::lblpercent].text, c.percent);
     EXPECT_EQ(t.messages.shown.size(), c.refuseC ? 1 : 0);
     EXPECT_EQ(t.messages.shown.value(0).text,
               c.refuseC ? "These files could not be moved to the trash and stay in the lists:\r\n" + t.in("c.bin")

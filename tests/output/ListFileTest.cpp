@@ -96,12 +96,12 @@ TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
   write(path, (t.in("b.bin") + "\r\n  " + t.in("b.bin") + "\n" + t.in("a.bin") + "\n" + t.in("gone.bin") + "\r\n")
                       .toUtf8() +
                   rule + "Total Size: 9/9 megabytes (100% CD utilization)\r\n");
-  t["chkNoCD"].value = 0;  // sizes come from the disk all the same
+  t[mainform::chkNoCD].value = 0;  // sizes come from the disk all the same
   t.window.run().pendingListPath = path;
   t.window.cmdload_Click();
   EXPECT_EQ(t.lower(), QStringList({t.in("b.bin"), t.in("a.bin")}));
   EXPECT_EQ(TestWindow::checks(t.window.catalogue().lstsec()), QList<bool>({true, true}));
-  EXPECT_EQ(t["lblCountList2"].text, "2 Files of 3 Megabytes");
+  EXPECT_EQ(t[mainform::lblCountList2].text, "2 Files of 3 Megabytes");
   EXPECT_TRUE(t.dialogs.titles.isEmpty() && t.messages.asked.isEmpty());  // the pending path needs no dialog
   EXPECT_EQ(t.window.run().pendingListPath, path);
   ASSERT_EQ(t.messages.shown.size(), 1);
@@ -112,7 +112,7 @@ TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
   t.window.cmdload_Click();
   EXPECT_EQ(t.lower().size(), 2);
   EXPECT_TRUE(t.messages.shown.size() == 2 && t.messages.shown[1].text.contains("missing.txt"));
-  EXPECT_EQ(t["cmdload"].text, "&Load");
+  EXPECT_EQ(t[mainform::cmdload].text, "&Load");
   EXPECT_TRUE(t.window.run().pendingListPath.isEmpty());
 }
 

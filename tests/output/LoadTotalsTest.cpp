@@ -24,17 +24,17 @@ TEST(LoadTotals, LabelsAreWrittenWhenFlushedAndAreThoseOfTheRowsKept) {
     list.write((t.in("a.bin") + "\r\n" + t.in("b.bin") + "\r\n" + t.in("c.bin") + "\r\n").toUtf8());
     list.close();
     t.window.run().pendingListPath = list.fileName();
-    t["txttotal"].text = "old";
+    t[mainform::txttotal].text = "old";
     QStringList totals;
     t.pump.onPump = [&](int call) {
-      totals.append(t["txttotal"].text);
+      totals.append(t[mainform::txttotal].text);
       if (call == 4) t.window.flushLabels();
       if (call == stopAt) t.window.cmdload_Click();
     };
     t.window.cmdload_Click();
     EXPECT_EQ(totals, seen);
-    EXPECT_EQ(t["lblCountList2"].text, summary);
-    EXPECT_EQ(t["lblpercent"].text, percent);
+    EXPECT_EQ(t[mainform::lblCountList2].text, summary);
+    EXPECT_EQ(t[mainform::lblpercent].text, percent);
     EXPECT_TRUE(t.messages.asked.isEmpty());
   }
 }

@@ -45,11 +45,11 @@ TEST(BatchSearch, SeriesNumberIsTheCycleThatWouldHaveWrittenTheName) {
 // Files gathered from "in" and its subfolders, a limit of 10 megabytes and the batch name "out/cd.txt".
 struct Batch : TestWindow {
   explicit Batch(Files files) {
-    (*this)["chkrecurse"].value = 1;
+    (*this)[mainform::chkrecurse].value = 1;
     gather(files);
     window.setLimitText("10");
     tree.folder("out");
-    (*this)["mnuscan"].tag = tree.path("out/cd.txt");
+    (*this)[mainform::mnuscan].tag = tree.path("out/cd.txt");
     window.run().searchmethod = 1;
   }
   // The entries of "cd 001.txt", "cd 002.txt", ... in "out", as names in "in".
@@ -158,16 +158,16 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
     const QString second = c.method == 2 ? "Writing cd 002.txt (list 2 of 3)" : "Writing cd 002.txt (list 2)";
     if (c.start == Start::StopAtSecondList)
       b.pump.onPump = [&b, &pressed, second](int) {
-        const bool stopShown = b["framain"].visible && b["cmdstop"].visible && !b["cmdstop2"].visible;
-        if (stopShown && b["lblcurrent"].text == second && !std::exchange(pressed, true)) b.window.cmdstop_Click();
+        const bool stopShown = b[mainform::framain].visible && b[mainform::cmdstop].visible && !b[mainform::cmdstop2].visible;
+        if (stopShown && b[mainform::lblcurrent].text == second && !std::exchange(pressed, true)) b.window.cmdstop_Click();
       };
     if (c.start == Start::ClosedWhilePlanning)
       b.pump.onPump = [&b, &pressed](int) {
-        if (!b["cmdstop2"].visible || std::exchange(pressed, true)) return;
+        if (!b[mainform::cmdstop2].visible || std::exchange(pressed, true)) return;
         b.window.run().stopflag = b.window.run().closing = true;  // as the window's close does
       };
     b.window.run().stopflag = c.start == Start::StopLeftOver;
-    b["cmdsearch"].enabled = c.start != Start::SearchDisabled;
+    b[mainform::cmdsearch].enabled = c.start != Start::SearchDisabled;
     b.window.run().searchmethod = c.method;
     b.window.mnuscan_Click();
     EXPECT_EQ(pressed, c.start == Start::StopOnce || c.start == Start::StopAtSecondList ||
@@ -180,8 +180,8 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
     EXPECT_EQ(b.report(), c.report);
     EXPECT_EQ(b.messages.shown.value(0).icon, c.warns ? MessageIcon::Exclamation : MessageIcon::Information);
     EXPECT_EQ(b.window.run().listWriteFailed, failed);
-    EXPECT_TRUE(b.dialogs.titles.isEmpty() && b["mnuscan"].tag.isEmpty() && !b["framain"].visible);
-    EXPECT_EQ(b["lblcurrent"].text, b["lblcurrent"].tag);
+    EXPECT_TRUE(b.dialogs.titles.isEmpty() && b[mainform::mnuscan].tag.isEmpty() && !b[mainform::framain].visible);
+    EXPECT_EQ(b[mainform::lblcurrent].text, b[mainform::lblcurrent].tag);
   }
 }
 
@@ -191,7 +191,7 @@ TEST(BatchSearch, ANameWithoutAFileNameWritesNothing) {
     SCOPED_TRACE(name);
     Batch b(fiveFiles);
     const QString given = name[0] == '/' ? QString(name) : b.tree.path(name);
-    b["mnuscan"].tag = given;
+    b[mainform::mnuscan].tag = given;
     b.window.mnuscan_Click();
     EXPECT_TRUE(QDir(b.tree.root()).entryList({"*001*"}, QDir::AllEntries).isEmpty());
     EXPECT_TRUE(b.lists().empty());

@@ -16,7 +16,7 @@ struct BestFill : TestWindow {
   BestFill() {
     gather({{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {"d.bin", 4}, {"e.bin", 3}});
     window.setLimitText("10");
-    (*this)["cmdsearch"].enabled = true;
+    (*this)[mainform::cmdsearch].enabled = true;
   }
   // The next disc, as names in "in".
   QStringList serve() {
@@ -33,9 +33,9 @@ TEST(BestFillSearch, ServesTheDiscsOfOnePlanFullestFirst) {
     SCOPED_TRACE(part);
     EXPECT_EQ(b.serve(), discs[part - 1]);
     EXPECT_EQ(b.window.run().partcount, part);
-    EXPECT_EQ(b["lblCountCDTotal"].text, "Total Part... " + QString::number(part));
+    EXPECT_EQ(b[mainform::lblCountCDTotal].text, "Total Part... " + QString::number(part));
   }
-  EXPECT_EQ(b["lblpercent"].text, "50% CD utilization");
+  EXPECT_EQ(b[mainform::lblpercent].text, "50% CD utilization");
   EXPECT_EQ(b.checks(b.window.catalogue().lstmain()), QList<bool>(5, false));
   EXPECT_TRUE(b.serve().isEmpty());  // every disc served: nothing more, nothing lost above
   EXPECT_EQ(b.window.run().partcount, 3);
@@ -78,12 +78,12 @@ TEST(BestFillSearch, StopWhilePlanningKeepsAValidPlan) {
   bool stopShown = false, pressed = false;
   b.pump.onPump = [&b, &stopShown, &pressed](int) {
     if (std::exchange(pressed, true)) return;
-    stopShown = b["framain"].visible && b["cmdstop2"].visible && !b["cmdstop"].visible;
+    stopShown = b[mainform::framain].visible && b[mainform::cmdstop2].visible && !b[mainform::cmdstop].visible;
     b.window.cmdstop_Click();
   };
   EXPECT_EQ(b.serve(), QStringList({"a.bin", "e.bin"}));
   EXPECT_TRUE(stopShown);
-  EXPECT_TRUE(!b["framain"].visible && !b["cmdstop2"].visible && b["cmdstop"].visible);
+  EXPECT_TRUE(!b[mainform::framain].visible && !b[mainform::cmdstop2].visible && b[mainform::cmdstop].visible);
   EXPECT_EQ(b.serve(), QStringList({"b.bin", "d.bin"}));
   EXPECT_EQ(b.window.bestFillPlans(), 1);
 }
@@ -91,7 +91,7 @@ TEST(BestFillSearch, StopWhilePlanningKeepsAValidPlan) {
 // Nothing happens while the Search button is disabled.
 TEST(BestFillSearch, ADisabledSearchServesNothing) {
   BestFill b;
-  b["cmdsearch"].enabled = false;
+  b[mainform::cmdsearch].enabled = false;
   EXPECT_TRUE(b.serve().isEmpty());
   EXPECT_EQ(b.window.bestFillPlans(), 0);
   EXPECT_EQ(b.checks(b.window.catalogue().lstmain()), QList<bool>(5, true));

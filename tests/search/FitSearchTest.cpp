@@ -21,9 +21,9 @@ TEST(FitSearch, TakesWhatStillFitsInListOrderOnePartPerRun) {
   EXPECT_EQ(t.lower(), QStringList({t.in("b.bin")}));
   t.window.cmdsearch_Click();
   EXPECT_TRUE(t.lower().isEmpty() && t.upper().isEmpty());
-  EXPECT_EQ(t["txttotal"].text, "0");
-  EXPECT_EQ(t["lblpercent"].text, "0% CD utilization");
-  EXPECT_EQ(t["lblCountCDTotal"].text, "Total Part... 2");
+  EXPECT_EQ(t[mainform::txttotal].text, "0");
+  EXPECT_EQ(t[mainform::lblpercent].text, "0% CD utilization");
+  EXPECT_EQ(t[mainform::lblCountCDTotal].text, "Total Part... 2");
 }
 
 // The limit the window starts with is 702 megabytes to the byte; the utilization is rounded.
@@ -32,33 +32,33 @@ TEST(FitSearch, CommandLineSearchUsesTheStartUpLimitAndTheRoundedTotal) {
   t.gather({{"a.bin", 702 + 1.0 / 1048576}, {"b.bin", 700}, {"c.bin", 3}}, false);
   shell::processcommandline({"/path", t.tree.path("in"), "/dumb"}, t.window);
   EXPECT_EQ(t.lower(), QStringList({t.in("b.bin")}));
-  EXPECT_EQ(t["txttotal"].text, "700");
-  EXPECT_EQ(t["lblpercent"].text, "99.72% CD utilization");
+  EXPECT_EQ(t[mainform::txttotal].text, "700");
+  EXPECT_EQ(t[mainform::lblpercent].text, "99.72% CD utilization");
   // The burn-time estimate follows the search at the speed the window starts with, then a pick.
-  EXPECT_EQ(t["lblspeed"].text, "01:19:38 to burn");
-  t["cbospeed"].text = "48x";
+  EXPECT_EQ(t[mainform::lblspeed].text, "01:19:38 to burn");
+  t[mainform::cbospeed].text = "48x";
   t.window.cbospeed_Click();
-  EXPECT_EQ(t["lblspeed"].text, "01:39 to burn");
+  EXPECT_EQ(t[mainform::lblspeed].text, "01:39 to burn");
 }
 
 TEST(FitSearch, ZeroLimitTakesOnlyEmptyFilesAndShowsNoUtilization) {
   TestWindow t;
   t.gather({{"a.bin", 1}, {"b.bin", 0}});
   t.window.setLimitText("0");
-  t["lblpercent"].text = "stale";
+  t[mainform::lblpercent].text = "stale";
   t.window.cmdsearch_Click();
   EXPECT_EQ(t.lower(), QStringList({t.in("b.bin")}));
-  EXPECT_EQ(t["lblpercent"].text, "0% CD utilization");
-  EXPECT_EQ(t["lblCountCDTotal"].text, "Total Part... 1");
+  EXPECT_EQ(t[mainform::lblpercent].text, "0% CD utilization");
+  EXPECT_EQ(t[mainform::lblCountCDTotal].text, "Total Part... 1");
 }
 
 TEST(FitSearch, DisabledSearchChangesNothing) {
   TestWindow t;  // nothing gathered yet, so the button is still disabled
   t.addLower("/kept");
-  t["txttotal"].text = "7";
+  t[mainform::txttotal].text = "7";
   t.window.cmdsearch_Click();
   EXPECT_EQ(t.lower(), QStringList({"/kept"}));
-  EXPECT_EQ(t["txttotal"].text, "7");
+  EXPECT_EQ(t[mainform::txttotal].text, "7");
   EXPECT_EQ(t.window.run().partcount, 0);
 }
 

@@ -14,8 +14,8 @@ class CommandLineSwitches : public ::testing::Test, protected testing_support::T
   // A limit box that reads 702, the pattern "*.*" and no message yet.
   void reset() {
     messages.shown.clear();
-    (*this)["txtlimit"].text = "702";
-    (*this)["txtpattern"].text = "*.*";
+    (*this)[mainform::txtlimit].text = "702";
+    (*this)[mainform::txtpattern].text = "*.*";
   }
   void run(const QStringList& arguments) { shell::processcommandline(arguments, window); }
   QStringList shownTexts() const {
@@ -48,7 +48,7 @@ TEST_F(CommandLineSwitches, UnknownTokensAreReportedAndTheLimitReadsItsLeadingNu
     EXPECT_EQ(shownTexts(), expected);
     for (const auto& m : messages.shown)
       EXPECT_TRUE(m.title == "Command not recognised" && m.icon == platform::MessageIcon::Critical);
-    EXPECT_EQ((*this)["txtlimit"].text, c.limit);
+    EXPECT_EQ((*this)[mainform::txtlimit].text, c.limit);
     EXPECT_TRUE(upper().isEmpty());
   }
 }
@@ -80,8 +80,8 @@ TEST_F(CommandLineSwitches, MissingValuesEndTheLineAndUnknownMethodsAreRefused) 
     reset();
     gather({{"a.bin", 1}});
     run(c.arguments);
-    EXPECT_EQ((*this)["txtlimit"].text, c.limit);
-    EXPECT_EQ((*this)["txtpattern"].text, c.pattern);
+    EXPECT_EQ((*this)[mainform::txtlimit].text, c.limit);
+    EXPECT_EQ((*this)[mainform::txtpattern].text, c.pattern);
     EXPECT_EQ(shownTexts(), c.message.isNull() ? QStringList() : QStringList{c.message});
   }
   // Only the empty method wrote a list, and nothing was ever written at the root.
@@ -95,7 +95,7 @@ TEST_F(CommandLineSwitches, ADriveIndexThatNamesNoButtonEndsTheLine) {
     SCOPED_TRACE(index);
     reset();
     run({"/scancd", index, "/limit", "9"});
-    EXPECT_EQ((*this)["txtlimit"].text, "702");
+    EXPECT_EQ((*this)[mainform::txtlimit].text, "702");
     EXPECT_TRUE(messages.shown.isEmpty());
   }
 }

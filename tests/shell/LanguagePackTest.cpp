@@ -16,10 +16,17 @@ namespace {
 
 using K = catalogue::ControlKind;
 
+FILLPACK_CONTROL(frmTest);
+FILLPACK_CONTROL(lblA);
+FILLPACK_CONTROL(cmdB);
+FILLPACK_CONTROL(opt);
+FILLPACK_CONTROL(cbo);
+constexpr catalogue::ControlId none = catalogue::onWindow;
+
 const catalogue::ControlDecl testWindow[] = {
-    {"frmTest", -1, K::Window, "", "Test", "", QRect()},    {"lblA", -1, K::Label, "", "A", "", QRect()},
-    {"cmdB", -1, K::Button, "", "B", "tipB", QRect()},      {"opt", 0, K::OptionButton, "", "first", "", QRect()},
-    {"opt", 1, K::OptionButton, "", "second", "", QRect()}, {"cbo", -1, K::PickList, "", "", "", QRect()},
+    {frmTest, -1, K::Window, none, "Test", "", QRect()},    {lblA, -1, K::Label, none, "A", "", QRect()},
+    {cmdB, -1, K::Button, none, "B", "tipB", QRect()},      {opt, 0, K::OptionButton, none, "first", "", QRect()},
+    {opt, 1, K::OptionButton, none, "second", "", QRect()}, {cbo, -1, K::PickList, none, "", "", QRect()},
 };
 
 void write(const QString& path, const QByteArray& text) {

@@ -56,10 +56,10 @@ TEST(LowerTotals, EveryChangeOfTheLowerListRefreshesAllItsFigures) {
   for (const auto& step : steps) {
     SCOPED_TRACE(step.command);
     step.run();
-    EXPECT_EQ(t["txttotal"].text, step.total);
-    EXPECT_EQ(t["lblpercent"].text, QString::fromLatin1(step.percent) + "% CD utilization");
-    EXPECT_EQ(t["lblspeed"].text, QString::fromLatin1(step.speed) + " to burn");
-    EXPECT_EQ(t["lblCountList2"].text, step.summary);
+    EXPECT_EQ(t[mainform::txttotal].text, step.total);
+    EXPECT_EQ(t[mainform::lblpercent].text, QString::fromLatin1(step.percent) + "% CD utilization");
+    EXPECT_EQ(t[mainform::lblspeed].text, QString::fromLatin1(step.speed) + " to burn");
+    EXPECT_EQ(t[mainform::lblCountList2].text, step.summary);
   }
   EXPECT_EQ(t.messages.shown.size(), 1);  // the batch's
 }

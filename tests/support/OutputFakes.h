@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <unistd.h>
+#include <ostream>
 #include <utility>
 
 #include "platform/FileDialogs.h"
@@ -12,8 +13,16 @@
 #include "platform/OpticalDrives.h"
 #include "platform/Trash.h"
 #include "shell/MainForm.h"
+#include "shell/MainFormControls.h"
 #include "support/Fakes.h"
 #include "support/TempTree.h"
+
+namespace mainform = shell::mainform;
+
+namespace catalogue {
+// Lets a control id name itself in a failed expectation.
+inline std::ostream& operator<<(std::ostream& out, ControlId id) { return out << id.name; }
+}  // namespace catalogue
 
 namespace testing_support {
 
@@ -78,12 +87,12 @@ struct TestWindow {
   shell::MainForm window{
       shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash, &drives, dataFolder}};
 
-  catalogue::Control& operator[](const char* name) { return window.form()(QString::fromLatin1(name)); }
+  catalogue::Control& operator[](catalogue::ControlId id) { return window.form()(id); }
   QString in(const QString& name) const { return tree.path(QStringLiteral("in/") + name); }
   // Makes the files in the folder "in" and, unless told not to, runs Add on it.
   void gather(Files files, bool add = true) {
     for (const auto& [name, mb] : files) tree.file(QStringLiteral("in/") + name, qint64(mb * 1048576));
-    if (add) (*this)["txtdir"].text = tree.path(QStringLiteral("in")), window.cmdadd_Click();
+    if (add) (*this)[mainform::txtdir].text = tree.path(QStringLiteral("in")), window.cmdadd_Click();
   }
   // One drive, with a disc mounted on `folder`, behind the first drive button.
   void insertDisc(const QString& folder) {

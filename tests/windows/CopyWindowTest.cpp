@@ -28,7 +28,7 @@ TEST_F(CopyWindowTest, IsMadeFromItsTableBesideTheMainWindow) {
   windows::CopyWindow dialog(view, state);
   for (const catalogue::ControlDecl& decl : shell::copyFormControls()) {
     if (decl.kind == catalogue::ControlKind::Window) continue;
-    ASSERT_NE(dialog.control(QString::fromLatin1(decl.name)), nullptr) << decl.name;
+    ASSERT_NE(dialog.control(decl.name), nullptr) << decl.name.name;
   }
   EXPECT_EQ(dialog.parentWidget(), &view);
   EXPECT_TRUE(dialog.isModal());
@@ -48,22 +48,22 @@ TEST_F(CopyWindowTest, TheCopyCommandOpensTheDialogModallyAndOnlyOkCopies) {
                                           nullptr, QString(), shell::CopyDesktop{&dialog, nullptr, nullptr, &store}}};
   copying.catalogue().lstsec().append(catalogue::FileEntry{tree.path(QStringLiteral("src/a.mp3")), {}, {}, {}, 10});
   const QString stage = tree.path(QStringLiteral("stage"));
-  for (const auto& end : {std::pair{"cmdCancel", false}, std::pair{"close box", false}, std::pair{"cmdOK", true}}) {
+  for (const auto& end : {std::pair{shell::copyform::cmdCancel, false}, std::pair{catalogue::ControlId("close box"), false}, std::pair{shell::copyform::cmdOK, true}}) {
     bool wasModal = false;
     QTimer::singleShot(0, [&] {  // once the dialog's own loop runs
       auto* open = view.findChild<windows::CopyWindow*>();
       ASSERT_NE(open, nullptr);
       wasModal = QApplication::activeModalWidget() == open;
-      qobject_cast<QLineEdit*>(open->control(QStringLiteral("txtPath")))->setText(stage);
-      qobject_cast<QCheckBox*>(open->control(QStringLiteral("chkSound")))->setChecked(false);
-      if (auto* button = qobject_cast<QPushButton*>(open->control(QString::fromLatin1(end.first))))
+      qobject_cast<QLineEdit*>(open->control(shell::copyform::txtPath))->setText(stage);
+      qobject_cast<QCheckBox*>(open->control(shell::copyform::chkSound))->setChecked(false);
+      if (auto* button = qobject_cast<QPushButton*>(open->control(end.first)))
         button->click();
       else
         open->close();
     });
     copying.cmdCopy_Click();
-    EXPECT_TRUE(wasModal) << end.first;
-    EXPECT_EQ(QFileInfo::exists(stage + tree.path(QStringLiteral("src/a.mp3"))), end.second) << end.first;
+    EXPECT_TRUE(wasModal) << end.first.name;
+    EXPECT_EQ(QFileInfo::exists(stage + tree.path(QStringLiteral("src/a.mp3"))), end.second) << end.first.name;
     ASSERT_EQ(view.findChildren<windows::CopyWindow*>().size(), 1);
     EXPECT_FALSE(view.findChild<windows::CopyWindow*>()->isVisible());
   }

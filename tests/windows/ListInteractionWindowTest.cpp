@@ -9,13 +9,15 @@
 #include <QTest>
 #include <QTimer>
 
+#include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
 #include "windows/WindowFixture.h"
 
 namespace {
 
 class ListInteractionWindowTest : public testing_support::WindowFixture {
  protected:
-  ListInteractionWindowTest() : upper(table("lstmain")), lowerView(table("lstsec")) { view.show(); }
+  ListInteractionWindowTest() : upper(table(shell::mainform::lstmain)), lowerView(table(shell::mainform::lstsec)) { view.show(); }
   // Opens the list's context menu and chooses the entry with that object name or caption.
   void choose(QTableView* table, const QString& entry) {
     bool found = false;
@@ -40,7 +42,7 @@ TEST_F(ListInteractionWindowTest, ClickingTheBytesHeaderSortsTheRowsBySize) {
   QHeaderView* header = upper->horizontalHeader();
   for (const QStringList& sorted : {QStringList{"b.bin", "c.bin", "a.bin"}, QStringList{"a.bin", "c.bin", "b.bin"}}) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(4) + 4, 4));
-    EXPECT_EQ(column("lstmain"), sorted);  // a second click reverses the order
+    EXPECT_EQ(column(shell::mainform::lstmain), sorted);  // a second click reverses the order
   }
   EXPECT_TRUE(header->isSortIndicatorShown());
   EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
@@ -85,12 +87,12 @@ TEST_F(ListInteractionWindowTest, SelectCommandsTellTheViewOfTheMarksTheyChange)
 TEST_F(ListInteractionWindowTest, ClearEmptiesTheLowerViewAndLeavesTheUpperOne) {
   gather({{"a.bin", 1}, {"b.bin", 2}});
   addLower(in(QStringLiteral("a.bin")));
-  (*this)["txttotal"].text = QStringLiteral("1");
+  (*this)[mainform::txttotal].text = QStringLiteral("1");
   view.syncFromState();
   choose(lowerView, QStringLiteral("&Clear the files"));
   EXPECT_EQ(lowerView->model()->rowCount(), 0);
   EXPECT_EQ(upper->model()->rowCount(), 2);
-  EXPECT_EQ(window.form().text(QStringLiteral("txttotal")), QStringLiteral("0"));
+  EXPECT_EQ(window.form().text(shell::mainform::txttotal), QStringLiteral("0"));
 }
 
 // The upper list takes a folder's own files and loose files; the lower list takes only a list
@@ -99,8 +101,8 @@ TEST_F(ListInteractionWindowTest, DropsOnEitherList) {
   for (const char* f : {"more/one.bin", "more/deeper/not.bin", "x/loose.bin", "x/LIST.TXT", "x/notes.doc"})
     tree.file(QString::fromLatin1(f), 10);
   EXPECT_TRUE(drop(upper->viewport(), {tree.path(QStringLiteral("more")), tree.path(QStringLiteral("x/loose.bin"))}));
-  EXPECT_EQ(column("lstmain"), (QStringList{"one.bin", "loose.bin"}));
-  EXPECT_TRUE((*this)["cmdsearch"].enabled);
+  EXPECT_EQ(column(shell::mainform::lstmain), (QStringList{"one.bin", "loose.bin"}));
+  EXPECT_TRUE((*this)[mainform::cmdsearch].enabled);
   const QString list = tree.path(QStringLiteral("x/LIST.TXT"));
   EXPECT_TRUE(drop(lowerView->viewport(), {tree.path(QStringLiteral("x/notes.doc")), list}));
   EXPECT_TRUE(window.run().pendingListPath.isEmpty());
@@ -116,7 +118,7 @@ TEST_F(ListInteractionWindowTest, DroppedNamesThatAreNotUtf8KeepTheirBytes) {
   tree.folder(folder);
   const QString inFolder = tree.rawFile(folder, "in\xfe.bin", 5);
   const QString loose = tree.rawFile(QStringLiteral("x"), "loose\xe9.bin", 7);
-  EXPECT_TRUE(drop(widget<QComboBox>("txtdir")->lineEdit(), {tree.path(folder)}));
+  EXPECT_TRUE(drop(widget<QComboBox>(shell::mainform::txtdir)->lineEdit(), {tree.path(folder)}));
   EXPECT_TRUE(drop(upper->viewport(), {tree.path(folder), loose}));  // the folder's file is there already
   EXPECT_TRUE(messages.shown.isEmpty());
   const catalogue::FileList& rows = window.catalogue().lstmain();

@@ -11,6 +11,8 @@
 
 #include "catalogue/Numbers.h"
 #include "catalogue/Utilization.h"
+#include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
 #include "windows/WindowFixture.h"
 
 namespace {
@@ -23,22 +25,22 @@ class MainWindowTest : public testing_support::WindowFixture {
                           "loose.txt"})
       tree.file(QString::fromLatin1(f), 10);
   }
-  QComboBox* folderBox() { return widget<QComboBox>("txtdir"); }
-  QPushButton* button(const char* name) { return widget<QPushButton>(name); }
-  QString label(const char* name) { return widget<QLabel>(name)->text(); }
-  void click(const char* name) { button(name)->click(); }
+  QComboBox* folderBox() { return widget<QComboBox>(shell::mainform::txtdir); }
+  QPushButton* button(catalogue::ControlId id) { return widget<QPushButton>(id); }
+  QString label(catalogue::ControlId id) { return widget<QLabel>(id)->text(); }
+  void click(catalogue::ControlId id) { button(id)->click(); }
   void tick() {
     window.Timer_Timer();
     view.syncFromState();
   }
   void add(const QString& folder, bool recurse) {
     folderBox()->lineEdit()->setText(folder);
-    widget<QCheckBox>("chkrecurse")->setChecked(recurse);
-    click("cmdadd");
+    widget<QCheckBox>(shell::mainform::chkrecurse)->setChecked(recurse);
+    click(shell::mainform::cmdadd);
   }
   // Enters an editable box, types over what it shows and leaves it, as a user would. The
   // focus changes are sent by hand: an offscreen window is never active.
-  void typeInto(const char* box, const QString& text) {
+  void typeInto(catalogue::ControlId box, const QString& text) {
     QLineEdit* edit = widget<QComboBox>(box)->lineEdit();
     QFocusEvent enter(QEvent::FocusIn, Qt::TabFocusReason), leave(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(edit, &enter);
@@ -52,16 +54,16 @@ class MainWindowTest : public testing_support::WindowFixture {
 // dropped files are ignored.
 TEST_F(MainWindowTest, AddAndAFolderDropShowTheFilesWithIconsAndSummary) {
   add(tree.path(QStringLiteral("music")), true);
-  ASSERT_EQ(column("lstmain"), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg"}));
-  EXPECT_EQ(column("lstmain", 1)[0], QStringLiteral("2.93 KB"));
-  EXPECT_EQ(column("lstmain", 4)[0], QStringLiteral("0000003000"));
-  EXPECT_EQ(column("lstmain", 3)[2], tree.path(QStringLiteral("music/deep")));
-  QAbstractItemModel* model = table("lstmain")->model();
+  ASSERT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg"}));
+  EXPECT_EQ(column(shell::mainform::lstmain, 1)[0], QStringLiteral("2.93 KB"));
+  EXPECT_EQ(column(shell::mainform::lstmain, 4)[0], QStringLiteral("0000003000"));
+  EXPECT_EQ(column(shell::mainform::lstmain, 3)[2], tree.path(QStringLiteral("music/deep")));
+  QAbstractItemModel* model = table(shell::mainform::lstmain)->model();
   for (int row = 0; row < 4; ++row) EXPECT_FALSE(model->index(row, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
 
   drop(folderBox()->lineEdit(), {tree.path(QStringLiteral("photos")), tree.path(QStringLiteral("loose.txt"))});
-  EXPECT_EQ(column("lstmain"), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg", "e.jpg"}));
-  EXPECT_EQ(label("lblCountList"), QStringLiteral("Files in list 5 of 0 Megabytes"));
+  EXPECT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg", "e.jpg"}));
+  EXPECT_EQ(label(shell::mainform::lblCountList), QStringLiteral("Files in list 5 of 0 Megabytes"));
   EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -73,7 +75,7 @@ TEST_F(MainWindowTest, BrowsePutsThePickedFolderIntoTheBox) {
   } steps[] = {{photos, photos + u'/', root}, {root, root, photos + u'/'}, {QString(), root, root}};
   for (const auto& step : steps) {
     picker.answer = step.picked;
-    click("cmddir");
+    click(shell::mainform::cmddir);
     EXPECT_EQ(folderBox()->currentText(), step.box);
     EXPECT_EQ(picker.starts.last(), step.start);
   }
@@ -85,13 +87,13 @@ TEST_F(MainWindowTest, StopDuringAWalkEndsItAndClosesTheProgressFrame) {
   pump.onPump = [&](int call) {
     if (call != 40) return;  // past the listing of the top folder, inside the walk
     view.syncFromState();
-    frameShownDuringWalk = !widget<QGroupBox>("framain")->isHidden();
-    click("cmdstop");
+    frameShownDuringWalk = !widget<QGroupBox>(shell::mainform::framain)->isHidden();
+    click(shell::mainform::cmdstop);
   };
   add(tree.path(QStringLiteral("many")), true);
   EXPECT_TRUE(frameShownDuringWalk);
-  EXPECT_LT(column("lstmain").size(), 30);
-  EXPECT_TRUE(widget<QGroupBox>("framain")->isHidden());
+  EXPECT_LT(column(shell::mainform::lstmain).size(), 30);
+  EXPECT_TRUE(widget<QGroupBox>(shell::mainform::framain)->isHidden());
 }
 
 // In the window's own font: the progress frame hides the rows it lies over, its status line
@@ -99,8 +101,8 @@ TEST_F(MainWindowTest, StopDuringAWalkEndsItAndClosesTheProgressFrame) {
 // splitter bar fills the gap between the lists and shows the resize pointer.
 TEST_F(MainWindowTest, TheProgressFrameTheSummaryAndTheSplitterHaveTheirRoom) {
   view.show();
-  auto* frame = widget<QGroupBox>("framain");
-  (*this)["framain"].visible = true;
+  auto* frame = widget<QGroupBox>(shell::mainform::framain);
+  (*this)[mainform::framain].visible = true;
   const auto underFrame = [&] {
     view.syncFromState();
     return frame->parentWidget()->grab(frame->geometry()).toImage();
@@ -111,37 +113,37 @@ TEST_F(MainWindowTest, TheProgressFrameTheSummaryAndTheSplitterHaveTheirRoom) {
 
   // A path too long for the frame is cut at the edge and pushes nothing out of sight.
   const QString counts = QStringLiteral("(file 100000 of 100000, 636792.65 of 636792.65 MB)");
-  (*this)["lblcurrent"].text =
+  (*this)[mainform::lblcurrent].text =
       QStringLiteral("Copying music/The Beatles/1969 - Abbey Road/01 - Come Together (remastered in 2009).flac\n") +
       counts;
-  (*this)["lblCountList"].text = QStringLiteral("Files in list 100000 of 636792.65 Megabytes");
+  (*this)[mainform::lblCountList].text = QStringLiteral("Files in list 100000 of 636792.65 Megabytes");
   view.syncFromState();
-  auto* status = widget<QLabel>("lblcurrent");
+  auto* status = widget<QLabel>(shell::mainform::lblcurrent);
   EXPECT_FALSE(status->wordWrap());
   EXPECT_LE(status->sizeHint().height(), status->height());
   EXPECT_LE(status->fontMetrics().horizontalAdvance(counts), status->width());
-  auto* summary = widget<QLabel>("lblCountList");
+  auto* summary = widget<QLabel>(shell::mainform::lblCountList);
   EXPECT_TRUE(summary->wordWrap());
   EXPECT_LE(summary->heightForWidth(summary->width()), summary->height());
 
-  auto* bar = widget<QWidget>("PicSep");
+  auto* bar = widget<QWidget>(shell::mainform::PicSep);
   EXPECT_GE(bar->height() * 1440, 50 * bar->logicalDpiY()) << "the bar's 50 twips, not rounded down";
-  EXPECT_EQ(bar->geometry().bottom() + 1, table("lstsec")->geometry().top());
+  EXPECT_EQ(bar->geometry().bottom() + 1, table(shell::mainform::lstsec)->geometry().top());
   EXPECT_EQ(bar->cursor().shape(), Qt::SplitVCursor);
   // Dragged down over the lower list, the bar stays in sight.
   QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(20, 2));
   QTest::mouseMove(bar, QPoint(20, 40));
-  EXPECT_GT(bar->y(), table("lstsec")->y());
+  EXPECT_GT(bar->y(), table(shell::mainform::lstsec)->y());
   EXPECT_EQ(bar->parentWidget()->childAt(bar->geometry().center()), bar);
   QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(20, 2));
 }
 
 TEST_F(MainWindowTest, CheckBoxesPatternAndModeOfTheWindowReachTheState) {
-  widget<QLineEdit>("txtpattern")->setText(QStringLiteral("*.txt"));
-  widget<QWidget>("optmain", 1)->setProperty("checked", true);  // all but the pattern
+  widget<QLineEdit>(shell::mainform::txtpattern)->setText(QStringLiteral("*.txt"));
+  widget<QWidget>(shell::mainform::optmain, 1)->setProperty("checked", true);  // all but the pattern
   add(tree.path(QStringLiteral("music")), false);
-  ASSERT_EQ(column("lstmain"), QStringList({"a.mp3"}));
-  QAbstractItemModel* model = table("lstmain")->model();
+  ASSERT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3"}));
+  QAbstractItemModel* model = table(shell::mainform::lstmain)->model();
   ASSERT_TRUE(model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
   EXPECT_FALSE(window.catalogue().lstmain().haschecked());
 }
@@ -150,16 +152,16 @@ TEST_F(MainWindowTest, CheckBoxesPatternAndModeOfTheWindowReachTheState) {
 TEST_F(MainWindowTest, TypedFolderAndLimitAreNotCompletedFromTheLists) {
   add(tree.path(QStringLiteral("music/deep/")), false);
   ASSERT_EQ(folderBox()->findText(tree.path(QStringLiteral("music/deep/"))), 0);
-  typeInto("txtdir", tree.path(QStringLiteral("music")));
-  click("cmdadd");
-  EXPECT_EQ(column("lstmain"), QStringList({"a.mp3", "b.txt"}));
-  typeInto("txtdir", tree.path(QStringLiteral("music")));
-  click("cmddel");
-  EXPECT_TRUE(column("lstmain").isEmpty()) << "Remove takes the folder typed";
+  typeInto(shell::mainform::txtdir, tree.path(QStringLiteral("music")));
+  click(shell::mainform::cmdadd);
+  EXPECT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3", "b.txt"}));
+  typeInto(shell::mainform::txtdir, tree.path(QStringLiteral("music")));
+  click(shell::mainform::cmddel);
+  EXPECT_TRUE(column(shell::mainform::lstmain).isEmpty()) << "Remove takes the folder typed";
 
-  ASSERT_GE(widget<QComboBox>("txtlimit")->findText(QStringLiteral("657")), 0);
-  typeInto("txtlimit", QStringLiteral("65"));
-  EXPECT_EQ((*this)["txtlimit"].tag, QString::number(65 * catalogue::MB));
+  ASSERT_GE(widget<QComboBox>(shell::mainform::txtlimit)->findText(QStringLiteral("657")), 0);
+  typeInto(shell::mainform::txtlimit, QStringLiteral("65"));
+  EXPECT_EQ((*this)[mainform::txtlimit].tag, QString::number(65 * catalogue::MB));
 }
 
 // However the limit box is left (Tab, Shift+Tab, a click elsewhere), or a search started
@@ -171,15 +173,15 @@ TEST_F(MainWindowTest, TheLimitBoxAppliesItsRuleHoweverItIsLeft) {
   view.show();
   QApplication::setActiveWindow(&view);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-  auto* box = widget<QComboBox>("txtlimit");
+  auto* box = widget<QComboBox>(shell::mainform::txtlimit);
   const struct {
     const char* how;
     std::function<void()> leave;
   } ways[] = {
       {"Tab", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }},
       {"Shift+Tab", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier); }},
-      {"a click elsewhere", [&] { QTest::mouseClick(widget<QLineEdit>("txtpattern"), Qt::LeftButton); }},
-      {"a search", [&] { button("cmdsearch")->click(); }},
+      {"a click elsewhere", [&] { QTest::mouseClick(widget<QLineEdit>(shell::mainform::txtpattern), Qt::LeftButton); }},
+      {"a search", [&] { button(shell::mainform::cmdsearch)->click(); }},
   };
   for (const auto& way : ways) {
     SCOPED_TRACE(way.how);
@@ -201,22 +203,22 @@ TEST_F(MainWindowTest, TheLimitBoxAppliesItsRuleHoweverItIsLeft) {
 
 // Search and Save are offered only while their lists hold rows; Load names the list in the title.
 TEST_F(MainWindowTest, SearchSaveAndLoadThroughTheButtons) {
-  EXPECT_FALSE(button("cmdsearch")->isEnabled() || button("cmdsave")->isEnabled());
+  EXPECT_FALSE(button(shell::mainform::cmdsearch)->isEnabled() || button(shell::mainform::cmdsave)->isEnabled());
   window.setLimitText(QStringLiteral("10"));
   gather({{"a.bin", 6}, {"b.bin", 5}, {"c.bin", 4}});
   tick();
-  click("cmdsearch");
+  click(shell::mainform::cmdsearch);
   const QStringList found{in(QStringLiteral("a.bin")), in(QStringLiteral("c.bin"))};
   EXPECT_EQ(lower(), found);
   tick();
   const QString list = tree.path(QStringLiteral("part.txt"));
   dialogs.answers = {list, list};
-  click("cmdsave");
+  click(shell::mainform::cmdsave);
 
   window.catalogue().lstsec().clear();
   tick();
-  EXPECT_FALSE(button("cmdsave")->isEnabled());
-  click("cmdload");
+  EXPECT_FALSE(button(shell::mainform::cmdsave)->isEnabled());
+  click(shell::mainform::cmdload);
   EXPECT_EQ(lower(), found);
   EXPECT_EQ(view.windowTitle(), QStringLiteral("Fillpack (") + list + u')');
 }

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
 #include "windows/WindowFixture.h"
 
 namespace {
@@ -19,18 +21,18 @@ class SearchMenuWindowTest : public testing_support::WindowFixture {
  protected:
   SearchMenuWindowTest() { view.show(); }
   // Right-clicks the Search button; the entries of the menu that shows, after `entry` is chosen.
-  QStringList rightClickSearch(const QString& entry) {
+  QStringList rightClickSearch(catalogue::ControlId entry) {
     QStringList entries;
     QTimer::singleShot(0, [&] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
       if (!menu) return;
       for (QAction* action : menu->actions()) {
         entries.append(action->objectName());
-        if (action->objectName() == entry) action->trigger();
+        if (action->objectName() == QLatin1String(entry.name)) action->trigger();
       }
       menu->close();
     });
-    rightClick(widget<QPushButton>("cmdsearch"));
+    rightClick(widget<QPushButton>(shell::mainform::cmdsearch));
     return entries;
   }
 };
@@ -40,10 +42,10 @@ TEST_F(SearchMenuWindowTest, ARightClickOnSearchOpensTheSearchMenu) {
   window.setLimitText("10");
   window.Timer_Timer();
   view.syncFromState();
-  EXPECT_EQ(rightClickSearch(QStringLiteral("mnubestfill")),
+  EXPECT_EQ(rightClickSearch(shell::mainform::mnubestfill),
             QStringList({"mnuscan", "mnubestfill", "mnubestbatch"}));
   view.syncFromState();
-  EXPECT_EQ(column("lstsec"), QStringList({in("a.bin"), in("c.bin")}));
+  EXPECT_EQ(column(shell::mainform::lstsec), QStringList({in("a.bin"), in("c.bin")}));
   EXPECT_EQ(window.run().partcount, 1);
 }
 
@@ -53,7 +55,7 @@ TEST_F(SearchMenuWindowTest, ARightClickOnAnotherButtonOpensNoMenu) {
   QTimer::singleShot(0, [&] {
     if (QWidget* menu = QApplication::activePopupWidget()) popped = true, menu->close();
   });
-  rightClick(widget<QPushButton>("cmdload"));
+  rightClick(widget<QPushButton>(shell::mainform::cmdload));
   QApplication::processEvents();
   EXPECT_FALSE(popped);
 }

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
 #include "windows/AboutWindow.h"
 #include "windows/HelpWindow.h"
 #include "windows/WindowFixture.h"
@@ -20,11 +22,11 @@ class SecondaryWindowTest : public testing_support::WindowFixture {
 };
 
 TEST_F(SecondaryWindowTest, ButtonsAndLogoOpenOneOwnedModelessWindowEach) {
-  for (const char* shown : {"cmdhelp", "cmdAbout", "imgLogo"}) EXPECT_TRUE(view.control(shown)->isVisible()) << shown;
-  clickLeft(widget<QLabel>("imgLogo"));
+  for (const catalogue::ControlId shown : {shell::mainform::cmdhelp, shell::mainform::cmdAbout, shell::mainform::imgLogo}) EXPECT_TRUE(view.control(shown)->isVisible()) << shown;
+  clickLeft(widget<QLabel>(shell::mainform::imgLogo));
   ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
-  widget<QPushButton>("cmdAbout")->click();
-  widget<QPushButton>("cmdhelp")->click();
+  widget<QPushButton>(shell::mainform::cmdAbout)->click();
+  widget<QPushButton>(shell::mainform::cmdhelp)->click();
   ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
   ASSERT_EQ(open<windows::HelpWindow>().size(), 1);
   for (QWidget* w : QList<QWidget*>{open<windows::AboutWindow>()[0], open<windows::HelpWindow>()[0]})
@@ -33,18 +35,18 @@ TEST_F(SecondaryWindowTest, ButtonsAndLogoOpenOneOwnedModelessWindowEach) {
 }
 
 TEST_F(SecondaryWindowTest, InstructionsOpenedTwiceShowTheSameText) {
-  widget<QPushButton>("cmdhelp")->click();
+  widget<QPushButton>(shell::mainform::cmdhelp)->click();
   auto text = [this] {
-    return qobject_cast<QPlainTextEdit*>(open<windows::HelpWindow>()[0]->control("txtHelp"))->toPlainText();
+    return qobject_cast<QPlainTextEdit*>(open<windows::HelpWindow>()[0]->control(shell::helpform::txtHelp))->toPlainText();
   };
   const QString first = text();
   EXPECT_TRUE(first.contains(QStringLiteral("1. Browse for a folder")));
-  widget<QPushButton>("cmdhelp")->click();
+  widget<QPushButton>(shell::mainform::cmdhelp)->click();
   EXPECT_EQ(text(), first);
   open<windows::HelpWindow>()[0]->close();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(open<windows::HelpWindow>().isEmpty());
-  widget<QPushButton>("cmdhelp")->click();
+  widget<QPushButton>(shell::mainform::cmdhelp)->click();
   EXPECT_EQ(text(), first);
 }
 
@@ -62,10 +64,10 @@ TEST_F(SecondaryWindowTest, AboutSendsItsMailLinkAndClosesOnOk) {
   RecordingOpener opener;
   QPointer<windows::AboutWindow> about = new windows::AboutWindow(view, facts, opener, {});
   about->show();
-  clickLeft(about->control("lblEMail"));
+  clickLeft(about->control(shell::aboutform::lblEMail));
   ASSERT_EQ(opener.opened.size(), 1);
   EXPECT_EQ(opener.opened[0].scheme(), QStringLiteral("mailto"));
-  qobject_cast<QPushButton*>(about->control("cmdOK"))->click();
+  qobject_cast<QPushButton*>(about->control(shell::aboutform::cmdOK))->click();
   EXPECT_FALSE(about->isVisible());
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(about.isNull());

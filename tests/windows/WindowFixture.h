@@ -14,6 +14,8 @@
 
 #include "output/FileDrop.h"
 #include "platform/ThemeIconProvider.h"
+#include "shell/MainFormControls.h"
+#include "shell/SecondaryFormControls.h"
 #include "support/OutputFakes.h"
 #include "windows/MainWindow.h"
 
@@ -24,7 +26,7 @@ class WindowFixture : public ::testing::Test, protected TestWindow {
   // Every window draws its icons from the desktop theme, through one provider for all.
   WindowFixture() : TestWindow(&themeIcons()), view(window, &themeIcons()) {
     previousHandler = qInstallMessageHandler(failOnModelTesterReport);
-    for (const char* list : {"lstmain", "lstsec"})
+    for (const catalogue::ControlId list : {shell::mainform::lstmain, shell::mainform::lstsec})
       testers.push_back(std::make_unique<QAbstractItemModelTester>(
           table(list)->model(), QAbstractItemModelTester::FailureReportingMode::Warning));
   }
@@ -38,13 +40,13 @@ class WindowFixture : public ::testing::Test, protected TestWindow {
     return provider;
   }
   template <class W>
-  W* widget(const char* name, int index = -1) {
-    auto* w = qobject_cast<W*>(view.control(QString::fromLatin1(name), index));
-    EXPECT_NE(w, nullptr) << name;
+  W* widget(catalogue::ControlId id, int index = -1) {
+    auto* w = qobject_cast<W*>(view.control(id, index));
+    EXPECT_NE(w, nullptr) << id.name;
     return w;
   }
-  QTableView* table(const char* name) { return widget<QTableView>(name); }
-  QStringList column(const char* list, int col = 0) {
+  QTableView* table(catalogue::ControlId id) { return widget<QTableView>(id); }
+  QStringList column(catalogue::ControlId list, int col = 0) {
     QStringList out;
     QAbstractItemModel* m = table(list)->model();
     for (int row = 0; row < m->rowCount(); ++row) out.append(m->index(row, col).data().toString());
