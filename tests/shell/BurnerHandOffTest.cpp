@@ -77,8 +77,8 @@ TEST(BurnerHandOff, TheBurnerStartsWithItsDataProjectSwitch) {
       "No Burner installed, I will recommend install a burner program example: ''K3b'', ''Brasero'' or ''Xfburn''";
   const struct {
     const char* burner;  // those on PATH
-    int button;         // -1: the clipboard command
-    qint64 room;        // -1: the burner cannot be started
+    int button;          // -1: the clipboard command
+    qint64 room;         // -1: the burner cannot be started
     const char* arguments;
     const char* told;  // the start of the message
   } cases[] = {
