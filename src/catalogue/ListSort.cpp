@@ -2,7 +2,7 @@
 // are stored texts.
 #include "catalogue/ListSort.h"
 
-#include "catalogue/Numbers.h"
+#include "catalogue/ListColumns.h"
 
 namespace catalogue {
 
@@ -16,24 +16,18 @@ void headerClicked(SortState& state, int column) {
 
 namespace {
 
-// Which text a column shows, or -1 for the "Bytes" column.
-int compareRows(const FileEntry& a, const FileEntry& b, FileList::Kind kind, int column) {
-  const bool upper = kind == FileList::Kind::Upper;
-  const bool bytes = upper ? column == 4 : column == 1;
-  if (bytes) return a.size < b.size ? -1 : a.size > b.size ? 1 : 0;
-  if (!upper || column == 0) return QString::compare(a.text, b.text, Qt::CaseInsensitive);
-  if (column == 1) return QString::compare(GetSize(a.size), GetSize(b.size), Qt::CaseInsensitive);
-  if (column == 2) return QString::compare(a.type, b.type, Qt::CaseInsensitive);
-  return QString::compare(a.folder, b.folder, Qt::CaseInsensitive);
+int compareRows(const FileEntry& a, const FileEntry& b, const ColumnFacts& column) {
+  if (column.sortsBySize) return a.size < b.size ? -1 : a.size > b.size ? 1 : 0;
+  return QString::compare(column.text(a), column.text(b), Qt::CaseInsensitive);
 }
 
 }  // namespace
 
 void sortList(FileList& list, const SortState& state) {
   if (!state.sorted || list.count() < 2) return;
-  const FileList::Kind kind = list.kind();
+  const ColumnFacts& column = columnFacts(listColumn(list.kind(), state.column));
   list.sortRows([&](const FileEntry& a, const FileEntry& b) {
-    const int c = compareRows(a, b, kind, state.column);
+    const int c = compareRows(a, b, column);
     return state.descending ? c > 0 : c < 0;
   });
 }

@@ -9,7 +9,7 @@ namespace catalogue {
 
 struct SortState {
   bool sorted = false;
-  int column = 0;  // 0-based
+  int column = 0;  // the header section, 0-based: listColumn() names the column
   bool descending = false;
 };
 
@@ -17,7 +17,8 @@ struct SortState {
 void headerClicked(SortState& state, int column);
 
 // Sorts the rows by the state's column: texts compared as the list shows them, letter
-// case ignored; the "Bytes" column by size, so sizes of more than ten digits stay in order.
+// case ignored; a column that sorts by size ("Bytes") by the size itself, so sizes of
+// more than ten digits stay in order.
 void sortList(FileList& list, const SortState& state);
 
 }  // namespace catalogue

@@ -1,13 +1,4 @@
-// The switches come from each program's own documentation, as Debian 12 ships them:
-// - k3b 22.12: "--data" creates a new data project and adds the files given after it. The
-//   project fits itself to the disc inserted; the old --datacd and --datadvd are gone, so
-//   CD and DVD cannot be chosen.
-// - brasero 3.12: "--data" opens a data project; the files (or URIs) given after the
-//   options go into it. The medium is chosen in its burn dialog, not on the command line.
-// - xfburn 0.6: "--data-composition" starts a data composition, optionally followed by
-//   files and folders. No CD or DVD choice either.
-// Each keeps a column per medium all the same, so that a burner which tells the two apart
-// only needs its row.
+// The switches of each burner stand in its row of platform::burnerProfiles().
 #include "output/BurnerLaunch.h"
 
 #include "catalogue/Numbers.h"
@@ -20,23 +11,6 @@ namespace {
 
 constexpr double dvdFromMegabytes = 704;
 
-struct DataSwitches {
-  const char* program;
-  const char* cd;
-  const char* dvd;
-};
-constexpr DataSwitches dataSwitches[] = {
-    {"k3b", "--data", "--data"},
-    {"brasero", "--data", "--data"},
-    {"xfburn", "--data-composition", "--data-composition"},
-};
-
-QStringList projectSwitch(const QString& program, DiscMedium medium) {
-  for (const DataSwitches& s : dataSwitches)
-    if (program == QLatin1String(s.program)) return {QString::fromLatin1(medium == DiscMedium::Cd ? s.cd : s.dvd)};
-  return {};
-}
-
 }  // namespace
 
 DiscMedium limitMedium(const QString& limitText) {
@@ -46,7 +20,7 @@ DiscMedium limitMedium(const QString& limitText) {
 
 BurnerStart dataProjectStart(const platform::Burner& burner, DiscMedium medium, const QStringList& files,
                              qint64 room) {
-  BurnerStart start{projectSwitch(burner.program, medium)};
+  BurnerStart start{burner.profile.projectSwitches(medium == DiscMedium::Dvd)};
   if (files.isEmpty()) return start;
   const QStringList withFiles = start.arguments + files;
   if (platform::fitsCommandLine(burner.path, withFiles, room))
@@ -68,8 +42,13 @@ QString leftOutText(const QStringList& leftOut) {
 }
 
 QString noBurnerText() {
-  return QStringLiteral(
-      "No Burner installed, I will recommend install a burner program example: ''K3b'', ''Brasero'' or ''Xfburn''");
+  const std::span<const platform::BurnerProfile> known = platform::burnerProfiles();
+  QString names;
+  for (size_t i = 0; i < known.size(); ++i) {
+    if (i > 0) names += i + 1 == known.size() ? QStringLiteral(" or ") : QStringLiteral(", ");
+    names += QStringLiteral("''") + known[i].titleText() + QStringLiteral("''");
+  }
+  return QStringLiteral("No Burner installed, I will recommend install a burner program example: ") + names;
 }
 
 QString filesLeftOutText(const platform::Burner& burner, int count) {
@@ -78,7 +57,7 @@ QString filesLeftOutText(const platform::Burner& burner, int count) {
              "starts with an empty data project: drag the checked files from the lower list into it, or paste them "
              "after the clipboard button.")
       .arg(count)
-      .arg(burner.title);
+      .arg(burner.title());
 }
 
 }  // namespace output

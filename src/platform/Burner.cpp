@@ -6,13 +6,9 @@
 namespace platform {
 
 std::optional<Burner> findBurner() {
-  static const struct {
-    const char* program;
-    const char* title;
-  } known[] = {{"k3b", "K3b"}, {"brasero", "Brasero"}, {"xfburn", "Xfburn"}};
-  for (const auto& k : known) {
-    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(k.program));
-    if (!path.isEmpty()) return Burner{QString::fromLatin1(k.program), QString::fromLatin1(k.title), path};
+  for (const BurnerProfile& profile : burnerProfiles()) {
+    const QString path = QStandardPaths::findExecutable(QString::fromLatin1(profile.program));
+    if (!path.isEmpty()) return Burner{profile, path};
   }
   return std::nullopt;
 }

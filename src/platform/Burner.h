@@ -4,12 +4,15 @@
 #include <QString>
 #include <optional>
 
+#include "platform/BurnerProfiles.h"
+
 namespace platform {
 
 struct Burner {
-  QString program;  // the command, such as "brasero"
-  QString title;    // its name as users know it, such as "Brasero"
-  QString path;     // where PATH has it
+  BurnerProfile profile;  // its row of the known burners
+  QString path;           // where PATH has it
+
+  QString title() const { return profile.titleText(); }
 };
 
 std::optional<Burner> findBurner();

@@ -7,7 +7,7 @@
 namespace shell {
 
 QString burnerName(const std::optional<platform::Burner>& burner) {
-  return burner ? burner->title : QStringLiteral("the burning program");
+  return burner ? burner->title() : QStringLiteral("the burning program");
 }
 
 QString instructionsText(const QString& burner) {

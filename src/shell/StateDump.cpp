@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <span>
+#include <utility>
 
-#include "catalogue/Numbers.h"
+#include "catalogue/ListColumns.h"
 #include "platform/FileNames.h"
 #include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
@@ -48,12 +50,19 @@ void writeRow(QByteArray& out, std::initializer_list<QStringView> fields) {
   out += '\n';
 }
 
-QStringView checkMark(const catalogue::FileEntry& e) { return e.checked ? u"1" : u"0"; }
+// A row of a list: its check mark, then its cells as the list shows them.
+void writeListRow(QByteArray& out, const catalogue::FileEntry& e, std::span<const catalogue::ListColumn> columns) {
+  appendField(out, e.checked ? u"1" : u"0");
+  for (const catalogue::ListColumn column : columns) {
+    out += '\t';
+    appendField(out, catalogue::columnFacts(column).text(e));
+  }
+  out += '\n';
+}
 
 }  // namespace
 
 void writeState(const MainForm& window, const std::function<void(const QByteArray&)>& sink) {
-  using catalogue::FileEntry;
   const catalogue::Catalogue& lists = window.catalogue();
   constexpr qsizetype chunk = 64 * 1024;
   QByteArray out;
@@ -63,19 +72,13 @@ void writeState(const MainForm& window, const std::function<void(const QByteArra
     sink(out);
     out.resize(0);  // keeps the buffer for the next piece
   };
-  out += "[lstmain]\n";
-  for (int row = 0; row < lists.lstmain().count(); ++row) {
-    const FileEntry& e = lists.lstmain().at(row);
-    const QString size = catalogue::GetSize(e.size), bytes = catalogue::bytesColumn(e.size);
-    writeRow(out, {checkMark(e), e.text, size, e.type, e.folder, bytes});
-    flushFull();
-  }
-  out += "[lstsec]\n";
-  for (int row = 0; row < lists.lstsec().count(); ++row) {
-    const FileEntry& e = lists.lstsec().at(row);
-    const QString bytes = catalogue::bytesColumn(e.size);
-    writeRow(out, {checkMark(e), e.text, bytes});
-    flushFull();
+  for (const auto& [header, list] : {std::pair{"[lstmain]\n", &lists.lstmain()}, {"[lstsec]\n", &lists.lstsec()}}) {
+    out += header;
+    const std::span<const catalogue::ListColumn> columns = catalogue::listColumns(list->kind());
+    for (int row = 0; row < list->count(); ++row) {
+      writeListRow(out, list->at(row), columns);
+      flushFull();
+    }
   }
   out += "[labels]\n";
   using namespace mainform;

@@ -3,11 +3,12 @@
 
 #include <QMimeData>
 
-#include "catalogue/Numbers.h"
 #include "output/BurnerLaunch.h"
 #include "output/FileDrop.h"
 
 namespace windows {
+
+using catalogue::ListColumn;
 
 FileListModel::FileListModel(const catalogue::FileList& list, CheckSetter setChecked,
                              const platform::ThemeIconProvider* icons, QObject* parent)
@@ -22,18 +23,11 @@ int FileListModel::rowCount(const QModelIndex& parent) const { return parent.isV
 
 int FileListModel::columnCount(const QModelIndex& parent) const {
   if (parent.isValid()) return 0;
-  return upper() ? 5 : 2;
+  return int(catalogue::listColumns(list_.kind()).size());
 }
 
-QString FileListModel::cell(const catalogue::FileEntry& e, int column) const {
-  if (!upper()) return column == 0 ? e.text : catalogue::bytesColumn(e.size);
-  switch (column) {
-    case 0: return e.text;
-    case 1: return catalogue::GetSize(e.size);
-    case 2: return e.type;
-    case 3: return e.folder;
-    default: return catalogue::bytesColumn(e.size);
-  }
+catalogue::ListColumn FileListModel::column(const QModelIndex& index) const {
+  return catalogue::listColumn(list_.kind(), index.column());
 }
 
 QVariant FileListModel::data(const QModelIndex& index, int role) const {
@@ -41,17 +35,16 @@ QVariant FileListModel::data(const QModelIndex& index, int role) const {
   const catalogue::FileEntry& e = list_.at(index.row());
   switch (role) {
     case Qt::DisplayRole:
-      return cell(e, index.column());
+      return catalogue::columnFacts(column(index)).text(e);
     case Qt::CheckStateRole:
-      if (index.column() == 0) return e.checked ? Qt::Checked : Qt::Unchecked;
+      if (column(index) == ListColumn::Name) return e.checked ? Qt::Checked : Qt::Unchecked;
       return {};
     case Qt::DecorationRole:
-      if (index.column() == 0 && icons_ && e.icon > 0) return icons_->icon(e.icon);
+      if (column(index) == ListColumn::Name && icons_ && e.icon > 0) return icons_->icon(e.icon);
       return {};
-    case Qt::TextAlignmentRole: {
-      const bool right = upper() ? (index.column() == 1 || index.column() == 4) : index.column() == 1;
-      return QVariant::fromValue(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
-    }
+    case Qt::TextAlignmentRole:
+      return QVariant::fromValue(Qt::AlignVCenter |
+                                 (catalogue::columnFacts(column(index)).alignsRight ? Qt::AlignRight : Qt::AlignLeft));
     default:
       return {};
   }
@@ -74,13 +67,15 @@ void FileListModel::setHeader(int section, const QString& caption) {
 Qt::ItemFlags FileListModel::flags(const QModelIndex& index) const {
   Qt::ItemFlags f = QAbstractTableModel::flags(index);
   if (!index.isValid()) return f;  // the root is no row: nothing to check or drag
-  if (index.column() == 0) f |= Qt::ItemIsUserCheckable;
+  if (column(index) == ListColumn::Name) f |= Qt::ItemIsUserCheckable;
   if (offersDrag()) f |= Qt::ItemIsDragEnabled;
   return f;
 }
 
 bool FileListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-  if (role != Qt::CheckStateRole || index.column() != 0 || index.row() >= list_.count()) return false;
+  if (role != Qt::CheckStateRole || !index.isValid() || column(index) != ListColumn::Name ||
+      index.row() >= list_.count())
+    return false;
   setChecked_(index.row(), value.toInt() == Qt::Checked);
   dataSeen_ = list_.dataRevision();
   Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});

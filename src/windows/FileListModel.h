@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "catalogue/FileList.h"
+#include "catalogue/ListColumns.h"
 #include "platform/ThemeIconProvider.h"
 
 namespace windows {
@@ -38,7 +39,7 @@ class FileListModel final : public QAbstractTableModel {
   bool sync();
 
  private:
-  QString cell(const catalogue::FileEntry& entry, int column) const;
+  catalogue::ListColumn column(const QModelIndex& index) const;
   bool upper() const { return list_.kind() == catalogue::FileList::Kind::Upper; }
 
   const catalogue::FileList& list_;

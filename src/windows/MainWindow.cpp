@@ -11,6 +11,7 @@
 #include <QTableView>
 #include <QUrl>
 
+#include "catalogue/ListColumns.h"
 #include "platform/Burner.h"
 #include "search/Availability.h"
 #include "shell/Instructions.h"
@@ -202,10 +203,12 @@ void MainWindow::syncFromState() {
 void MainWindow::fitColumns(const QString& list) {
   auto* view = static_cast<QTableView*>(binding_->widget(list));
   if (view->model()->rowCount() == 0) return;
+  const FileList::Kind kind = list == QLatin1String("lstmain") ? FileList::Kind::Upper : FileList::Kind::Lower;
   const int least = binding_->pixels(1100);
-  for (int column = 0; column < view->model()->columnCount(); ++column) {
-    view->resizeColumnToContents(column);
-    if (column > 0 && view->columnWidth(column) < least) view->setColumnWidth(column, least);
+  for (int section = 0; section < view->model()->columnCount(); ++section) {
+    view->resizeColumnToContents(section);
+    if (catalogue::listColumn(kind, section) != catalogue::ListColumn::Name && view->columnWidth(section) < least)
+      view->setColumnWidth(section, least);
   }
 }
 

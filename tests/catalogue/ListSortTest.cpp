@@ -23,6 +23,7 @@ TEST_F(ListSortTest, BytesSortsBySizeASecondClickReversesAndNameKeepsTheDirectio
       {1, Kind::Lower, {"/d/a.bin", "/d/c.iso", "/d/a2", "/d/B.txt"}},  // each list has its own sort
       {0, Kind::Upper, {"c.iso", "B.txt", "a2", "a.bin"}},              // still descending; letter case ignored
       {0, Kind::Upper, {"a.bin", "a2", "B.txt", "c.iso"}},
+      {1, Kind::Upper, {"a2", "c.iso", "a.bin", "B.txt"}},  // "File Size" as text: "1.86 GB" < "100 B" < "9 B"
   };
   for (const auto& [column, kind, rows] : clicks) {
     window.headerClicked(kind, column);

@@ -65,23 +65,25 @@ TEST(BurnerHandOff, TheClipboardCommandDoesNothingWhileDisabled) {
   EXPECT_TRUE(t.recorder.started.isEmpty());
 }
 
-// Rows a.mp3, b.mp3 (unchecked), a folder and c.mp3. The clipboard command opens an empty
-// data project; button 0 one with the checked files ("*"), never the folder, or an empty
-// one, and says why, when they do not fit one command line (its bounds are checked where
-// it is measured). Other buttons start nothing (null); button 0 warns when no burner is
-// found or it cannot be started. The folder left out is told last, when the burner started.
+// Rows a.mp3, b.mp3 (unchecked), a folder and c.mp3. Of several burners on PATH the first
+// in the order K3b, Brasero, Xfburn starts, the one named last here. The clipboard command
+// opens an empty data project; button 0 one with the checked files ("*"), never the
+// folder, or an empty one, and says why, when they do not fit one command line (its bounds
+// are checked where it is measured). Other buttons start nothing (null); button 0 warns
+// when no burner is found or it cannot be started. The folder left out is told last, when
+// the burner started.
 TEST(BurnerHandOff, TheBurnerStartsWithItsDataProjectSwitch) {
   const char* noBurner =
       "No Burner installed, I will recommend install a burner program example: ''K3b'', ''Brasero'' or ''Xfburn''";
   const struct {
-    const char* burner;
-    int button;         // -1: the clipboard command
-    qint64 room;        // -1: the burner cannot be started
+    const char* burner;  // those on PATH
+    int button;          // -1: the clipboard command
+    qint64 room;         // -1: the burner cannot be started
     const char* arguments;
     const char* told;  // the start of the message
   } cases[] = {
-      {"brasero", -1, 1 << 20, "--data", nullptr},
-      {"k3b", 0, 1 << 20, "--data *", nullptr},
+      {"xfburn brasero", -1, 1 << 20, "--data", nullptr},
+      {"xfburn brasero k3b", 0, 1 << 20, "--data *", nullptr},
       {"xfburn", 0, 1 << 20, "--data-composition *", nullptr},
       {"xfburn", -1, 1 << 20, "--data-composition", nullptr},
       {"brasero", 0, 70, "--data", "The 2 checked files are too many"},

@@ -43,12 +43,13 @@ struct TestPath {
 };
 
 struct BurnerWindow {
-  // Start-up finds `burner` (none when empty), a program holding `script`; programs are
-  // started by `starter`, or recorded.
-  explicit BurnerWindow(const QString& burner = {}, platform::ProcessStart* starter = nullptr,
+  // Start-up finds the burners named in `burners` (blank-separated, none when empty),
+  // programs holding `script`; burnerPath is the last one's. Programs are started by
+  // `starter`, or recorded.
+  explicit BurnerWindow(const QString& burners = {}, platform::ProcessStart* starter = nullptr,
                         const QByteArray& script = {})
       : starter(starter ? starter : &recorder) {
-    if (!burner.isEmpty()) burnerPath = path.program(burner, script);
+    for (const QString& burner : burners.split(u' ', Qt::SkipEmptyParts)) burnerPath = path.program(burner, script);
     window.Form_Load({}, nullptr);
   }
   shell::Services services() {

@@ -60,6 +60,12 @@ TEST_F(MainWindowTest, AddAndAFolderDropShowTheFilesWithIconsAndSummary) {
   EXPECT_EQ(column(shell::mainform::lstmain, 3)[2], tree.path(QStringLiteral("music/deep")));
   QAbstractItemModel* model = table(shell::mainform::lstmain)->model();
   for (int row = 0; row < 4; ++row) EXPECT_FALSE(model->index(row, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
+  for (int col = 0; col < model->columnCount(); ++col) {  // the sizes flush right; a check box by the name only
+    const QModelIndex cell = model->index(0, col);
+    EXPECT_EQ(cell.data(Qt::TextAlignmentRole).value<Qt::Alignment>().testFlag(Qt::AlignRight), col == 1 || col == 4)
+        << col;
+    EXPECT_EQ(cell.flags().testFlag(Qt::ItemIsUserCheckable), col == 0) << col;
+  }
 
   drop(folderBox()->lineEdit(), {tree.path(QStringLiteral("photos")), tree.path(QStringLiteral("loose.txt"))});
   EXPECT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg", "e.jpg"}));

@@ -1,0 +1,32 @@
+// The columns of the two file lists. What a column shows, how it sorts and which list has
+// it stand in one row of a table keyed by the enum, so that another column is another
+// enumerator and its row (and its caption in the window's controls).
+#pragma once
+
+#include <QString>
+#include <span>
+
+#include "catalogue/FileEntry.h"
+#include "catalogue/FileList.h"
+
+namespace catalogue {
+
+// In the order the upper list shows them; the lower list shows those it has in this order too.
+enum class ListColumn { Name, Size, Type, Path, Bytes };
+
+struct ColumnFacts {
+  ListColumn column;
+  QString (*text)(const FileEntry& entry);  // the cell as the list shows it and the state dump writes it
+  bool sortsBySize;                         // by the size in bytes; the others by text, letter case ignored
+  bool alignsRight;                         // figures are set flush right
+  bool inUpper, inLower;                    // the lists that have the column
+};
+
+const ColumnFacts& columnFacts(ListColumn column);
+
+// The columns of a list, left to right: what its header sections 0, 1, ... stand for.
+std::span<const ListColumn> listColumns(FileList::Kind kind);
+// The column at header section `section` (0-based) of that list.
+ListColumn listColumn(FileList::Kind kind, int section);
+
+}  // namespace catalogue
