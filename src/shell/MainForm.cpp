@@ -18,7 +18,6 @@
 #include "search/DiscPlan.h"
 #include "search/FitSearch.h"
 #include "search/Limit.h"
-#include "search/StopCommand.h"
 #include "shell/MainFormControls.h"
 #include "shell/SecondaryFormControls.h"
 
@@ -49,7 +48,9 @@ MainForm::MainForm(Services services)
       clipboard_(services_.clipboard ? *services_.clipboard : noClipboard_),
       processes_(services_.processes ? *services_.processes : noProcesses_),
       dialogs_(services_.fileDialogs ? *services_.fileDialogs : noDialogs_, services_.messages),
-      context_{form_, catalogue_, run_, services_.pump, iconCache_.get()} {
+      context_{form_, catalogue_, run_, services_.pump, iconCache_.get()},
+      progress_(form_, [this] { cmdstop_Click(); }),
+      commands_{catalogue_, run_, services_.pump, progress_, iconCache_.get()} {
   createControls();
   // The limit in bytes must be right from the start, before the command line searches.
   txtlimit_Change();
@@ -89,7 +90,16 @@ void MainForm::cmddel_Click() {
   runAlone(Command::Gathering, [&] { gathering_.cmddel_Click(); });
 }
 
-void MainForm::cmdstop_Click() { search::cmdstop_Click(form_, catalogue_, run_); }
+void MainForm::cmdstop_Click() {
+  run_.stopflag = true;
+  form_(mainform::lblCountList).text = catalogue_.upperSummary();
+  catalogue_.takeUpperSummaryRequest();
+  form_(mainform::framain).visible = false;
+  // The lower summary is brought up to date only while Load may run: a Load in progress
+  // writes it itself.
+  if (form_.find(mainform::cmdload)->enabled)
+    form_(mainform::lblCountList2).text = catalogue_.lowerSummary(form_.text(mainform::txttotal));
+}
 
 void MainForm::dropOnFolderBox(const QStringList& paths) {
   runAlone(Command::Gathering, [&] { gathering_.dropOnFolderBox(paths); });

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "catalogue/Catalogue.h"
+#include "catalogue/CommandContext.h"
 #include "catalogue/Form.h"
 #include "catalogue/Gathering.h"
 #include "catalogue/IconCache.h"
@@ -34,6 +35,7 @@
 #include "shell/CopyForm.h"
 #include "shell/LanguagePack.h"
 #include "shell/Layout.h"
+#include "shell/ProgressRecords.h"
 
 namespace shell {
 
@@ -209,6 +211,9 @@ class MainForm {
   std::optional<platform::Burner> burner_;
   output::OpenSaveDlg dialogs_;
   catalogue::WindowContext context_;
+  ProgressRecords progress_;
+  // What the commands below the shell are given; the records stay here.
+  catalogue::CommandContext commands_;
   search::ServedPlan servedPlan_;
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips
