@@ -9,6 +9,7 @@
 #include "catalogue/Form.h"
 #include "platform/FolderPicker.h"
 #include "platform/SettingsStore.h"
+#include "shell/SecondaryFormControls.h"
 
 namespace shell {
 
@@ -31,7 +32,7 @@ class CopyForm {
   // The window's close box.
   void Form_QueryUnload() { cancelled = true; }
 
-  bool soundWanted() const { return form_.find(QStringLiteral("chkSound"))->value != 0; }
+  bool soundWanted() const { return form_.find(copyform::chkSound)->value != 0; }
 
   QString target;         // the copy target folder, set by OK; the Copy command adds the trailing "/"
   bool cancelled = true;  // set by Cancel and the close box, cleared by OK

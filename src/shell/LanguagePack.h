@@ -16,7 +16,7 @@ namespace shell {
 class clsLanguagePack {
  public:
   struct Entry {
-    QString Name;  // as the pack writes it: "cmdadd", "optmain(1)"
+    QString Name;  // as the pack writes it: cmdadd, optmain(1)
     QString Caption;
     QString ToolTip;
   };

@@ -203,7 +203,8 @@ void MainWindow::syncFromState() {
 void MainWindow::fitColumns(const QString& list) {
   auto* view = static_cast<QTableView*>(binding_->widget(list));
   if (view->model()->rowCount() == 0) return;
-  const FileList::Kind kind = list == QLatin1String("lstmain") ? FileList::Kind::Upper : FileList::Kind::Lower;
+  const FileList::Kind kind =
+      list == QLatin1String(shell::mainform::lstmain.name) ? FileList::Kind::Upper : FileList::Kind::Lower;
   const int least = binding_->pixels(1100);
   for (int section = 0; section < view->model()->columnCount(); ++section) {
     view->resizeColumnToContents(section);
