@@ -1,16 +1,15 @@
 // The generic binding under the main window, offscreen: only changed records are written,
-// Tab follows reading order, the limit box lets the user type, a sort keeps the highlight.
+// Tab follows reading order, Enter in the folder box adds, the limit box lets the user type.
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
 
 #include "catalogue/Numbers.h"
-#include "shell/MainFormControls.h"
-#include "shell/SecondaryFormControls.h"
 #include "windows/WindowFixture.h"
 
 namespace {
+
+namespace mf = shell::mainform;
 
 class BindingWindowTest : public testing_support::WindowFixture {
  protected:
@@ -22,7 +21,8 @@ class BindingWindowTest : public testing_support::WindowFixture {
   // The next control in the focus chain that takes Tab focus and is not part of `from`.
   static QWidget* nextTabStop(QWidget* from) {
     for (QWidget* w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain())
-      if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(from->window()) && !from->isAncestorOf(w) && !w->focusProxy())
+      if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(from->window()) && !from->isAncestorOf(w) &&
+          !w->focusProxy())
         return w;
     return nullptr;
   }
@@ -42,9 +42,8 @@ TEST_F(BindingDeathTest, AskingForAnUndeclaredControlEndsTheProgram) {
   EXPECT_DEATH(window.form()(QStringLiteral("txtdri")), "declares no control txtdri");
 }
 
-// What a widget shows is rewritten only when its record changes, not at every refresh.
 TEST_F(BindingWindowTest, OnlyChangedRecordsAreWrittenToTheirWidgets) {
-  for (const auto& [control, property] : {std::pair{shell::mainform::lblpattern, "text"}, {shell::mainform::framain, "title"}, {shell::mainform::cmddir, "toolTip"}}) {
+  for (const auto& [control, property] : {std::pair{mf::lblpattern, "text"}, {mf::framain, "title"}, {mf::cmddir, "toolTip"}}) {
     QWidget* w = widget<QWidget>(control);
     w->setProperty(property, QStringLiteral("behind its back"));
     window.Timer_Timer();
@@ -59,17 +58,17 @@ TEST_F(BindingWindowTest, OnlyChangedRecordsAreWrittenToTheirWidgets) {
 // Each stop lies right of the one before in the same row, or in a lower row; a list is one
 // stop, which Tab leaves instead of walking its cells.
 TEST_F(BindingWindowTest, TabFollowsTheScreenAndEachListIsOneStop) {
-  QWidget* const first = widget<QWidget>(shell::mainform::txtdir);
+  QWidget* const first = widget<QWidget>(mf::txtdir);
   for (QWidget *before = first, *w = nextTabStop(first); w && w != first; before = w, w = nextTabStop(w)) {
     const QRect a(before->mapTo(&view, QPoint()), before->size()), b(w->mapTo(&view, QPoint()), w->size());
     const bool sameRow = (b.center().y() >= a.top() && b.center().y() <= a.bottom()) ||
                          (a.center().y() >= b.top() && a.center().y() <= b.bottom());
     EXPECT_TRUE(sameRow ? b.left() > a.left() : b.center().y() > a.center().y()) << name(before) << " then " << name(w);
   }
-  EXPECT_EQ(name(nextTabStop(table(shell::mainform::lstmain))), "lstsec");
+  EXPECT_EQ(name(nextTabStop(table(mf::lstmain))), "lstsec");
   gather({{"a.bin", 1}, {"b.bin", 1}});
   view.syncFromState();
-  QTableView* upper = table(shell::mainform::lstmain);
+  QTableView* upper = table(mf::lstmain);
   upper->setCurrentIndex(upper->model()->index(0, 0));
   QTest::keyClick(upper, Qt::Key_Tab);
   EXPECT_EQ(upper->currentIndex(), upper->model()->index(0, 0));
@@ -77,16 +76,16 @@ TEST_F(BindingWindowTest, TabFollowsTheScreenAndEachListIsOneStop) {
 
 TEST_F(BindingWindowTest, EnterInTheFolderBoxRunsAdd) {
   tree.file(QStringLiteral("in/a.bin"), 10);
-  QLineEdit* edit = widget<QComboBox>(shell::mainform::txtdir)->lineEdit();
+  QLineEdit* edit = widget<QComboBox>(mf::txtdir)->lineEdit();
   edit->setText(tree.path(QStringLiteral("in")));
   QTest::keyClick(edit, Qt::Key_Return);
-  EXPECT_EQ(column(shell::mainform::lstmain), QStringList{"a.bin"});
+  EXPECT_EQ(column(mf::lstmain), QStringList{"a.bin"});
 }
 
 // A text that is no number is replaced when the box is left or Enter is pressed, never
 // while the user types.
 TEST_F(BindingWindowTest, TheLimitBoxLetsTheUserType) {
-  QLineEdit* edit = widget<QComboBox>(shell::mainform::txtlimit)->lineEdit();
+  QLineEdit* edit = widget<QComboBox>(mf::txtlimit)->lineEdit();
   enum { Stay, Leave, Enter };
   const struct { const char *typed, *shown; int then; } steps[] = {
       {"650", "650", Stay}, {"abc", "4450", Leave}, {"12.5", "12.5", Leave}, {"", "4450", Enter}, {"98", "98", Enter}};
@@ -98,24 +97,8 @@ TEST_F(BindingWindowTest, TheLimitBoxLetsTheUserType) {
     if (step.then == Enter) QTest::keyClick(edit, Qt::Key_Return);
     if (step.then == Leave) focus(edit, QEvent::FocusOut);
     EXPECT_EQ(edit->text(), QString::fromLatin1(step.shown)) << step.typed;
-    EXPECT_EQ((*this)[mainform::txtlimit].tag, catalogue::numberText(QByteArray(step.shown).toDouble() * catalogue::MB));
+    EXPECT_EQ((*this)[mf::txtlimit].tag, catalogue::numberText(QByteArray(step.shown).toDouble() * catalogue::MB));
   }
-}
-
-TEST_F(BindingWindowTest, HighlightedRowsStayHighlightedThroughASort) {
-  gather({{"a.bin", 3}, {"b.bin", 1}, {"c.bin", 2}, {"d.bin", 4}});
-  view.syncFromState();
-  QTableView* upper = table(shell::mainform::lstmain);
-  for (int row : {0, 2}) upper->selectionModel()->select(upper->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  QHeaderView* header = upper->horizontalHeader();
-  for (int section : {4, 4, 0}) {
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(section) + 4, 4));
-    QStringList highlighted;
-    for (const QModelIndex& row : upper->selectionModel()->selectedRows()) highlighted.append(row.data().toString());
-    highlighted.sort();
-    EXPECT_EQ(highlighted, QStringList({"a.bin", "c.bin"})) << "after a click on column " << section;
-  }
-  EXPECT_NE(column(shell::mainform::lstmain).indexOf(QStringLiteral("a.bin")), 0) << "the rows moved";
 }
 
 }  // namespace

@@ -14,12 +14,13 @@
 #include "support/Fakes.h"
 #include "support/MemorySettingsStore.h"
 #include "shell/MainFormControls.h"
-#include "shell/SecondaryFormControls.h"
 #include "windows/AboutWindow.h"
 #include "windows/CopyWindow.h"
 #include "windows/MainWindow.h"
 
 namespace {
+
+namespace mf = shell::mainform;
 
 // The room the style leaves for a button's text, inside its frame or beside its box.
 int textRoom(const QAbstractButton& button) {
@@ -68,9 +69,9 @@ class CaptionWindowTest : public ::testing::Test {
 };
 
 TEST_F(CaptionWindowTest, AtTheSmallestSizeEveryCaptionAndPackNameIsShownWhole) {
-  const QStringList packs = state.form().find(shell::mainform::cboLangPacks)->items;
+  const QStringList packs = state.form().find(mf::cboLangPacks)->items;
   ASSERT_GE(packs.size(), 5);
-  auto* languages = qobject_cast<QComboBox*>(view.control(shell::mainform::cboLangPacks));
+  auto* languages = qobject_cast<QComboBox*>(view.control(mf::cboLangPacks));
   ASSERT_NE(languages, nullptr);
   for (int i = 0; i < packs.size(); ++i) {
     state.pickLanguage(i);
@@ -78,7 +79,7 @@ TEST_F(CaptionWindowTest, AtTheSmallestSizeEveryCaptionAndPackNameIsShownWhole) 
     view.resize(1, 1);  // springs back to the smallest size these captions allow
     const std::string where = packs[i].toStdString();
     expectWholeCaptions(view, where);
-    const auto* limit = qobject_cast<QLabel*>(view.control(shell::mainform::lbllimit));
+    const auto* limit = qobject_cast<QLabel*>(view.control(mf::lbllimit));
     EXPECT_LE(limit->fontMetrics().horizontalAdvance(limit->text()), limit->contentsRect().width()) << where;
 
     // A name wider than the box's field scrolls it to show the name's end ("eutsch.lpk").

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "shell/SecondaryFormControls.h"
 #include "support/MemorySettingsStore.h"
 #include "windows/CopyWindow.h"
 #include "windows/QtSound.h"

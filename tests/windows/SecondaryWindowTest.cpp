@@ -5,13 +5,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "shell/MainFormControls.h"
-#include "shell/SecondaryFormControls.h"
 #include "windows/AboutWindow.h"
 #include "windows/HelpWindow.h"
 #include "windows/WindowFixture.h"
 
 namespace {
+
+namespace mf = shell::mainform;
 
 class SecondaryWindowTest : public testing_support::WindowFixture {
  protected:
@@ -22,11 +22,11 @@ class SecondaryWindowTest : public testing_support::WindowFixture {
 };
 
 TEST_F(SecondaryWindowTest, ButtonsAndLogoOpenOneOwnedModelessWindowEach) {
-  for (const catalogue::ControlId shown : {shell::mainform::cmdhelp, shell::mainform::cmdAbout, shell::mainform::imgLogo}) EXPECT_TRUE(view.control(shown)->isVisible()) << shown;
-  clickLeft(widget<QLabel>(shell::mainform::imgLogo));
+  for (const catalogue::ControlId shown : {mf::cmdhelp, mf::cmdAbout, mf::imgLogo}) EXPECT_TRUE(view.control(shown)->isVisible()) << shown;
+  clickLeft(widget<QLabel>(mf::imgLogo));
   ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
-  widget<QPushButton>(shell::mainform::cmdAbout)->click();
-  widget<QPushButton>(shell::mainform::cmdhelp)->click();
+  widget<QPushButton>(mf::cmdAbout)->click();
+  widget<QPushButton>(mf::cmdhelp)->click();
   ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
   ASSERT_EQ(open<windows::HelpWindow>().size(), 1);
   for (QWidget* w : QList<QWidget*>{open<windows::AboutWindow>()[0], open<windows::HelpWindow>()[0]})
@@ -35,18 +35,18 @@ TEST_F(SecondaryWindowTest, ButtonsAndLogoOpenOneOwnedModelessWindowEach) {
 }
 
 TEST_F(SecondaryWindowTest, InstructionsOpenedTwiceShowTheSameText) {
-  widget<QPushButton>(shell::mainform::cmdhelp)->click();
+  widget<QPushButton>(mf::cmdhelp)->click();
   auto text = [this] {
     return qobject_cast<QPlainTextEdit*>(open<windows::HelpWindow>()[0]->control(shell::helpform::txtHelp))->toPlainText();
   };
   const QString first = text();
   EXPECT_TRUE(first.contains(QStringLiteral("1. Browse for a folder")));
-  widget<QPushButton>(shell::mainform::cmdhelp)->click();
+  widget<QPushButton>(mf::cmdhelp)->click();
   EXPECT_EQ(text(), first);
   open<windows::HelpWindow>()[0]->close();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(open<windows::HelpWindow>().isEmpty());
-  widget<QPushButton>(shell::mainform::cmdhelp)->click();
+  widget<QPushButton>(mf::cmdhelp)->click();
   EXPECT_EQ(text(), first);
 }
 
