@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 
 #include <QDir>
-#include <QFile>
 
 #include "platform/FileNames.h"
+#include "support/FileBytes.h"
 #include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
@@ -29,10 +29,7 @@ class HeadlessBatch : public ::testing::Test {
     return testing_support::runProgram(
         {"/limit", limit, "/path", tree.path("in"), "/batch", "1", tree.path("my.lists/cd.txt")}, s);
   }
-  QByteArray contents(const char* name) {
-    QFile file(tree.path(QStringLiteral("my.lists/") + name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-  }
+  QByteArray contents(const char* name) { return testing_support::readBytes(tree.path(QStringLiteral("my.lists/") + name)); }
   QStringList lists() { return QDir(tree.path("my.lists")).entryList(QDir::Files | QDir::Hidden); }
   // The check marks of the upper rows, in row order.
   static QString checks(const RunResult& r) {

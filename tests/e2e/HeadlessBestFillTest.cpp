@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
 #include "output/ListFile.h"
+#include "support/FileBytes.h"
 #include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
@@ -45,9 +45,7 @@ struct Tree {
     QList<QStringList> found;
     for (const QString& name : folder.entryList(QDir::Files, QDir::Name)) {
       EXPECT_EQ(name, QStringLiteral("cd %1.txt").arg(found.size() + 1, 3, 10, QChar(u'0')));
-      QFile list(folder.filePath(name));
-      EXPECT_TRUE(list.open(QIODevice::ReadOnly));
-      found.append(output::entryLines(list.readAll()));
+      found.append(output::entryLines(testing_support::readBytes(folder.filePath(name))));
     }
     return found;
   }

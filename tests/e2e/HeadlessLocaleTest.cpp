@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include "support/FileBytes.h"
 #include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
@@ -23,8 +24,7 @@ TEST(HeadlessLocale, NumbersReadBackAsTheProgramWroteThemWithAComma) {
   const auto batchList = [&](const QStringList& limits) {
     QFile::remove(tree.path("cd 001.txt"));
     EXPECT_EQ(run(limits + QStringList{"/path", tree.path("small"), "/batch", "1", tree.path("cd.txt")}).exitCode, 0);
-    QFile list(tree.path("cd 001.txt"));
-    return list.open(QIODevice::ReadOnly) ? list.readAll() : QByteArray();
+    return testing_support::readBytes(tree.path("cd 001.txt"));
   };
 
   // 702.5 MB fit exactly under "/limit 702.5"; one byte more does not. Read as 702, the big

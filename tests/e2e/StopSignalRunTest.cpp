@@ -1,19 +1,16 @@
 // The real program stopped by SIGINT or SIGTERM: in the middle of a batch it stops as the
 // Stop command would, leaves only complete lists and no temporary file, and ends with
 // 128 + the signal's number (headless) or as a closed window does; a second signal ends it
-// at once, still without a temporary file; a message box at start-up does not outlive it.
+// at once, still without a temporary file.
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QThread>
 
-#include "platform/IniText.h"
 #include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
@@ -113,53 +110,6 @@ TEST(StopSignalRun, ABestFillBatchOfAllItsListsStopsAtTheListInHand) {
   EXPECT_EQ(told.captured(1).toInt(), lists.size());
   EXPECT_EQ(told.captured(2).toInt(), files / 2);
   EXPECT_LT(lists.size(), files / 2);
-}
-
-// Whether the program's main thread waits for the user: it catches SIGTERM and sleeps in
-// the poll of an event loop. Asked again and again, for at most half a minute.
-bool waitsForTheUser(qint64 pid) {
-  const QString process = QStringLiteral("/proc/%1/").arg(pid);
-  const auto read = [&](const char* name) {
-    QFile file(process + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  };
-  for (const QDeadlineTimer deadline(30000); !deadline.hasExpired(); QThread::msleep(10)) {
-    const QRegularExpressionMatch caught = QRegularExpression(QStringLiteral("SigCgt:\\s*([0-9a-f]+)"))
-                                               .match(QString::fromLatin1(read("status")));
-    if (!caught.hasMatch() || !(caught.captured(1).toULongLong(nullptr, 16) & (1ULL << (SIGTERM - 1)))) continue;
-    // "0" while it runs. Where the kernel does not tell at all, catching the signal is the
-    // last sign there is.
-    const QByteArray waitsIn = read("wchan");
-    if (waitsIn.isEmpty() || waitsIn.contains("poll")) return true;
-  }
-  return false;
-}
-
-// "--version" in the window: "Command not recognised" waits at start-up for OK. SIGTERM
-// ends it and the program, which writes back what it read of the settings, if anything.
-TEST(StopSignalRun, ASignalEndsTheWindowWhileAStartUpMessageWaits) {
-  testing_support::TempTree tree;
-  tree.folder("config/Fillpack");
-  const QString ini = tree.path("config/Fillpack/Fillpack.ini");
-  const QSettings::SettingsMap stored = {{"Main/Last Speed", "8x"}, {"Main/Limit", "2"}, {"Dir List/Items", "0"}};
-  QFile file(ini);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(platform::formatIniText(stored));
-  file.close();
-
-  testing_support::ProgramRun run({"--version"},
-                                  {.folder = tree.root(), .headless = false, .configHome = tree.path("config")});
-  ASSERT_TRUE(run.started());
-  ASSERT_TRUE(waitsForTheUser(run.processId()));
-  ASSERT_EQ(::kill(pid_t(run.processId()), SIGTERM), 0);
-  const testing_support::RunResult r = run.finish();
-
-  EXPECT_EQ(r.exitCode, 0) << r.err.constData();
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QSettings::SettingsMap after = platform::parseIniText(file.readAll());
-  for (auto it = stored.begin(); it != stored.end(); ++it)
-    EXPECT_EQ(after.value(it.key()).toString(), it.value().toString()) << it.key().toStdString();
-  EXPECT_EQ(namesIn(tree.path("config/Fillpack")), QStringList({"Fillpack.ini"}));
 }
 
 }  // namespace
