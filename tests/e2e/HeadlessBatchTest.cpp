@@ -12,6 +12,7 @@
 
 namespace {
 
+using testing_support::readBytes;
 using testing_support::RunResult;
 
 const QByteArray rule = "____________________\r\n";
@@ -29,7 +30,7 @@ class HeadlessBatch : public ::testing::Test {
     return testing_support::runProgram(
         {"/limit", limit, "/path", tree.path("in"), "/batch", "1", tree.path("my.lists/cd.txt")}, s);
   }
-  QByteArray contents(const char* name) { return testing_support::readBytes(tree.path(QStringLiteral("my.lists/") + name)); }
+  QByteArray contents(const char* name) { return readBytes(tree.path(QStringLiteral("my.lists/") + name)); }
   QStringList lists() { return QDir(tree.path("my.lists")).entryList(QDir::Files | QDir::Hidden); }
   // The check marks of the upper rows, in row order.
   static QString checks(const RunResult& r) {

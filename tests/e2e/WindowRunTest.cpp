@@ -24,7 +24,9 @@
 namespace {
 
 using Settings = QSettings::SettingsMap;
+using testing_support::readBytes;
 using testing_support::RunResult;
+using testing_support::writeBytes;
 
 // "Section/key=text" lines, for a readable difference.
 std::vector<std::string> lines(const Settings& settings) {
@@ -37,7 +39,7 @@ std::vector<std::string> lines(const Settings& settings) {
 // Whether the program's main thread waits for the user: it catches SIGTERM and sleeps in
 // the poll of an event loop. Asked again and again, for at most half a minute.
 bool waitsForTheUser(qint64 pid) {
-  const auto read = [pid](const char* name) { return testing_support::readBytes(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name))); };
+  const auto read = [pid](const char* name) { return readBytes(QStringLiteral("/proc/%1/").arg(pid) + QLatin1String(name)); };
   for (const QDeadlineTimer deadline(30000); !deadline.hasExpired(); QThread::msleep(10)) {
     const QRegularExpressionMatch caught = QRegularExpression(QStringLiteral("SigCgt:\\s*([0-9a-f]+)"))
                                                .match(QString::fromLatin1(read("status")));
@@ -53,8 +55,8 @@ bool waitsForTheUser(qint64 pid) {
 class WindowRun : public ::testing::Test {
  protected:
   QString ini() const { return tree.path("config/Fillpack/Fillpack.ini"); }
-  void store(const Settings& settings) { ASSERT_TRUE(testing_support::writeBytes(ini(), platform::formatIniText(settings))); }
-  Settings saved() const { return platform::parseIniText(testing_support::readBytes(ini())); }
+  void store(const Settings& settings) { ASSERT_TRUE(writeBytes(ini(), platform::formatIniText(settings))); }
+  Settings saved() const { return platform::parseIniText(readBytes(ini())); }
   testing_support::RunSettings settings(bool headless = false) const {
     return {.folder = tree.root(), .headless = headless, .configHome = tree.path("config"),
             .stopSignalsBlocked = !headless, .program = program};

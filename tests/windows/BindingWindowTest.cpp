@@ -43,7 +43,8 @@ TEST_F(BindingDeathTest, AskingForAnUndeclaredControlEndsTheProgram) {
 }
 
 TEST_F(BindingWindowTest, OnlyChangedRecordsAreWrittenToTheirWidgets) {
-  for (const auto& [control, property] : {std::pair{mf::lblpattern, "text"}, {mf::framain, "title"}, {mf::cmddir, "toolTip"}}) {
+  for (const auto& [control, property] :
+       {std::pair{mf::lblpattern, "text"}, {mf::framain, "title"}, {mf::cmddir, "toolTip"}}) {
     QWidget* w = widget<QWidget>(control);
     w->setProperty(property, QStringLiteral("behind its back"));
     window.Timer_Timer();

@@ -11,9 +11,8 @@
 #include <QStyleOptionButton>
 #include <gtest/gtest.h>
 
-#include "support/Fakes.h"
+#include "support/OutputFakes.h"
 #include "support/MemorySettingsStore.h"
-#include "shell/MainFormControls.h"
 #include "windows/AboutWindow.h"
 #include "windows/CopyWindow.h"
 #include "windows/MainWindow.h"
@@ -49,32 +48,25 @@ struct NoLinks final : platform::LinkOpener {
   bool open(const QUrl&) override { return true; }
 };
 
-class CaptionWindowTest : public ::testing::Test {
+class CaptionWindowTest : public ::testing::Test, protected testing_support::TestWindow {
  protected:
-  CaptionWindowTest() {
-    state.Form_Load({}, nullptr);
+  CaptionWindowTest() : TestWindow(nullptr, QStringLiteral(FILLPACK_SOURCE_DIR)) {
+    window.Form_Load({}, nullptr);
     view.syncFromState();
     view.show();
   }
-
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPicker picker;
-  testing_support::ScriptedPump pump;
-  testing_support::TestValueStore registry;
   testing_support::MemorySettingsStore store;
   NoLinks links;
-  shell::MainForm state{shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, nullptr, nullptr,
-                                        QStringLiteral(FILLPACK_SOURCE_DIR)}};
-  windows::MainWindow view{state, nullptr};
+  windows::MainWindow view{window, nullptr};
 };
 
 TEST_F(CaptionWindowTest, AtTheSmallestSizeEveryCaptionAndPackNameIsShownWhole) {
-  const QStringList packs = state.form().find(mf::cboLangPacks)->items;
+  const QStringList packs = window.form().find(mf::cboLangPacks)->items;
   ASSERT_GE(packs.size(), 5);
   auto* languages = qobject_cast<QComboBox*>(view.control(mf::cboLangPacks));
   ASSERT_NE(languages, nullptr);
   for (int i = 0; i < packs.size(); ++i) {
-    state.pickLanguage(i);
+    window.pickLanguage(i);
     view.syncFromState();
     view.resize(1, 1);  // springs back to the smallest size these captions allow
     const std::string where = packs[i].toStdString();
@@ -94,7 +86,7 @@ TEST_F(CaptionWindowTest, AtTheSmallestSizeEveryCaptionAndPackNameIsShownWhole) 
     languages->setEditText(packs[i]);
 
     // The secondary windows take the pack when they are made.
-    const auto applyPack = [this](catalogue::Form& form) { state.applyLanguageTo(form); };
+    const auto applyPack = [this](catalogue::Form& form) { window.applyLanguageTo(form); };
     {
       windows::AboutWindow about(view, shell::AboutFacts{}, links, applyPack);
       about.show();

@@ -54,6 +54,7 @@ class ListInteractionWindowTest : public testing_support::WindowFixture {
     return names;
   }
 
+  static constexpr auto rows = QItemSelectionModel::Select | QItemSelectionModel::Rows;
   QTableView* upper;
   QTableView* lowerView;
 };
@@ -62,8 +63,7 @@ class ListInteractionWindowTest : public testing_support::WindowFixture {
 TEST_F(ListInteractionWindowTest, ClickingAHeaderSortsTheRowsAndKeepsTheHighlight) {
   gather({{"a.bin", 3}, {"b.bin", 1}, {"c.bin", 2}});
   view.syncFromState();
-  for (int row : {0, 2})
-    upper->selectionModel()->select(upper->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  for (int row : {0, 2}) upper->selectionModel()->select(upper->model()->index(row, 0), rows);
   QHeaderView* header = upper->horizontalHeader();
   const auto clickOn = [&](int section) {
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(section) + 4, 4));
@@ -98,7 +98,7 @@ TEST_F(ListInteractionWindowTest, SelectCommandsTellTheViewOfTheMarksTheyChange)
     SCOPED_TRACE(step.entry);
     upper->clearSelection();
     if (step.highlightFirst)
-      upper->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+      upper->selectionModel()->select(model->index(0, 0), rows);
     const QList<bool> before = checks(window.catalogue().lstmain());
     QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
     choose(upper, QString::fromLatin1(step.entry));

@@ -22,7 +22,8 @@ class SecondaryWindowTest : public testing_support::WindowFixture {
 };
 
 TEST_F(SecondaryWindowTest, ButtonsAndLogoOpenOneOwnedModelessWindowEach) {
-  for (const catalogue::ControlId shown : {mf::cmdhelp, mf::cmdAbout, mf::imgLogo}) EXPECT_TRUE(view.control(shown)->isVisible()) << shown;
+  for (const catalogue::ControlId shown : {mf::cmdhelp, mf::cmdAbout, mf::imgLogo})
+    EXPECT_TRUE(view.control(shown)->isVisible()) << shown;
   clickLeft(widget<QLabel>(mf::imgLogo));
   ASSERT_EQ(open<windows::AboutWindow>().size(), 1);
   widget<QPushButton>(mf::cmdAbout)->click();

@@ -93,9 +93,9 @@ TEST_F(StartUpWindowTest, AFirstRunOrAGarbageFileGivesTheDefaultsAndTheBurnerFou
     ASSERT_TRUE(!second || QFile::setPermissions(tree.path(QStringLiteral("bin/brasero")), QFile::ExeOwner));
     auto run = start(second ? std::optional(QByteArray(garbage, sizeof garbage - 1)) : std::nullopt);
     ASSERT_EQ(run->view.logicalDpiX(), 96);
-    for (const auto& [name, index, text] : {std::tuple{mf::txtpattern, -1, "*.*"}, {mf::optmain, 0, "1"}, {mf::optmain, 1, "0"},
-                                            {mf::txtlimit, -1, "702"}, {mf::cbospeed, -1, "1x"}, {mf::chkNoCD, -1, "1"},
-                                            {mf::chkrecurse, -1, "1"}})
+    for (const auto& [name, index, text] :
+         {std::tuple{mf::txtpattern, -1, "*.*"}, {mf::optmain, 0, "1"}, {mf::optmain, 1, "0"}, {mf::txtlimit, -1, "702"},
+          {mf::cbospeed, -1, "1x"}, {mf::chkNoCD, -1, "1"}, {mf::chkrecurse, -1, "1"}})
       EXPECT_EQ(run->shown(name, index), QString::fromLatin1(text)) << name.name << index;
     EXPECT_EQ(run->widget(mf::PicSep)->y(), pixels(4160));
     EXPECT_EQ(QRect(run->view.pos(), run->view.size()), QRect(0, 0, pixels(10440), pixels(8600)));
@@ -189,7 +189,8 @@ TEST_F(StartUpWindowTest, TheWindowShowsTheValuesTheCommandLineUsed) {
 // saved size, and that place is what the next close saves; a window partly shown stays.
 TEST_F(StartUpWindowTest, AWindowNoScreenWouldShowComesOntoThePrimaryScreen) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  for (const auto& [left, top] : {std::pair{"-99999", "-99999"}, {"99999", "99999"}, {"-99999", "450"}, {"450", "99999"}}) {
+  for (const auto& [left, top] :
+       {std::pair{"-99999", "-99999"}, {"99999", "99999"}, {"-99999", "450"}, {"450", "99999"}}) {
     auto run = start(text({{"Main/Left", left}, {"Main/Top", top}, {"Main/Width", "10800"}, {"Main/Height", "8775"}}));
     const QRect shown(run->view.pos(), run->view.size());
     EXPECT_TRUE(screen.contains(shown)) << left << ' ' << top;
