@@ -114,7 +114,6 @@ TEST_F(ListInteractionWindowTest, SelectCommandsTellTheViewOfTheMarksTheyChange)
   }
 }
 
-// Clear empties the lower list and its total; the upper list stays.
 TEST_F(ListInteractionWindowTest, ClearEmptiesTheLowerViewAndLeavesTheUpperOne) {
   gather({{"a.bin", 1}, {"b.bin", 2}});
   addLower(in(QStringLiteral("a.bin")));
