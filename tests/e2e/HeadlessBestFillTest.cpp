@@ -33,11 +33,9 @@ struct Tree {
     for (const char* lists : {"m1", "m2"}) tree.folder(lists);
   }
   testing_support::RunResult batch(int method) {
-    testing_support::RunSettings s;
-    s.folder = tree.root();
     return testing_support::runProgram({"/limit", "10", "/recurse", tree.path("in"), "/batch", QString::number(method),
                                         tree.path(QStringLiteral("m%1/cd.txt").arg(method))},
-                                       s);
+                                       {.folder = tree.root()});
   }
   // The lists of method `method`, in number order, each as its entries.
   QList<QStringList> lists(int method) {

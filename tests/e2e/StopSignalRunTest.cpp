@@ -23,8 +23,20 @@ QStringList namesIn(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-// Waits until a file appears in `watched`, at most half a minute.
-bool aFileAppears(QSignalSpy& changed) { return changed.wait(30000); }
+// Runs the program until a file appears in the folder `out` (made here, watched for at most half a
+// minute), then sends it `signal`, a second time at once with `twice`.
+testing_support::RunResult signalOnceAListIsWritten(testing_support::TempTree& tree, const QString& out,
+                                                   const QStringList& switches, const testing_support::RunSettings& s,
+                                                   int signal, bool twice = false) {
+  tree.folder(out);
+  QFileSystemWatcher watcher({tree.path(out)});
+  QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
+  testing_support::ProgramRun run(switches, s);
+  if (!run.started() || !changed.wait(30000)) return ADD_FAILURE() << "no list appeared", testing_support::RunResult{};
+  EXPECT_EQ(::kill(pid_t(run.processId()), signal), 0);
+  if (twice) ::kill(pid_t(run.processId()), signal);
+  return run.finish();
+}
 
 // The files in `folder`, each of which must be a whole list of the batch named "cd.txt"
 // filled to the brim: no temporary file, no half-written list, no list of another batch.
@@ -55,18 +67,11 @@ TEST(StopSignalRun, StopsTheBatchLeavingOnlyCompleteLists) {
     SCOPED_TRACE(std::string(c.headless ? "headless, " : "window, ") + (c.signal == SIGINT ? "SIGINT" : "SIGTERM") +
                  (c.twice ? " twice" : ""));
     const QString out = QStringLiteral("out%1").arg(&c - cases);
-    tree.folder(out);
-    QFileSystemWatcher watcher({tree.path(out)});
-    QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
     // The second batch would write lists of its own if the command line went on.
-    testing_support::ProgramRun run({"/limit", "1", "/path", tree.path("in"), "/batch", "1",
-                                     tree.path(out + "/cd.txt"), "/batch", "1", tree.path(out + "/after.txt")},
-                                    {.folder = tree.root(), .headless = c.headless});
-    ASSERT_TRUE(run.started());
-    ASSERT_TRUE(aFileAppears(changed)) << "no list appeared";
-    ASSERT_EQ(::kill(pid_t(run.processId()), c.signal), 0);
-    if (c.twice) ::kill(pid_t(run.processId()), c.signal);
-    const testing_support::RunResult r = run.finish();
+    const testing_support::RunResult r = signalOnceAListIsWritten(
+        tree, out, {"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path(out + "/cd.txt"), "/batch", "1",
+                    tree.path(out + "/after.txt")},
+        {.folder = tree.root(), .headless = c.headless}, c.signal, c.twice);
 
     if (c.twice)
       EXPECT_TRUE(r.exitCode == -1 || r.exitCode == c.status) << r.exitCode;
@@ -89,15 +94,9 @@ TEST(StopSignalRun, ABestFillBatchOfAllItsListsStopsAtTheListInHand) {
   constexpr int files = 200000;
   testing_support::TempTree tree(QStringLiteral("/dev/shm"));
   for (int i = 0; i < files; ++i) tree.file(QStringLiteral("in/%1").arg(i, 6, 10, QChar(u'0')), 524288);
-  tree.folder("out");
-  QFileSystemWatcher watcher({tree.path("out")});
-  QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
-  testing_support::ProgramRun run({"/limit", "1", "/path", tree.path("in"), "/batch", "2", tree.path("out/cd.txt")},
-                                  {.folder = tree.root()});
-  ASSERT_TRUE(run.started());
-  ASSERT_TRUE(aFileAppears(changed)) << "no list appeared";
-  ASSERT_EQ(::kill(pid_t(run.processId()), SIGINT), 0);
-  const testing_support::RunResult r = run.finish();
+  const testing_support::RunResult r = signalOnceAListIsWritten(
+      tree, "out", {"/limit", "1", "/path", tree.path("in"), "/batch", "2", tree.path("out/cd.txt")},
+      {.folder = tree.root()}, SIGINT);
 
   EXPECT_EQ(r.exitCode, 128 + SIGINT);
   const QStringList lists = completeLists(tree.path("out"));

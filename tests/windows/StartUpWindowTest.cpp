@@ -13,6 +13,7 @@
 #include "catalogue/Numbers.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/IniText.h"
+#include "support/FileBytes.h"
 #include "support/OutputFakes.h"
 #include "shell/MainFormControls.h"
 #include "windows/MainWindow.h"
@@ -54,11 +55,7 @@ class StartUpWindowTest : public testing::Test {
   // served from a cache; without a file, over what the session before wrote.
   std::unique_ptr<Session> start(const std::optional<QByteArray>& file = {}, const QStringList& arguments = {}) {
     if (file || files_ == 0) qputenv("XDG_CONFIG_HOME", tree.path(QString::number(++files_)).toLocal8Bit());
-    if (file) {
-      tree.folder(QString::number(files_) + QStringLiteral("/Fillpack"));
-      QFile out(ini());
-      EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(*file) == file->size());
-    }
+    if (file) { EXPECT_TRUE(testing_support::writeBytes(ini(), *file)); }
     return std::make_unique<Session>(arguments);
   }
   static QByteArray text(const Settings& settings) { return platform::formatIniText(settings); }
@@ -67,8 +64,7 @@ class StartUpWindowTest : public testing::Test {
     run->view.close();
     run->window.Form_Unload(&run->settings);
     run.reset();
-    QFile in(ini());
-    return platform::parseIniText(in.open(QIODevice::ReadOnly) ? in.readAll() : "<no file>");
+    return platform::parseIniText(testing_support::readBytes(ini()));
   }
   // Closes the window and checks these entries of the file then written.
   void closeExpecting(std::unique_ptr<Session>& run, const Settings& expected) {
