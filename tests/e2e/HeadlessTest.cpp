@@ -1,14 +1,17 @@
-// The real program run headless on folder trees made here, checked through its state dump.
+// The real program run headless on folder trees made here, checked through its state dump
+// and the lists it writes.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QMimeDatabase>
 #include <climits>
 
 #include "platform/FileNames.h"
+#include "support/FileBytes.h"
 #include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
@@ -132,6 +135,46 @@ TEST(HeadlessRun, CommandLineArgumentsAreTakenAsGiven) {
             (QStringList{"a|b 001.txt", "a|b 002.txt", "empty 001.txt"}));
   EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/limit 001")));
   EXPECT_TRUE(QDir(tree.root()).entryList({"*001*"}, QDir::Files).isEmpty());
+}
+
+// In a German environment Qt takes the locale from LC_ALL itself, even where the system has
+// no German locale installed, so the totals come out with a decimal comma, and the program
+// must read them, and its own limit, back as it wrote them.
+TEST(HeadlessLocale, NumbersReadBackAsTheProgramWroteThemWithAComma) {
+  TempTree tree;
+  tree.file("big/a.bin", 702 * 1048576 + 524288);  // 702.5 MB
+  tree.file("big/b.bin", 1);
+  tree.file("small/a.bin", 2747269);  // 2.62 MB
+  const auto run = [&](const QStringList& switches) {
+    return runProgram(switches, {.folder = tree.root(), .locale = QStringLiteral("de_DE.UTF-8")});
+  };
+  const auto batchList = [&](const QStringList& limits) {
+    QFile::remove(tree.path("cd 001.txt"));
+    EXPECT_EQ(run(limits + QStringList{"/path", tree.path("small"), "/batch", "1", tree.path("cd.txt")}).exitCode, 0);
+    return testing_support::readBytes(tree.path("cd 001.txt"));
+  };
+
+  // 702.5 MB fit exactly under "/limit 702.5"; one byte more does not. Read as 702, the big
+  // file would not fit; read as 4450 (the limit box's fallback), both would.
+  RunResult r = run({"/limit", "702.5", "/path", tree.path("big"), "/dumb"});
+  EXPECT_EQ(r.err, QByteArray());
+  EXPECT_EQ(r.label("txtlimit"), QStringLiteral("702,5"));
+  EXPECT_EQ(r.lines("[lstsec]"), QStringList{"1\t" + tree.path("big/a.bin") + "\t0736624640"});
+
+  // 2.62 MB of 3 MB is 87.33%, in the label and in the list's summary line alike.
+  EXPECT_EQ(run({"/limit", "3", "/path", tree.path("small"), "/dumb"}).label("lblpercent"),
+            QStringLiteral("87,33% CD utilization"));
+  EXPECT_TRUE(batchList({"/limit", "3"}).endsWith("\r\nTotal Size: 2,62/3 megabytes (87,33% CD utilization)\r\n"));
+
+  // A limit no byte count can hold (2^63 bytes and more) is refused and the one before
+  // stays, so the batch after it still finds room for the file.
+  for (const char* size : {"1e400", "8796093022208"}) {
+    r = run({"/limit", "10", "/limit", size});
+    EXPECT_TRUE(r.err.startsWith("Capacity of the medium: The size " + QByteArray(size) + " is too large")) << size;
+    EXPECT_EQ(r.label("txtlimit"), QStringLiteral("10")) << size;
+    EXPECT_TRUE(batchList({"/limit", "10", "/limit", size}).startsWith(tree.path("small/a.bin").toUtf8() + "\r\n"))
+        << size;
+  }
 }
 
 }  // namespace

@@ -1,19 +1,16 @@
 // The real program stopped by SIGINT or SIGTERM: in the middle of a batch it stops as the
 // Stop command would, leaves only complete lists and no temporary file, and ends with
 // 128 + the signal's number (headless) or as a closed window does; a second signal ends it
-// at once, still without a temporary file; a message box at start-up does not outlive it.
+// at once, still without a temporary file.
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileSystemWatcher>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QThread>
 
-#include "platform/IniText.h"
 #include "support/ProgramRun.h"
 #include "support/TempTree.h"
 
@@ -26,8 +23,20 @@ QStringList namesIn(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-// Waits until a file appears in `watched`, at most half a minute.
-bool aFileAppears(QSignalSpy& changed) { return changed.wait(30000); }
+// Runs the program until a file appears in the folder `out` (made here, watched for at most half a
+// minute), then sends it `signal`, a second time at once with `twice`.
+testing_support::RunResult signalOnceAListIsWritten(testing_support::TempTree& tree, const QString& out,
+                                                   const QStringList& switches, const testing_support::RunSettings& s,
+                                                   int signal, bool twice = false) {
+  tree.folder(out);
+  QFileSystemWatcher watcher({tree.path(out)});
+  QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
+  testing_support::ProgramRun run(switches, s);
+  if (!run.started() || !changed.wait(30000)) return ADD_FAILURE() << "no list appeared", testing_support::RunResult{};
+  EXPECT_EQ(::kill(pid_t(run.processId()), signal), 0);
+  if (twice) ::kill(pid_t(run.processId()), signal);
+  return run.finish();
+}
 
 // The files in `folder`, each of which must be a whole list of the batch named "cd.txt"
 // filled to the brim: no temporary file, no half-written list, no list of another batch.
@@ -58,18 +67,11 @@ TEST(StopSignalRun, StopsTheBatchLeavingOnlyCompleteLists) {
     SCOPED_TRACE(std::string(c.headless ? "headless, " : "window, ") + (c.signal == SIGINT ? "SIGINT" : "SIGTERM") +
                  (c.twice ? " twice" : ""));
     const QString out = QStringLiteral("out%1").arg(&c - cases);
-    tree.folder(out);
-    QFileSystemWatcher watcher({tree.path(out)});
-    QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
     // The second batch would write lists of its own if the command line went on.
-    testing_support::ProgramRun run({"/limit", "1", "/path", tree.path("in"), "/batch", "1",
-                                     tree.path(out + "/cd.txt"), "/batch", "1", tree.path(out + "/after.txt")},
-                                    {.folder = tree.root(), .headless = c.headless});
-    ASSERT_TRUE(run.started());
-    ASSERT_TRUE(aFileAppears(changed)) << "no list appeared";
-    ASSERT_EQ(::kill(pid_t(run.processId()), c.signal), 0);
-    if (c.twice) ::kill(pid_t(run.processId()), c.signal);
-    const testing_support::RunResult r = run.finish();
+    const testing_support::RunResult r = signalOnceAListIsWritten(
+        tree, out, {"/limit", "1", "/path", tree.path("in"), "/batch", "1", tree.path(out + "/cd.txt"), "/batch", "1",
+                    tree.path(out + "/after.txt")},
+        {.folder = tree.root(), .headless = c.headless}, c.signal, c.twice);
 
     if (c.twice)
       EXPECT_TRUE(r.exitCode == -1 || r.exitCode == c.status) << r.exitCode;
@@ -92,15 +94,9 @@ TEST(StopSignalRun, ABestFillBatchOfAllItsListsStopsAtTheListInHand) {
   constexpr int files = 200000;
   testing_support::TempTree tree(QStringLiteral("/dev/shm"));
   for (int i = 0; i < files; ++i) tree.file(QStringLiteral("in/%1").arg(i, 6, 10, QChar(u'0')), 524288);
-  tree.folder("out");
-  QFileSystemWatcher watcher({tree.path("out")});
-  QSignalSpy changed(&watcher, &QFileSystemWatcher::directoryChanged);
-  testing_support::ProgramRun run({"/limit", "1", "/path", tree.path("in"), "/batch", "2", tree.path("out/cd.txt")},
-                                  {.folder = tree.root()});
-  ASSERT_TRUE(run.started());
-  ASSERT_TRUE(aFileAppears(changed)) << "no list appeared";
-  ASSERT_EQ(::kill(pid_t(run.processId()), SIGINT), 0);
-  const testing_support::RunResult r = run.finish();
+  const testing_support::RunResult r = signalOnceAListIsWritten(
+      tree, "out", {"/limit", "1", "/path", tree.path("in"), "/batch", "2", tree.path("out/cd.txt")},
+      {.folder = tree.root()}, SIGINT);
 
   EXPECT_EQ(r.exitCode, 128 + SIGINT);
   const QStringList lists = completeLists(tree.path("out"));
@@ -113,53 +109,6 @@ TEST(StopSignalRun, ABestFillBatchOfAllItsListsStopsAtTheListInHand) {
   EXPECT_EQ(told.captured(1).toInt(), lists.size());
   EXPECT_EQ(told.captured(2).toInt(), files / 2);
   EXPECT_LT(lists.size(), files / 2);
-}
-
-// Whether the program's main thread waits for the user: it catches SIGTERM and sleeps in
-// the poll of an event loop. Asked again and again, for at most half a minute.
-bool waitsForTheUser(qint64 pid) {
-  const QString process = QStringLiteral("/proc/%1/").arg(pid);
-  const auto read = [&](const char* name) {
-    QFile file(process + QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  };
-  for (const QDeadlineTimer deadline(30000); !deadline.hasExpired(); QThread::msleep(10)) {
-    const QRegularExpressionMatch caught = QRegularExpression(QStringLiteral("SigCgt:\\s*([0-9a-f]+)"))
-                                               .match(QString::fromLatin1(read("status")));
-    if (!caught.hasMatch() || !(caught.captured(1).toULongLong(nullptr, 16) & (1ULL << (SIGTERM - 1)))) continue;
-    // "0" while it runs. Where the kernel does not tell at all, catching the signal is the
-    // last sign there is.
-    const QByteArray waitsIn = read("wchan");
-    if (waitsIn.isEmpty() || waitsIn.contains("poll")) return true;
-  }
-  return false;
-}
-
-// "--version" in the window: "Command not recognised" waits at start-up for OK. SIGTERM
-// ends it and the program, which writes back what it read of the settings, if anything.
-TEST(StopSignalRun, ASignalEndsTheWindowWhileAStartUpMessageWaits) {
-  testing_support::TempTree tree;
-  tree.folder("config/Fillpack");
-  const QString ini = tree.path("config/Fillpack/Fillpack.ini");
-  const QSettings::SettingsMap stored = {{"Main/Last Speed", "8x"}, {"Main/Limit", "2"}, {"Dir List/Items", "0"}};
-  QFile file(ini);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(platform::formatIniText(stored));
-  file.close();
-
-  testing_support::ProgramRun run({"--version"},
-                                  {.folder = tree.root(), .headless = false, .configHome = tree.path("config")});
-  ASSERT_TRUE(run.started());
-  ASSERT_TRUE(waitsForTheUser(run.processId()));
-  ASSERT_EQ(::kill(pid_t(run.processId()), SIGTERM), 0);
-  const testing_support::RunResult r = run.finish();
-
-  EXPECT_EQ(r.exitCode, 0) << r.err.constData();
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QSettings::SettingsMap after = platform::parseIniText(file.readAll());
-  for (auto it = stored.begin(); it != stored.end(); ++it)
-    EXPECT_EQ(after.value(it.key()).toString(), it.value().toString()) << it.key().toStdString();
-  EXPECT_EQ(namesIn(tree.path("config/Fillpack")), QStringList({"Fillpack.ini"}));
 }
 
 }  // namespace

@@ -9,29 +9,20 @@ build=$1 source=$2 app_id=$3 version=$4
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 failures=0
-
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
-
 desktop=share/applications/$app_id.desktop
 icon=share/icons/hicolor/scalable/apps/$app_id.svg
 metainfo=share/metainfo/$app_id.metainfo.xml
 
 # The exact set of installed files: a missing one breaks the menu or the data folder, a
 # stray one (a static library, a test program) would land in the user's /usr.
-expected=$(
-  {
-    printf '%s\n' bin/fillpack "$desktop" "$icon" "$metainfo"
-    if [[ -d $source/language ]]; then
-      (cd "$source" && find language -type f -printf 'share/fillpack/%p\n')
-    fi
-    (cd "$source/data" && find . -type f -printf 'share/fillpack/%P\n')
-  } | sort
-)
+expected=$({
+  printf '%s\n' bin/fillpack "$desktop" "$icon" "$metainfo"
+  [[ ! -d $source/language ]] || (cd "$source" && find language -type f -printf 'share/fillpack/%p\n')
+  (cd "$source/data" && find . -type f -printf 'share/fillpack/%P\n')
+} | sort)
 actual=$(cd "$prefix" && find . -type f -printf '%P\n' | sort)
 if [[ $expected != "$actual" ]]; then
   fail "installed files differ from the expected layout:"
@@ -44,18 +35,15 @@ desktop_value() { sed -n "s/^$1=//p" "$prefix/$desktop"; }
 [[ $(desktop_value Icon) == "$app_id" ]] || fail "the desktop entry's Icon= is not $app_id"
 [[ $(desktop_value Exec) == fillpack ]] || fail "the desktop entry's Exec= is not the installed fillpack"
 [[ $(desktop_value Type) == Application ]] || fail "the desktop entry is not an application"
-
-if ! grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$prefix/$metainfo"; then
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$prefix/$metainfo" ||
   fail "the metadata does not launch $app_id.desktop"
-fi
 grep -q "<id>$app_id</id>" "$prefix/$metainfo" || fail "the metadata's id is not $app_id"
 grep -q "<release version=\"$version\"" "$prefix/$metainfo" || fail "the metadata has no release $version"
 grep -q "@" <(grep -v '<!--' "$prefix/$metainfo" "$prefix/$desktop") && fail "a placeholder was left unfilled"
 
 # The validators pass what a menu or a software centre would still show badly (a desktop
 # entry only in a catch-all menu section, metadata without a content rating), so their
-# hints and infos count as failures too. The one accepted remark is the capital letter of
-# the reverse-domain id, which is the usual spelling.
+# hints and infos count as failures too, all but the capital letter of the reverse-domain id.
 report=$(desktop-file-validate "$prefix/$desktop" 2>&1) || fail "desktop-file-validate rejects the desktop entry"
 [[ -z $report ]] || fail "desktop-file-validate remarks: $report"
 report=$(appstreamcli validate --no-net --pedantic "$prefix/$metainfo" 2>&1) || fail "appstreamcli rejects the metadata"

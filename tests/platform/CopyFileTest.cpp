@@ -48,10 +48,7 @@ TEST_P(CopyFileTest, CopiesTheBytesInChunksAndKeepsTimeAndPermissions) {
   const struct utimbuf when {1000000000, 1234567890};
   ::utime(encodeFileName(from).constData(), &when);
   QList<qint64> steps;
-  const auto result = platform::copyFile(from, to, [&](qint64 n) {
-    steps.append(n);
-    return true;
-  }, 4096, GetParam());
+  const auto result = platform::copyFile(from, to, [&](qint64 n) { return steps.append(n), true; }, 4096, GetParam());
   EXPECT_EQ(result.outcome, CopyOutcome::Copied);
   EXPECT_EQ(steps, QList<qint64>({4096, 8192, 12288, 15003}));
   struct stat st {};

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <functional>
@@ -12,10 +11,12 @@
 
 #include "platform/FileNames.h"
 #include "platform/ReplaceFile.h"
+#include "support/FileBytes.h"
 #include "support/TempTree.h"
 
 using platform::encodeFileName;
 using testing_support::TempTree;
+using testing_support::readBytes;
 
 static QString reason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
@@ -25,11 +26,6 @@ static mode_t modeOf(const QString& path) {
 }
 
 static void setMode(const QString& path, mode_t mode) { ASSERT_EQ(::chmod(encodeFileName(path).constData(), mode), 0); }
-
-static QByteArray contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Set-user-ID, set-group-ID, sticky and execute bits never pass on; the umask counts only for a new name.
 TEST(ReplaceFile, TheNewFileKeepsOnlyTheReadAndWriteBitsOfTheOld) {
@@ -44,7 +40,7 @@ TEST(ReplaceFile, TheNewFileKeepsOnlyTheReadAndWriteBitsOfTheOld) {
     const mode_t saved = ::umask(mask);
     EXPECT_EQ(platform::replaceFile(path, "new"), QString());
     ::umask(saved);
-    EXPECT_EQ(contents(path), "new");
+    EXPECT_EQ(readBytes(path), "new");
     EXPECT_EQ(modeOf(path), expected);
   }
 }
@@ -65,7 +61,7 @@ TEST(ReplaceFile, RefusesWhatItMayNotReplaceWithTheSystemsReason) {
     const mode_t before = modeOf(path);
     EXPECT_EQ(platform::replaceFile(path, "new"), reason(error));
     EXPECT_EQ(modeOf(path), before);
-    EXPECT_NE(contents(path), "new");
+    EXPECT_NE(readBytes(path), "new");
     EXPECT_TRUE(QDir(tree.root()).entryList({".fillpack-*"}, QDir::Files | QDir::Hidden).isEmpty());
   }
 }
@@ -120,9 +116,7 @@ TEST(ReplaceFile, FollowsLinksToRegularFilesAndReplacesNothingElse) {
     EXPECT_EQ(platform::replaceFile(named, "new"), c.failure);
     EXPECT_EQ(kindOf(named), namedKind);
     EXPECT_EQ(kindOf(behind), behindKind);
-    if (c.written) {
-      EXPECT_EQ(contents(tree.path(QString::fromLatin1(c.written))), "new");
-    }
+    if (c.written) { EXPECT_EQ(readBytes(tree.path(QString::fromLatin1(c.written))), "new"); }
     for (const QString& folder : {tree.root(), tree.path("dots")})
       EXPECT_TRUE(QDir(folder).entryList({".fillpack-*"}, QDir::Files | QDir::Hidden).isEmpty());
   }

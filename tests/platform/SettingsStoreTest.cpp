@@ -13,25 +13,23 @@
 
 #include "platform/FileNames.h"
 #include "platform/IniSettingsStore.h"
+#include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempTree.h"
 
 using platform::IniSettingsStore;
+using testing_support::readBytes;
 using testing_support::TempTree;
 
 namespace {
 
 const QString app = QStringLiteral("Fillpack");
 
-QByteArray contents(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
+void put(const QString& path, const QByteArray& bytes) { EXPECT_TRUE(testing_support::writeBytes(path, bytes)); }
 
-void put(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(path.section(u'/', 0, -2));
-  QFile file(path);
-  EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+mode_t kindOf(const QString& path) {
+  struct stat st {};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
 }
 
 class SettingsStoreTest : public testing::Test {
@@ -44,10 +42,7 @@ class SettingsStoreTest : public testing::Test {
     return tree.path(relative + QStringLiteral("/Fillpack/Fillpack.ini"));
   }
   // A copy under a new name is parsed afresh, not served from what the process cached.
-  void moveToFreshCopy(const QString& relative) {
-    put(ini(relative), contents(ini()));
-    useConfig(relative);
-  }
+  void moveToFreshCopy(const QString& relative) { put(ini(relative), readBytes(ini())), useConfig(relative); }
 
   // What lies beside the settings file other than the file and its lock.
   QStringList strayFiles() const {
@@ -59,9 +54,7 @@ class SettingsStoreTest : public testing::Test {
   }
 
   TempTree tree;
-
- private:
-  QByteArray saved_;
+  const QByteArray saved_;
 };
 
 TEST_F(SettingsStoreTest, TextsComeBackExactlyFromTheFileTheEnvironmentNames) {
@@ -116,7 +109,7 @@ TEST_F(SettingsStoreTest, AFileThatMakesNoSenseGivesDefaultsAndIsWrittenOver) {
     IniSettingsStore store;
     EXPECT_EQ(store.read(app, "Main", "Last Path", "<default>"), "<default>");
     EXPECT_TRUE(store.write(app, "Main", "Last Path", "/new") && store.flush());
-    EXPECT_TRUE(contents(IniSettingsStore::fileOf(app)).contains("/new"));
+    EXPECT_TRUE(readBytes(IniSettingsStore::fileOf(app)).contains("/new"));
   }
 }
 
@@ -139,18 +132,9 @@ TEST_F(SettingsStoreTest, AFailedSaveKeepsTheOldFile) {
     put(ini(), "[Main]\nLast Path=/old\n");
     IniSettingsStore store;
     failing([&store] { EXPECT_FALSE(store.write(app, "Main", "Last Path", QString(8192, u'n')) && store.flush()); });
-    EXPECT_EQ(contents(ini()), "[Main]\nLast Path=/old\n") << contents(ini()).size();
+    EXPECT_EQ(readBytes(ini()), "[Main]\nLast Path=/old\n") << readBytes(ini()).size();
     EXPECT_EQ(strayFiles(), QStringList());
   }
-}
-
-}  // namespace
-
-namespace {
-
-mode_t kindOf(const QString& path) {
-  struct stat st {};
-  return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
 }
 
 // A pipe at the settings file's name would hold the start for ever if it were opened as a
@@ -189,9 +173,7 @@ TEST_F(SettingsStoreTest, OnlyARegularFileIsReadOrReplacedLinkedOrNot) {
     EXPECT_EQ(store.failure(), c.regular ? QString() : u'"' + named + QStringLiteral("\": ") + reason);
     EXPECT_EQ(kindOf(named), namedKind);
     EXPECT_EQ(kindOf(behind), behindKind);
-    if (c.regular) {
-      EXPECT_EQ(contents(behind), "[Main]\nLast Path=/new\nPattern=*.mp3\n");
-    }
+    if (c.regular) { EXPECT_EQ(readBytes(behind), "[Main]\nLast Path=/new\nPattern=*.mp3\n"); }
   }
 }
 
@@ -206,7 +188,7 @@ TEST_F(SettingsStoreTest, NamesThatAreNotUtf8KeepTheirBytes) {
     store.write(app, "Main", "Last Path", raw);
     ASSERT_TRUE(store.flush());
   }
-  EXPECT_TRUE(contents(ini()).contains("Item 1=/mnt/d\\xFF\\xFE-\xc3\xa9\\xE9\n"));
+  EXPECT_TRUE(readBytes(ini()).contains("Item 1=/mnt/d\\xFF\\xFE-\xc3\xa9\\xE9\n"));
   moveToFreshCopy(QStringLiteral("copy"));
   {
     IniSettingsStore store;

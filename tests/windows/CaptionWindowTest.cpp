@@ -11,15 +11,15 @@
 #include <QStyleOptionButton>
 #include <gtest/gtest.h>
 
-#include "support/Fakes.h"
+#include "support/OutputFakes.h"
 #include "support/MemorySettingsStore.h"
-#include "shell/MainFormControls.h"
-#include "shell/SecondaryFormControls.h"
 #include "windows/AboutWindow.h"
 #include "windows/CopyWindow.h"
 #include "windows/MainWindow.h"
 
 namespace {
+
+namespace mf = shell::mainform;
 
 // The room the style leaves for a button's text, inside its frame or beside its box.
 int textRoom(const QAbstractButton& button) {
@@ -48,37 +48,30 @@ struct NoLinks final : platform::LinkOpener {
   bool open(const QUrl&) override { return true; }
 };
 
-class CaptionWindowTest : public ::testing::Test {
+class CaptionWindowTest : public ::testing::Test, protected testing_support::TestWindow {
  protected:
-  CaptionWindowTest() {
-    state.Form_Load({}, nullptr);
+  CaptionWindowTest() : TestWindow(nullptr, QStringLiteral(FILLPACK_SOURCE_DIR)) {
+    window.Form_Load({}, nullptr);
     view.syncFromState();
     view.show();
   }
-
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPicker picker;
-  testing_support::ScriptedPump pump;
-  testing_support::TestValueStore registry;
   testing_support::MemorySettingsStore store;
   NoLinks links;
-  shell::MainForm state{shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, nullptr, nullptr,
-                                        QStringLiteral(FILLPACK_SOURCE_DIR)}};
-  windows::MainWindow view{state, nullptr};
+  windows::MainWindow view{window, nullptr};
 };
 
 TEST_F(CaptionWindowTest, AtTheSmallestSizeEveryCaptionAndPackNameIsShownWhole) {
-  const QStringList packs = state.form().find(shell::mainform::cboLangPacks)->items;
+  const QStringList packs = window.form().find(mf::cboLangPacks)->items;
   ASSERT_GE(packs.size(), 5);
-  auto* languages = qobject_cast<QComboBox*>(view.control(shell::mainform::cboLangPacks));
+  auto* languages = qobject_cast<QComboBox*>(view.control(mf::cboLangPacks));
   ASSERT_NE(languages, nullptr);
   for (int i = 0; i < packs.size(); ++i) {
-    state.pickLanguage(i);
+    window.pickLanguage(i);
     view.syncFromState();
     view.resize(1, 1);  // springs back to the smallest size these captions allow
     const std::string where = packs[i].toStdString();
     expectWholeCaptions(view, where);
-    const auto* limit = qobject_cast<QLabel*>(view.control(shell::mainform::lbllimit));
+    const auto* limit = qobject_cast<QLabel*>(view.control(mf::lbllimit));
     EXPECT_LE(limit->fontMetrics().horizontalAdvance(limit->text()), limit->contentsRect().width()) << where;
 
     // A name wider than the box's field scrolls it to show the name's end ("eutsch.lpk").
@@ -93,7 +86,7 @@ TEST_F(CaptionWindowTest, AtTheSmallestSizeEveryCaptionAndPackNameIsShownWhole) 
     languages->setEditText(packs[i]);
 
     // The secondary windows take the pack when they are made.
-    const auto applyPack = [this](catalogue::Form& form) { state.applyLanguageTo(form); };
+    const auto applyPack = [this](catalogue::Form& form) { window.applyLanguageTo(form); };
     {
       windows::AboutWindow about(view, shell::AboutFacts{}, links, applyPack);
       about.show();

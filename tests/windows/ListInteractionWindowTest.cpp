@@ -1,51 +1,82 @@
-// The two list views, offscreen: a click on a header sorts the rows, the context menus run
-// their commands on the rows highlighted in the view, drops on either list, and the files
+// The two list views and the Search button, offscreen: a click on a header sorts the rows
+// and keeps the highlight, the context menus run their commands on the rows highlighted in
+// the view, a right click on Search pops up its menu, drops on either list, and the files
 // offered when dragging out of the lower list.
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
-#include "shell/MainFormControls.h"
-#include "shell/SecondaryFormControls.h"
 #include "windows/WindowFixture.h"
 
 namespace {
 
+namespace mf = shell::mainform;
+
 class ListInteractionWindowTest : public testing_support::WindowFixture {
  protected:
-  ListInteractionWindowTest() : upper(table(shell::mainform::lstmain)), lowerView(table(shell::mainform::lstsec)) { view.show(); }
-  // Opens the list's context menu and chooses the entry with that object name or caption.
-  void choose(QTableView* table, const QString& entry) {
-    bool found = false;
+  ListInteractionWindowTest() : upper(table(mf::lstmain)), lowerView(table(mf::lstsec)) { view.show(); }
+  // The object names of the entries of the menu that `open` pops up, after `entry` is chosen.
+  static QStringList popUp(const std::function<void()>& open, const QString& entry) {
+    QStringList entries;
     QTimer::singleShot(0, [&] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-      if (!menu) return;
-      for (QAction* action : menu->actions())
-        if (action->objectName() == entry || action->text() == entry) action->trigger(), found = true;
-      menu->close();
+      for (QAction* action : menu ? menu->actions() : QList<QAction*>()) {
+        entries.append(action->objectName());
+        if (action->objectName() == entry) action->trigger();
+      }
+      if (menu) menu->close();
     });
-    Q_EMIT table->customContextMenuRequested(QPoint(4, 4));
-    EXPECT_TRUE(found) << entry.toStdString();
+    open();
+    QApplication::processEvents();
+    return entries;
+  }
+  // The right button released over a widget, as the desktop reports it.
+  static std::function<void()> rightClick(QWidget* w) {
+    return [w] {
+      QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(4, 4), w->mapToGlobal(QPoint(4, 4)));
+      QApplication::sendEvent(w, &click);
+    };
+  }
+  void choose(QTableView* list, const QString& entry) {
+    EXPECT_TRUE(popUp([list] { Q_EMIT list->customContextMenuRequested(QPoint(4, 4)); }, entry).contains(entry))
+        << entry.toStdString();
+  }
+  QStringList highlighted() {
+    QStringList names;
+    for (const QModelIndex& row : upper->selectionModel()->selectedRows()) names.append(row.data().toString());
+    names.sort();
+    return names;
   }
 
+  static constexpr auto rows = QItemSelectionModel::Select | QItemSelectionModel::Rows;
   QTableView* upper;
   QTableView* lowerView;
 };
 
-TEST_F(ListInteractionWindowTest, ClickingTheBytesHeaderSortsTheRowsBySize) {
+// A second click on the bytes header reverses the order; the highlighted rows move with it.
+TEST_F(ListInteractionWindowTest, ClickingAHeaderSortsTheRowsAndKeepsTheHighlight) {
   gather({{"a.bin", 3}, {"b.bin", 1}, {"c.bin", 2}});
   view.syncFromState();
+  for (int row : {0, 2}) upper->selectionModel()->select(upper->model()->index(row, 0), rows);
   QHeaderView* header = upper->horizontalHeader();
+  const auto clickOn = [&](int section) {
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(section) + 4, 4));
+    EXPECT_EQ(highlighted(), QStringList({"a.bin", "c.bin"})) << "after a click on column " << section;
+  };
   for (const QStringList& sorted : {QStringList{"b.bin", "c.bin", "a.bin"}, QStringList{"a.bin", "c.bin", "b.bin"}}) {
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(header->sectionViewportPosition(4) + 4, 4));
-    EXPECT_EQ(column(shell::mainform::lstmain), sorted);  // a second click reverses the order
+    clickOn(4);
+    EXPECT_EQ(column(mf::lstmain), sorted);
   }
   EXPECT_TRUE(header->isSortIndicatorShown());
   EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
+  clickOn(0);
+  EXPECT_NE(column(mf::lstmain).indexOf(QStringLiteral("a.bin")), 0) << "the rows moved";
 }
 
 // A Select command changes marks in the store; the view learns of each change through
@@ -67,7 +98,7 @@ TEST_F(ListInteractionWindowTest, SelectCommandsTellTheViewOfTheMarksTheyChange)
     SCOPED_TRACE(step.entry);
     upper->clearSelection();
     if (step.highlightFirst)
-      upper->selectionModel()->select(model->index(0, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+      upper->selectionModel()->select(model->index(0, 0), rows);
     const QList<bool> before = checks(window.catalogue().lstmain());
     QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
     choose(upper, QString::fromLatin1(step.entry));
@@ -83,16 +114,29 @@ TEST_F(ListInteractionWindowTest, SelectCommandsTellTheViewOfTheMarksTheyChange)
   }
 }
 
-// Clear empties the lower list and its total; the upper list stays.
 TEST_F(ListInteractionWindowTest, ClearEmptiesTheLowerViewAndLeavesTheUpperOne) {
   gather({{"a.bin", 1}, {"b.bin", 2}});
   addLower(in(QStringLiteral("a.bin")));
-  (*this)[mainform::txttotal].text = QStringLiteral("1");
+  (*this)[mf::txttotal].text = QStringLiteral("1");
   view.syncFromState();
-  choose(lowerView, QStringLiteral("&Clear the files"));
+  choose(lowerView, QStringLiteral("mnuclear"));
   EXPECT_EQ(lowerView->model()->rowCount(), 0);
   EXPECT_EQ(upper->model()->rowCount(), 2);
-  EXPECT_EQ(window.form().text(shell::mainform::txttotal), QStringLiteral("0"));
+  EXPECT_EQ(window.form().text(mf::txttotal), QStringLiteral("0"));
+}
+
+// The best-fill entry serves the first disc of the plan; a button without a menu pops up none.
+TEST_F(ListInteractionWindowTest, ARightClickOnSearchAloneOpensTheSearchMenu) {
+  gather({{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 3}});
+  window.setLimitText("10");
+  window.Timer_Timer();
+  view.syncFromState();
+  EXPECT_EQ(popUp(rightClick(widget<QPushButton>(mf::cmdsearch)), QStringLiteral("mnubestfill")),
+            QStringList({"mnuscan", "mnubestfill", "mnubestbatch"}));
+  view.syncFromState();
+  EXPECT_EQ(column(mf::lstsec), QStringList({in("a.bin"), in("c.bin")}));
+  EXPECT_EQ(window.run().partcount, 1);
+  EXPECT_EQ(popUp(rightClick(widget<QPushButton>(mf::cmdload)), QStringLiteral("mnuscan")), QStringList());
 }
 
 // The upper list takes a folder's own files and loose files; the lower list takes only a list
@@ -101,8 +145,8 @@ TEST_F(ListInteractionWindowTest, DropsOnEitherList) {
   for (const char* f : {"more/one.bin", "more/deeper/not.bin", "x/loose.bin", "x/LIST.TXT", "x/notes.doc"})
     tree.file(QString::fromLatin1(f), 10);
   EXPECT_TRUE(drop(upper->viewport(), {tree.path(QStringLiteral("more")), tree.path(QStringLiteral("x/loose.bin"))}));
-  EXPECT_EQ(column(shell::mainform::lstmain), (QStringList{"one.bin", "loose.bin"}));
-  EXPECT_TRUE((*this)[mainform::cmdsearch].enabled);
+  EXPECT_EQ(column(mf::lstmain), (QStringList{"one.bin", "loose.bin"}));
+  EXPECT_TRUE((*this)[mf::cmdsearch].enabled);
   const QString list = tree.path(QStringLiteral("x/LIST.TXT"));
   EXPECT_TRUE(drop(lowerView->viewport(), {tree.path(QStringLiteral("x/notes.doc")), list}));
   EXPECT_TRUE(window.run().pendingListPath.isEmpty());
@@ -118,7 +162,7 @@ TEST_F(ListInteractionWindowTest, DroppedNamesThatAreNotUtf8KeepTheirBytes) {
   tree.folder(folder);
   const QString inFolder = tree.rawFile(folder, "in\xfe.bin", 5);
   const QString loose = tree.rawFile(QStringLiteral("x"), "loose\xe9.bin", 7);
-  EXPECT_TRUE(drop(widget<QComboBox>(shell::mainform::txtdir)->lineEdit(), {tree.path(folder)}));
+  EXPECT_TRUE(drop(widget<QComboBox>(mf::txtdir)->lineEdit(), {tree.path(folder)}));
   EXPECT_TRUE(drop(upper->viewport(), {tree.path(folder), loose}));  // the folder's file is there already
   EXPECT_TRUE(messages.shown.isEmpty());
   const catalogue::FileList& rows = window.catalogue().lstmain();

@@ -1,5 +1,6 @@
 // The window driven as a user would, offscreen, each command checked against what the
-// widgets show.
+// widgets show; and the generic binding under it: only changed records are written, Tab
+// follows reading order, the limit box lets the user type.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,11 +12,11 @@
 
 #include "catalogue/Numbers.h"
 #include "catalogue/Utilization.h"
-#include "shell/MainFormControls.h"
-#include "shell/SecondaryFormControls.h"
 #include "windows/WindowFixture.h"
 
 namespace {
+
+namespace mf = shell::mainform;
 
 class MainWindowTest : public testing_support::WindowFixture {
  protected:
@@ -25,7 +26,7 @@ class MainWindowTest : public testing_support::WindowFixture {
                           "loose.txt"})
       tree.file(QString::fromLatin1(f), 10);
   }
-  QComboBox* folderBox() { return widget<QComboBox>(shell::mainform::txtdir); }
+  QComboBox* folderBox() { return widget<QComboBox>(mf::txtdir); }
   QPushButton* button(catalogue::ControlId id) { return widget<QPushButton>(id); }
   QString label(catalogue::ControlId id) { return widget<QLabel>(id)->text(); }
   void click(catalogue::ControlId id) { button(id)->click(); }
@@ -35,18 +36,21 @@ class MainWindowTest : public testing_support::WindowFixture {
   }
   void add(const QString& folder, bool recurse) {
     folderBox()->lineEdit()->setText(folder);
-    widget<QCheckBox>(shell::mainform::chkrecurse)->setChecked(recurse);
-    click(shell::mainform::cmdadd);
+    widget<QCheckBox>(mf::chkrecurse)->setChecked(recurse);
+    click(mf::cmdadd);
   }
-  // Enters an editable box, types over what it shows and leaves it, as a user would. The
-  // focus changes are sent by hand: an offscreen window is never active.
+  // Focus changes are sent by hand: an offscreen window is never active.
+  static void focus(QWidget* w, QEvent::Type type) {
+    QFocusEvent event(type, Qt::TabFocusReason);
+    QApplication::sendEvent(w, &event);
+  }
+  // Enters an editable box, types over what it shows and leaves it, as a user would.
   void typeInto(catalogue::ControlId box, const QString& text) {
     QLineEdit* edit = widget<QComboBox>(box)->lineEdit();
-    QFocusEvent enter(QEvent::FocusIn, Qt::TabFocusReason), leave(QEvent::FocusOut, Qt::TabFocusReason);
-    QApplication::sendEvent(edit, &enter);
+    focus(edit, QEvent::FocusIn);
     edit->selectAll();
     QTest::keyClicks(edit, text);
-    QApplication::sendEvent(edit, &leave);
+    focus(edit, QEvent::FocusOut);
   }
 };
 
@@ -54,11 +58,11 @@ class MainWindowTest : public testing_support::WindowFixture {
 // dropped files are ignored.
 TEST_F(MainWindowTest, AddAndAFolderDropShowTheFilesWithIconsAndSummary) {
   add(tree.path(QStringLiteral("music")), true);
-  ASSERT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg"}));
-  EXPECT_EQ(column(shell::mainform::lstmain, 1)[0], QStringLiteral("2.93 KB"));
-  EXPECT_EQ(column(shell::mainform::lstmain, 4)[0], QStringLiteral("0000003000"));
-  EXPECT_EQ(column(shell::mainform::lstmain, 3)[2], tree.path(QStringLiteral("music/deep")));
-  QAbstractItemModel* model = table(shell::mainform::lstmain)->model();
+  ASSERT_EQ(column(mf::lstmain), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg"}));
+  EXPECT_EQ(column(mf::lstmain, 1)[0], QStringLiteral("2.93 KB"));
+  EXPECT_EQ(column(mf::lstmain, 4)[0], QStringLiteral("0000003000"));
+  EXPECT_EQ(column(mf::lstmain, 3)[2], tree.path(QStringLiteral("music/deep")));
+  QAbstractItemModel* model = table(mf::lstmain)->model();
   for (int row = 0; row < 4; ++row) EXPECT_FALSE(model->index(row, 0).data(Qt::DecorationRole).value<QIcon>().isNull());
   for (int col = 0; col < model->columnCount(); ++col) {  // the sizes flush right; a check box by the name only
     const QModelIndex cell = model->index(0, col);
@@ -68,8 +72,8 @@ TEST_F(MainWindowTest, AddAndAFolderDropShowTheFilesWithIconsAndSummary) {
   }
 
   drop(folderBox()->lineEdit(), {tree.path(QStringLiteral("photos")), tree.path(QStringLiteral("loose.txt"))});
-  EXPECT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg", "e.jpg"}));
-  EXPECT_EQ(label(shell::mainform::lblCountList), QStringLiteral("Files in list 5 of 0 Megabytes"));
+  EXPECT_EQ(column(mf::lstmain), QStringList({"a.mp3", "b.txt", "c.ogg", "d.ogg", "e.jpg"}));
+  EXPECT_EQ(label(mf::lblCountList), QStringLiteral("Files in list 5 of 0 Megabytes"));
   EXPECT_TRUE(messages.shown.isEmpty());
 }
 
@@ -81,7 +85,7 @@ TEST_F(MainWindowTest, BrowsePutsThePickedFolderIntoTheBox) {
   } steps[] = {{photos, photos + u'/', root}, {root, root, photos + u'/'}, {QString(), root, root}};
   for (const auto& step : steps) {
     picker.answer = step.picked;
-    click(shell::mainform::cmddir);
+    click(mf::cmddir);
     EXPECT_EQ(folderBox()->currentText(), step.box);
     EXPECT_EQ(picker.starts.last(), step.start);
   }
@@ -93,13 +97,13 @@ TEST_F(MainWindowTest, StopDuringAWalkEndsItAndClosesTheProgressFrame) {
   pump.onPump = [&](int call) {
     if (call != 40) return;  // past the listing of the top folder, inside the walk
     view.syncFromState();
-    frameShownDuringWalk = !widget<QGroupBox>(shell::mainform::framain)->isHidden();
-    click(shell::mainform::cmdstop);
+    frameShownDuringWalk = !widget<QGroupBox>(mf::framain)->isHidden();
+    click(mf::cmdstop);
   };
   add(tree.path(QStringLiteral("many")), true);
   EXPECT_TRUE(frameShownDuringWalk);
-  EXPECT_LT(column(shell::mainform::lstmain).size(), 30);
-  EXPECT_TRUE(widget<QGroupBox>(shell::mainform::framain)->isHidden());
+  EXPECT_LT(column(mf::lstmain).size(), 30);
+  EXPECT_TRUE(widget<QGroupBox>(mf::framain)->isHidden());
 }
 
 // In the window's own font: the progress frame hides the rows it lies over, its status line
@@ -107,8 +111,8 @@ TEST_F(MainWindowTest, StopDuringAWalkEndsItAndClosesTheProgressFrame) {
 // splitter bar fills the gap between the lists and shows the resize pointer.
 TEST_F(MainWindowTest, TheProgressFrameTheSummaryAndTheSplitterHaveTheirRoom) {
   view.show();
-  auto* frame = widget<QGroupBox>(shell::mainform::framain);
-  (*this)[mainform::framain].visible = true;
+  auto* frame = widget<QGroupBox>(mf::framain);
+  (*this)[mf::framain].visible = true;
   const auto underFrame = [&] {
     view.syncFromState();
     return frame->parentWidget()->grab(frame->geometry()).toImage();
@@ -119,37 +123,37 @@ TEST_F(MainWindowTest, TheProgressFrameTheSummaryAndTheSplitterHaveTheirRoom) {
 
   // A path too long for the frame is cut at the edge and pushes nothing out of sight.
   const QString counts = QStringLiteral("(file 100000 of 100000, 636792.65 of 636792.65 MB)");
-  (*this)[mainform::lblcurrent].text =
+  (*this)[mf::lblcurrent].text =
       QStringLiteral("Copying music/The Beatles/1969 - Abbey Road/01 - Come Together (remastered in 2009).flac\n") +
       counts;
-  (*this)[mainform::lblCountList].text = QStringLiteral("Files in list 100000 of 636792.65 Megabytes");
+  (*this)[mf::lblCountList].text = QStringLiteral("Files in list 100000 of 636792.65 Megabytes");
   view.syncFromState();
-  auto* status = widget<QLabel>(shell::mainform::lblcurrent);
+  auto* status = widget<QLabel>(mf::lblcurrent);
   EXPECT_FALSE(status->wordWrap());
   EXPECT_LE(status->sizeHint().height(), status->height());
   EXPECT_LE(status->fontMetrics().horizontalAdvance(counts), status->width());
-  auto* summary = widget<QLabel>(shell::mainform::lblCountList);
+  auto* summary = widget<QLabel>(mf::lblCountList);
   EXPECT_TRUE(summary->wordWrap());
   EXPECT_LE(summary->heightForWidth(summary->width()), summary->height());
 
-  auto* bar = widget<QWidget>(shell::mainform::PicSep);
+  auto* bar = widget<QWidget>(mf::PicSep);
   EXPECT_GE(bar->height() * 1440, 50 * bar->logicalDpiY()) << "the bar's 50 twips, not rounded down";
-  EXPECT_EQ(bar->geometry().bottom() + 1, table(shell::mainform::lstsec)->geometry().top());
+  EXPECT_EQ(bar->geometry().bottom() + 1, table(mf::lstsec)->geometry().top());
   EXPECT_EQ(bar->cursor().shape(), Qt::SplitVCursor);
   // Dragged down over the lower list, the bar stays in sight.
   QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(20, 2));
   QTest::mouseMove(bar, QPoint(20, 40));
-  EXPECT_GT(bar->y(), table(shell::mainform::lstsec)->y());
+  EXPECT_GT(bar->y(), table(mf::lstsec)->y());
   EXPECT_EQ(bar->parentWidget()->childAt(bar->geometry().center()), bar);
   QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(20, 2));
 }
 
 TEST_F(MainWindowTest, CheckBoxesPatternAndModeOfTheWindowReachTheState) {
-  widget<QLineEdit>(shell::mainform::txtpattern)->setText(QStringLiteral("*.txt"));
-  widget<QWidget>(shell::mainform::optmain, 1)->setProperty("checked", true);  // all but the pattern
+  widget<QLineEdit>(mf::txtpattern)->setText(QStringLiteral("*.txt"));
+  widget<QWidget>(mf::optmain, 1)->setProperty("checked", true);  // all but the pattern
   add(tree.path(QStringLiteral("music")), false);
-  ASSERT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3"}));
-  QAbstractItemModel* model = table(shell::mainform::lstmain)->model();
+  ASSERT_EQ(column(mf::lstmain), QStringList({"a.mp3"}));
+  QAbstractItemModel* model = table(mf::lstmain)->model();
   ASSERT_TRUE(model->setData(model->index(0, 0), Qt::Unchecked, Qt::CheckStateRole));
   EXPECT_FALSE(window.catalogue().lstmain().haschecked());
 }
@@ -158,16 +162,16 @@ TEST_F(MainWindowTest, CheckBoxesPatternAndModeOfTheWindowReachTheState) {
 TEST_F(MainWindowTest, TypedFolderAndLimitAreNotCompletedFromTheLists) {
   add(tree.path(QStringLiteral("music/deep/")), false);
   ASSERT_EQ(folderBox()->findText(tree.path(QStringLiteral("music/deep/"))), 0);
-  typeInto(shell::mainform::txtdir, tree.path(QStringLiteral("music")));
-  click(shell::mainform::cmdadd);
-  EXPECT_EQ(column(shell::mainform::lstmain), QStringList({"a.mp3", "b.txt"}));
-  typeInto(shell::mainform::txtdir, tree.path(QStringLiteral("music")));
-  click(shell::mainform::cmddel);
-  EXPECT_TRUE(column(shell::mainform::lstmain).isEmpty()) << "Remove takes the folder typed";
+  typeInto(mf::txtdir, tree.path(QStringLiteral("music")));
+  click(mf::cmdadd);
+  EXPECT_EQ(column(mf::lstmain), QStringList({"a.mp3", "b.txt"}));
+  typeInto(mf::txtdir, tree.path(QStringLiteral("music")));
+  click(mf::cmddel);
+  EXPECT_TRUE(column(mf::lstmain).isEmpty()) << "Remove takes the folder typed";
 
-  ASSERT_GE(widget<QComboBox>(shell::mainform::txtlimit)->findText(QStringLiteral("657")), 0);
-  typeInto(shell::mainform::txtlimit, QStringLiteral("65"));
-  EXPECT_EQ((*this)[mainform::txtlimit].tag, QString::number(65 * catalogue::MB));
+  ASSERT_GE(widget<QComboBox>(mf::txtlimit)->findText(QStringLiteral("657")), 0);
+  typeInto(mf::txtlimit, QStringLiteral("65"));
+  EXPECT_EQ((*this)[mf::txtlimit].tag, QString::number(65 * catalogue::MB));
 }
 
 // However the limit box is left (Tab, Shift+Tab, a click elsewhere), or a search started
@@ -179,15 +183,15 @@ TEST_F(MainWindowTest, TheLimitBoxAppliesItsRuleHoweverItIsLeft) {
   view.show();
   QApplication::setActiveWindow(&view);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-  auto* box = widget<QComboBox>(shell::mainform::txtlimit);
+  auto* box = widget<QComboBox>(mf::txtlimit);
   const struct {
     const char* how;
     std::function<void()> leave;
   } ways[] = {
       {"Tab", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }},
       {"Shift+Tab", [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier); }},
-      {"a click elsewhere", [&] { QTest::mouseClick(widget<QLineEdit>(shell::mainform::txtpattern), Qt::LeftButton); }},
-      {"a search", [&] { button(shell::mainform::cmdsearch)->click(); }},
+      {"a click elsewhere", [&] { QTest::mouseClick(widget<QLineEdit>(mf::txtpattern), Qt::LeftButton); }},
+      {"a search", [&] { button(mf::cmdsearch)->click(); }},
   };
   for (const auto& way : ways) {
     SCOPED_TRACE(way.how);
@@ -209,24 +213,111 @@ TEST_F(MainWindowTest, TheLimitBoxAppliesItsRuleHoweverItIsLeft) {
 
 // Search and Save are offered only while their lists hold rows; Load names the list in the title.
 TEST_F(MainWindowTest, SearchSaveAndLoadThroughTheButtons) {
-  EXPECT_FALSE(button(shell::mainform::cmdsearch)->isEnabled() || button(shell::mainform::cmdsave)->isEnabled());
+  EXPECT_FALSE(button(mf::cmdsearch)->isEnabled() || button(mf::cmdsave)->isEnabled());
   window.setLimitText(QStringLiteral("10"));
   gather({{"a.bin", 6}, {"b.bin", 5}, {"c.bin", 4}});
   tick();
-  click(shell::mainform::cmdsearch);
+  click(mf::cmdsearch);
   const QStringList found{in(QStringLiteral("a.bin")), in(QStringLiteral("c.bin"))};
   EXPECT_EQ(lower(), found);
   tick();
   const QString list = tree.path(QStringLiteral("part.txt"));
   dialogs.answers = {list, list};
-  click(shell::mainform::cmdsave);
+  click(mf::cmdsave);
 
   window.catalogue().lstsec().clear();
   tick();
-  EXPECT_FALSE(button(shell::mainform::cmdsave)->isEnabled());
-  click(shell::mainform::cmdload);
+  EXPECT_FALSE(button(mf::cmdsave)->isEnabled());
+  click(mf::cmdload);
   EXPECT_EQ(lower(), found);
   EXPECT_EQ(view.windowTitle(), QStringLiteral("Fillpack (") + list + u')');
+}
+
+// The binding's tests start from a loaded window.
+class BindingWindowTest : public MainWindowTest {
+ protected:
+  BindingWindowTest() {
+    window.Form_Load({}, nullptr);
+    view.syncFromState();
+    view.show();
+  }
+  // The next control in the focus chain that takes Tab focus and is not part of `from`.
+  static QWidget* nextTabStop(QWidget* from) {
+    for (QWidget* w = from->nextInFocusChain(); w != from; w = w->nextInFocusChain())
+      if ((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(from->window()) && !from->isAncestorOf(w) &&
+          !w->focusProxy())
+        return w;
+    return nullptr;
+  }
+  static std::string name(QWidget* w) { return w ? w->objectName().toStdString() : "<none>"; }
+};
+
+using BindingDeathTest = BindingWindowTest;
+
+// A misspelt name would otherwise check nothing, or make a record no window shows.
+TEST_F(BindingDeathTest, AskingForAnUndeclaredControlEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_DEATH(window.form()(QStringLiteral("txtdri")), "declares no control txtdri");
+}
+
+TEST_F(BindingWindowTest, OnlyChangedRecordsAreWrittenToTheirWidgets) {
+  for (const auto& [control, property] :
+       {std::pair{mf::lblpattern, "text"}, {mf::framain, "title"}, {mf::cmddir, "toolTip"}}) {
+    QWidget* w = widget<QWidget>(control);
+    w->setProperty(property, QStringLiteral("behind its back"));
+    window.Timer_Timer();
+    view.syncFromState();
+    EXPECT_EQ(w->property(property).toString(), QStringLiteral("behind its back")) << control;
+    (*this)[control].enabled = true;  // any write counts as a change
+    view.syncFromState();
+    EXPECT_NE(w->property(property).toString(), QStringLiteral("behind its back")) << control;
+  }
+}
+
+// Each stop lies right of the one before in the same row, or in a lower row; a list is one
+// stop, which Tab leaves instead of walking its cells.
+TEST_F(BindingWindowTest, TabFollowsTheScreenAndEachListIsOneStop) {
+  QWidget* const first = widget<QWidget>(mf::txtdir);
+  for (QWidget *before = first, *w = nextTabStop(first); w && w != first; before = w, w = nextTabStop(w)) {
+    const QRect a(before->mapTo(&view, QPoint()), before->size()), b(w->mapTo(&view, QPoint()), w->size());
+    const bool sameRow = (b.center().y() >= a.top() && b.center().y() <= a.bottom()) ||
+                         (a.center().y() >= b.top() && a.center().y() <= b.bottom());
+    EXPECT_TRUE(sameRow ? b.left() > a.left() : b.center().y() > a.center().y()) << name(before) << " then " << name(w);
+  }
+  EXPECT_EQ(name(nextTabStop(table(mf::lstmain))), "lstsec");
+  gather({{"a.bin", 1}, {"b.bin", 1}});
+  view.syncFromState();
+  QTableView* upper = table(mf::lstmain);
+  upper->setCurrentIndex(upper->model()->index(0, 0));
+  QTest::keyClick(upper, Qt::Key_Tab);
+  EXPECT_EQ(upper->currentIndex(), upper->model()->index(0, 0));
+}
+
+TEST_F(BindingWindowTest, EnterInTheFolderBoxRunsAdd) {
+  tree.file(QStringLiteral("in/a.bin"), 10);
+  QLineEdit* edit = widget<QComboBox>(mf::txtdir)->lineEdit();
+  edit->setText(tree.path(QStringLiteral("in")));
+  QTest::keyClick(edit, Qt::Key_Return);
+  EXPECT_EQ(column(mf::lstmain), QStringList{"a.bin"});
+}
+
+// A text that is no number is replaced when the box is left or Enter is pressed, never
+// while the user types.
+TEST_F(BindingWindowTest, TheLimitBoxLetsTheUserType) {
+  QLineEdit* edit = widget<QComboBox>(mf::txtlimit)->lineEdit();
+  enum { Stay, Leave, Enter };
+  const struct { const char *typed, *shown; int then; } steps[] = {
+      {"650", "650", Stay}, {"abc", "4450", Leave}, {"12.5", "12.5", Leave}, {"", "4450", Enter}, {"98", "98", Enter}};
+  for (const auto& step : steps) {
+    focus(edit, QEvent::FocusIn);
+    edit->selectAll();
+    QTest::keyClicks(edit, u'\b' + QString::fromLatin1(step.typed));  // the old text deleted first
+    EXPECT_EQ(edit->text(), QString::fromLatin1(step.typed)) << "as typed until it is left";
+    if (step.then == Enter) QTest::keyClick(edit, Qt::Key_Return);
+    if (step.then == Leave) focus(edit, QEvent::FocusOut);
+    EXPECT_EQ(edit->text(), QString::fromLatin1(step.shown)) << step.typed;
+    EXPECT_EQ((*this)[mf::txtlimit].tag, catalogue::numberText(QByteArray(step.shown).toDouble() * catalogue::MB));
+  }
 }
 
 }  // namespace

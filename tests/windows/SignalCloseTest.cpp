@@ -1,11 +1,13 @@
-// A stop signal in the window, offscreen: whatever waits for the user (a question, a
-// message, a dialog, a menu) ends as Escape would end it, and the window closes as the user
-// closing it would, also one not shown yet.
+// What waits for the user, offscreen: in a question No is the default button, so an Enter
+// pressed by mistake never deletes or replaces anything; a program that is ending shows no
+// dialog; and a stop signal ends whatever waits (a question, a message, a dialog, a menu) as
+// Escape would, and closes the window as the user would, also one not shown yet.
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <csignal>
 #include <functional>
@@ -15,6 +17,35 @@
 #include "windows/SignalClose.h"
 
 namespace {
+
+// Presses Enter on the dialog that `call` shows, if any; true if one was shown.
+bool enterOnNextBox(const std::function<void()>& call) {
+  bool shown = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = true;
+      QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
+      if (box->isVisible()) box->done(QMessageBox::Yes);  // Enter did nothing: end it as Yes would
+    }
+  });
+  call();
+  QApplication::processEvents();
+  return shown;
+}
+
+TEST(QtMessages, EnterAnswersNoAndAnEndingProgramNeverWaitsForAnAnswer) {
+  windows::QtMessages messages;
+  bool answer = true;
+  const auto ask = [&] { answer = messages.ask(QStringLiteral("Delete files"), QStringLiteral("Sure?")); };
+  EXPECT_TRUE(enterOnNextBox(ask));
+  EXPECT_FALSE(answer);
+  messages.setEnding([] { return true; });
+  answer = true;
+  EXPECT_FALSE(enterOnNextBox(ask));
+  EXPECT_FALSE(answer);
+  EXPECT_FALSE(enterOnNextBox(
+      [&] { messages.show(QStringLiteral("Batch"), QStringLiteral("Stopped."), platform::MessageIcon::Information); }));
+}
 
 struct Window : QWidget {
   void closeEvent(QCloseEvent* event) override {

@@ -13,12 +13,14 @@
 #include "catalogue/Numbers.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/IniText.h"
+#include "support/FileBytes.h"
 #include "support/OutputFakes.h"
 #include "shell/MainFormControls.h"
-#include "shell/SecondaryFormControls.h"
 #include "windows/MainWindow.h"
 
 namespace {
+
+namespace mf = shell::mainform;
 
 using Settings = QSettings::SettingsMap;
 
@@ -53,11 +55,7 @@ class StartUpWindowTest : public testing::Test {
   // served from a cache; without a file, over what the session before wrote.
   std::unique_ptr<Session> start(const std::optional<QByteArray>& file = {}, const QStringList& arguments = {}) {
     if (file || files_ == 0) qputenv("XDG_CONFIG_HOME", tree.path(QString::number(++files_)).toLocal8Bit());
-    if (file) {
-      tree.folder(QString::number(files_) + QStringLiteral("/Fillpack"));
-      QFile out(ini());
-      EXPECT_TRUE(out.open(QIODevice::WriteOnly) && out.write(*file) == file->size());
-    }
+    if (file) { EXPECT_TRUE(testing_support::writeBytes(ini(), *file)); }
     return std::make_unique<Session>(arguments);
   }
   static QByteArray text(const Settings& settings) { return platform::formatIniText(settings); }
@@ -66,8 +64,7 @@ class StartUpWindowTest : public testing::Test {
     run->view.close();
     run->window.Form_Unload(&run->settings);
     run.reset();
-    QFile in(ini());
-    return platform::parseIniText(in.open(QIODevice::ReadOnly) ? in.readAll() : "<no file>");
+    return platform::parseIniText(testing_support::readBytes(ini()));
   }
   // Closes the window and checks these entries of the file then written.
   void closeExpecting(std::unique_ptr<Session>& run, const Settings& expected) {
@@ -92,15 +89,15 @@ TEST_F(StartUpWindowTest, AFirstRunOrAGarbageFileGivesTheDefaultsAndTheBurnerFou
     ASSERT_TRUE(!second || QFile::setPermissions(tree.path(QStringLiteral("bin/brasero")), QFile::ExeOwner));
     auto run = start(second ? std::optional(QByteArray(garbage, sizeof garbage - 1)) : std::nullopt);
     ASSERT_EQ(run->view.logicalDpiX(), 96);
-    for (const auto& [name, index, text] : {std::tuple{shell::mainform::txtpattern, -1, "*.*"}, {shell::mainform::optmain, 0, "1"}, {shell::mainform::optmain, 1, "0"},
-                                            {shell::mainform::txtlimit, -1, "702"}, {shell::mainform::cbospeed, -1, "1x"}, {shell::mainform::chkNoCD, -1, "1"},
-                                            {shell::mainform::chkrecurse, -1, "1"}})
+    for (const auto& [name, index, text] :
+         {std::tuple{mf::txtpattern, -1, "*.*"}, {mf::optmain, 0, "1"}, {mf::optmain, 1, "0"}, {mf::txtlimit, -1, "702"},
+          {mf::cbospeed, -1, "1x"}, {mf::chkNoCD, -1, "1"}, {mf::chkrecurse, -1, "1"}})
       EXPECT_EQ(run->shown(name, index), QString::fromLatin1(text)) << name.name << index;
-    EXPECT_EQ(run->widget(shell::mainform::PicSep)->y(), pixels(4160));
+    EXPECT_EQ(run->widget(mf::PicSep)->y(), pixels(4160));
     EXPECT_EQ(QRect(run->view.pos(), run->view.size()), QRect(0, 0, pixels(10440), pixels(8600)));
-    EXPECT_EQ(run->widget(shell::mainform::cmdburn, 0)->isHidden(), !second);
-    EXPECT_EQ(run->widget(shell::mainform::cmdburn, 0)->toolTip().contains(QStringLiteral("Brasero")), second);
-    EXPECT_TRUE(run->widget(shell::mainform::cmdburn, 1)->isHidden());
+    EXPECT_EQ(run->widget(mf::cmdburn, 0)->isHidden(), !second);
+    EXPECT_EQ(run->widget(mf::cmdburn, 0)->toolTip().contains(QStringLiteral("Brasero")), second);
+    EXPECT_TRUE(run->widget(mf::cmdburn, 1)->isHidden());
     EXPECT_TRUE(run->messages.shown.isEmpty());
   }
 }
@@ -131,9 +128,9 @@ TEST_F(StartUpWindowTest, TheHistorySpeedAndSplitterAreRestored) {
   auto run = start(text({{"Dir List/Items", "5"}, {"Dir List/Item 1", "/a"}, {"Dir List/Item 2", ""},
                          {"Dir List/Item 3", "/b"}, {"Dir List/Item 5", "/c"}, {"Dir List/Item 6", "/unread"},
                          {"Main/Last Speed", "3x"}, {"Main/Sep", "5000"}}));
-  EXPECT_EQ((*run)[mainform::txtdir].items, QStringList({"/a", "/b", "0", "/c"}));
-  EXPECT_EQ(run->widget(shell::mainform::PicSep)->y(), pixels(5000));
-  auto* speed = qobject_cast<QComboBox*>(run->widget(shell::mainform::cbospeed));
+  EXPECT_EQ((*run)[mf::txtdir].items, QStringList({"/a", "/b", "0", "/c"}));
+  EXPECT_EQ(run->widget(mf::PicSep)->y(), pixels(5000));
+  auto* speed = qobject_cast<QComboBox*>(run->widget(mf::cbospeed));
   QTest::keyClicks(speed->lineEdit(), QStringLiteral("12\b"));  // a backspace last
   EXPECT_EQ(speed->currentText(), QStringLiteral("3x"));
   closeExpecting(run, {{"Dir List/Items", "4"}, {"Dir List/Item 2", "/b"}, {"Dir List/Item 6", "/unread"}});
@@ -151,21 +148,21 @@ TEST_F(StartUpWindowTest, TheSwitchesOverrideTheStoredSettings) {
     catalogue::ControlId control;
     QString shown, saved;
     int index = -1;
-  } cases[] = {{{}, "Inclusive", "0", shell::mainform::optmain, "0", "False", 0},
-               {{}, "Inclusive", "maybe", shell::mainform::optmain, "1", "True", 0},
-               {{"/include", "*.txt"}, "Pattern", "*.mp3", shell::mainform::txtpattern, "*.txt", "*.txt"},
-               {{"/exclude", "*.txt"}, "Inclusive", "True", shell::mainform::optmain, "1", "False", 1},
-               {{"/path", folder}, "Last Path", "/elsewhere", shell::mainform::txtdir, folder, folder},
-               {{"/path", folder}, "Recurse Subs", "1", shell::mainform::chkrecurse, "0", "0"},
-               {{"/limit", "650"}, "Limit", "2", shell::mainform::txtlimit, "650", "-1"},
-               {{"/limit", "650"}, "Limit", "abc", shell::mainform::txtlimit, "650", "-1"},
-               {{"/limit", "1e400"}, "Limit", "2", shell::mainform::txtlimit, "657", "2"},
-               {{"/scancd", "-1", "/limit", "9"}, "Limit", "2", shell::mainform::txtlimit, "657", "2"}};
+  } cases[] = {{{}, "Inclusive", "0", mf::optmain, "0", "False", 0},
+               {{}, "Inclusive", "maybe", mf::optmain, "1", "True", 0},
+               {{"/include", "*.txt"}, "Pattern", "*.mp3", mf::txtpattern, "*.txt", "*.txt"},
+               {{"/exclude", "*.txt"}, "Inclusive", "True", mf::optmain, "1", "False", 1},
+               {{"/path", folder}, "Last Path", "/elsewhere", mf::txtdir, folder, folder},
+               {{"/path", folder}, "Recurse Subs", "1", mf::chkrecurse, "0", "0"},
+               {{"/limit", "650"}, "Limit", "2", mf::txtlimit, "650", "-1"},
+               {{"/limit", "650"}, "Limit", "abc", mf::txtlimit, "650", "-1"},
+               {{"/limit", "1e400"}, "Limit", "2", mf::txtlimit, "657", "2"},
+               {{"/scancd", "-1", "/limit", "9"}, "Limit", "2", mf::txtlimit, "657", "2"}};
   for (const auto& c : cases) {
     const QString key = QStringLiteral("Main/") + QString::fromLatin1(c.key);
     auto run = start(text({{key, c.stored}}), c.arguments);
     EXPECT_EQ(run->shown(c.control, c.index), c.shown) << c.stored;
-    EXPECT_EQ((*run)[mainform::txtlimit].tag, QString::number(run->shown(shell::mainform::txtlimit).toLongLong() * catalogue::MB));
+    EXPECT_EQ((*run)[mf::txtlimit].tag, QString::number(run->shown(mf::txtlimit).toLongLong() * catalogue::MB));
     closeExpecting(run, {{key, c.saved}});
   }
 }
@@ -177,18 +174,19 @@ TEST_F(StartUpWindowTest, TheWindowShowsTheValuesTheCommandLineUsed) {
     tree.file(QStringLiteral("in/") + name, megabytes * catalogue::MB);
   auto run = start(text({{"Main/Limit", "0"}, {"Main/Pattern", "*.bin"}}),
                    {"/limit", "8", "/path", tree.path(QStringLiteral("in")), "/dumb"});
-  EXPECT_EQ(run->shown(shell::mainform::txtlimit), QStringLiteral("8"));
-  EXPECT_EQ(run->shown(shell::mainform::txtpattern), QStringLiteral("*.bin"));
+  EXPECT_EQ(run->shown(mf::txtlimit), QStringLiteral("8"));
+  EXPECT_EQ(run->shown(mf::txtpattern), QStringLiteral("*.bin"));
   EXPECT_EQ(run->upper(), QStringList({"a.bin", "b.bin", "d.bin"}));
   EXPECT_EQ(run->lower(), QStringList({tree.path("in/a.bin"), tree.path("in/b.bin")}));
-  EXPECT_EQ((*run)[mainform::lblpercent].text, QStringLiteral("87.5% CD utilization"));
+  EXPECT_EQ((*run)[mf::lblpercent].text, QStringLiteral("87.5% CD utilization"));
 }
 
 // A saved place where no screen shows the window puts it onto the primary screen in its
 // saved size, and that place is what the next close saves; a window partly shown stays.
 TEST_F(StartUpWindowTest, AWindowNoScreenWouldShowComesOntoThePrimaryScreen) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  for (const auto& [left, top] : {std::pair{"-99999", "-99999"}, {"99999", "99999"}, {"-99999", "450"}, {"450", "99999"}}) {
+  for (const auto& [left, top] :
+       {std::pair{"-99999", "-99999"}, {"99999", "99999"}, {"-99999", "450"}, {"450", "99999"}}) {
     auto run = start(text({{"Main/Left", left}, {"Main/Top", top}, {"Main/Width", "10800"}, {"Main/Height", "8775"}}));
     const QRect shown(run->view.pos(), run->view.size());
     EXPECT_TRUE(screen.contains(shown)) << left << ' ' << top;

@@ -1,6 +1,8 @@
-// A drag out of the lower list as a user makes it on a real X server (Xvfb): the program's
-// window and a drop target of another program side by side, the pointer driven by xdotool
-// through the XTEST extension. Skipped without Xvfb or xdotool.
+// The program among other programs on a real X server (Xvfb) of the test's own: the
+// clipboard as they see it (every format offered, and a GNOME paste naming exactly the lower
+// list's files), and a drag out of the lower list as a user makes it, the pointer driven by
+// xdotool through the XTEST extension onto a drop target of another program. Skipped where a
+// tool is missing.
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
@@ -11,42 +13,16 @@
 #include <functional>
 #include <optional>
 
+#include "platform/FileNames.h"
 #include "shell/Layout.h"
 #include "shell/MainFormControls.h"
+#include "support/FileBytes.h"
 #include "support/TempTree.h"
 
 namespace {
 
-// An X server of the test's own, on the first free display; ended with the test.
-class VirtualScreen {
- public:
-  VirtualScreen() {
-    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"});
-    if (server_.waitForReadyRead(20000)) display_ = u':' + QString::fromLatin1(server_.readLine().trimmed());
-  }
-  ~VirtualScreen() {
-    server_.terminate();
-    if (!server_.waitForFinished(10000)) server_.kill(), server_.waitForFinished();
-  }
-  bool started() const { return display_.size() > 1; }
-  // The environment of a program shown on this screen.
-  QProcessEnvironment environment() const {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display_);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    environment.remove(QStringLiteral("LANGUAGE"));
-    return environment;
-  }
-
- private:
-  QProcess server_;
-  QString display_;
-};
-
-// Ends a program of the test, asking first, when the test ends.
+// Asks `process` to end when the test ends, and makes sure it does.
 struct Ended {
-  explicit Ended(QProcess& process) : process(process) {}
   ~Ended() {
     process.terminate();
     if (!process.waitForFinished(10000)) process.kill(), process.waitForFinished();
@@ -54,17 +30,52 @@ struct Ended {
   QProcess& process;
 };
 
-// What xdotool prints for the words; nothing when it fails or takes longer than 20 seconds.
-std::optional<QByteArray> xdotool(const VirtualScreen& screen, std::initializer_list<QVariant> words) {
-  QStringList arguments;
-  for (const QVariant& word : words) arguments.append(word.toString());
+// An X server on the first free display, ended with the test; its programs run in C.UTF-8.
+class VirtualScreen {
+ public:
+  VirtualScreen() {
+    server_.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-screen", "0", "1600x1000x24", "-nolisten", "tcp"});
+    if (server_.waitForReadyRead(20000)) display_ = u':' + QString::fromLatin1(server_.readLine().trimmed());
+  }
+  bool started() const { return display_.size() > 1; }
+  // Starts `program` on this screen.
+  void start(QProcess& process, const QString& program, const QStringList& arguments) const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display_);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    environment.remove(QStringLiteral("LANGUAGE"));
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+  }
+
+ private:
+  QProcess server_;
+  Ended serverEnds_{server_};
+  QString display_;
+};
+
+bool missing(std::initializer_list<const char*> tools, std::string& which) {
+  for (const char* tool : tools)
+    if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) return which = tool, true;
+  return false;
+}
+
+// What `program` prints when it ends well within `seconds`; nothing otherwise.
+std::optional<QByteArray> output(const VirtualScreen& screen, const QString& program, const QStringList& arguments,
+                                 int seconds) {
   QProcess tool;
-  tool.setProcessEnvironment(screen.environment());
-  tool.start(QStringLiteral("xdotool"), arguments);
-  const bool ended = tool.waitForFinished(20000);
+  screen.start(tool, program, arguments);
+  const bool ended = tool.waitForFinished(seconds * 1000);
   if (!ended) tool.kill(), tool.waitForFinished();
   if (!ended || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) return std::nullopt;
   return tool.readAllStandardOutput();
+}
+
+std::optional<QByteArray> xdotool(const VirtualScreen& screen, std::initializer_list<QVariant> words) {
+  QStringList arguments;
+  for (const QVariant& word : words) arguments.append(word.toString());
+  return output(screen, QStringLiteral("xdotool"), arguments, 20);
 }
 
 // Reads what `process` prints until it has printed `line` or the deadline passes; each wait
@@ -79,9 +90,31 @@ bool awaitLine(QProcess& process, QByteArray& printed, const QByteArray& line, Q
   return printed.contains(line);
 }
 
+TEST(X11Clipboard, XclipSeesEveryFormatAndPastesTheLowerList) {
+  if (std::string tool; missing({"Xvfb", "xclip"}, tool)) GTEST_SKIP() << tool << " is missing";
+  testing_support::TempTree tree;
+  tree.file(QStringLiteral("music/one.mp3"), 1);
+  tree.file(QStringLiteral("music/two words.ogg"), 1);
+  tree.rawFile(QStringLiteral("music"), "bad\xff.bin", 1);
+  const QByteArray music = platform::encodeFileName(tree.path(QStringLiteral("music/")));
+  const QString in = tree.path(QStringLiteral("paths")), out = tree.path(QStringLiteral("answers"));
+  ASSERT_TRUE(testing_support::writeBytes(
+      in, music + "one.mp3" + '\0' + music + "two words.ogg" + '\0' + music + "bad\xff.bin" + '\0'));
+  VirtualScreen screen;
+  ASSERT_TRUE(screen.started());
+  ASSERT_TRUE(output(screen, QStringLiteral(FILLPACK_CLIPBOARD_PROBE), {in, out}, 50));
+  const QList<QByteArray> answers = testing_support::readBytes(out).split('\0');
+  ASSERT_EQ(answers.size(), 2);
+  for (const char* format : {"application/x-fillpack-file-drop", "text/uri-list", "x-special/gnome-copied-files",
+                             "application/x-kde-cutselection", "text/plain"})
+    EXPECT_TRUE(answers[0].split('\n').contains(format)) << format << " not in\n" << answers[0].toStdString();
+  const QByteArray uri = "file://" + music.toPercentEncoding("/");
+  EXPECT_EQ(answers[1].toStdString(),
+            ("copy\n" + uri + "one.mp3\n" + uri + "two%20words.ogg\n" + uri + "bad%FF.bin").toStdString());
+}
+
 TEST(X11Drag, TheCheckedLowerRowsReachADropTargetOfAnotherProgram) {
-  for (const char* tool : {"Xvfb", "xdotool"})
-    if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) GTEST_SKIP() << tool << " is missing";
+  if (std::string tool; missing({"Xvfb", "xdotool"}, tool)) GTEST_SKIP() << tool << " is missing";
   testing_support::TempTree tree;
   for (const char* name : {"a.mp3", "two words.ogg"}) tree.file(QStringLiteral("disc/") + QLatin1String(name), 1000);
   tree.rawFile(QStringLiteral("disc"), "z\xff.bin", 1000);
@@ -89,18 +122,14 @@ TEST(X11Drag, TheCheckedLowerRowsReachADropTargetOfAnotherProgram) {
   ASSERT_TRUE(screen.started());
 
   // The drop target stands right of where the program's window opens (at the top left).
-  QProcess target;
-  target.setProcessEnvironment(screen.environment());
-  target.start(QStringLiteral(FILLPACK_DROP_PROBE), {"1300", "300", "240", "240"});
-  Ended targetEnds(target);
+  QProcess target, program;
+  screen.start(target, QStringLiteral(FILLPACK_DROP_PROBE), {"1300", "300", "240", "240"});
+  Ended targetEnds{target};
   QByteArray printed;
   ASSERT_TRUE(awaitLine(target, printed, "ready\n", QDeadlineTimer(20000))) << printed.toStdString();
-
-  QProcess program;
-  program.setProcessEnvironment(screen.environment());
   const QString disc = tree.path(QStringLiteral("disc"));
-  program.start(QStringLiteral(FILLPACK_BINARY), {"/limit", "702", "/path", disc, "/dumb"});
-  Ended programEnds(program);
+  screen.start(program, QStringLiteral(FILLPACK_BINARY), {"/limit", "702", "/path", disc, "/dumb"});
+  Ended programEnds{program};
   ASSERT_TRUE(program.waitForStarted(20000));
   const QByteArray window =
       xdotool(screen, {"search", "--sync", "--onlyvisible", "--pid", program.processId()}).value_or("").split('\n')[0];
@@ -114,8 +143,8 @@ TEST(X11Drag, TheCheckedLowerRowsReachADropTargetOfAnotherProgram) {
   // the window as shown: the press falls on the name of its second row.
   catalogue::Form form{shell::mainFormControls()};
   shell::placesplitter(form);
-  const double scale = place.value("WIDTH") / double(form.find(QStringLiteral("frmmain"))->geometry.width());
-  const QRect lower = form.find(QStringLiteral("lstsec"))->geometry;
+  const double scale = place.value("WIDTH") / double(form.find(shell::mainform::frmmain)->geometry.width());
+  const QRect lower = form.find(shell::mainform::lstsec)->geometry;
   const int x = place.value("X") + qRound((lower.left() + 2000) * scale);
   const int y = place.value("Y") + qRound(lower.top() * scale) + 48;
   ASSERT_TRUE(xdotool(screen, {"mousemove", x, y, "mousedown", 1, "mousemove", x + 20, y, "mousemove", x + 40, y,
