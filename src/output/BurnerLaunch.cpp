@@ -1,7 +1,6 @@
 // The switches of each burner stand in its row of platform::burnerProfiles().
 #include "output/BurnerLaunch.h"
 
-#include "catalogue/Numbers.h"
 #include "platform/FileKind.h"
 #include "platform/ProcessStart.h"
 
@@ -13,10 +12,7 @@ constexpr double dvdFromMegabytes = 704;
 
 }  // namespace
 
-DiscMedium limitMedium(const QString& limitText) {
-  const std::optional<double> megabytes = catalogue::userNumber(limitText);
-  return megabytes && *megabytes >= dvdFromMegabytes ? DiscMedium::Dvd : DiscMedium::Cd;
-}
+DiscMedium limitMedium(double megabytes) { return megabytes >= dvdFromMegabytes ? DiscMedium::Dvd : DiscMedium::Cd; }
 
 BurnerStart dataProjectStart(const platform::Burner& burner, DiscMedium medium, const QStringList& files,
                              qint64 room) {

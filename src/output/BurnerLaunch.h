@@ -11,9 +11,9 @@ namespace output {
 
 enum class DiscMedium { Cd, Dvd };
 
-// The medium a limit text (megabytes, as the box shows it) stands for: a CD below 704, a
-// DVD from 704 on. A text that is no number counts as a CD, the smaller medium.
-DiscMedium limitMedium(const QString& limitText);
+// The medium a limit of `megabytes` stands for: a CD below 704, a DVD from 704 on. A
+// limit that is no number is given as 0 and counts as a CD, the smaller medium.
+DiscMedium limitMedium(double megabytes);
 
 struct BurnerStart {
   QStringList arguments;

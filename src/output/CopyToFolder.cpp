@@ -12,7 +12,6 @@
 #include <cerrno>
 #include <optional>
 
-#include "catalogue/ProgressFrame.h"
 #include "platform/CopyFile.h"
 #include "platform/FileNames.h"
 #include "platform/FileWrite.h"
@@ -87,8 +86,8 @@ Failure escapeFailure(const QString& level) {
 }
 
 // The copy proper, between the busy pointer going on and off.
-std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& target, const QList<Job>& jobs,
-                               const std::function<void()>& stopHandler, bool& stopped) {
+std::optional<Failure> copyAll(catalogue::CommandContext& w, const QString& target, const QList<Job>& jobs,
+                               bool& stopped) {
   // Nothing is written when any file would land on itself (a target of "/", or one that
   // leads back into the source tree through a link).
   for (const Job& job : jobs)
@@ -98,7 +97,7 @@ std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& targe
   qint64 total = 0;
   for (const Job& job : jobs) total += job.size;
   w.run.stopflag = false;
-  catalogue::showProgress(w.form, QStringLiteral("Copying files"));
+  w.progress.begin(QStringLiteral("Copying files"));
   qint64 done = 0;
   std::optional<Failure> failure;
   platform::FileHandle top;  // the target, once the first file is due
@@ -129,11 +128,11 @@ std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& targe
     }
     // The counts have a line of their own, so that no path can push them out of sight.
     const auto progress = [&](qint64 copied) {
-      w.form(QStringLiteral("lblcurrent")).text = QStringLiteral("Copying %1\n(file %2 of %3, %4 of %5 MB)")
-                                                      .arg(relative)
-                                                      .arg(i + 1)
-                                                      .arg(jobs.size())
-                                                      .arg(megabytes(done + copied), megabytes(total));
+      w.progress.status(QStringLiteral("Copying %1\n(file %2 of %3, %4 of %5 MB)")
+                            .arg(relative)
+                            .arg(i + 1)
+                            .arg(jobs.size())
+                            .arg(megabytes(done + copied), megabytes(total)));
       w.pump.pump();
       return !w.run.stopflag;
     };
@@ -144,7 +143,7 @@ std::optional<Failure> copyAll(catalogue::WindowContext& w, const QString& targe
     failure = failureOf(result, relative, destination);
     done += jobs[i].size;
   }
-  catalogue::endProgress(w.form, stopHandler);
+  w.progress.end();
   return failure;
 }
 
@@ -172,7 +171,7 @@ bool FolderExists(const QString& path) {
 
 QString relativePath(const QString& fullPath) { return fullPath.startsWith(u'/') ? fullPath.mid(1) : fullPath; }
 
-void copyToFolder(catalogue::WindowContext& w, QString& target, const CopyServices& services) {
+void copyToFolder(catalogue::CommandContext& w, QString& target, const CopyServices& services) {
   std::optional<Failure> failure;
   bool stopped = false;
   {
@@ -184,7 +183,7 @@ void copyToFolder(catalogue::WindowContext& w, QString& target, const CopyServic
     const catalogue::FileList& lower = w.catalogue.lstsec();
     for (int row = 0; row < lower.count(); ++row)
       if (lower.at(row).checked) jobs.append({lower.at(row).text, lower.at(row).size});
-    failure = copyAll(w, target, jobs, services.stopHandler, stopped);
+    failure = copyAll(w, target, jobs, stopped);
   }
   if (failure) return services.messages.show(title, failure->text, platform::MessageIcon::Exclamation);
   if (!stopped && services.playSound) services.sound.play(services.soundFile);

@@ -3,9 +3,8 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
-#include "catalogue/WindowContext.h"
+#include "catalogue/CommandContext.h"
 #include "platform/BusyCursor.h"
 #include "platform/Messages.h"
 #include "platform/Sound.h"
@@ -29,7 +28,6 @@ struct CopyServices {
   platform::BusyCursor& busy;
   QString soundFile;  // the completion sound
   bool playSound = true;
-  std::function<void()> stopHandler;  // hides the progress frame
 };
 
 // Copies the checked lower entries, in list order, below `target`, which gets a trailing
@@ -37,6 +35,7 @@ struct CopyServices {
 // message; the files copied before it stay. The sound plays when every entry was copied.
 // Below the target no link is followed, and each folder made there is no more open than
 // the source folder it stands for.
-void copyToFolder(catalogue::WindowContext& w, QString& target, const CopyServices& services);
+// The progress frame shows each file with the counts.
+void copyToFolder(catalogue::CommandContext& context, QString& target, const CopyServices& services);
 
 }  // namespace output

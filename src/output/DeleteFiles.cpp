@@ -9,7 +9,6 @@
 #include <QSet>
 
 #include "catalogue/Paths.h"
-#include "catalogue/Utilization.h"
 #include "platform/FileKind.h"
 
 namespace output {
@@ -25,9 +24,9 @@ platform::FileKind kindOf(const QString& path) { return platform::lookAt(path, p
 
 }  // namespace
 
-void mnufiledelete_Click(catalogue::WindowContext& w, platform::Messages& messages, platform::Trash& trash) {
+void mnufiledelete_Click(catalogue::Catalogue& lists, platform::Messages& messages, platform::Trash& trash) {
   if (!messages.ask(title, QStringLiteral("Are you sure you want to delete the files selected?"))) return;
-  catalogue::FileList& lower = w.catalogue.lstsec();
+  catalogue::FileList& lower = lists.lstsec();
   if (lower.isEmpty()) return;
 
   QStringList files, notFiles;
@@ -60,12 +59,11 @@ void mnufiledelete_Click(catalogue::WindowContext& w, platform::Messages& messag
   for (int row = 0; row < lower.count(); ++row)
     if (kindOf(lower.at(row).text) == platform::FileKind::Gone) gone.insert(lower.at(row).text);
   if (gone.isEmpty()) return;
-  const catalogue::PathStyle style = w.catalogue.style();
-  w.catalogue.removeUpperIf(
+  const catalogue::PathStyle style = lists.style();
+  lists.removeUpperIf(
       [&](const catalogue::FileEntry& e) { return gone.contains(catalogue::chkdir(e.folder, e.text, style)); });
   lower.removeIf([&](const catalogue::FileEntry& e) { return gone.contains(e.text); });
-  w.catalogue.refreshUpperSummary();
-  catalogue::showLowerResult(w.form, w.catalogue, catalogue::listBytes(lower));
+  lists.refreshUpperSummary();
 }
 
 }  // namespace output

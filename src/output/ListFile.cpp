@@ -3,7 +3,6 @@
 // another file, one that Delete could then trash.
 #include "output/ListFile.h"
 
-
 #include "catalogue/NameLines.h"
 #include "catalogue/Numbers.h"
 #include "platform/FileNames.h"
@@ -11,13 +10,15 @@
 
 namespace output {
 
-QString summaryLine(const QString& txttotal, const QString& txtlimit) {
-  return QStringLiteral("Total Size: ") + txttotal + u'/' + txtlimit + QStringLiteral(" megabytes (") +
-         catalogue::percentText(catalogue::writtenNumber(txttotal), catalogue::writtenNumber(txtlimit)) +
+QString summaryLine(qint64 totalBytes, const ShownLimit& limit) {
+  // The percentage is that of the megabytes as written, rounded, as the user can check it.
+  const qint64 hundredths = catalogue::roundedHundredths(totalBytes, catalogue::MB);
+  return QStringLiteral("Total Size: ") + catalogue::hundredthsShortest(hundredths) + u'/' + limit.text +
+         QStringLiteral(" megabytes (") + catalogue::percentText(double(hundredths) / 100, limit.megabytes) +
          QStringLiteral("% CD utilization)");
 }
 
-ListText listFileText(const catalogue::FileList& list, const QString& txttotal, const QString& txtlimit) {
+ListText listFileText(const catalogue::FileList& list, const ShownLimit& limit) {
   ListText text;
   qint64 written = 0;
   for (int row = 0; row < list.count(); ++row) {
@@ -30,16 +31,14 @@ ListText listFileText(const catalogue::FileList& list, const QString& txttotal, 
     text.bytes += "\r\n";
     written += entry.size;
   }
-  const QString total = text.leftOut.isEmpty() ? txttotal : catalogue::megabytesText(written);
   text.bytes += QByteArray(20, '_') + "\r\n";
-  text.bytes += summaryLine(total, txtlimit).toUtf8() + "\r\n";
+  text.bytes += summaryLine(written, limit).toUtf8() + "\r\n";
   return text;
 }
 
-SaveOutcome savefile(const QString& path, const catalogue::FileList& list, const QString& txttotal,
-                     const QString& txtlimit) {
+SaveOutcome savefile(const QString& path, const catalogue::FileList& list, const ShownLimit& limit) {
   if (path.isEmpty()) return {};
-  ListText text = listFileText(list, txttotal, txtlimit);
+  ListText text = listFileText(list, limit);
   return {platform::replaceFile(path, text.bytes), std::move(text.leftOut)};
 }
 

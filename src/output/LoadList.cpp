@@ -11,7 +11,6 @@
 #include <QScopeGuard>
 #include <QStringList>
 
-#include "catalogue/Utilization.h"
 #include "output/ListFile.h"
 #include "platform/FileKind.h"
 #include "platform/FileNames.h"
@@ -68,14 +67,13 @@ struct LeftOut {
 
 }  // namespace
 
-void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
+void cmdload_Click(catalogue::CommandContext& w, const LoadServices& services, LoadView& view) {
   w.run.stopflag = false;
   if (w.run.loading) {
     w.run.stopflag = true;
-    w.form(QStringLiteral("cmdload")).text = services.caption(false);
+    view.runChanged();
     return;
   }
-  w.form(QStringLiteral("Timer")).enabled = true;
   services.dialogs.InitOpenDialog(QStringLiteral("Text File (*.txt)|*.txt"), loadTitle, QString());
   const QString path = w.run.pendingListPath.isEmpty() ? services.dialogs.ShowOpen() : w.run.pendingListPath;
   if (path.isEmpty()) return;
@@ -89,8 +87,8 @@ void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
   }
   w.run.loading = true;
   const auto idle = qScopeGuard([&] { w.run.loading = false; });
-  w.form(QStringLiteral("cmdload")).text = services.caption(true);
-  w.form(QStringLiteral("frmmain")).text = QStringLiteral("Fillpack (") + path + u')';
+  view.runChanged();
+  view.opened(path);
   const QStringList entries = entryLines(file.readAll());
   file.close();
 
@@ -132,11 +130,12 @@ void cmdload_Click(catalogue::WindowContext& w, LoadServices services) {
     if (lower.isEmpty()) w.run.pendingListPath.clear();
   }
   w.catalogue.refreshLowerTotals(total);
-  w.form(QStringLiteral("lblpercent")).text = catalogue::utilizationCaption(w.form, double(total), catalogue::limitBytes(w.form));
+  view.measured(total);
   w.catalogue.resort(catalogue::FileList::Kind::Lower);
   w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);
   if (stopped) w.catalogue.refreshUpperSummary();
-  w.form(QStringLiteral("cmdload")).text = services.caption(false);
+  w.run.loading = false;
+  view.runChanged();
 }
 
 }  // namespace output

@@ -4,7 +4,6 @@
 #include "output/SaveList.h"
 
 #include "catalogue/NameLines.h"
-#include "output/ListFile.h"
 
 namespace output {
 
@@ -14,13 +13,11 @@ const QString title = QStringLiteral("Save File List");
 
 }  // namespace
 
-void cmdsave_Click(catalogue::WindowContext& w, OpenSaveDlg& dialogs, platform::Messages& messages) {
-  const catalogue::Control* button = w.form.find(QStringLiteral("cmdsave"));
-  if (!button || !button->enabled) return;
+void cmdsave_Click(catalogue::Catalogue& lists, const ShownLimit& limit, OpenSaveDlg& dialogs,
+                   platform::Messages& messages) {
   const QString path = dialogs.ShowSave(QStringLiteral("txt"));
   if (path.isEmpty()) return;
-  const SaveOutcome saved =
-      savefile(path, w.catalogue.lstsec(), w.form.text(QStringLiteral("txttotal")), w.form.text(QStringLiteral("txtlimit")));
+  const SaveOutcome saved = savefile(path, lists.lstsec(), limit);
   if (!saved.failure.isEmpty()) {
     messages.show(title,
                   QStringLiteral("The list could not be saved to \"%1\": %2. Nothing was changed there.")
@@ -30,7 +27,7 @@ void cmdsave_Click(catalogue::WindowContext& w, OpenSaveDlg& dialogs, platform::
   }
   if (saved.leftOut.isEmpty()) return;
   for (const QString& name : saved.leftOut)
-    if (const int row = w.catalogue.getfilenum(name)) w.catalogue.setUpperChecked(row - 1, true);
+    if (const int row = lists.getfilenum(name)) lists.setUpperChecked(row - 1, true);
   messages.show(title,
                 QStringLiteral("A line break in their names keeps these files out of \"%1\"; they are checked again "
                                "in the upper list:\r\n")

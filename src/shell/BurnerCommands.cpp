@@ -2,6 +2,7 @@
 // project to paste into, or on the burner's own command line. On Linux no other program
 // holds the clipboard open, so there is no "clipboard is busy" case to ask about. Only
 // regular files are handed over; what else a loaded list names is left out and told.
+#include "catalogue/Numbers.h"
 #include "catalogue/ProgramTitle.h"
 #include "output/BurnerLaunch.h"
 #include "output/FileDrop.h"
@@ -39,6 +40,8 @@ void MainForm::cmdburn_Click(int index) {
     services_.messages.show(programTitle, output::leftOutText(leftOut), platform::MessageIcon::Information);
 }
 
-output::DiscMedium MainForm::limitMedium() const { return output::limitMedium(form_.text(mainform::txtlimit)); }
+output::DiscMedium MainForm::limitMedium() const {
+  return output::limitMedium(catalogue::userNumber(form_.text(mainform::txtlimit)).value_or(0));
+}
 
 }  // namespace shell

@@ -2,6 +2,7 @@
 #include "shell/MainForm.h"
 
 #include <QScopeGuard>
+#include <algorithm>
 #include <utility>
 
 #include "catalogue/Selection.h"
@@ -19,6 +20,7 @@
 #include "search/FitSearch.h"
 #include "search/Limit.h"
 #include "shell/MainFormControls.h"
+#include "shell/OutputRecords.h"
 #include "shell/SecondaryFormControls.h"
 
 namespace shell {
@@ -114,19 +116,25 @@ void MainForm::mnubestfill_Click() {
 }
 
 void MainForm::cmdsave_Click() {
-  runAlone(Command::Save, [&] { output::cmdsave_Click(context_, dialogs_, services_.messages); });
+  runAlone(Command::Save, [&] {
+    if (form_.find(mainform::cmdsave)->enabled)
+      output::cmdsave_Click(catalogue_, shownLimit(form_), dialogs_, services_.messages);
+  });
 }
 
 void MainForm::cmdload_Click() {
-  const output::LoadServices load{dialogs_, services_.messages, trash_,
-                                  [this](bool loading) { return loadCaption(loading); }};
+  const output::LoadServices load{dialogs_, services_.messages, trash_};
+  LoadRecords view(form_, run_, [this](bool loading) { return loadCaption(loading); });
   // A press while a load runs is how the user stops it; it takes no claim of its own.
   // While the list is still being chosen there is nothing to stop.
   if (running_ == Command::Load) {
-    if (run_.loading) output::cmdload_Click(context_, load);
+    if (run_.loading) output::cmdload_Click(commands_, load, view);
     return;
   }
-  runAlone(Command::Load, [&] { output::cmdload_Click(context_, load); });
+  runAlone(Command::Load, [&] {
+    form_(mainform::Timer).enabled = true;
+    output::cmdload_Click(commands_, load, view);
+  });
 }
 
 QString MainForm::loadCaption(bool loading) const {
@@ -154,9 +162,7 @@ void MainForm::mnuscan_Click() {
     search::BatchServices batch;
     batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
     batch.saveList = [this](const QString& path) {
-      return output::savefile(path, catalogue_.lstsec(), form_.text(mainform::txttotal),
-                              form_.text(mainform::txtlimit))
-          .failure;
+      return output::savefile(path, catalogue_.lstsec(), shownLimit(form_)).failure;
     };
     batch.listFolder = [this](const QString& folder, const std::function<bool(const QString&)>& pick) {
       QStringList names;
@@ -184,11 +190,11 @@ void MainForm::cmdCopy_Click() {
     if (copyForm_->cancelled) return;
     platform::SilentSound silence;
     platform::NoBusyCursor still;
-    output::copyToFolder(context_, copyForm_->target,
+    output::copyToFolder(commands_, copyForm_->target,
                          output::CopyServices{services_.messages, copy.sound ? *copy.sound : silence,
                                               copy.busy ? *copy.busy : still,
                                               services_.dataFolder + QStringLiteral("/All_Done.wav"),
-                                              copyForm_->soundWanted(), [this] { cmdstop_Click(); }});
+                                              copyForm_->soundWanted()});
   });
 }
 
@@ -197,7 +203,7 @@ void MainForm::refuseBatchMethod(const QString& method) {
 }
 
 void MainForm::mnufiledelete_Click() {
-  runAlone(Command::Delete, [&] { output::mnufiledelete_Click(context_, services_.messages, trash_); });
+  runAlone(Command::Delete, [&] { output::mnufiledelete_Click(catalogue_, services_.messages, trash_); });
 }
 
 void MainForm::mnuclear_Click() {
@@ -223,7 +229,17 @@ void MainForm::dropOnLowerList(const QStringList& paths) {
 }
 
 void MainForm::CDROM_Load() {
-  output::CDROM_Load(form_, drives_);
+  // One button per optical drive, in the drives' order; button 0 is kept when there is none.
+  // A button made before keeps its drive when fewer are found now.
+  const QList<platform::OpticalDrive> found = drives_.drives();
+  driveDevices_.resize(std::max(driveDevices_.size(), found.size()));
+  for (int i = 0; i < found.size(); ++i) {
+    catalogue::Control& button = form_.load(mainform::cmdcdrom, i);
+    button.text = output::driveCaption(found[i]);
+    button.tag = found[i].device;
+    button.visible = true;
+    driveDevices_[i] = found[i].device;
+  }
   // Every drive button carries the tool tip of the first.
   const QString tip = form_(mainform::cmdcdrom, 0).toolTip;
   for (int i = 1; form_.find(mainform::cmdcdrom, i); ++i) form_(mainform::cmdcdrom, i).toolTip = tip;
@@ -231,11 +247,20 @@ void MainForm::CDROM_Load() {
 }
 
 bool MainForm::cmdcdrom_Click(int index) {
-  if (!form_.find(mainform::cmdcdrom, index)) return false;
-  bool found = true;  // a refused scan does not end the command line
-  runAlone(Command::DiscScan,
-           [&] { found = output::cmdcdrom_Click(context_, gathering_, drives_, services_.messages, index); });
-  return found;
+  const catalogue::Control* button = form_.find(mainform::cmdcdrom, index);
+  if (!button) return false;
+  // A button made from a drive stands for its device; the first, before any drive was
+  // found, for a folder of its own.
+  runAlone(Command::DiscScan, [&] {
+    const QString folder = output::discFolder(drives_, driveDevices_.value(index));
+    output::scanDisc(commands_, folder, button->text, services_.messages, [this](const QString& disc) {
+      form_(mainform::lblCountCDTotal).text.clear();
+      form_(mainform::txtdir).text = disc;
+      gathering_.cmdadd_Click();
+      form_(mainform::lblCountList2).text = catalogue_.lowerSummary(form_.text(mainform::txttotal));
+    });
+  });
+  return true;  // a refused scan does not end the command line
 }
 
 bool MainForm::runAlone(Command command, const std::function<void()>& body) {

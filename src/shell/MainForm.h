@@ -219,6 +219,7 @@ class MainForm {
   QRect normalGeometry_;  // the window in its normal state, twips
   CaptionWidth captionWidth_;
   std::unique_ptr<CopyForm> copyForm_;  // made on first use, kept for the run
+  QStringList driveDevices_;  // the device of each drive button, by button index
 };
 
 }  // namespace shell

@@ -63,5 +63,6 @@ TEST(LocaleNumbers, LimitAndUtilizationReadTheUsersFormat) {
   t.window.cmdsearch_Click();
   EXPECT_EQ(t[mainform::txttotal].text, QStringLiteral("2,62"));
   EXPECT_EQ(t[mainform::lblpercent].text, QStringLiteral("74,86% CD utilization"));
-  EXPECT_EQ(output::summaryLine("2,62", "3,5"), "Total Size: 2,62/3,5 megabytes (74,86% CD utilization)");
+  EXPECT_EQ(output::summaryLine(qint64(2.62 * 1048576), {"3,5", 3.5}),
+            "Total Size: 2,62/3,5 megabytes (74,86% CD utilization)");
 }

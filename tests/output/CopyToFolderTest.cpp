@@ -1,5 +1,5 @@
-// Copy to Folder through the main window with the dialog, sound and pointer scripted: what
-// lands where, what ends the copy and what is told, and that nothing is ever lost.
+// Copy to Folder with the sound, pointer and progress recorded: what lands where, what ends
+// the copy and what is told, and that nothing is ever lost.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,56 +7,26 @@
 #include <QMap>
 #include <optional>
 
+#include "output/CopyToFolder.h"
 #include "platform/FileNames.h"
-#include "shell/CopyDialog.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
-#include "support/MemorySettingsStore.h"
 #include "support/NoPermissionOverride.h"
-#include "support/OutputFakes.h"
+#include "support/OutputServices.h"
 
 namespace {
 
 using namespace testing_support;
 
-// The Copy command's desktop, scripted: a dialog that does what the test says, and a sound
-// and a busy pointer that record their calls.
-struct ScriptedCopyDialog final : shell::CopyDialog {
-  void show(shell::CopyForm& form) override {
-    forms.append(&form);
-    if (user) user(form);
-  }
-  std::function<void(shell::CopyForm&)> user;  // nothing: the dialog ends without OK
-  QList<shell::CopyForm*> forms;
-};
-
-struct RecordingDesktop final : platform::Sound, platform::BusyCursor {
-  void play(const QString& file) override { played.append(file); }
-  void setBusy(bool busy) override { calls.append(busy); }
-  QStringList played;
-  QList<bool> calls;  // the busy pointer
-};
-
-struct CopyToFolderTest : ::testing::Test {
-  TempTree tree;
-  ScriptedPump pump;
-  RecordingMessages messages;
-  ScriptedPicker picker;
-  TestValueStore registry;
-  MemorySettingsStore settings;
-  ScriptedCopyDialog dialog;
+struct CopyToFolderTest : ::testing::Test, OutputBench {
   RecordingDesktop desktop;
-  shell::MainForm window{shell::Services{messages, picker, pump, registry, nullptr, QStringLiteral("/opt/fillpack"),
-                                         nullptr, nullptr, nullptr, QStringLiteral("/opt/data"),
-                                         shell::CopyDesktop{&dialog, &desktop, &desktop, &settings}}};
+  catalogue::CommandContext copying{lists, run, pump, desktop};
+  QString target;
 
-  // The user types `folder` and presses OK (with the sound option as given).
-  void answerOk(const QString& folder, bool soundOption = true) {
-    dialog.user = [folder, soundOption](shell::CopyForm& form) {
-      form.form()(QStringLiteral("txtPath")).text = folder;
-      form.form()(QStringLiteral("chkSound")).value = soundOption ? 1 : 0;
-      form.cmdOK_Click();
-    };
+  // The copy to `folder`, with the sound option as given.
+  void copy(const QString& folder, bool soundOption = true) {
+    target = folder;
+    output::copyToFolder(copying, target, {messages, desktop, desktop, "/opt/data/All_Done.wav", soundOption});
   }
   // A file below src/ holding `bytes` (else its own name), in the lower list; every test
   // checks that it is left as it was.
@@ -64,11 +34,8 @@ struct CopyToFolderTest : ::testing::Test {
     const QString path = tree.path(QStringLiteral("src/") + QString::fromLatin1(relative));
     sources[path] = bytes.isNull() ? QByteArray(relative) : bytes;
     EXPECT_TRUE(writeBytes(path, sources[path]));
-    entry(path, sources[path].size(), checked);
+    addLower(path, sources[path].size(), checked);
     return path;
-  }
-  void entry(const QString& path, qint64 size = 0, bool checked = true) {
-    window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}, size, 0, checked});
   }
   // A file outside the stage that must stay as it is (absent, when `bytes` is null).
   void keep(const char* relative, const QByteArray& bytes = {}) {
@@ -100,9 +67,8 @@ struct CopyToFolderTest : ::testing::Test {
   QMap<QString, QByteArray> sources;
 };
 
-// One copy through the dialog: the sources made and the folder typed (below the test's
-// tree unless absolute), then what is below the stage, the parts of the one warning and
-// whether the chime sounds.
+// One copy: the sources made and the folder given (below the test's tree unless absolute),
+// then what is below the stage, the parts of the one warning and whether the chime sounds.
 struct Scenario {
   const char* name;
   const char* typed;
@@ -120,16 +86,15 @@ class CopyToFolderScenario : public CopyToFolderTest, public ::testing::WithPara
 TEST_P(CopyToFolderScenario, StagesTellsAndChimesAsItShould) {
   const QString typed = QString::fromLatin1(GetParam().typed);
   GetParam().arrange(*this);
-  answerOk(typed.startsWith(u'/') ? typed : tree.path(typed), GetParam().soundOption);
   {
     std::optional<testing_support::FileSizeLimit> disk;
     if (GetParam().fileSizeLimit) disk.emplace(GetParam().fileSizeLimit);
     std::optional<NoPermissionOverride> bits;
     if (GetParam().bitsBindRoot) bits.emplace();
-    window.cmdCopy_Click();
+    copy(typed.startsWith(u'/') ? typed : tree.path(typed), GetParam().soundOption);
   }
   EXPECT_EQ(stagedFiles(), GetParam().staged);
-  EXPECT_TRUE(window.copyForm()->target.endsWith(typed.endsWith(u'/') ? typed : typed + u'/'));
+  EXPECT_TRUE(target.endsWith(typed.endsWith(u'/') ? typed : typed + u'/'));
   ASSERT_EQ(messages.shown.size(), GetParam().told.isEmpty() ? 0 : 1);
   for (const QString& part : GetParam().told) {
     EXPECT_TRUE(messages.shown[0].text.contains(part)) << messages.shown[0].text.toStdString();
@@ -137,8 +102,7 @@ TEST_P(CopyToFolderScenario, StagesTellsAndChimesAsItShould) {
   }
   EXPECT_EQ(desktop.played, GetParam().chimes ? QStringList{"/opt/data/All_Done.wav"} : QStringList{});
   EXPECT_EQ(desktop.calls, QList<bool>({true, false}));
-  EXPECT_FALSE(window.running());
-  EXPECT_FALSE(window.form().find(QStringLiteral("framain"))->visible);
+  EXPECT_EQ(desktop.shows, 0);
   for (auto s = sources.cbegin(); s != sources.cend(); ++s) EXPECT_EQ(readBytes(s.key()), s.value());
   EXPECT_EQ(filesBelow(tree.path(QStringLiteral("src"))).filter(QStringLiteral("fillpack")), QStringList());
 }
@@ -199,7 +163,7 @@ const Scenario scenarios[] = {
      [](CopyToFolderTest& t) {
        t.source("1.mp3");
        t.tree.folder(QStringLiteral("src/album"));
-       t.entry(t.tree.path(QStringLiteral("src/album")));
+       t.addLower(t.tree.path(QStringLiteral("src/album")));
        t.source("3.mp3");
      },
      {"1.mp3=1.mp3"}, {"/src/album Not a regular file"}, false},
@@ -219,7 +183,7 @@ const Scenario scenarios[] = {
     {"ADotDotBelowTheTargetStopsTheCopyAndNamesIt", "stage",
      [](CopyToFolderTest& t) {
        EXPECT_TRUE(writeBytes(t.tree.path(QStringLiteral("src/1.mp3")), "1.mp3"));
-       t.entry(QStringLiteral("/..") + t.tree.path(QStringLiteral("src/1.mp3")));
+       t.addLower(QStringLiteral("/..") + t.tree.path(QStringLiteral("src/1.mp3")));
        t.keep(qPrintable(t.tree.root().mid(1) + QStringLiteral("/src/1.mp3")));
      },
      {}, {"The copy stopped at", "/stage/..\""}, false},
@@ -245,8 +209,7 @@ const Scenario scenarios[] = {
        t.source("1.mp3");
        EXPECT_TRUE(writeBytes(t.staged(t.source("big.mp3", QByteArray(10 << 20, 'b'))), "old"));
        t.pump.onPump = [&t](int) {
-         if (t.window.form().text(QStringLiteral("lblcurrent")).contains(u"big.mp3\n(file 2 of 2, 4 of 10"))
-           t.window.cmdstop_Click();
+         if (t.desktop.current.contains(u"big.mp3\n(file 2 of 2, 4 of 10")) t.run.stopflag = true;
        };
      },
      {"1.mp3=1.mp3", "big.mp3=old"}, {}, false},
@@ -267,9 +230,8 @@ TEST_F(CopyToFolderTest, FoldersMadeAreNoMoreOpenThanTheirSources) {
     ::chmod(platform::encodeFileName(tree.path(QStringLiteral("src/") + QString::fromLatin1(folder.name))).constData(),
             folder.source);
   ::chmod(platform::encodeFileName(tree.path(QStringLiteral("src"))).constData(), 0711);
-  answerOk(stage());
   const mode_t mask = ::umask(022);
-  window.cmdCopy_Click();
+  copy(stage());
   ::umask(mask);
   EXPECT_TRUE(messages.shown.isEmpty());
   EXPECT_EQ(stagedFiles().size(), 4);
@@ -282,31 +244,6 @@ TEST_F(CopyToFolderTest, FoldersMadeAreNoMoreOpenThanTheirSources) {
   for (const auto& folder : folders)
     EXPECT_EQ(modeOf(staged(tree.path(QStringLiteral("src/") + QString::fromLatin1(folder.name)))), folder.staged)
         << folder.name;
-}
-
-// The ways the dialog ends without a copy; an empty list opens no dialog at all.
-TEST_F(CopyToFolderTest, CancelAndCloseCopyNothingAndStaySilent) {
-  window.cmdCopy_Click();
-  EXPECT_TRUE(dialog.forms.isEmpty());
-  source("a.mp3");
-  const std::function<void(shell::CopyForm&)> users[] = {
-      [](shell::CopyForm& f) { f.cmdCancel_Click(); },
-      [](shell::CopyForm& f) { f.Form_QueryUnload(); },
-      [](shell::CopyForm& f) {
-        f.cmdOK_Click();
-        f.Form_QueryUnload();  // OK, then the close box before the dialog was gone
-      },
-      {},  // the dialog went away without any button
-  };
-  for (const auto& user : users) {
-    dialog.user = user;
-    window.cmdCopy_Click();
-  }
-  EXPECT_EQ(dialog.forms.size(), 4);
-  EXPECT_EQ(dialog.forms.first(), dialog.forms.last());  // one dialog for the run
-  EXPECT_FALSE(QFileInfo::exists(stage()));
-  EXPECT_TRUE(desktop.played.isEmpty());
-  EXPECT_TRUE(desktop.calls.isEmpty());
 }
 
 }  // namespace

@@ -10,45 +10,61 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "catalogue/Utilization.h"
+#include "output/DeleteFiles.h"
 #include "platform/FileNames.h"
 #include "platform/LongPaths.h"
 #include "platform/Trash.h"
-#include "support/OutputFakes.h"
+#include "support/OutputServices.h"
 
 namespace {
 
-using testing_support::TestWindow;
+// The bench with Delete: files of `mb` megabytes below "in" in both lists, unchecked above
+// as a search leaves them; a press answered Yes or No.
+struct Delete : testing_support::OutputBench {
+  void both(std::initializer_list<std::pair<const char*, double>> files) {
+    for (const auto& [name, mb] : files) {
+      lists.addfile(file(QString("in/") + name, mb));
+      lists.setUpperChecked(lists.lstmain().count() - 1, false);
+      addLower(in(name), qint64(mb * 1048576));
+    }
+    lists.takeUpperSummaryRequest();
+  }
+  void press(bool yes) {
+    messages.answers = {yes};
+    output::mnufiledelete_Click(lists, messages, trash);
+  }
+  QString in(const QString& name) const { return tree.path("in/" + name); }
+  QStringList upper() const { return column(lists.lstmain(), &catalogue::FileEntry::text); }
+};
 
-// Files of 10, 20 and 10 MB searched, the second unchecked; the totals afterwards are the rows left's.
+// Files of 10, 20 and 10 MB in both lists, the second unchecked below; the totals
+// afterwards are the rows left's.
 TEST(DeleteFiles, CheckedFilesGoAfterYesAndLeaveBothLists) {
   const struct {
     const char* what;
     bool yes, refuseC;
     QStringList left;  // in both lists
-    const char* summary;
-    const char* percent;
+    double megabytes;  // of the lower rows left
   } cases[] = {
-      {"No", false, false, {"a.bin", "b.bin", "c.bin"}, "3 Files of 40 Megabytes", "50% CD utilization"},
-      {"Yes", true, false, {"b.bin"}, "1 Files of 20 Megabytes", "25% CD utilization"},
-      {"Yes, c refused", true, true, {"b.bin", "c.bin"}, "2 Files of 30 Megabytes", "37.5% CD utilization"},
+      {"No", false, false, {"a.bin", "b.bin", "c.bin"}, 40},
+      {"Yes", true, false, {"b.bin"}, 20},
+      {"Yes, c refused", true, true, {"b.bin", "c.bin"}, 30},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    TestWindow t;
-    t.gather({{"a.bin", 10}, {"b.bin", 20}, {"c.bin", 10}});
-    t.window.setLimitText("80");
-    t.window.cmdsearch_Click();
-    t.window.catalogue().lstsec().setChecked(1, false);
+    Delete t;
+    t.both({{"a.bin", 10}, {"b.bin", 20}, {"c.bin", 10}});
+    t.lists.lstsec().setChecked(1, false);
     t.trash.removes = true;
     if (c.refuseC) t.trash.refuses = {t.in("c.bin")};
-    t.messages.answers = {c.yes};
-    t.window.cmddelete_Click();
+    t.press(c.yes);
     EXPECT_TRUE(t.messages.asked.size() == 1 && t.messages.asked[0].title == "Delete files");
     EXPECT_EQ(t.trash.received, c.yes ? QStringList({t.in("a.bin"), t.in("c.bin")}) : QStringList());
     EXPECT_EQ(t.upper(), c.left);
     EXPECT_EQ(t.lower().replaceInStrings(t.in(""), ""), c.left);
-    EXPECT_EQ(t[mainform::lblCountList2].text, c.summary);
-    EXPECT_EQ(t[mainform::lblpercent].text, c.percent);
+    EXPECT_EQ(catalogue::listBytes(t.lists.lstsec()), qint64(c.megabytes * 1048576));
+    EXPECT_EQ(t.lists.takeUpperSummaryRequest(), c.yes);
     EXPECT_EQ(t.messages.shown.size(), c.refuseC ? 1 : 0);
     EXPECT_EQ(t.messages.shown.value(0).text,
               c.refuseC ? "These files could not be moved to the trash and stay in the lists:\r\n" + t.in("c.bin")
@@ -58,19 +74,17 @@ TEST(DeleteFiles, CheckedFilesGoAfterYesAndLeaveBothLists) {
 
 // Unchecked entries of gone files leave too, but a path the system cannot even look at stays.
 TEST(DeleteFiles, EntriesOfFilesAlreadyGoneLeaveEvenUnchecked) {
-  TestWindow t;
-  t.gather({{"A.bin", 1}, {"a.bin", 1}});
-  t.window.cmdsearch_Click();
+  Delete t;
+  t.both({{"A.bin", 1}, {"a.bin", 1}});
   t.tree.file("plain.bin", 1);
   t.tree.symlink(t.tree.path("nowhere"), "dangling.bin");
   const QString tooLong = t.tree.path(QString(300, u'x') + ".bin");
   for (const char* name : {"plain.bin", "dangling.bin", "missing.bin", "plain.bin/under.bin"})
     t.addLower(t.tree.path(name));
   t.addLower(tooLong);
-  for (int row = 0; row < t.lower().size(); ++row) t.window.catalogue().lstsec().setChecked(row, false);
+  for (int row = 0; row < t.lower().size(); ++row) t.lists.lstsec().setChecked(row, false);
   ASSERT_EQ(::unlink(QFile::encodeName(t.in("a.bin")).constData()), 0);  // burned and removed elsewhere
-  t.messages.answers = {true};
-  t.window.cmddelete_Click();
+  t.press(true);
   EXPECT_TRUE(t.trash.received.isEmpty());
   EXPECT_EQ(t.lower(), QStringList({t.in("A.bin"), t.tree.path("plain.bin"), t.tree.path("dangling.bin"), tooLong}));
   EXPECT_EQ(t.upper(), QStringList{"A.bin"});
@@ -121,15 +135,14 @@ TEST(DeleteFiles, TheDesktopTrashTakesFilesAndLinksAsLinks) {
 // Whatever a loaded list holds, Delete hands only files and links to the trash; a folder or
 // a FIFO among the checked entries is named, and stays in the list and on the disk.
 TEST(DeleteFiles, OnlyFilesAndLinksAreHandedToTheTrash) {
-  TestWindow t;
+  Delete t;
   t.tree.file("a.bin", 1);
   t.tree.symlink(t.tree.path("a.bin"), "link.bin");
   t.tree.file("folder/inside.bin", 1);
   t.tree.fifo("fifo");
   for (const char* name : {"folder", "a.bin", "fifo", "link.bin"}) t.addLower(t.tree.path(name));
   t.trash.removes = true;
-  t.messages.answers = {true};
-  t.window.cmddelete_Click();
+  t.press(true);
   EXPECT_EQ(t.trash.received, QStringList({t.tree.path("a.bin"), t.tree.path("link.bin")}));
   EXPECT_EQ(t.lower(), QStringList({t.tree.path("folder"), t.tree.path("fifo")}));
   ASSERT_EQ(t.messages.shown.size(), 1);

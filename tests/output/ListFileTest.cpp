@@ -1,4 +1,4 @@
-// List files: their bytes, reading them back, the save dialog, and Save and Load in the window.
+// List files: their bytes, reading them back, the save dialog, and the Save and Load commands.
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -11,20 +11,33 @@
 #include <vector>
 
 #include "output/ListFile.h"
+#include "output/LoadList.h"
 #include "output/OpenSaveDlg.h"
+#include "output/SaveList.h"
 #include "platform/FileNames.h"
-#include "support/OutputFakes.h"
+#include "support/FileBytes.h"
+#include "support/OutputServices.h"
 
 namespace {
 
-using testing_support::TestWindow;
+using testing_support::OutputBench;
+using testing_support::writeBytes;
 
 const QByteArray rule = "____________________\r\n";
 
-void write(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
+
+// The bench with the list dialogs; what Load shows recorded: "open <path>", "loading"/"idle", "<bytes>".
+struct Lists : OutputBench, output::LoadView {
+  void opened(const QString& path) override { shown.append("open " + path); }
+  void runChanged() override { shown.append(run.loading && !run.stopflag ? "loading" : "idle"); }
+  void measured(qint64 bytes) override { shown.append(QString::number(bytes)); }
+  void press(const QString& list = {}) {
+    if (!list.isEmpty()) run.pendingListPath = list;
+    output::cmdload_Click(context, {dlg, messages, trash}, *this);
+  }
+  output::OpenSaveDlg dlg{dialogs, messages};
+  QStringList shown;
+};
 
 // Only the line end goes, and only lines that begin with "/" name files.
 TEST(ListFile, EntryLinesAreTheLinesAsWrittenThatBeginWithASlash) {
@@ -43,25 +56,24 @@ TEST(ListFile, EntryLinesAreTheLinesAsWrittenThatBeginWithASlash) {
 
 // A disk that fills up midway keeps the old list, whoever runs the test; a failed Save says why.
 TEST(ListFile, FailedSaveKeepsTheOldFileAndIsReported) {
-  TestWindow t;
+  Lists t;
   t.addLower("/a.mp3");
-  write(t.tree.path("cd.txt"), "old");
+  ASSERT_TRUE(writeBytes(t.tree.path("cd.txt"), "old"));
   struct rlimit unlimited {};
   ::getrlimit(RLIMIT_FSIZE, &unlimited);
   const struct rlimit small = {8, unlimited.rlim_max};
   const auto handler = ::signal(SIGXFSZ, SIG_IGN);
   ::setrlimit(RLIMIT_FSIZE, &small);
-  const output::SaveOutcome saved = output::savefile(t.tree.path("cd.txt"), t.window.catalogue().lstsec(), "1", "702");
+  const output::SaveOutcome saved = output::savefile(t.tree.path("cd.txt"), t.lists.lstsec(), {"702", 702});
   ::setrlimit(RLIMIT_FSIZE, &unlimited);
   ::signal(SIGXFSZ, handler);
   EXPECT_EQ(saved.failure, QString::fromLocal8Bit(std::strerror(EFBIG)));
   QFile old(t.tree.path("cd.txt"));
   EXPECT_TRUE(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
 
-  t.window.Timer_Timer();  // makes Save available
   t.tree.file("plain");
   t.dialogs.answers = {t.tree.path("plain/cd.txt")};  // its folder is a file
-  t.window.cmdsave_Click();
+  output::cmdsave_Click(t.lists, {"702", 702}, t.dlg, t.messages);
   ASSERT_EQ(t.messages.shown.size(), 1);
   EXPECT_EQ(t.messages.shown[0].icon, platform::MessageIcon::Critical);
   EXPECT_EQ(t.messages.shown[0].text, "The list could not be saved to \"" + t.tree.path("plain/cd.txt") +
@@ -70,18 +82,17 @@ TEST(ListFile, FailedSaveKeepsTheOldFileAndIsReported) {
 }
 
 TEST(ListFile, SaveDialogAddsTheExtensionAndAsksBeforeReplacing) {
-  TestWindow t;
+  Lists t;
   t.tree.file("old.txt");
   const QString old = t.tree.path("old.txt");
-  output::OpenSaveDlg dlg(t.dialogs, t.messages);
-  dlg.InitSaveDialog("Text File (*.txt)|*.txt", "Save File List", t.tree.root());
+  t.dlg.InitSaveDialog("Text File (*.txt)|*.txt", "Save File List", t.tree.root());
   const std::tuple<QString, bool, QString> cases[] = {
       {"/x/lists/cd1", false, "/x/lists/cd1.txt"}, {"/x/my.lists/cd1", false, "/x/my.lists/cd1"}, {"", false, ""},
       {old, false, ""}, {old, true, old}};
   for (const auto& [answer, yes, result] : cases) {
     t.dialogs.answers = {answer};
     t.messages.answers = {yes};
-    EXPECT_EQ(dlg.ShowSave("txt"), result) << answer.toStdString();
+    EXPECT_EQ(t.dlg.ShowSave("txt"), result) << answer.toStdString();
   }
   ASSERT_EQ(t.messages.asked.size(), 2);
   EXPECT_EQ(t.messages.asked[0].text, "File already exists. Do you wish to over write it?\r\n" + old);
@@ -90,30 +101,42 @@ TEST(ListFile, SaveDialogAddsTheExtensionAndAsksBeforeReplacing) {
 // Load takes each listed file once, sized from the disk, and counts the one gone; a list
 // that cannot be opened is told.
 TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
-  TestWindow t;
-  t.gather({{"a.bin", 1}, {"b.bin", 2}}, false);
-  const QString path = t.tree.path("cd.txt");
-  write(path, (t.in("b.bin") + "\r\n  " + t.in("b.bin") + "\n" + t.in("a.bin") + "\n" + t.in("gone.bin") + "\r\n")
-                      .toUtf8() +
-                  rule + "Total Size: 9/9 megabytes (100% CD utilization)\r\n");
-  t[mainform::chkNoCD].value = 0;  // sizes come from the disk all the same
-  t.window.run().pendingListPath = path;
-  t.window.cmdload_Click();
-  EXPECT_EQ(t.lower(), QStringList({t.in("b.bin"), t.in("a.bin")}));
-  EXPECT_EQ(TestWindow::checks(t.window.catalogue().lstsec()), QList<bool>({true, true}));
-  EXPECT_EQ(t[mainform::lblCountList2].text, "2 Files of 3 Megabytes");
+  Lists t;
+  const QString a = t.file("in/a.bin", 1), b = t.file("in/b.bin", 2), path = t.tree.path("cd.txt");
+  ASSERT_TRUE(writeBytes(path, (b + "\r\n  " + b + "\n" + a + "\n" + t.tree.path("in/gone.bin") + "\r\n").toUtf8() +
+                                   rule + "Total Size: 9/9 megabytes (100% CD utilization)\r\n"));
+  t.press(path);
+  EXPECT_EQ(t.lower(), QStringList({b, a}));
+  EXPECT_EQ(OutputBench::column(t.lists.lstsec(), &catalogue::FileEntry::checked), QList<bool>({true, true}));
+  EXPECT_EQ(t.lists.takeLowerTotalsRequest(), 3 * 1048576);  // "2 Files of 3 Megabytes"
+  EXPECT_EQ(t.shown, QStringList({"loading", "open " + path, "3145728", "idle"}));
   EXPECT_TRUE(t.dialogs.titles.isEmpty() && t.messages.asked.isEmpty());  // the pending path needs no dialog
-  EXPECT_EQ(t.window.run().pendingListPath, path);
+  EXPECT_EQ(t.run.pendingListPath, path);
   ASSERT_EQ(t.messages.shown.size(), 1);
   EXPECT_EQ(t.messages.shown[0].text, "Only files that are not empty are loaded. Lines left out: 1\r\n"
                                       "Files that are missing or cannot be read: 1");
 
-  t.window.run().pendingListPath = t.tree.path("missing.txt");
-  t.window.cmdload_Click();
+  t.shown.clear();
+  t.press(t.tree.path("missing.txt"));
   EXPECT_EQ(t.lower().size(), 2);
   EXPECT_TRUE(t.messages.shown.size() == 2 && t.messages.shown[1].text.contains("missing.txt"));
-  EXPECT_EQ(t[mainform::cmdload].text, "&Load");
-  EXPECT_TRUE(t.window.run().pendingListPath.isEmpty());
+  EXPECT_TRUE(t.shown.isEmpty() && !t.run.loading);  // Load still offers to load
+  EXPECT_TRUE(t.run.pendingListPath.isEmpty());
+}
+
+// A press while a load runs stops it with the rows read so far and offers Load again; a
+// press while none runs loads. Pumps 1-2 come around a.bin.
+TEST(ListFile, APressWhileALoadRunsStopsIt) {
+  Lists t;
+  const QString a = t.file("a.bin", 1), b = t.file("b.bin", 1);
+  ASSERT_TRUE(writeBytes(t.tree.path("cd.txt"), (a + "\n" + b).toUtf8()));
+  t.pump.onPump = [&t](int call) {
+    if (call == 3) t.press();
+  };
+  t.press(t.tree.path("cd.txt"));
+  EXPECT_EQ(t.lower(), QStringList{a});
+  EXPECT_EQ(t.shown, QStringList({"loading", "open " + t.tree.path("cd.txt"), "idle", "1048576", "idle"}));
+  EXPECT_FALSE(t.run.loading);
 }
 
 // A file of the kernel's /sys, which claims 4096 bytes whatever it holds; none when /sys
@@ -152,11 +175,11 @@ TEST(ListFile, LoadTakesRegularFilesOnlyAndTellsWhatItLeftOut) {
                      false});
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    TestWindow t;
-    t.gather({{"a.bin", 1}}, false);
+    Lists t;
+    t.file("in/a.bin", 1);
     t.tree.fifo("fifo");
     t.tree.symlink(t.tree.path("in"), "dir-link");
-    t.tree.symlink(t.in("a.bin"), "file-link");
+    t.tree.symlink(t.tree.path("in/a.bin"), "file-link");
     t.tree.file("empty.bin");
     t.tree.symlink(t.tree.path("nowhere"), "dangling");
     const auto full = [&](QStringList names) {
@@ -164,9 +187,8 @@ TEST(ListFile, LoadTakesRegularFilesOnlyAndTellsWhatItLeftOut) {
         if (!name.startsWith(u'/')) name = t.tree.path(name);
       return names;
     };
-    write(t.tree.path("cd.txt"), (full(c.lines).join("\n") + "\n").toUtf8());
-    t.window.run().pendingListPath = t.tree.path("cd.txt");
-    t.window.cmdload_Click();
+    ASSERT_TRUE(writeBytes(t.tree.path("cd.txt"), (full(c.lines).join("\n") + "\n").toUtf8()));
+    t.press(t.tree.path("cd.txt"));
     EXPECT_EQ(t.lower(), full(c.loaded));
     ASSERT_EQ(t.messages.shown.size(), c.told.isEmpty() ? 0 : 1);
     EXPECT_EQ(t.messages.shown.value(0).text, c.told);
@@ -174,71 +196,27 @@ TEST(ListFile, LoadTakesRegularFilesOnlyAndTellsWhatItLeftOut) {
   }
 }
 
-// Whether a load runs is not read from the button's caption: under the German pack one
-// press loads, the button shows the pack's "cancel" while the load runs and its "load"
-// after it; a press in between stops the load with the files read so far, and a language
-// picked in between gives the button that language's texts. Pumps 1-2 come around a.bin.
-TEST(ListFile, OnePressLoadsInAnyLanguage) {
-  const QString de = "&Abbrechen", en = "&Cancel";
-  const struct {
-    int stopAt, englishAt;
-    int loaded;
-    QStringList captions;  // at each pump, and after a press or pick there
-    QString after;
-  } cases[] = {
-      {0, 0, 3, QStringList(6, de), "&Laden"},
-      {3, 0, 1, {de, de, de, "&Laden"}, "&Laden"},
-      {0, 2, 3, {de, de, en, en, en, en, en}, "&Load"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.stopAt * 10 + c.englishAt);
-    TestWindow t(nullptr, QStringLiteral(FILLPACK_SOURCE_DIR));
-    shell::MainForm& window = t.window;
-    testing_support::TempTree& tree = t.tree;
-    window.Form_Load({}, nullptr);
-    const auto pick = [&window](const char* pack) {
-      window.form()("cboLangPacks").text = QString::fromLatin1(pack);
-      window.cboLangPacks_Click();
-    };
-    pick("Deutsch.lpk");
-    ASSERT_EQ(window.form().text("cmdload"), "&Laden");
-    for (const char* name : {"a.bin", "b.bin", "c.bin"}) tree.file(name, 1024);
-    write(tree.path("cd.txt"), (tree.path("a.bin") + "\n" + tree.path("b.bin") + "\n" + tree.path("c.bin")).toUtf8());
-    window.run().pendingListPath = tree.path("cd.txt");
-    QStringList captions;
-    t.pump.onPump = [&](int call) {
-      captions.append(window.form().text("cmdload"));
-      if (call == c.stopAt) window.cmdload_Click();
-      if (call == c.englishAt) pick("English.lpk");
-      if (call == c.stopAt || call == c.englishAt) captions.append(window.form().text("cmdload"));
-    };
-    window.cmdload_Click();
-    EXPECT_EQ(window.catalogue().lstsec().count(), c.loaded);
-    EXPECT_EQ(captions, c.captions);
-    EXPECT_EQ(window.form().text("cmdload"), c.after);
-    EXPECT_FALSE(window.run().loading);
-  }
-}
-
 TEST(ListFile, SaveLeavesOutNamesWithLineBreaksNamesThemAndChecksThemAgain) {
-  TestWindow t;
-  t.gather({{"a.bin", 1}, {"b\nc.bin", 2}, {"d\re.bin", 4}});
-  t.window.setLimitText("100");
-  t.window.cmdsearch_Click();
+  Lists t;
+  for (const auto& [name, mb] : {std::pair{"a.bin", 1}, {"b\nc.bin", 2}, {"d\re.bin", 4}}) {
+    t.lists.addfile(t.file(QString("in/") + name, mb));
+    t.lists.setUpperChecked(t.lists.lstmain().count() - 1, false);
+    t.addLower(t.tree.path(QString("in/") + name), qint64(mb) << 20);
+  }
   const QString path = t.tree.path("cd.txt");
-  t.window.Timer_Timer();  // makes Save available
   t.dialogs.answers = {path};
-  t.window.cmdsave_Click();
-  EXPECT_EQ(TestWindow::checks(t.window.catalogue().lstmain()), QList<bool>({false, true, true}));
+  output::cmdsave_Click(t.lists, {"100", 100}, t.dlg, t.messages);
+  EXPECT_EQ(OutputBench::column(t.lists.lstmain(), &catalogue::FileEntry::checked), QList<bool>({false, true, true}));
   QFile list(path);
   ASSERT_TRUE(list.open(QIODevice::ReadOnly));
   EXPECT_EQ(list.readAll(),
-            (t.in("a.bin") + "\r\n").toUtf8() + rule + "Total Size: 1/100 megabytes (1% CD utilization)\r\n");
+            (t.tree.path("in/a.bin") + "\r\n").toUtf8() + rule + "Total Size: 1/100 megabytes (1% CD utilization)\r\n");
   ASSERT_EQ(t.messages.shown.size(), 1);
   EXPECT_EQ(t.messages.shown[0].icon, platform::MessageIcon::Exclamation);
-  EXPECT_EQ(t.messages.shown[0].text, "A line break in their names keeps these files out of \"" + path +
-                                          "\"; they are checked again in the upper list:\r\n\"" + t.in("b\\nc.bin") +
-                                          "\"\r\n\"" + t.in("d\\re.bin") + "\"");
+  EXPECT_EQ(t.messages.shown[0].text,
+            "A line break in their names keeps these files out of \"" + path +
+                "\"; they are checked again in the upper list:\r\n\"" + t.tree.path("in/b\\nc.bin") + "\"\r\n\"" +
+                t.tree.path("in/d\\re.bin") + "\"");
 }
 
 }  // namespace

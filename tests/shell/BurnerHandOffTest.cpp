@@ -118,10 +118,9 @@ TEST(BurnerHandOff, TheBurnerStartsWithItsDataProjectSwitch) {
 // A CD below 704 MB, a DVD from 704 MB on; a limit that is no number counts as a CD.
 TEST(BurnerHandOff, TheLimitChoosesTheMedium) {
   using output::DiscMedium;
-  const std::pair<const char*, DiscMedium> cases[] = {{"702", DiscMedium::Cd},   {"703.99", DiscMedium::Cd},
-                                                      {"704", DiscMedium::Dvd},  {"4450", DiscMedium::Dvd},
-                                                      {"big", DiscMedium::Cd}};
-  for (const auto& [limit, medium] : cases) EXPECT_EQ(output::limitMedium(QString::fromLatin1(limit)), medium) << limit;
+  const std::pair<double, DiscMedium> cases[] = {
+      {702, DiscMedium::Cd}, {703.99, DiscMedium::Cd}, {704, DiscMedium::Dvd}, {4450, DiscMedium::Dvd}, {0, DiscMedium::Cd}};
+  for (const auto& [limit, medium] : cases) EXPECT_EQ(output::limitMedium(limit), medium) << limit;
 }
 
 }  // namespace

@@ -1,14 +1,18 @@
 // The copy dialog's state: its two settings read on load and written on OK, and the Browse
-// button (the window's tests press its buttons and check where it opens).
+// button; and the Copy command of the window, which the dialog lets run or not.
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
+#include "shell/CopyDialog.h"
 #include "shell/CopyForm.h"
-#include "support/Fakes.h"
+#include "support/FileBytes.h"
 #include "support/MemorySettingsStore.h"
+#include "support/OutputFakes.h"
 
 namespace {
 
-using testing_support::MemorySettingsStore;
+using namespace testing_support;
 
 const QString programFolder = QStringLiteral("/opt/fillpack");
 
@@ -89,6 +93,60 @@ TEST(CopyForm, TakesTheLanguage) {
     f(QStringLiteral("chkSound")).text = QStringLiteral("Ton am Ende");
   });
   EXPECT_EQ(form.form().text(QStringLiteral("chkSound")), QStringLiteral("Ton am Ende"));
+}
+
+// The Copy command of the window: the dialog decides whether a copy runs. One that ends
+// without OK copies nothing and stays silent; an empty list opens no dialog at all. OK
+// copies below the folder typed, chimes the data folder's sound, hides the progress frame
+// and frees the window for the next command.
+struct CopyCommand : ::testing::Test, shell::CopyDialog {
+  void show(shell::CopyForm& form) override {
+    forms.append(&form);
+    if (user) user(form);
+  }
+  std::function<void(shell::CopyForm&)> user;  // nothing: the dialog ends without OK
+  QList<shell::CopyForm*> forms;
+  MemorySettingsStore settings;
+  RecordingDesktop desktop;
+  TestWindow t{nullptr, QStringLiteral("/opt/data"), shell::CopyDesktop{this, &desktop, &desktop, &settings}};
+  shell::MainForm& window = t.window;
+};
+
+TEST_F(CopyCommand, TheDialogDecidesWhetherACopyRuns) {
+  window.cmdCopy_Click();
+  EXPECT_TRUE(forms.isEmpty());
+  const QString file = t.tree.path(QStringLiteral("src/a.mp3")), stage = t.tree.path(QStringLiteral("stage"));
+  ASSERT_TRUE(writeBytes(file, "a"));
+  t.addLower(file);
+  const std::function<void(shell::CopyForm&)> users[] = {
+      [](shell::CopyForm& f) { f.cmdCancel_Click(); },
+      [](shell::CopyForm& f) { f.Form_QueryUnload(); },
+      [](shell::CopyForm& f) {
+        f.cmdOK_Click();
+        f.Form_QueryUnload();  // OK, then the close box before the dialog was gone
+      },
+      {},  // the dialog went away without any button
+  };
+  for (const auto& each : users) {
+    user = each;
+    window.cmdCopy_Click();
+  }
+  EXPECT_EQ(forms.size(), 4);
+  EXPECT_EQ(forms.first(), forms.last());  // one dialog for the run
+  EXPECT_FALSE(QFileInfo::exists(stage));
+  EXPECT_TRUE(desktop.played.isEmpty() && desktop.calls.isEmpty());
+
+  user = [&stage](shell::CopyForm& f) {
+    f.form()(QStringLiteral("txtPath")).text = stage;
+    f.cmdOK_Click();
+  };
+  window.cmdCopy_Click();
+  EXPECT_EQ(window.copyForm()->target, stage + u'/');
+  EXPECT_TRUE(QFileInfo::exists(stage + file));
+  EXPECT_EQ(desktop.played, QStringList{"/opt/data/All_Done.wav"});
+  EXPECT_EQ(desktop.calls, QList<bool>({true, false}));
+  EXPECT_FALSE(window.running());
+  EXPECT_FALSE(window.form().find(QStringLiteral("framain"))->visible);
 }
 
 }  // namespace

@@ -1,21 +1,15 @@
-// Scripted dialogs, questions and trash for the search and list-file commands, and a main
-// window wired to them over a temporary tree.
+// A main window wired to the scripted services over a temporary tree, for the tests whose
+// point is the window's records.
 #pragma once
 
 #include <QLocale>
 
-#include <unistd.h>
 #include <ostream>
 #include <utility>
 
-#include "platform/FileDialogs.h"
-#include "platform/FileNames.h"
-#include "platform/OpticalDrives.h"
-#include "platform/Trash.h"
 #include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
-#include "support/Fakes.h"
-#include "support/TempTree.h"
+#include "support/OutputServices.h"
 
 namespace mainform = shell::mainform;
 
@@ -26,49 +20,13 @@ inline std::ostream& operator<<(std::ostream& out, ControlId id) { return out <<
 
 namespace testing_support {
 
-// Every dialog returns the next answer, or is cancelled when none is left.
-class ScriptedFileDialogs final : public platform::FileDialogs {
- public:
-  QString saveFileName(const QString& title, const QString& at, const QString&) override { return next(title, at); }
-  QString openFileName(const QString& title, const QString& at, const QString&) override { return next(title, at); }
-  QString next(const QString& title, const QString&) {
-    titles.append(title);
-    return answers.isEmpty() ? QString() : answers.takeFirst();
-  }
-  QStringList answers, titles;
-};
-
-// Records what it is given; with `removes` it takes the files away (as a trash would),
-// except those in `refuses`, which it reports back as failed.
-class RecordingTrash final : public platform::Trash {
- public:
-  QStringList moveToTrash(const QStringList& paths) override {
-    received += paths;
-    QStringList failed;
-    for (const QString& path : paths)
-      if (refuses.contains(path))
-        failed.append(path);
-      else if (removes)
-        ::unlink(platform::encodeFileName(path).constData());
-    return failed;
-  }
-  QStringList received, refuses;
-  bool removes = false;
-};
-
-// The optical drives of the machine, as a test sets them.
-struct ScriptedDrives final : platform::OpticalDrives {
-  QList<platform::OpticalDrive> drives() const override { return present; }
-  QList<platform::OpticalDrive> present;
-};
-
 struct TestWindow {
   using Files = std::initializer_list<std::pair<const char*, double>>;  // name, megabytes
 
   // Totals are written with the user's decimal separator; the tests expect ".".
   // `dataFolder` holds the language packs ("language" below it); none by default.
-  explicit TestWindow(platform::IconProvider* icons = nullptr, QString dataFolder = {})
-      : icons(icons), dataFolder(std::move(dataFolder)) {
+  explicit TestWindow(platform::IconProvider* icons = nullptr, QString dataFolder = {}, shell::CopyDesktop copy = {})
+      : icons(icons), dataFolder(std::move(dataFolder)), copy(copy) {
     QLocale::setDefault(QLocale::c());
   }
   ~TestWindow() { QLocale::setDefault(saved); }
@@ -76,6 +34,7 @@ struct TestWindow {
   QLocale saved;
   platform::IconProvider* icons;
   QString dataFolder;
+  shell::CopyDesktop copy;
   TempTree tree;
   ScriptedPump pump;
   RecordingMessages messages;
@@ -85,7 +44,7 @@ struct TestWindow {
   RecordingTrash trash;
   ScriptedDrives drives;
   shell::MainForm window{
-      shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash, &drives, dataFolder}};
+      shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash, &drives, dataFolder, copy}};
 
   catalogue::Control& operator[](catalogue::ControlId id) { return window.form()(id); }
   QString in(const QString& name) const { return tree.path(QStringLiteral("in/") + name); }
@@ -100,15 +59,10 @@ struct TestWindow {
     window.CDROM_Load();
   }
   void addLower(const QString& path) { window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}}); }
-  QStringList lower() const { return fields(window.catalogue().lstsec(), &catalogue::FileEntry::text); }
-  QStringList upper() const { return fields(window.catalogue().lstmain(), &catalogue::FileEntry::text); }
-  static QList<bool> checks(const catalogue::FileList& list) { return fields(list, &catalogue::FileEntry::checked); }
-  // One field of every row, in row order.
-  template <class Field>
-  static QList<Field> fields(const catalogue::FileList& rows, Field catalogue::FileEntry::*field) {
-    QList<Field> out;
-    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).*field);
-    return out;
+  QStringList lower() const { return OutputBench::column(window.catalogue().lstsec(), &catalogue::FileEntry::text); }
+  QStringList upper() const { return OutputBench::column(window.catalogue().lstmain(), &catalogue::FileEntry::text); }
+  static QList<bool> checks(const catalogue::FileList& list) {
+    return OutputBench::column(list, &catalogue::FileEntry::checked);
   }
 };
 
