@@ -2,6 +2,8 @@
 // or taken out since the buttons were made. A drive without a disc is told, not walked.
 #include "output/DiscScan.h"
 
+#include "catalogue/Transitional.h"
+
 namespace output {
 
 namespace {
@@ -43,7 +45,7 @@ bool cmdcdrom_Click(catalogue::WindowContext& w, catalogue::Gathering& gathering
   w.form(QStringLiteral("lblCountCDTotal")).text.clear();
   w.run.partcount = 0;
   w.form(QStringLiteral("txtdir")).text = folder;
-  gathering.cmdadd_Click();
+  gathering.add(catalogue::gatherRequestOf(w.form));
   w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(w.form.text(QStringLiteral("txttotal")));
   w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);
   return true;
