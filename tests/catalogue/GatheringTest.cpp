@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <functional>
-#include <memory>
 
 #include "support/CatalogueFakes.h"
 
@@ -12,23 +11,24 @@ namespace {
 using platform::MessageIcon;
 using Commands = testing_support::CatalogueCommands;
 
-class Gathering : public ::testing::Test {
+// The program's folder is "prog" in the tree.
+class Gathering : public ::testing::Test, protected Commands {
  protected:
-  void files(std::initializer_list<const char*> names, qint64 size = 0) { for (auto f : names) t->tree.file(f, size); }
-  QString path(const QString& relative) const { return t->tree.path(relative); }
-  std::unique_ptr<Commands> t = std::make_unique<Commands>();
+  Gathering() : Commands("prog") {}
+  void files(std::initializer_list<const char*> names, qint64 size = 0) { for (auto f : names) tree.file(f, size); }
+  QString path(const QString& relative) const { return tree.path(relative); }
 };
 
 // Own files first, then subfolders depth first, ignoring case; links to folders are not followed.
 TEST_F(Gathering, AddTakesFilesThenWalksSubfoldersDepthFirstIgnoringCase) {
   files({"B.txt", "a.txt", "c.txt", "Zeta/z.txt", "alpha/a1.txt", "alpha/inner/i.txt", "beta/b1.txt", ".hid/h.txt",
          ".hidden.txt", "what?/q.txt", "star*/s.txt", "star*/in?side/i.txt"});
-  t->tree.symlink(t->tree.root(), "alpha/loop");
-  t->tree.symlink(path("alpha"), "alias");
-  t->add(t->tree.root(), true);
-  EXPECT_EQ(t->rows(), QStringList({"a.txt", "B.txt", "c.txt", ".hid/h.txt", "alpha/a1.txt", "alpha/inner/i.txt",
+  tree.symlink(tree.root(), "alpha/loop");
+  tree.symlink(path("alpha"), "alias");
+  add(tree.root(), true);
+  EXPECT_EQ(rows(), QStringList({"a.txt", "B.txt", "c.txt", ".hid/h.txt", "alpha/a1.txt", "alpha/inner/i.txt",
                                     "beta/b1.txt", "star*/s.txt", "star*/in?side/i.txt", "what?/q.txt", "Zeta/z.txt"}));
-  EXPECT_TRUE(t->messages.shown.isEmpty());
+  EXPECT_TRUE(messages.shown.isEmpty());
 }
 
 // The last eight folders added, each once whatever the case of its letters; Remove forgets one.
@@ -36,30 +36,28 @@ TEST_F(Gathering, HistoryKeepsTheLastEightFoldersOnceEach) {
   QStringList folders;
   for (int i = 1; i <= 9; ++i) {
     folders.append(path(QStringLiteral("d%1").arg(i)));
-    t->tree.file(QStringLiteral("d%1/f.txt").arg(i));
-    t->add(folders.last());
+    tree.file(QStringLiteral("d%1/f.txt").arg(i));
+    add(folders.last());
   }
-  EXPECT_EQ(t->view.history, folders.mid(1));
-  t->add(path("D5"));
-  EXPECT_EQ(t->view.history, folders.mid(1));
-  t->remove(path("d3"));
+  EXPECT_EQ(view.history, folders.mid(1));
+  add(path("D5"));
+  EXPECT_EQ(view.history, folders.mid(1));
+  remove(path("d3"));
   folders.removeAt(2);
-  EXPECT_EQ(t->view.history, folders.mid(1));
+  EXPECT_EQ(view.history, folders.mid(1));
 }
 
 // Gathering the program's own folder warns once per Add, not once per folder or file.
 TEST_F(Gathering, ProgramFolderWarningComesOncePerAdd) {
-  t = std::make_unique<Commands>("prog");
   files({"prog/a.txt", "prog/b.txt", "prog/sub/d.txt"});
-  t->add(path("prog"), true);
-  t->add(path("prog"), true);
-  EXPECT_EQ(t->rows().size(), 3);
-  EXPECT_EQ(t->messages.shown.size(), 2);
+  add(path("prog"), true);
+  add(path("prog"), true);
+  EXPECT_EQ(rows().size(), 3);
+  EXPECT_EQ(messages.shown.size(), 2);
 }
 
 // An Add of a folder that cannot be opened, or of none, starts afresh, adds nothing and says so.
 TEST_F(Gathering, AddOfAFolderThatCannotBeOpenedStartsAfreshAndSaysSo) {
-  t = std::make_unique<Commands>("prog");
   files({"prog/p.txt"});
   files({"other/o.txt"}, 1048576);
   const QString missing = path("missing");
@@ -69,16 +67,16 @@ TEST_F(Gathering, AddOfAFolderThatCannotBeOpenedStartsAfreshAndSaysSo) {
   };
   for (const auto& [folder, message] : cases) {
     for (const bool recurse : {false, true}) {
-      t->add(path("other"));
-      t->view.partsCleared = false;
-      t->run.partcount = 4;
-      t->messages.shown.clear();
-      t->add(folder, recurse);
-      EXPECT_TRUE(t->rows().isEmpty()) << folder.toStdString();
-      EXPECT_EQ(t->catalogue.upperSummary(), "Files in list 0 of 0 Megabytes");
-      EXPECT_TRUE(t->view.partsCleared && t->run.partcount == 0);
-      ASSERT_EQ(t->messages.shown.size(), 1);
-      EXPECT_TRUE(t->messages.shown[0].text == message && t->messages.shown[0].icon == MessageIcon::Exclamation);
+      add(path("other"));
+      view.partsCleared = false;
+      run.partcount = 4;
+      messages.shown.clear();
+      add(folder, recurse);
+      EXPECT_TRUE(rows().isEmpty()) << folder.toStdString();
+      EXPECT_EQ(catalogue.upperSummary(), "Files in list 0 of 0 Megabytes");
+      EXPECT_TRUE(view.partsCleared && run.partcount == 0);
+      ASSERT_EQ(messages.shown.size(), 1);
+      EXPECT_TRUE(messages.shown[0].text == message && messages.shown[0].icon == MessageIcon::Exclamation);
     }
   }
 }
@@ -97,39 +95,39 @@ TEST_F(Gathering, RemoveTakesTheFolderOnlyAndWithSubfoldersEverythingBelow) {
   files({"Empty/only/e.txt", "Gone/g.txt", "Music/m.txt", "Music/deep/d.txt", "music/l.txt", "Musicals/s.txt",
          "Other/o.txt"}, 1);
   for (const auto& [folder, recurse, deleteFirst, removed] : cases) {
-    t->add(t->tree.root(), true);
-    QStringList expected = t->rows();
+    add(tree.root(), true);
+    QStringList expected = rows();
     for (const QString& f : removed) expected.removeOne(f);
-    const qint64 total = t->catalogue.totalbytes();
+    const qint64 total = catalogue.totalbytes();
     if (deleteFirst) QDir(path(folder)).removeRecursively();
-    t->view.folder = path(folder);
-    t->remove(path(folder), recurse);
-    EXPECT_EQ(t->rows(), expected) << folder;
-    EXPECT_EQ(t->catalogue.totalbytes(), total) << folder;
-    EXPECT_EQ(t->view.folder.isEmpty(), !removed.isEmpty()) << folder;
+    view.folder = path(folder);
+    remove(path(folder), recurse);
+    EXPECT_EQ(rows(), expected) << folder;
+    EXPECT_EQ(catalogue.totalbytes(), total) << folder;
+    EXPECT_EQ(view.folder.isEmpty(), !removed.isEmpty()) << folder;
   }
 }
 
 // Stop at any pump keeps the files added before it, in order; the choices are locked until then.
 TEST_F(Gathering, StopAtAnyPumpKeepsWhatWasAddedBefore) {
   files({"a.txt", "b.txt", "s1/x", "s1/y", "s1/z", "s2/x", "s2/y", "s2/z", "s3/x", "s3/y", "s3/z"});
-  t->add(t->tree.root(), true);
-  const QStringList full = t->rows();
-  const int pumps = t->pump.calls;
+  add(tree.root(), true);
+  const QStringList full = rows();
+  const int pumps = pump.calls;
   for (int at = 1; at <= pumps; ++at) {
     SCOPED_TRACE(at);
-    t->pump = {};
-    t->pump.onPump = [&](int call) {
-      EXPECT_TRUE(t->view.busy);
-      if (call == at) t->run.stopflag = true;
+    pump = {};
+    pump.onPump = [&](int call) {
+      EXPECT_TRUE(view.busy);
+      if (call == at) run.stopflag = true;
     };
-    const int ends = t->progress.ends;
-    t->add(t->tree.root(), true);
-    const QStringList kept = t->rows();
+    const int ends = progress.ends;
+    add(tree.root(), true);
+    const QStringList kept = rows();
     EXPECT_EQ(kept, full.mid(0, kept.size()));
     EXPECT_TRUE(at == pumps || kept.size() < full.size()) << "only the last pump comes after the last file";
-    EXPECT_TRUE(t->run.stopflag && t->progress.shown.isEmpty() && t->progress.ends == ends + 1 && !t->view.busy);
-    EXPECT_EQ(t->catalogue.upperSummary(), QStringLiteral("Files in list %1 of 0 Megabytes").arg(kept.size()));
+    EXPECT_TRUE(run.stopflag && progress.shown.isEmpty() && progress.ends == ends + 1 && !view.busy);
+    EXPECT_EQ(catalogue.upperSummary(), QStringLiteral("Files in list %1 of 0 Megabytes").arg(kept.size()));
   }
 }
 
@@ -138,22 +136,22 @@ TEST_F(Gathering, FoldersThatCannotBeReadAreNamedOnceAtTheEnd) {
   files({"top.txt", "keep/k.txt"});
   for (const bool duringWalk : {true, false}) {
     SCOPED_TRACE(duringWalk ? "during the walk" : "after the walk");
-    t->tree.file("v/x.txt");
+    tree.file("v/x.txt");
     // The walk has read the top when it first pumps; "keep/k.txt" is listed before "v" is read.
-    t->pump.onPump = [&](int) {
-      if (!t->progress.shown.isEmpty() && (duringWalk || t->catalogue.lstmain().count() == 2))
+    pump.onPump = [&](int) {
+      if (!progress.shown.isEmpty() && (duringWalk || catalogue.lstmain().count() == 2))
         QDir(path("v")).removeRecursively();
     };
-    t->messages.shown.clear();
-    t->add(t->tree.root(), true);
-    EXPECT_EQ(t->rows(), QStringList({"top.txt", "keep/k.txt"}));
-    ASSERT_EQ(t->messages.shown.size(), 1);
-    EXPECT_EQ(t->messages.shown[0].text, "1 folder could not be read, so its files were not added:\r\n" + path("v"));
+    messages.shown.clear();
+    add(tree.root(), true);
+    EXPECT_EQ(rows(), QStringList({"top.txt", "keep/k.txt"}));
+    ASSERT_EQ(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].text, "1 folder could not be read, so its files were not added:\r\n" + path("v"));
   }
-  t->messages.shown.clear();
-  t->pump.onPump = nullptr;
-  t->add(t->tree.root(), true);
-  EXPECT_TRUE(t->messages.shown.isEmpty()) << "a later Add starts afresh";
+  messages.shown.clear();
+  pump.onPump = nullptr;
+  add(tree.root(), true);
+  EXPECT_TRUE(messages.shown.isEmpty()) << "a later Add starts afresh";
 }
 
 // Every way of gathering makes the commands follow the lists; a drop on the list offers Search at once.
@@ -170,19 +168,6 @@ TEST_F(Gathering, EveryGatheringMakesTheCommandsFollowTheLists) {
     gather(c);
     EXPECT_TRUE(c.view.following) << what;
     EXPECT_EQ(c.view.searchOffered, offered) << what;
-  }
-}
-
-// Browse starts at the typed folder, or at the root (which the box then shows); a choice ends in "/".
-TEST_F(Gathering, BrowseStartsAtTheTypedFolderAndShowsTheChoice) {
-  const std::tuple<QString, QString, QString, QString> cases[] = {  // typed, chosen, start, shown
-      {"", "", "/", "/"}, {"/a", "", "/a", "<kept>"}, {"/a", "/b", "/a", "/b/"}, {"", "/b/", "/", "/b/"}};
-  for (const auto& [typed, chosen, start, shown] : cases) {
-    t->view.folder = "<kept>";
-    t->picker.answer = chosen;
-    t->gathering.browse(typed);
-    EXPECT_EQ(t->picker.starts.takeLast(), start) << typed.toStdString();
-    EXPECT_EQ(t->view.folder, shown) << typed.toStdString();
   }
 }
 

@@ -10,11 +10,7 @@ namespace {
 
 class ListSortTest : public ::testing::Test, protected testing_support::CatalogueCommands {
  protected:
-  QStringList texts(const FileList& rows) const {
-    QStringList out;
-    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).text);
-    return out;
-  }
+  static QStringList texts(const FileList& rows) { return testing_support::fields(rows, &FileEntry::text); }
   QStringList upper() const { return texts(catalogue.lstmain()); }
   // The files, in bytes, into the folder "in", then Add of it.
   void gather(std::initializer_list<std::pair<const char*, qint64>> files) {

@@ -24,11 +24,7 @@ struct SelectionRows : testing_support::CatalogueCommands {
   void setChecks(const B& marks) {
     for (int row = 0; row < marks.size(); ++row) catalogue.setUpperChecked(row, marks[row]);
   }
-  B checks() const {
-    B out;
-    for (int row = 0; row < catalogue.lstmain().count(); ++row) out.append(catalogue.lstmain().at(row).checked);
-    return out;
-  }
+  B checks() const { return testing_support::fields(catalogue.lstmain(), &FileEntry::checked); }
   void select(int item, const QList<int>& highlighted) { mnuselitem_Click(context, item, highlighted); }
 };
 

@@ -11,6 +11,14 @@
 
 namespace testing_support {
 
+// One field of every row, in row order.
+template <class Field>
+QList<Field> fields(const catalogue::FileList& rows, Field catalogue::FileEntry::*field) {
+  QList<Field> out;
+  for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).*field);
+  return out;
+}
+
 class RecordingProgress final : public catalogue::ProgressView {
  public:
   void begin(const QString& activity) override { shown = activity; }
@@ -47,9 +55,8 @@ struct CatalogueCommands {
   }
   // The upper rows as paths below the tree's root, in list order.
   QStringList rows() const {
-    QStringList out;
-    for (int row = 0; row < catalogue.lstmain().count(); ++row)
-      out.append(catalogue.lstmain().fullPath(row).mid(tree.root().size() + 1));
+    QStringList out = catalogue.lstmain().fullPaths(false);
+    for (QString& path : out) path.remove(0, tree.root().size() + 1);
     return out;
   }
 

@@ -14,7 +14,7 @@
 #include "platform/Trash.h"
 #include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
-#include "support/Fakes.h"
+#include "support/CatalogueFakes.h"
 #include "support/TempTree.h"
 
 namespace mainform = shell::mainform;
@@ -103,13 +103,6 @@ struct TestWindow {
   QStringList lower() const { return fields(window.catalogue().lstsec(), &catalogue::FileEntry::text); }
   QStringList upper() const { return fields(window.catalogue().lstmain(), &catalogue::FileEntry::text); }
   static QList<bool> checks(const catalogue::FileList& list) { return fields(list, &catalogue::FileEntry::checked); }
-  // One field of every row, in row order.
-  template <class Field>
-  static QList<Field> fields(const catalogue::FileList& rows, Field catalogue::FileEntry::*field) {
-    QList<Field> out;
-    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).*field);
-    return out;
-  }
 };
 
 }  // namespace testing_support
