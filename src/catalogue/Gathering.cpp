@@ -9,7 +9,6 @@
 #include "catalogue/FolderWalk.h"
 #include "catalogue/Paths.h"
 #include "catalogue/ProgramTitle.h"
-#include "catalogue/ProgressFrame.h"
 #include "catalogue/Wildcard.h"
 #include "platform/FolderListing.h"
 
@@ -22,8 +21,8 @@ const QString programFolderWarning = QStringLiteral(
 
 }  // namespace
 
-Gathering::Gathering(Form& form, Catalogue& catalogue, RunState& run, GatheringServices services)
-    : form_(form), catalogue_(catalogue), run_(run), services_(std::move(services)) {}
+Gathering::Gathering(const CommandContext& context, GatheringView& view, GatheringServices services)
+    : context_(context), view_(view), services_(std::move(services)) {}
 
 QString Gathering::folderOf(const QString& typed) {
   QString path = typed;
@@ -32,69 +31,42 @@ QString Gathering::folderOf(const QString& typed) {
   return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }
 
-bool Gathering::exclusive() const {
-  const Control* option = form_.find(QStringLiteral("optmain"), 1);
-  return option && option->value != 0;
-}
-
-void Gathering::cntable(bool state) {
-  for (const char* name : {"txtdir", "cmddir", "txtpattern", "txtlimit", "chkrecurse"})
-    form_(QString::fromLatin1(name)).enabled = state;
-  form_(QStringLiteral("optmain"), 0).enabled = state;
-  form_(QStringLiteral("optmain"), 1).enabled = state;
-  form_(QStringLiteral("cmdsave")).enabled = state;
-  form_(QStringLiteral("cmdsearch")).enabled = state;
-}
-
-bool Gathering::addfolder(const QString& folder) {
+bool Gathering::addfolder(const QString& folder, const GatherRequest& request) {
   const QString current = folderOf(folder);
   if (current.isEmpty()) return false;
   const WildcardList listing(listingPattern_, WildcardList::Syntax::Listing);
   const auto files = platform::listFiles(
-      current, [&listing](const QString& name) { return listing.matches(name); }, services_.pump);
+      current, [&listing](const QString& name) { return listing.matches(name); }, context_.pump);
   if (!files) return false;
 
-  const bool excluding = exclusive();
-  const WildcardList excluded(form_.text(QStringLiteral("txtpattern")), WildcardList::Syntax::Like);
+  const WildcardList excluded(request.pattern, WildcardList::Syntax::Like);
   const bool inProgramFolder = !services_.programFolder.isEmpty() && current == services_.programFolder;
+  RunState& run = context_.run;
   for (const platform::ListedFile& file : *files) {
-    const bool taken = !(excluding && excluded.matches(file.name));
-    if (!run_.stopflag && taken) catalogue_.addfile(chkdir(current, file.name), file.size);
-    if (inProgramFolder && !run_.warned) {
+    const bool taken = !(request.exclusive && excluded.matches(file.name));
+    if (!run.stopflag && taken) context_.catalogue.addfile(chkdir(current, file.name), file.size);
+    if (inProgramFolder && !run.warned) {
       services_.messages.show(programTitle, programFolderWarning, platform::MessageIcon::Information);
-      run_.warned = true;
+      run.warned = true;
     }
-    catalogue_.refreshUpperSummary();
-    services_.pump.pump();
+    context_.catalogue.refreshUpperSummary();
+    context_.pump.pump();
   }
-  catalogue_.refreshicons(FileList::Kind::Upper, services_.icons, services_.pump);
+  context_.catalogue.refreshicons(FileList::Kind::Upper, context_.icons, context_.pump);
   return true;
 }
 
 void Gathering::Recurse(const QString& folder) {
   const QString top = folderOf(folder);
-  if (run_.stopflag || top.isEmpty() || !platform::isFolder(top)) return;
-  const SubfolderReader read = [this](const QString& path) { return platform::listSubfolders(path, services_.pump); };
-  walkFolders(top, read, services_.pump, run_, lsttri_, skipped_);
+  if (context_.run.stopflag || top.isEmpty() || !platform::isFolder(top)) return;
+  const SubfolderReader read = [this](const QString& path) { return platform::listSubfolders(path, context_.pump); };
+  walkFolders(top, read, context_.pump, context_.run, lsttri_, skipped_);
 }
 
 int getitem(const QString& Name, const QStringList& combo) {
   for (qsizetype at = combo.size() - 1; at >= 0; --at)
     if (combo[at].compare(Name, Qt::CaseInsensitive) == 0) return int(at);
   return -1;
-}
-
-void Gathering::rememberFolder(const QString& typed) {
-  if (typed.isEmpty()) return;
-  QStringList& history = form_(QStringLiteral("txtdir")).items;
-  if (getitem(typed, history) >= 0) return;
-  history.append(typed);
-  while (history.size() > historyLength) history.removeFirst();
-}
-
-void Gathering::forgetFolder(const QString& typed) {
-  QStringList& history = form_(QStringLiteral("txtdir")).items;
-  if (const int at = getitem(typed, history); at >= 0) history.removeAt(at);
 }
 
 void Gathering::tellCannotOpen(const QString& typed) {
@@ -108,61 +80,63 @@ void Gathering::tellSkipped() {
   if (!skipped_.isEmpty()) services_.messages.show(programTitle, skipped_.message(), platform::MessageIcon::Exclamation);
 }
 
-void Gathering::cmdadd_Click() {
-  run_.warned = false;
-  run_.partcount = 0;
-  form_(QStringLiteral("lblCountCDTotal")).text.clear();
-  catalogue_.resetTotal();
+void Gathering::add(const GatherRequest& request) {
+  Catalogue& catalogue = context_.catalogue;
+  RunState& run = context_.run;
+  run.warned = false;
+  run.partcount = 0;
+  view_.clearPartCount();
+  catalogue.resetTotal();
   skipped_.clear();
-  cntable(false);
-  form_(QStringLiteral("cmdload")).enabled = false;
-  form_(QStringLiteral("Timer")).enabled = true;  // the commands follow the lists from now on
-  catalogue_.clearUpper();
-  catalogue_.refreshUpperSummary();
-  listingPattern_ = exclusive() ? QStringLiteral("*.*") : form_.text(QStringLiteral("txtpattern"));
-  run_.stopflag = false;
+  view_.setBusy(true);
+  view_.followLists();
+  catalogue.clearUpper();
+  catalogue.refreshUpperSummary();
+  listingPattern_ = request.exclusive ? QStringLiteral("*.*") : request.pattern;
+  run.stopflag = false;
 
-  const QString typed = form_.text(QStringLiteral("txtdir"));
-  rememberFolder(typed);
-  const bool opened = addfolder(typed);
+  const QString& typed = request.folder;
+  if (!typed.isEmpty() && getitem(typed, request.history) < 0) {
+    QStringList history = request.history;
+    history.append(typed);
+    while (history.size() > historyLength) history.removeFirst();
+    view_.showFolderHistory(history);
+  }
+  const bool opened = addfolder(typed, request);
   if (!opened) tellCannotOpen(typed);
 
-  const Control* recurse = form_.find(QStringLiteral("chkrecurse"));
-  if (opened && recurse && recurse->value == 1) {
+  if (opened && request.recurse) {
     lsttri_.clear();
-    showProgress(form_, QStringLiteral("Adding directories"));
+    context_.progress.begin(QStringLiteral("Adding directories"));
     Recurse(typed);
     for (const QString& folder : std::as_const(lsttri_))
-      if (!run_.stopflag && !addfolder(folder)) skipped_.note(folder);
-    endProgress(form_, services_.stopHandler);
+      if (!run.stopflag && !addfolder(folder, request)) skipped_.note(folder);
+    context_.progress.end();
   }
-  catalogue_.resort(FileList::Kind::Upper);
-  cntable(true);
-  form_(QStringLiteral("cmdload")).enabled = true;
+  catalogue.resort(FileList::Kind::Upper);
+  view_.setBusy(false);
   tellSkipped();
 }
 
-void Gathering::addpath(const QString& path, bool recurse) {
-  form_(QStringLiteral("txtdir")).text = UnPath(path);
-  form_(QStringLiteral("chkrecurse")).value = recurse ? 1 : 0;
-  cmdadd_Click();
-}
-
-void Gathering::cmddel_Click() {
-  const QString typed = form_.text(QStringLiteral("txtdir"));
-  forgetFolder(typed);
-  showProgress(form_, QStringLiteral("Removing directories"));
+void Gathering::remove(const GatherRequest& request) {
+  const QString& typed = request.folder;
+  if (const int at = getitem(typed, request.history); at >= 0) {
+    QStringList history = request.history;
+    history.removeAt(at);
+    view_.showFolderHistory(history);
+  }
+  context_.progress.begin(QStringLiteral("Removing directories"));
 
   const QString folder = folderOf(typed);
-  const Control* recurse = form_.find(QStringLiteral("chkrecurse"));
+  Catalogue& catalogue = context_.catalogue;
   int removed = 0;
   if (folder.isEmpty()) {
     // nothing named, nothing removed
-  } else if (recurse && recurse->value == 1) {
+  } else if (request.recurse) {
     // Everything below the folder, whatever its own listing shows; a sibling whose name
     // merely begins with the same text ("Music" and "Musicals") is not below it.
     const QString below = folder.endsWith(u'/') ? folder : folder + u'/';
-    removed = catalogue_.removeUpperIf([&below](const FileEntry& e) {
+    removed = catalogue.removeUpperIf([&below](const FileEntry& e) {
       const QString& f = e.folder;
       return f.startsWith(below) || f == below.chopped(1) || (f.isEmpty() && below == QStringLiteral("/"));
     });
@@ -170,57 +144,58 @@ void Gathering::cmddel_Click() {
     // The files the folder lists right now.
     const WildcardList listing(listingPattern_, WildcardList::Syntax::Listing);
     const auto files = platform::listFiles(
-        folder, [&listing](const QString& name) { return listing.matches(name); }, services_.pump);
+        folder, [&listing](const QString& name) { return listing.matches(name); }, context_.pump);
     if (files && !files->empty()) {
       QSet<QString> names;
       names.reserve(qsizetype(files->size()));
       for (const platform::ListedFile& file : *files) names.insert(file.name);
-      removed = catalogue_.removeUpperIf([&](const FileEntry& e) {
+      removed = catalogue.removeUpperIf([&](const FileEntry& e) {
         return names.contains(e.text) && isJoinedPath(chkdir(folder, e.text), e.folder, e.text);
       });
     }
   }
-  if (removed > 0) form_(QStringLiteral("txtdir")).text.clear();
-  endProgress(form_, services_.stopHandler);
-  catalogue_.refreshicons(FileList::Kind::Upper, services_.icons, services_.pump);
+  if (removed > 0) view_.showFolder(QString());
+  context_.progress.end();
+  catalogue.refreshicons(FileList::Kind::Upper, context_.icons, context_.pump);
 }
 
-void Gathering::cmddir_Click() {
-  Control& box = form_(QStringLiteral("txtdir"));
-  if (box.text.isEmpty()) box.text = QStringLiteral("/");
-  QString chosen = services_.picker.browseForFolder(QStringLiteral("Select an Image Folder"), box.text);
+void Gathering::browse(const QString& typed) {
+  const QString start = typed.isEmpty() ? QStringLiteral("/") : typed;
+  if (typed.isEmpty()) view_.showFolder(start);
+  QString chosen = services_.picker.browseForFolder(QStringLiteral("Select an Image Folder"), start);
   if (chosen.isEmpty()) return;
   if (!chosen.endsWith(u'/')) chosen += u'/';
-  form_(QStringLiteral("txtdir")).text = chosen;
+  view_.showFolder(chosen);
 }
 
-void Gathering::dropOnFolderBox(const QStringList& paths) {
-  run_.warned = false;
-  run_.stopflag = false;
-  form_(QStringLiteral("Timer")).enabled = true;
+void Gathering::dropOnFolderBox(const QStringList& paths, const GatherRequest& request) {
+  context_.run.warned = false;
+  context_.run.stopflag = false;
+  view_.followLists();
   for (const QString& path : paths) {
     if (!platform::isFolder(path)) continue;  // dropped files are ignored
-    if (!addfolder(path)) tellCannotOpen(path);
+    if (!addfolder(path, request)) tellCannotOpen(path);
   }
-  catalogue_.resort(FileList::Kind::Upper);
+  context_.catalogue.resort(FileList::Kind::Upper);
 }
 
-void Gathering::dropOnUpperList(const QStringList& paths) {
-  run_.warned = false;
-  run_.stopflag = false;
-  run_.partcount = 0;
-  form_(QStringLiteral("lblCountCDTotal")).text.clear();
+void Gathering::dropOnUpperList(const QStringList& paths, const GatherRequest& request) {
+  RunState& run = context_.run;
+  run.warned = false;
+  run.stopflag = false;
+  run.partcount = 0;
+  view_.clearPartCount();
   for (const QString& path : paths) {
     if (platform::isFolder(path)) {
-      if (!addfolder(path)) tellCannotOpen(path);
+      if (!addfolder(path, request)) tellCannotOpen(path);
     } else {
-      catalogue_.addfile(path);
+      context_.catalogue.addfile(path);
     }
   }
-  catalogue_.resort(FileList::Kind::Upper);
-  catalogue_.refreshicons(FileList::Kind::Upper, services_.icons, services_.pump);
-  form_(QStringLiteral("cmdsearch")).enabled = true;
-  form_(QStringLiteral("Timer")).enabled = true;
+  context_.catalogue.resort(FileList::Kind::Upper);
+  context_.catalogue.refreshicons(FileList::Kind::Upper, context_.icons, context_.pump);
+  view_.offerSearch();
+  view_.followLists();
 }
 
 }  // namespace catalogue

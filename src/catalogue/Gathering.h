@@ -1,31 +1,32 @@
 // Filling the upper list from folders and taking folders out of it again: the Add,
-// Remove and Browse commands, a drop of folders on the folder box and the folder walk.
+// Remove and Browse commands, drops of folders and files, and the folder walk.
 #pragma once
 
 #include <QtGlobal>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/Form.h"
-#include "catalogue/RunState.h"
+#include "catalogue/CommandContext.h"
+#include "catalogue/GatheringView.h"
 #include "catalogue/SkippedFolders.h"
-#include "platform/EventPump.h"
 #include "platform/FolderPicker.h"
 #include "platform/Messages.h"
 
 namespace catalogue {
 
-class IconCache;
+// What a gathering command is asked to do, as the window's choices stand.
+struct GatherRequest {
+  QString folder;          // as typed in the folder box
+  bool recurse = false;    // the subfolders too
+  QString pattern;         // the file pattern
+  bool exclusive = false;  // the pattern names the files to leave out, not those to take
+  QStringList history;     // the folders added before, the latest last
+};
 
 struct GatheringServices {
   platform::Messages& messages;
   platform::FolderPicker& picker;
-  platform::EventPump& pump;
-  IconCache* icons = nullptr;           // none without a display
-  QString programFolder;                // the folder of the executable
-  std::function<void()> stopHandler;    // closes the progress display at the end of a walk
+  QString programFolder;  // the folder of the executable
 };
 
 // The index of the last entry of a combo box's list that equals `Name` in any case, or -1.
@@ -34,45 +35,38 @@ int getitem(const QString& Name, const QStringList& combo);
 class Gathering {
  public:
   static constexpr int historyLength = 8;
-  // Holds references to the window's records and lists.
+  // Holds references to the lists and the view.
   Q_DISABLE_COPY_MOVE(Gathering)
 
-  Gathering(Form& form, Catalogue& catalogue, RunState& run, GatheringServices services);
+  Gathering(const CommandContext& context, GatheringView& view, GatheringServices services);
 
-  void cmdadd_Click();
-  void cmddel_Click();
-  void cmddir_Click();
-  // The folder (quotes removed) into the folder box, the subfolder choice, then Add.
-  void addpath(const QString& path, bool recurse);
+  // The upper list anew from the folder (and its subfolders when asked).
+  void add(const GatherRequest& request);
+  // Takes the folder's files (or everything below it) out of the upper list.
+  void remove(const GatherRequest& request);
+  // The folder picker, starting at the typed folder; the choice goes into the folder box.
+  void browse(const QString& typed);
   // Adds the files of every dropped folder to what the list holds; dropped files are ignored.
-  void dropOnFolderBox(const QStringList& paths);
+  void dropOnFolderBox(const QStringList& paths, const GatherRequest& request);
   // Adds dropped folders (their own files) and files to what the list holds.
-  void dropOnUpperList(const QStringList& paths);
-  // Enables or disables the controls that must not change while files are gathered.
-  void cntable(bool state);
-
-  // The files of one folder (no subfolders) under the current pattern; false when the
-  // folder cannot be opened, in which case nothing is added.
-  bool addfolder(const QString& folder);
-  // Appends every folder below `folder` to lsttri, depth-first, each followed by its own;
-  // folders that cannot be read are noted for the message at the end of the Add.
-  void Recurse(const QString& folder);
+  void dropOnUpperList(const QStringList& paths, const GatherRequest& request);
 
   // The absolute, tidy form of a typed folder: "~" expanded, relative names resolved
   // against the current folder, no trailing separator except on the root.
   static QString folderOf(const QString& typed);
 
-
  private:
-  bool exclusive() const;
-  void rememberFolder(const QString& typed);
-  void forgetFolder(const QString& typed);
+  // The files of one folder (no subfolders) under the listing pattern of the last Add and
+  // the request's pattern; false when the folder cannot be opened, and nothing is added.
+  bool addfolder(const QString& folder, const GatherRequest& request);
+  // Appends every folder below `folder` to lsttri, depth-first, each followed by its own;
+  // folders that cannot be read are noted for the message at the end of the Add.
+  void Recurse(const QString& folder);
   void tellCannotOpen(const QString& typed);
   void tellSkipped();
 
-  Form& form_;
-  Catalogue& catalogue_;
-  RunState& run_;
+  CommandContext context_;
+  GatheringView& view_;
   GatheringServices services_;
   QString listingPattern_ = QStringLiteral("*.*");  // the hidden file list's pattern
   QStringList lsttri_;

@@ -6,7 +6,6 @@
 #include <limits>
 #include <optional>
 
-#include "catalogue/ProgressFrame.h"
 
 namespace catalogue {
 
@@ -55,28 +54,25 @@ Rule ruleFor(int item, const FileList& rows, const QList<int>& highlighted) {
 
 }  // namespace
 
-void mnuselitem_Click(WindowContext& w, int item, const QList<int>& highlighted,
-                      const std::function<void()>& stopHandler) {
-  showProgress(w.form, QStringLiteral("Scanning..."));
-  w.run.stopflag = false;
-  w.form(QStringLiteral("lblCountCDTotal")).text.clear();
-  w.run.partcount = 0;
+void mnuselitem_Click(const CommandContext& c, int item, const QList<int>& highlighted) {
+  c.progress.begin(QStringLiteral("Scanning..."));
+  c.run.stopflag = false;
+  c.run.partcount = 0;
 
-  const FileList& rows = w.catalogue.lstmain();
+  const FileList& rows = c.catalogue.lstmain();
   if (const Rule rule = ruleFor(item, rows, highlighted)) {
-    for (int row = 0; row < rows.count() && !w.run.stopflag; ++row) {
-      if (const std::optional<bool> mark = rule(rows.at(row))) w.catalogue.setUpperChecked(row, *mark);
-      w.pump.pump();
+    for (int row = 0; row < rows.count() && !c.run.stopflag; ++row) {
+      if (const std::optional<bool> mark = rule(rows.at(row))) c.catalogue.setUpperChecked(row, *mark);
+      c.pump.pump();
     }
   }
 
-  endProgress(w.form, stopHandler);
+  c.progress.end();
 }
 
-void mnuclear_Click(WindowContext& w) {
-  w.catalogue.lstsec().clear();
-  w.form(QStringLiteral("txttotal")).text = QStringLiteral("0");
-  w.catalogue.refreshUpperSummary();
+void mnuclear_Click(Catalogue& catalogue) {
+  catalogue.lstsec().clear();
+  catalogue.refreshUpperSummary();
 }
 
 }  // namespace catalogue

@@ -5,7 +5,7 @@
 #include <QList>
 #include <functional>
 
-#include "catalogue/WindowContext.h"
+#include "catalogue/CommandContext.h"
 
 namespace catalogue {
 
@@ -22,12 +22,11 @@ enum SelectItem {
 };
 
 // Runs the Select command of menu index `item` with the highlighted rows (0-based) as
-// references, showing the progress frame and honouring Stop. `stopHandler` closes the
-// progress display at the end.
-void mnuselitem_Click(WindowContext& window, int item, const QList<int>& highlighted,
-                      const std::function<void()>& stopHandler);
+// references, showing progress and honouring Stop. The parts counted before no longer
+// stand: the caller clears what shows them.
+void mnuselitem_Click(const CommandContext& context, int item, const QList<int>& highlighted);
 
 // "Clear the files": empties the lower list; the files stay on disk.
-void mnuclear_Click(WindowContext& window);
+void mnuclear_Click(Catalogue& catalogue);
 
 }  // namespace catalogue

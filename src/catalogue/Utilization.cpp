@@ -1,31 +1,13 @@
-// All read the window's records; the number rules live in Numbers.
+// The total takes part as written, rounded to hundredths of megabytes, so the percentage
+// agrees with the figures beside it.
 #include "catalogue/Utilization.h"
 
 #include "catalogue/Numbers.h"
 
 namespace catalogue {
 
-double limitBytes(const Form& form) {
-  const Control* box = form.find(QStringLiteral("txtlimit"));
-  return box ? leadingNumber(box->tag) : 0;
-}
-
-QString utilizationCaption(const Form& form, double part, double whole) {
-  const Control* label = form.find(QStringLiteral("lblpercent"));
-  return percentText(part, whole) + (label ? label->tag : QString());
-}
-
-void showLowerTotals(Form& form, const Catalogue& catalogue, qint64 bytes) {
-  Control& totalBox = form(QStringLiteral("txttotal"));
-  totalBox.text = megabytesText(bytes);
-  form(QStringLiteral("lblCountList2")).text = catalogue.lowerSummary(totalBox.text);
-}
-
-void showLowerResult(Form& form, const Catalogue& catalogue, qint64 bytes) {
-  showLowerTotals(form, catalogue, bytes);
-  form(QStringLiteral("lblpercent")).text =
-      utilizationCaption(form, writtenNumber(form.text(QStringLiteral("txttotal"))),
-                         writtenNumber(form.text(QStringLiteral("txtlimit"))));
+QString utilizationPercent(qint64 bytes, double limitMegabytes) {
+  return percentText(double(roundedHundredths(bytes, MB)) / 100, limitMegabytes);
 }
 
 qint64 listBytes(const FileList& rows) {

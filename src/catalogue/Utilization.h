@@ -1,28 +1,19 @@
-// The capacity of the medium and how full the chosen files make it, as the labels and
-// list files show it, and the lower list's result as every command shows it.
+// How full the chosen files make the medium, by the figures the window shows.
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
-#include "catalogue/Catalogue.h"
-#include "catalogue/Form.h"
+#include "catalogue/FileList.h"
 
 namespace catalogue {
 
-// The capacity in bytes, as the tag of the size-limit box holds it.
-double limitBytes(const Form& form);
-
-// "<percent><tag of lblpercent>": part against whole, e.g. "92.64% CD utilization".
-QString utilizationCaption(const Form& form, double part, double whole);
-
-// The lower list totalling `bytes`: the megabytes in txttotal and the summary in
-// lblCountList2.
-void showLowerTotals(Form& form, const Catalogue& catalogue, qint64 bytes);
-// The same, and the utilization in lblpercent: the megabytes as txttotal now shows them
-// against the limit as the size-limit box shows it, both read back as the program wrote
-// them.
-void showLowerResult(Form& form, const Catalogue& catalogue, qint64 bytes);
+// The utilization of a medium of `limitMegabytes` by `bytes`, as a percentage ("92.64"):
+// the bytes count as the megabytes the total box shows, to two decimals.
+QString utilizationPercent(qint64 bytes, double limitMegabytes);
 // The sum of the sizes of the rows.
 qint64 listBytes(const FileList& rows);
 
 }  // namespace catalogue
+
+#include "catalogue/Transitional.h"  // to be removed once search and output are converted

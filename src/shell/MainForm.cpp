@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "catalogue/Numbers.h"
+#include "catalogue/Paths.h"
 #include "catalogue/Selection.h"
 #include "catalogue/Utilization.h"
 #include "output/CopyToFolder.h"
@@ -19,6 +21,7 @@
 #include "search/DiscPlan.h"
 #include "search/FitSearch.h"
 #include "search/Limit.h"
+#include "shell/LowerListRecords.h"
 #include "shell/MainFormControls.h"
 #include "shell/OutputRecords.h"
 #include "shell/SecondaryFormControls.h"
@@ -42,9 +45,6 @@ MainForm::MainForm(Services services)
       languagePack_(services_.messages, listingPump_),
       catalogue_(services_.registry),
       iconCache_(makeIconCache(services_.icons)),
-      gathering_(form_, catalogue_, run_,
-                 catalogue::GatheringServices{services_.messages, services_.picker, services_.pump, iconCache_.get(),
-                                              services_.programFolder, [this] { cmdstop_Click(); }}),
       trash_(services_.trash ? *services_.trash : noTrash_),
       drives_(services_.drives ? *services_.drives : noDrives_),
       clipboard_(services_.clipboard ? *services_.clipboard : noClipboard_),
@@ -52,7 +52,10 @@ MainForm::MainForm(Services services)
       dialogs_(services_.fileDialogs ? *services_.fileDialogs : noDialogs_, services_.messages),
       context_{form_, catalogue_, run_, services_.pump, iconCache_.get()},
       progress_(form_, [this] { cmdstop_Click(); }),
-      commands_{catalogue_, run_, services_.pump, progress_, iconCache_.get()} {
+      commands_{catalogue_, run_, services_.pump, progress_, iconCache_.get()},
+      gatheringRecords_(form_),
+      gathering_(commands_, gatheringRecords_,
+                 catalogue::GatheringServices{services_.messages, services_.picker, services_.programFolder}) {
   createControls();
   // The limit in bytes must be right from the start, before the command line searches.
   txtlimit_Change();
@@ -81,16 +84,22 @@ void MainForm::createControls() {
 }
 
 void MainForm::cmdadd_Click() {
-  runAlone(Command::Gathering, [&] { gathering_.cmdadd_Click(); });
+  runAlone(Command::Gathering, [&] { gathering_.add(gatherRequest(form_)); });
 }
 
 void MainForm::addpath(const QString& path, bool recurse) {
-  runAlone(Command::Gathering, [&] { gathering_.addpath(path, recurse); });
+  runAlone(Command::Gathering, [&] {
+    form_(mainform::txtdir).text = catalogue::UnPath(path);
+    form_(mainform::chkrecurse).value = recurse ? 1 : 0;
+    gathering_.add(gatherRequest(form_));
+  });
 }
 
 void MainForm::cmddel_Click() {
-  runAlone(Command::Gathering, [&] { gathering_.cmddel_Click(); });
+  runAlone(Command::Gathering, [&] { gathering_.remove(gatherRequest(form_)); });
 }
+
+void MainForm::cmddir_Click() { gathering_.browse(form_.text(mainform::txtdir)); }
 
 void MainForm::cmdstop_Click() {
   run_.stopflag = true;
@@ -104,7 +113,7 @@ void MainForm::cmdstop_Click() {
 }
 
 void MainForm::dropOnFolderBox(const QStringList& paths) {
-  runAlone(Command::Gathering, [&] { gathering_.dropOnFolderBox(paths); });
+  runAlone(Command::Gathering, [&] { gathering_.dropOnFolderBox(paths, gatherRequest(form_)); });
 }
 
 void MainForm::cmdsearch_Click() {
@@ -207,12 +216,17 @@ void MainForm::mnufiledelete_Click() {
 }
 
 void MainForm::mnuclear_Click() {
-  runAlone(Command::Clear, [&] { catalogue::mnuclear_Click(context_); });
+  runAlone(Command::Clear, [&] {
+    catalogue::mnuclear_Click(catalogue_);
+    form_(mainform::txttotal).text = QStringLiteral("0");
+  });
 }
 
 void MainForm::mnuselitem_Click(int item, const QList<int>& highlighted) {
-  runAlone(Command::Select,
-           [&] { catalogue::mnuselitem_Click(context_, item, highlighted, [this] { cmdstop_Click(); }); });
+  runAlone(Command::Select, [&] {
+    form_(mainform::lblCountCDTotal).text.clear();
+    catalogue::mnuselitem_Click(commands_, item, highlighted);
+  });
 }
 
 void MainForm::headerClicked(catalogue::FileList::Kind kind, int column) {
@@ -220,7 +234,7 @@ void MainForm::headerClicked(catalogue::FileList::Kind kind, int column) {
 }
 
 void MainForm::dropOnUpperList(const QStringList& paths) {
-  runAlone(Command::Gathering, [&] { gathering_.dropOnUpperList(paths); });
+  runAlone(Command::Gathering, [&] { gathering_.dropOnUpperList(paths, gatherRequest(form_)); });
 }
 
 void MainForm::dropOnLowerList(const QStringList& paths) {
@@ -280,8 +294,13 @@ bool MainForm::runAlone(Command command, const std::function<void()>& body) {
 }
 
 void MainForm::showLowerList() {
-  catalogue::showLowerResult(form_, catalogue_, catalogue::listBytes(catalogue_.lstsec()));
+  shell::showLowerResult(form_, catalogue_, catalogue::listBytes(catalogue_.lstsec()), limitMegabytes());
   cbospeed_Click();
+}
+
+double MainForm::limitMegabytes() const {
+  // The limit box always holds a number once the limit rule has seen it.
+  return catalogue::writtenNumber(form_.text(mainform::txtlimit));
 }
 
 void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }
@@ -298,7 +317,7 @@ void MainForm::setLimitText(const QString& text) {
 void MainForm::flushLabels() {
   if (catalogue_.takeUpperSummaryRequest()) form_(mainform::lblCountList).text = catalogue_.upperSummary();
   if (const std::optional<qint64> bytes = catalogue_.takeLowerTotalsRequest())
-    catalogue::showLowerTotals(form_, catalogue_, *bytes);
+    shell::showLowerTotals(form_, catalogue_, *bytes);
 }
 
 }  // namespace shell

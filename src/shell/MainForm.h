@@ -33,6 +33,7 @@
 #include "search/DiscPlan.h"
 #include "shell/CopyDialog.h"
 #include "shell/CopyForm.h"
+#include "shell/GatheringRecords.h"
 #include "shell/LanguagePack.h"
 #include "shell/Layout.h"
 #include "shell/ProgressRecords.h"
@@ -89,7 +90,7 @@ class MainForm {
   void cmddel_Click();
   // The folder into the folder box, the subfolder choice, then Add.
   void addpath(const QString& path, bool recurse);
-  void cmddir_Click() { gathering_.cmddir_Click(); }
+  void cmddir_Click();
   void cmdstop_Click();
   void dropOnFolderBox(const QStringList& paths);
   void cmdsearch_Click();
@@ -180,6 +181,8 @@ class MainForm {
   // The lower list's totals, utilization and burn time, all three from its rows as they
   // are now; every command that changed the rows ends with it.
   void showLowerList();
+  // The limit in megabytes as the limit box holds it.
+  double limitMegabytes() const;
   // The disc the limit box stands for.
   output::DiscMedium limitMedium() const;
   // The Load button's caption, idle or while a load runs, in the language held.
@@ -199,7 +202,6 @@ class MainForm {
   catalogue::Catalogue catalogue_;
   catalogue::RunState run_;
   std::unique_ptr<catalogue::IconCache> iconCache_;
-  catalogue::Gathering gathering_;
   // The services in use: the ones given, or the stand-ins above.
   platform::Trash& trash_;
   const platform::OpticalDrives& drives_;
@@ -214,6 +216,8 @@ class MainForm {
   ProgressRecords progress_;
   // What the commands below the shell are given; the records stay here.
   catalogue::CommandContext commands_;
+  GatheringRecords gatheringRecords_;
+  catalogue::Gathering gathering_;
   search::ServedPlan servedPlan_;
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips

@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QLocale>
-#include <cmath>
 
 #include "catalogue/Numbers.h"
-#include "output/ListFile.h"
-#include "search/Limit.h"
-#include "support/OutputFakes.h"
+#include "catalogue/Utilization.h"
 
 TEST(LocaleNumbers, UserNumberTakesTheUsersFormatAndThePointButNoGrouping) {
   constexpr double none = -1;  // not a number
@@ -39,30 +36,13 @@ TEST(LocaleNumbers, WhatTheProgramWritesReadsBackInEveryLocale) {
     EXPECT_DOUBLE_EQ(catalogue::writtenNumber(catalogue::userNumberText(702.5)), 702.5);
     EXPECT_EQ(catalogue::userNumberText(4450), QStringLiteral("4450")) << "never a group separator";
     EXPECT_DOUBLE_EQ(catalogue::writtenNumber(QStringLiteral("700MB")), 700) << "anything else: its leading number";
+    // The total counts as the megabytes written: 2.625 MB shows as 2.62, which fills 74.86% of 3.5.
+    const QString point = locale.decimalPoint();
+    for (const auto& [bytes, limit, percent] : {std::tuple{2752512, 3.5, "74.86"}, {2747269, 3.5, "74.86"},
+                                                {736100352, 702.0, "100"}, {1048576, 0.0, "0"}, {5, 702.5, "0"}})
+      EXPECT_EQ(catalogue::utilizationPercent(bytes, limit), QString::fromLatin1(percent).replace(u'.', point)) << bytes;
   }
   QLocale::setDefault(saved);
 }
 
-TEST(LocaleNumbers, CapacitiesMustBeA64BitByteCount) {
-  const double most = std::ldexp(1.0, 43);  // megabytes in 2^63 bytes
-  for (const auto& [megabytes, fits] : {std::pair{most - 1, true}, {most, false}, {1 - most, true}, {-most, false},
-                                        {HUGE_VAL, false}, {std::nan(""), false}})
-    EXPECT_EQ(search::capacityFits(megabytes), fits) << megabytes;
-}
-
-// A limit typed in the user's format is kept; total and limit are both read as written:
-// 2,62 of 3,5 MB is 74,86% (not 2 of 3, 2,62 of 3 or 2 of 3,5).
-TEST(LocaleNumbers, LimitAndUtilizationReadTheUsersFormat) {
-  testing_support::TestWindow t;  // restores the locale it found when it goes
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  t.gather({{"a.bin", 2.62}});
-  for (const auto& [typed, text, tag] : {std::tuple{"1.234,5", "4450", "4666163200"}, {"3,5", "3,5", "3670016"}}) {
-    t.window.setLimitText(QString::fromUtf8(typed));
-    EXPECT_EQ(QStringList({t[mainform::txtlimit].text, t[mainform::txtlimit].tag}), QStringList({text, tag})) << typed;
-  }
-  t.window.cmdsearch_Click();
-  EXPECT_EQ(t[mainform::txttotal].text, QStringLiteral("2,62"));
-  EXPECT_EQ(t[mainform::lblpercent].text, QStringLiteral("74,86% CD utilization"));
-  EXPECT_EQ(output::summaryLine(qint64(2.62 * 1048576), {"3,5", 3.5}),
-            "Total Size: 2,62/3,5 megabytes (74,86% CD utilization)");
-}
+// 2,62 of 3,5 MB is 74,86% (not 2 of 3, 2,62 of 3 or 2 of 3,5): see also tests/shell/LowerTotalsTest.

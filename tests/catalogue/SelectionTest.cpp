@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/Selection.h"
-#include "support/OutputFakes.h"
+#include "support/CatalogueFakes.h"
 
 using namespace catalogue;
 
@@ -11,7 +11,7 @@ constexpr bool T = true, F = false;
 
 // Rows of 100, 200, 300, 0 and 250 bytes in the folders "/m", "/m", "/m/sub", "/M" and "/n";
 // ".m4a" is described as "MP3 File" too, ".ogg" as "mp3 File".
-struct SelectionRows : testing_support::TestWindow {
+struct SelectionRows : testing_support::CatalogueCommands {
   SelectionRows() {
     for (auto [type, described] : {std::pair{"m4a", "MP3 File"}, {"ogg", "mp3 File"}}) {
       registry.setText(platform::RootKey::ClassesRoot, QStringLiteral(".") + type, {}, type);
@@ -19,12 +19,13 @@ struct SelectionRows : testing_support::TestWindow {
     }
     for (auto [path, size] :
          {std::pair{"/m/a.mp3", 100}, {"/m/b.m4a", 200}, {"/m/sub/c.mp3", 300}, {"/M/d.ogg", 0}, {"/n/e.txt", 250}})
-      window.catalogue().addfile(QString::fromLatin1(path), size);
+      catalogue.addfile(QString::fromLatin1(path), size);
   }
   void setChecks(const B& marks) {
-    for (int row = 0; row < marks.size(); ++row) window.catalogue().setUpperChecked(row, marks[row]);
+    for (int row = 0; row < marks.size(); ++row) catalogue.setUpperChecked(row, marks[row]);
   }
-  B checks() const { return TestWindow::checks(window.catalogue().lstmain()); }
+  B checks() const { return testing_support::fields(catalogue.lstmain(), &FileEntry::checked); }
+  void select(int item, const QList<int>& highlighted) { mnuselitem_Click(context, item, highlighted); }
 };
 
 TEST(Selection, EachCommandSetsTheMarksOfTheHighlightedRows) {
@@ -50,7 +51,7 @@ TEST(Selection, EachCommandSetsTheMarksOfTheHighlightedRows) {
   for (const auto& [name, item, highlighted, before, after] : cases) {
     SelectionRows t;
     t.setChecks(before);
-    t.window.mnuselitem_Click(item, highlighted);
+    t.select(item, highlighted);
     EXPECT_EQ(t.checks(), after) << name;
   }
 }
@@ -59,17 +60,15 @@ TEST(Selection, EachCommandSetsTheMarksOfTheHighlightedRows) {
 TEST(Selection, StopMidCommandLeavesTheRestAndEndsTheProgressState) {
   SelectionRows t;
   t.setChecks({F, F, F, F, F});
-  t.window.run().stopflag = true;
-  t.window.run().partcount = 3;
-  t[mainform::lblCountCDTotal].text = QStringLiteral("3");
-  QStringList during;
+  t.run.stopflag = true;
+  t.run.partcount = 3;
+  QString during;
   t.pump.onPump = [&](int call) {
-    if (call == 2) during = {t[mainform::lblcurrent].text, t[mainform::framain].visible ? "shown" : "hidden"}, t.window.cmdstop_Click();
+    if (call == 2) during = t.progress.shown, t.run.stopflag = true;
   };
-  t.window.mnuselitem_Click(SelectAll, {});
+  t.select(SelectAll, {});
   EXPECT_EQ(t.checks(), (B{T, T, F, F, F}));
-  EXPECT_EQ(during, QStringList({"Scanning...", "shown"}));
-  EXPECT_FALSE(t[mainform::framain].visible);
-  EXPECT_TRUE(t[mainform::lblCountCDTotal].text.isEmpty());
-  EXPECT_EQ(t.window.run().partcount, 0);
+  EXPECT_EQ(during, "Scanning...");
+  EXPECT_TRUE(t.progress.shown.isEmpty() && t.progress.ends == 1);
+  EXPECT_EQ(t.run.partcount, 0);
 }

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "catalogue/Selection.h"
+#include "output/ListFile.h"
 #include "support/OutputFakes.h"
 
 namespace {
@@ -62,6 +63,23 @@ TEST(LowerTotals, EveryChangeOfTheLowerListRefreshesAllItsFigures) {
     EXPECT_EQ(t[mainform::lblCountList2].text, step.summary);
   }
   EXPECT_EQ(t.messages.shown.size(), 1);  // the batch's
+}
+
+// A limit typed in the user's format is kept; total and limit are both read as written:
+// 2,62 of 3,5 MB is 74,86% (not 2 of 3, 2,62 of 3 or 2 of 3,5).
+TEST(LowerTotals, LimitAndUtilizationReadTheUsersFormat) {
+  testing_support::TestWindow t;  // restores the locale it found when it goes
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  t.gather({{"a.bin", 2.62}});
+  for (const auto& [typed, text, tag] : {std::tuple{"1.234,5", "4450", "4666163200"}, {"3,5", "3,5", "3670016"}}) {
+    t.window.setLimitText(QString::fromUtf8(typed));
+    EXPECT_EQ(QStringList({t[mainform::txtlimit].text, t[mainform::txtlimit].tag}), QStringList({text, tag})) << typed;
+  }
+  t.window.cmdsearch_Click();
+  EXPECT_EQ(t[mainform::txttotal].text, QStringLiteral("2,62"));
+  EXPECT_EQ(t[mainform::lblpercent].text, QStringLiteral("74,86% CD utilization"));
+  EXPECT_EQ(output::summaryLine(qint64(2.62 * 1048576), {"3,5", 3.5}),
+            "Total Size: 2,62/3,5 megabytes (74,86% CD utilization)");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
+#include "support/CatalogueFakes.h"
 #include "support/OutputServices.h"
 
 namespace mainform = shell::mainform;
@@ -59,11 +60,9 @@ struct TestWindow {
     window.CDROM_Load();
   }
   void addLower(const QString& path) { window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}}); }
-  QStringList lower() const { return OutputBench::column(window.catalogue().lstsec(), &catalogue::FileEntry::text); }
-  QStringList upper() const { return OutputBench::column(window.catalogue().lstmain(), &catalogue::FileEntry::text); }
-  static QList<bool> checks(const catalogue::FileList& list) {
-    return OutputBench::column(list, &catalogue::FileEntry::checked);
-  }
+  QStringList lower() const { return fields(window.catalogue().lstsec(), &catalogue::FileEntry::text); }
+  QStringList upper() const { return fields(window.catalogue().lstmain(), &catalogue::FileEntry::text); }
+  static QList<bool> checks(const catalogue::FileList& list) { return fields(list, &catalogue::FileEntry::checked); }
 };
 
 }  // namespace testing_support

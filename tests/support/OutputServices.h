@@ -13,6 +13,7 @@
 #include "platform/OpticalDrives.h"
 #include "platform/Sound.h"
 #include "platform/Trash.h"
+#include "support/CatalogueFakes.h"
 #include "support/Fakes.h"
 #include "support/TempTree.h"
 
@@ -93,14 +94,7 @@ struct OutputBench {
   void addLower(const QString& path, qint64 size = 0, bool checked = true) {
     lists.lstsec().append(catalogue::FileEntry{path, {}, {}, {}, size, 0, checked});
   }
-  QStringList lower() const { return column(lists.lstsec(), &catalogue::FileEntry::text); }
-  // One field of every row, in row order.
-  template <class Field>
-  static QList<Field> column(const catalogue::FileList& rows, Field catalogue::FileEntry::*field) {
-    QList<Field> out;
-    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).*field);
-    return out;
-  }
+  QStringList lower() const { return fields(lists.lstsec(), &catalogue::FileEntry::text); }
 };
 
 }  // namespace testing_support
