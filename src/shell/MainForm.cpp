@@ -13,11 +13,9 @@
 #include "output/LoadList.h"
 #include "output/SaveList.h"
 #include "platform/FolderListing.h"
-#include "search/Availability.h"
 #include "search/BatchSearch.h"
 #include "search/DiscPlan.h"
 #include "search/FitSearch.h"
-#include "search/Limit.h"
 #include "shell/MainFormControls.h"
 #include "shell/SecondaryFormControls.h"
 
@@ -106,11 +104,11 @@ void MainForm::dropOnFolderBox(const QStringList& paths) {
 }
 
 void MainForm::cmdsearch_Click() {
-  runAlone(Command::Search, [&] { search::cmdsearch_Click(context_); });
+  runAlone(Command::Search, [&] { search::cmdsearch_Click(commands_, searchView_, capacity_.bytes); });
 }
 
 void MainForm::mnubestfill_Click() {
-  runAlone(Command::Search, [&] { search::bestFillSearch(context_, servedPlan_); });
+  runAlone(Command::Search, [&] { search::bestFillSearch(commands_, searchView_, capacity_.bytes, servedPlan_); });
 }
 
 void MainForm::cmdsave_Click() {
@@ -145,11 +143,12 @@ void MainForm::setPattern(const QString& pattern, int option) {
 
 void MainForm::batch(int method, const QString& listFile) {
   run_.searchmethod = method;
-  form_(mainform::mnuscan).tag = listFile;
-  mnuscan_Click();
+  runBatch(listFile);
 }
 
-void MainForm::mnuscan_Click() {
+void MainForm::mnuscan_Click() { runBatch(QString()); }
+
+void MainForm::runBatch(const QString& listFile) {
   runAlone(Command::Batch, [&] {
     search::BatchServices batch;
     batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
@@ -168,7 +167,7 @@ void MainForm::mnuscan_Click() {
       services_.messages.show(batchTitle, text,
                               warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
     };
-    search::mnuscan_Click(context_, batch);
+    search::batchSearch(commands_, searchView_, batch, listFile, capacity_);
   });
 }
 
@@ -258,10 +257,6 @@ void MainForm::showLowerList() {
   catalogue::showLowerResult(form_, catalogue_, catalogue::listBytes(catalogue_.lstsec()));
   cbospeed_Click();
 }
-
-void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }
-
-void MainForm::txtlimit_Change() { search::txtlimit_Change(form_); }
 
 void MainForm::setLimitText(const QString& text) {
   catalogue::Control& box = form_(mainform::txtlimit);

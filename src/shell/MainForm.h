@@ -31,11 +31,13 @@
 #include "platform/ProcessStart.h"
 #include "platform/Trash.h"
 #include "search/DiscPlan.h"
+#include "search/Limit.h"
 #include "shell/CopyDialog.h"
 #include "shell/CopyForm.h"
 #include "shell/LanguagePack.h"
 #include "shell/Layout.h"
 #include "shell/ProgressRecords.h"
+#include "shell/SearchRecords.h"
 
 namespace shell {
 
@@ -182,6 +184,10 @@ class MainForm {
   void showLowerList();
   // The disc the limit box stands for.
   output::DiscMedium limitMedium() const;
+  // The capacity into the limit box and into what the searches are given.
+  void showCapacity(const search::Capacity& capacity);
+  // The batch of the method held, on `listFile` (asked for when empty).
+  void runBatch(const QString& listFile);
   // The Load button's caption, idle or while a load runs, in the language held.
   QString loadCaption(bool loading) const;
 
@@ -215,6 +221,8 @@ class MainForm {
   // What the commands below the shell are given; the records stay here.
   catalogue::CommandContext commands_;
   search::ServedPlan servedPlan_;
+  SearchRecords searchView_{form_, catalogue_};
+  search::Capacity capacity_;  // as the limit box shows it
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips
   CaptionWidth captionWidth_;
