@@ -39,7 +39,7 @@ TEST(BatchSearch, SeriesNumberIsTheCycleThatWouldHaveWrittenTheName) {
 // A batch of the checked files on 10-megabyte discs, its lists named after "/out/cd.txt" and
 // kept in memory; the list `blocked` cannot be written.
 struct Batch : testing_support::SearchBench {
-  explicit Batch(Files files) : SearchBench(files) { run.searchmethod = 1; }
+  using SearchBench::SearchBench;
   void start(const QString& name = QStringLiteral("/out/cd.txt")) {
     search::BatchServices services;
     services.askName = [this] { return ++asked, QString(); };
@@ -52,9 +52,8 @@ struct Batch : testing_support::SearchBench {
     services.report = [this](const QString& text, bool warning) { reports.append({text, warning}); };
     search::batchSearch(context, view, services, name, search::changedCapacity(QStringLiteral("10"), {}));
   }
-  // The one report of the batch.
   QString report() const {
-    EXPECT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports.size(), 1);  // a batch ends with one report
     return reports.value(0).first;
   }
   std::vector<QStringList> lists;  // the entries of cd 001.txt, cd 002.txt, ...

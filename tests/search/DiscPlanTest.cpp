@@ -15,12 +15,8 @@ constexpr qint64 MB = catalogue::MB;
 // Seven, six, five, four and three megabytes on 10-megabyte discs: {7,3}, {6,4}, {5}.
 struct BestFill : testing_support::SearchBench {
   BestFill() : SearchBench({{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {"d.bin", 4}, {"e.bin", 3}}) {}
-  // The next disc.
-  QStringList serve(qint64 capacity = 10 * MB) {
-    search::bestFillSearch(context, view, capacity, plan);
-    return lower();
-  }
-  void checkAll() {
+  QStringList serve(qint64 capacity = 10 * MB) { return search::bestFillSearch(context, view, capacity, plan), lower(); }
+  void checkAll() {  // as Select All, or an Add of the folder again, does
     for (int row = 0; row < catalogue.lstmain().count(); ++row) catalogue.setUpperChecked(row, true);
   }
   search::ServedPlan plan;
