@@ -2,13 +2,23 @@
 // of the two lists, and moves the magnifier of the progress frame one step.
 #pragma once
 
+#include <QPoint>
+
 #include "catalogue/Catalogue.h"
-#include "catalogue/Form.h"
 
 namespace search {
 
 constexpr int timerIntervalMs = 100;
 
-void Timer_Timer(catalogue::Form& form, const catalogue::Catalogue& lists);
+struct Availability {
+  bool search = false;  // the upper list has rows, checked or not
+  bool output = false;  // the lower list has rows: Copy, Save, Clipboard and Delete can be used
+};
+
+Availability availability(const catalogue::Catalogue& lists);
+
+// The magnifier's next corner of its square (in twips within the frame); a magnifier
+// anywhere else stays where it is.
+QPoint nextMagnifierPlace(QPoint at);
 
 }  // namespace search

@@ -10,11 +10,8 @@
 #include <optional>
 
 #include "catalogue/NameLines.h"
-#include "catalogue/ProgressFrame.h"
-#include "catalogue/Utilization.h"
 #include "search/DiscPlan.h"
 #include "search/FitSearch.h"
-#include "search/StopCommand.h"
 
 namespace search {
 
@@ -123,21 +120,20 @@ QString writingText(const QString& path, int cycle, qint64 parts) {
 // The writer loop both methods share: each cycle takes the next part from `source` into
 // the lower list and writes it to its numbered list. The progress frame names the list
 // being written; a Stop or a stop signal ends the batch once that list is complete.
-void writeParts(catalogue::WindowContext& w, const BatchServices& services, const QString& name,
-                const PartSource& source, Ending& end) {
+void writeParts(const catalogue::CommandContext& c, SearchView& view, const BatchServices& services,
+                const QString& name, const PartSource& source, Ending& end) {
   end.warning = false;
   bool failed = false;
-  catalogue::showProgress(w.form, QStringLiteral("Writing lists"));
+  c.progress.begin(QStringLiteral("Writing lists"));
   for (int cycle = 1; source.more() && !failed; ++cycle) {
-    if (stopRequested(w.run)) {
+    if (stopRequested(c.run)) {
       end.reason = QStringLiteral("The batch was stopped.");
       break;
     }
     const QString path = cyclePath(name, cycle);
-    w.form(QStringLiteral("lblcurrent")).text = writingText(path, cycle, source.parts);
-    const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
-    if (button && button->enabled) source.next();
-    if (w.catalogue.lstsec().isEmpty()) {
+    c.progress.status(writingText(path, cycle, source.parts));
+    if (view.searchEnabled()) source.next();
+    if (c.catalogue.lstsec().isEmpty()) {
       end.reason = QStringLiteral("The search cannot run at the moment.");
       end.warning = true;
       break;
@@ -148,26 +144,26 @@ void writeParts(catalogue::WindowContext& w, const BatchServices& services, cons
       if (end.first.isEmpty()) end.first = path;
       end.last = path;
     } else {
-      failed = end.warning = w.run.listWriteFailed = true;
+      failed = end.warning = c.run.listWriteFailed = true;
       end.reason = QStringLiteral("The list \"%1\" could not be written: %2. The batch stopped there; the files of "
                                   "that part are checked again in the upper list.")
                        .arg(path, failure);
-      checkAgain(w.catalogue);
+      checkAgain(c.catalogue);
     }
-    w.catalogue.lstsec().clear();
-    w.catalogue.refreshUpperSummary();
-    w.form(QStringLiteral("lblCountList2")).text = w.catalogue.lowerSummary(w.form.text(QStringLiteral("txttotal")));
+    c.catalogue.lstsec().clear();
+    c.catalogue.refreshUpperSummary();
+    view.showLowerSummary();
     // Once a list: the window shows it, and a Stop or a signal is heard before the next.
-    w.pump.pump();
+    c.pump.pump();
   }
-  catalogue::endProgress(w.form, [&w] { cmdstop_Click(w.form, w.catalogue, w.run); });
+  c.progress.end();
   if (end.written > 0 || failed) end.leftovers = leftovers(name, end.written, services);
 }
 
 // A file that can never fit leaves the candidates and its check mark goes.
-void dropTooLarge(catalogue::Catalogue& catalogue, std::vector<Candidate>& candidates, double limit) {
+void dropTooLarge(catalogue::Catalogue& catalogue, std::vector<Candidate>& candidates, qint64 capacity) {
   std::erase_if(candidates, [&](const Candidate& c) {
-    if (double(c.size) <= limit) return false;
+    if (c.size <= capacity) return false;
     catalogue.setUpperChecked(c.row, false);
     return true;
   });
@@ -199,13 +195,11 @@ QString unknownMethodText(const QString& method) {
   return QStringLiteral("The batch search method %1 is not known; use 0, 1 or 2. No list was written.").arg(method);
 }
 
-void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
-  w.run.stopflag = false;
-  catalogue::Control& menu = w.form(QStringLiteral("mnuscan"));
-  QString name = menu.tag;
-  menu.tag.clear();
-  if (w.run.searchmethod < 0 || w.run.searchmethod > 2) {
-    services.report(unknownMethodText(QString::number(w.run.searchmethod)), true);
+void batchSearch(const catalogue::CommandContext& c, SearchView& view, const BatchServices& services,
+                 QString name, const Capacity& capacity) {
+  c.run.stopflag = false;
+  if (c.run.searchmethod < 0 || c.run.searchmethod > 2) {
+    services.report(unknownMethodText(QString::number(c.run.searchmethod)), true);
     return;
   }
   if (name.isEmpty() && services.askName) name = services.askName();
@@ -220,37 +214,37 @@ void mnuscan_Click(catalogue::WindowContext& w, const BatchServices& services) {
   }
   // The checked rows are kept from cycle to cycle instead of being looked for again among
   // the rows already placed: each cycle costs what is left, not the whole list.
-  std::vector<Candidate> candidates = checkedCandidates(w.catalogue.lstmain());
+  std::vector<Candidate> candidates = checkedCandidates(c.catalogue.lstmain());
   if (candidates.empty()) {
     end.reason = QStringLiteral("No file of the upper list is checked, so there is nothing to split.");
     return report(services, end);
   }
-  end.unlistable = takeUnlistable(w.catalogue.lstmain(), candidates);
-  const double limit = catalogue::limitBytes(w.form);
-  const auto fits = [limit](const Candidate& c) { return double(c.size) <= limit; };
+  end.unlistable = takeUnlistable(c.catalogue.lstmain(), candidates);
+  const qint64 bytes = capacity.bytes;
+  const auto fits = [bytes](const Candidate& candidate) { return candidate.size <= bytes; };
   if (!candidates.empty() && std::none_of(candidates.begin(), candidates.end(), fits)) {
-    end.reason = QStringLiteral("No checked file fits the capacity of %1 megabytes.")
-                     .arg(w.form.text(QStringLiteral("txtlimit")).trimmed());
+    end.reason = QStringLiteral("No checked file fits the capacity of %1 megabytes.").arg(capacity.text.trimmed());
     return report(services, end);
   }
 
-  if (w.run.searchmethod == 2) {
-    dropTooLarge(w.catalogue, candidates, limit);
-    end.plan = planParts(w, candidates);
+  if (c.run.searchmethod == 2) {
+    dropTooLarge(c.catalogue, candidates, bytes);
+    end.plan = planParts(c, view, bytes, candidates);
     // A Stop during the planning keeps the plan found so far, which is then written; a
     // program that is ending is still heard by the writer, which then writes none of it.
-    w.run.stopflag = false;
+    c.run.stopflag = false;
     size_t served = 0;
     const std::vector<std::vector<int>>& discs = end.plan->discs;
-    writeParts(w, services, name,
-               {[&] { return served < discs.size(); }, [&] { servePart(w, discs[served++]); }, qint64(discs.size())},
+    writeParts(c, view, services, name,
+               {[&] { return served < discs.size(); }, [&] { servePart(c, view, discs[served++]); },
+                qint64(discs.size())},
                end);
   } else {
-    writeParts(w, services, name, {[&] { return !candidates.empty(); },
-                                   [&] {
-                                     fitSearch(w, candidates);
-                                     dropTooLarge(w.catalogue, candidates, limit);
-                                   }},
+    writeParts(c, view, services, name, {[&] { return !candidates.empty(); },
+                                         [&] {
+                                           fitSearch(c, view, bytes, candidates);
+                                           dropTooLarge(c.catalogue, candidates, bytes);
+                                         }},
                end);
   }
   report(services, end);

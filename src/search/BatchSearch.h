@@ -6,7 +6,9 @@
 #include <QStringList>
 #include <functional>
 
-#include "catalogue/WindowContext.h"
+#include "catalogue/CommandContext.h"
+#include "search/Limit.h"
+#include "search/SearchView.h"
 
 namespace search {
 
@@ -30,10 +32,12 @@ int seriesNumber(const QString& fileName, const QString& listed);
 // The refusal of a batch method other than 0, 1 and 2, the method as the user wrote it.
 QString unknownMethodText(const QString& method);
 
-// Runs the batch on the name in the tag of `mnuscan`, or on one asked for. It writes
-// nothing when the name has no file name, no upper row is checked or no checked file fits
-// the capacity. It ends early, between cycles, on a stop request or on a list that cannot
-// be written; the files of that list are checked again. Every batch ends with one report.
-void mnuscan_Click(catalogue::WindowContext& window, const BatchServices& services);
+// Runs the batch of the method in the run state on the list name `listFile`, or on one
+// asked for when it is empty. It writes nothing when the name has no file name, no upper
+// row is checked or no checked file fits the capacity. It ends early, between cycles, on a
+// stop request or on a list that cannot be written; the files of that list are checked
+// again. Every batch ends with one report.
+void batchSearch(const catalogue::CommandContext& context, SearchView& view, const BatchServices& services,
+                 QString listFile, const Capacity& capacity);
 
 }  // namespace search

@@ -50,13 +50,17 @@ QString burntime(qint32 sizeKb, quint8 speed) {
   return time(qint64(std::floor(double(sizeKb) / double(rate))));
 }
 
-QString speedEstimate(const QString& txttotal, const QString& speedText) {
-  const double megabytes = catalogue::writtenNumber(txttotal);
+std::optional<quint8> entrySpeed(const QString& entry) {
+  const double speed = std::rint(catalogue::leadingNumber(entry.left(entry.size() - 1)));
+  if (!(speed >= 0 && speed <= std::numeric_limits<quint8>::max())) return std::nullopt;
+  return quint8(speed);
+}
+
+QString speedEstimate(qint64 bytes, quint8 speed) {
+  const double megabytes = double(catalogue::roundedHundredths(bytes, catalogue::MB)) / 100;
   const qint64 kilobytes = clampedRound(megabytes * double(catalogue::KB), std::numeric_limits<qint32>::min(),
                                         std::numeric_limits<qint32>::max());
-  const double speed = std::rint(catalogue::leadingNumber(speedText.left(speedText.size() - 1)));
-  if (!(speed >= 0 && speed <= std::numeric_limits<quint8>::max())) return {};
-  return burntime(qint32(kilobytes), quint8(speed));
+  return burntime(qint32(kilobytes), speed);
 }
 
 QStringList speedList() {

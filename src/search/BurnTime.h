@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <optional>
 
 namespace search {
 
@@ -20,9 +21,13 @@ QString time(qint64 whattime);
 // negative Number, or a bywhat that is not positive, gives 0 and leaves Number alone.
 qint32 intdiv(qint64& Number, qint64 bywhat);
 
-// The estimate for the total box's text (megabytes in the user's format) and the chosen
-// entry of the speed list ("48x"); the empty text for a speed outside 0..255.
-QString speedEstimate(const QString& txttotal, const QString& speedText);
+// The speed an entry of the speed list stands for ("48x": 48), rounded to a whole number;
+// nothing for one outside 0..255, which gets no estimate.
+std::optional<quint8> entrySpeed(const QString& entry);
+
+// The estimate for a lower list of `bytes`, taken as the megabytes its total shows (to the
+// hundredth), at `speed`.
+QString speedEstimate(qint64 bytes, quint8 speed);
 
 // The entries of the speed list: "1x", "2x", then every fourth speed up to "100x".
 QStringList speedList();

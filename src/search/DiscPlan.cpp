@@ -3,43 +3,26 @@
 // files, which the plan records as its own change.
 #include "search/DiscPlan.h"
 
-#include "catalogue/ProgressFrame.h"
-#include "catalogue/Utilization.h"
 #include "search/BestFill.h"
-#include "search/StopCommand.h"
 
 namespace search {
 
-namespace {
-
-// The frame with the plan's own Stop button in front of the walk's.
-void showPlanning(catalogue::Form& form) {
-  catalogue::showProgress(form, QStringLiteral("Planning discs"));
-  form(QStringLiteral("cmdstop")).visible = false;
-  form(QStringLiteral("cmdstop2")).visible = true;
-}
-
-void endPlanning(catalogue::WindowContext& w) {
-  catalogue::endProgress(w.form, [&w] { cmdstop_Click(w.form, w.catalogue, w.run); });
-  w.form(QStringLiteral("cmdstop2")).visible = false;
-  w.form(QStringLiteral("cmdstop")).visible = true;
-}
-
-}  // namespace
-
-PlannedRows planParts(catalogue::WindowContext& w, const std::vector<Candidate>& candidates) {
-  w.run.stopflag = false;
-  showPlanning(w.form);
-  const auto keepGoing = [&w] {
-    w.pump.pump();
-    return !w.run.stopflag;
+PlannedRows planParts(const catalogue::CommandContext& c, SearchView& view, qint64 capacity,
+                      const std::vector<Candidate>& candidates) {
+  c.run.stopflag = false;
+  c.progress.begin(QStringLiteral("Planning discs"));
+  view.planning(true);
+  const auto keepGoing = [&c] {
+    c.pump.pump();
+    return !c.run.stopflag;
   };
   keepGoing();  // the frame shows before the first step, and a Stop there is heard
   std::vector<qint64> sizes;
   sizes.reserve(candidates.size());
-  for (const Candidate& c : candidates) sizes.push_back(c.size);
-  const PackingPlan plan = planDiscs(sizes, qint64(catalogue::limitBytes(w.form)), keepGoing);
-  endPlanning(w);
+  for (const Candidate& candidate : candidates) sizes.push_back(candidate.size);
+  const PackingPlan plan = planDiscs(sizes, capacity, keepGoing);
+  c.progress.end();
+  view.planning(false);
   PlannedRows rows;
   rows.lowerBound = plan.lowerBound;
   rows.discs.reserve(plan.discs.size());
@@ -51,16 +34,14 @@ PlannedRows planParts(catalogue::WindowContext& w, const std::vector<Candidate>&
   return rows;
 }
 
-void bestFillSearch(catalogue::WindowContext& w, ServedPlan& plan) {
-  const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
-  if (!button || !button->enabled) return;
-  const catalogue::FileList& upper = w.catalogue.lstmain();
-  const double limit = catalogue::limitBytes(w.form);
-  if (!plan.made || plan.checks != upper.checkRevision() || plan.limit != limit) {
+void bestFillSearch(const catalogue::CommandContext& c, SearchView& view, qint64 capacity, ServedPlan& plan) {
+  if (!view.searchEnabled()) return;
+  const catalogue::FileList& upper = c.catalogue.lstmain();
+  if (!plan.made || plan.checks != upper.checkRevision() || plan.capacity != capacity) {
     std::vector<Candidate> candidates = checkedCandidates(upper);
-    std::erase_if(candidates, [limit](const Candidate& c) { return double(c.size) > limit; });
-    plan = ServedPlan{{}, 0, 0, limit, true, plan.plansMade + 1};
-    for (const std::vector<int>& disc : planParts(w, candidates).discs) {
+    std::erase_if(candidates, [capacity](const Candidate& candidate) { return candidate.size > capacity; });
+    plan = ServedPlan{{}, 0, 0, capacity, true, plan.plansMade + 1};
+    for (const std::vector<int>& disc : planParts(c, view, capacity, candidates).discs) {
       QStringList& paths = plan.discs.emplace_back();
       for (const int row : disc) paths.append(upper.fullPath(row));
     }
@@ -68,8 +49,8 @@ void bestFillSearch(catalogue::WindowContext& w, ServedPlan& plan) {
   std::vector<int> rows;
   if (plan.next < plan.discs.size())
     for (const QString& path : plan.discs[plan.next++])
-      if (const int row = w.catalogue.getfilenum(path)) rows.push_back(row - 1);
-  servePart(w, rows);
+      if (const int row = c.catalogue.getfilenum(path)) rows.push_back(row - 1);
+  servePart(c, view, rows);
   plan.checks = upper.checkRevision();
 }
 

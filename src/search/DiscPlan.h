@@ -6,8 +6,9 @@
 #include <QStringList>
 #include <vector>
 
-#include "catalogue/WindowContext.h"
+#include "catalogue/CommandContext.h"
 #include "search/FitSearch.h"
+#include "search/SearchView.h"
 
 namespace search {
 
@@ -17,10 +18,11 @@ struct PlannedRows {
   qint64 lowerBound = 0;
 };
 
-// Plans `candidates` (each no larger than the capacity) onto discs of the capacity. The
-// window keeps drawing meanwhile; a stop request ends the planning with the best plan
+// Plans `candidates` (each no larger than `capacity` bytes) onto discs of that capacity.
+// The window keeps drawing meanwhile; a stop request ends the planning with the best plan
 // found so far, which is still a plan of every candidate.
-PlannedRows planParts(catalogue::WindowContext& window, const std::vector<Candidate>& candidates);
+PlannedRows planParts(const catalogue::CommandContext& context, SearchView& view, qint64 capacity,
+                      const std::vector<Candidate>& candidates);
 
 // The plan the best-fill search serves from. It stands for the checked upper files as
 // they were when it was made or last served from: any other change to them (a check mark,
@@ -30,14 +32,15 @@ struct ServedPlan {
   std::vector<QStringList> discs;
   size_t next = 0;
   quint64 checks = 0;
-  double limit = -1;
+  qint64 capacity = -1;
   bool made = false;
   int plansMade = 0;  // how often the search planned, so that the reuse can be seen
 };
 
-// The Best-fill search command: the next disc of the plan into the lower list, as the fit
-// search shows its part. Nothing happens while the Search button is disabled; once every
-// disc is served the lower list stays empty until the checked files change.
-void bestFillSearch(catalogue::WindowContext& window, ServedPlan& plan);
+// The Best-fill search command on discs of `capacity` bytes: the next disc of the plan
+// into the lower list, as the fit search shows its part. Nothing happens while Search
+// cannot be used; once every disc is served the lower list stays empty until the checked
+// files change.
+void bestFillSearch(const catalogue::CommandContext& context, SearchView& view, qint64 capacity, ServedPlan& plan);
 
 }  // namespace search

@@ -1,9 +1,6 @@
-// The pass keeps its running total as a 64-bit count; the comparison with the limit is
-// made in double precision, as the totals box and the tag are numbers in text.
+// The pass keeps its running total as a 64-bit count and compares it with the whole bytes
+// of the capacity, which gives the same answer as the capacity itself for whole totals.
 #include "search/FitSearch.h"
-
-#include "catalogue/Paths.h"
-#include "catalogue/Utilization.h"
 
 namespace search {
 
@@ -14,22 +11,21 @@ std::vector<Candidate> checkedCandidates(const catalogue::FileList& upper) {
   return candidates;
 }
 
-void cmdsearch_Click(catalogue::WindowContext& w) {
-  const catalogue::Control* button = w.form.find(QStringLiteral("cmdsearch"));
-  if (!button || !button->enabled) return;
-  std::vector<Candidate> candidates = checkedCandidates(w.catalogue.lstmain());
-  fitSearch(w, candidates);
+void cmdsearch_Click(const catalogue::CommandContext& c, SearchView& view, qint64 capacity) {
+  if (!view.searchEnabled()) return;
+  std::vector<Candidate> candidates = checkedCandidates(c.catalogue.lstmain());
+  fitSearch(c, view, capacity, candidates);
 }
 
-void fitSearch(catalogue::WindowContext& w, std::vector<Candidate>& candidates) {
-  const double limit = catalogue::limitBytes(w.form);
-  const int rows = w.catalogue.lstmain().count();
+void fitSearch(const catalogue::CommandContext& c, SearchView& view, qint64 capacity,
+               std::vector<Candidate>& candidates) {
+  const int rows = c.catalogue.lstmain().count();
   std::vector<int> chosen;
   qint64 total = 0;
   size_t kept = 0;
   for (const Candidate candidate : candidates) {
-    w.pump.pump();
-    if (candidate.row >= rows || double(total + candidate.size) > limit) {
+    c.pump.pump();
+    if (candidate.row >= rows || total + candidate.size > capacity) {
       candidates[kept++] = candidate;
       continue;
     }
@@ -38,16 +34,16 @@ void fitSearch(catalogue::WindowContext& w, std::vector<Candidate>& candidates) 
   }
   candidates.resize(kept);
   if (chosen.empty()) {
-    w.catalogue.clearUpper();
+    c.catalogue.clearUpper();
     candidates.clear();
   }
-  servePart(w, chosen);
+  servePart(c, view, chosen);
 }
 
-void servePart(catalogue::WindowContext& w, std::span<const int> rows) {
-  catalogue::FileList& lower = w.catalogue.lstsec();
+void servePart(const catalogue::CommandContext& c, SearchView& view, std::span<const int> rows) {
+  catalogue::FileList& lower = c.catalogue.lstsec();
   lower.clear();
-  const catalogue::FileList& upper = w.catalogue.lstmain();
+  const catalogue::FileList& upper = c.catalogue.lstmain();
   qint64 total = 0;
   for (const int row : rows) {
     catalogue::FileEntry chosen;
@@ -55,15 +51,12 @@ void servePart(catalogue::WindowContext& w, std::span<const int> rows) {
     chosen.size = upper.at(row).size;
     total += chosen.size;
     lower.append(std::move(chosen));
-    w.catalogue.setUpperChecked(row, false);
+    c.catalogue.setUpperChecked(row, false);
   }
-  catalogue::showLowerResult(w.form, w.catalogue, total);
-  w.catalogue.resort(catalogue::FileList::Kind::Lower);
-  w.catalogue.refreshicons(catalogue::FileList::Kind::Lower, w.icons, w.pump);
-  if (!lower.isEmpty()) {
-    ++w.run.partcount;
-    w.form(QStringLiteral("lblCountCDTotal")).text = QStringLiteral("Total Part... ") + QString::number(w.run.partcount);
-  }
+  view.showResult(total);
+  c.catalogue.resort(catalogue::FileList::Kind::Lower);
+  c.catalogue.refreshicons(catalogue::FileList::Kind::Lower, c.icons, c.pump);
+  if (!lower.isEmpty()) view.showPartNumber(++c.run.partcount);
 }
 
 }  // namespace search

@@ -5,7 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "catalogue/WindowContext.h"
+#include "catalogue/CommandContext.h"
+#include "search/SearchView.h"
 
 namespace search {
 
@@ -19,17 +20,19 @@ struct Candidate {
 // The checked upper rows, in list order.
 std::vector<Candidate> checkedCandidates(const catalogue::FileList& upper);
 
-// The Search command; nothing happens while its button is disabled.
-void cmdsearch_Click(catalogue::WindowContext& window);
+// The Search command on a medium of `capacity` bytes; nothing happens while the view says
+// Search cannot be used.
+void cmdsearch_Click(const catalogue::CommandContext& context, SearchView& view, qint64 capacity);
 
 // The pass over `candidates` (the checked rows, in order) and all it shows. The rows it
 // takes leave `candidates`; when it takes none the upper list is emptied, and so is
 // `candidates`.
-void fitSearch(catalogue::WindowContext& window, std::vector<Candidate>& candidates);
+void fitSearch(const catalogue::CommandContext& context, SearchView& view, qint64 capacity,
+               std::vector<Candidate>& candidates);
 
 // Shows `rows` of the upper list as the next part, whichever search chose them: the lower
 // list holds their paths, they are unchecked above, and the totals, the utilization and
 // (for a part that is not empty) the part counter follow.
-void servePart(catalogue::WindowContext& window, std::span<const int> rows);
+void servePart(const catalogue::CommandContext& context, SearchView& view, std::span<const int> rows);
 
 }  // namespace search

@@ -3,7 +3,6 @@
 #include "search/Limit.h"
 
 #include <cmath>
-#include <optional>
 
 #include "catalogue/Numbers.h"
 
@@ -11,18 +10,15 @@ namespace search {
 
 namespace {
 
-const QString limitBox = QStringLiteral("txtlimit");
-
-// The bytes to the last digit, however many: the limit used is exactly the one the box shows.
+// The bytes to the last digit, however many: the limit shown is exactly the one used.
 QString bytesText(double bytes) {
   if (bytes == std::floor(bytes)) return QString::number(qint64(bytes));  // a capacity that fits holds in 64 bits
   return QString::number(bytes, 'g', 17);
 }
 
-std::optional<double> capacity(const QString& text) {
-  const std::optional<double> megabytes = catalogue::userNumber(text);
-  if (!megabytes || !capacityFits(*megabytes)) return std::nullopt;
-  return megabytes;
+Capacity capacityOf(const QString& text, double megabytes) {
+  const double bytes = megabytes * double(catalogue::MB);
+  return {text, bytesText(bytes), qint64(std::floor(bytes)), bytes, catalogue::writtenNumber(text)};
 }
 
 }  // namespace
@@ -32,20 +28,16 @@ bool capacityFits(double megabytes) {
   return std::fabs(bytes) < std::ldexp(1.0, 63);  // false for infinity and NaN too
 }
 
-void txtlimit_Change(catalogue::Form& form) {
-  catalogue::Control& box = form(limitBox);
-  std::optional<double> megabytes = capacity(box.text);
-  if (!megabytes) {
-    box.text = box.items.value(0, QStringLiteral("4450"));
-    megabytes = capacity(box.text);
-  }
-  box.tag = bytesText(megabytes.value_or(0) * double(catalogue::MB));
+std::optional<Capacity> typedCapacity(const QString& text) {
+  const std::optional<double> megabytes = catalogue::userNumber(text);
+  if (!megabytes || !capacityFits(*megabytes)) return std::nullopt;
+  return capacityOf(text, *megabytes);
 }
 
-void txtlimit_Typed(catalogue::Form& form) {
-  catalogue::Control& box = form(limitBox);
-  if (const std::optional<double> megabytes = capacity(box.text))
-    box.tag = bytesText(*megabytes * double(catalogue::MB));
+Capacity changedCapacity(const QString& text, const QStringList& entries) {
+  if (std::optional<Capacity> capacity = typedCapacity(text)) return *std::move(capacity);
+  const QString first = entries.value(0, QStringLiteral("4450"));
+  return typedCapacity(first).value_or(capacityOf(first, 0));
 }
 
 }  // namespace search

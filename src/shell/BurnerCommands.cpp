@@ -41,7 +41,7 @@ void MainForm::cmdburn_Click(int index) {
 }
 
 output::DiscMedium MainForm::limitMedium() const {
-  return output::limitMedium(catalogue::userNumber(form_.text(mainform::txtlimit)).value_or(0));
+  return output::limitMedium(capacity_.exactBytes / double(catalogue::MB));
 }
 
 }  // namespace shell

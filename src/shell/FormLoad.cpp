@@ -4,6 +4,7 @@
 
 #include "catalogue/Numbers.h"
 #include "catalogue/ProgramTitle.h"
+#include "catalogue/Utilization.h"
 #include "platform/Burner.h"
 #include "search/BurnTime.h"
 #include "search/Limit.h"
@@ -120,14 +121,15 @@ void MainForm::typeLimitText(const QString& text) {
   catalogue::Control& box = form_(mainform::txtlimit);
   box.text = text;
   box.value = int(box.items.indexOf(text));
-  search::txtlimit_Typed(form_);
+  if (const std::optional<search::Capacity> capacity = search::typedCapacity(text)) showCapacity(*capacity);
 }
 
 void MainForm::txtlimit_LostFocus() { txtlimit_Change(); }
 
 void MainForm::cbospeed_Click() {
   catalogue::Control& label = form_(mainform::lblspeed);
-  label.text = search::speedEstimate(form_.text(mainform::txttotal), form_.text(mainform::cbospeed)) +
+  const std::optional<quint8> speed = search::entrySpeed(form_.text(mainform::cbospeed));
+  label.text = (speed ? search::speedEstimate(catalogue::listBytes(catalogue_.lstsec()), *speed) : QString()) +
                label.tag;
 }
 

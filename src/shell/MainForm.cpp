@@ -16,7 +16,6 @@
 #include "output/LoadList.h"
 #include "output/SaveList.h"
 #include "platform/FolderListing.h"
-#include "search/Availability.h"
 #include "search/BatchSearch.h"
 #include "search/DiscPlan.h"
 #include "search/FitSearch.h"
@@ -117,23 +116,23 @@ void MainForm::dropOnFolderBox(const QStringList& paths) {
 }
 
 void MainForm::cmdsearch_Click() {
-  runAlone(Command::Search, [&] { search::cmdsearch_Click(context_); });
+  runAlone(Command::Search, [&] { search::cmdsearch_Click(commands_, searchView_, capacity_.bytes); });
 }
 
 void MainForm::mnubestfill_Click() {
-  runAlone(Command::Search, [&] { search::bestFillSearch(context_, servedPlan_); });
+  runAlone(Command::Search, [&] { search::bestFillSearch(commands_, searchView_, capacity_.bytes, servedPlan_); });
 }
 
 void MainForm::cmdsave_Click() {
   runAlone(Command::Save, [&] {
     if (form_.find(mainform::cmdsave)->enabled)
-      output::cmdsave_Click(catalogue_, shownLimit(form_), dialogs_, services_.messages);
+      output::cmdsave_Click(catalogue_, shownLimit(), dialogs_, services_.messages);
   });
 }
 
 void MainForm::cmdload_Click() {
   const output::LoadServices load{dialogs_, services_.messages, trash_};
-  LoadRecords view(form_, run_, [this](bool loading) { return loadCaption(loading); });
+  LoadRecords view(form_, run_, [this](bool loading) { return loadCaption(loading); }, capacity_.exactBytes);
   // A press while a load runs is how the user stops it; it takes no claim of its own.
   // While the list is still being chosen there is nothing to stop.
   if (running_ == Command::Load) {
@@ -162,16 +161,17 @@ void MainForm::setPattern(const QString& pattern, int option) {
 
 void MainForm::batch(int method, const QString& listFile) {
   run_.searchmethod = method;
-  form_(mainform::mnuscan).tag = listFile;
-  mnuscan_Click();
+  runBatch(listFile);
 }
 
-void MainForm::mnuscan_Click() {
+void MainForm::mnuscan_Click() { runBatch(QString()); }
+
+void MainForm::runBatch(const QString& listFile) {
   runAlone(Command::Batch, [&] {
     search::BatchServices batch;
     batch.askName = [this] { return dialogs_.ShowSave(QStringLiteral("txt")); };
     batch.saveList = [this](const QString& path) {
-      return output::savefile(path, catalogue_.lstsec(), shownLimit(form_)).failure;
+      return output::savefile(path, catalogue_.lstsec(), shownLimit()).failure;
     };
     batch.listFolder = [this](const QString& folder, const std::function<bool(const QString&)>& pick) {
       QStringList names;
@@ -183,7 +183,7 @@ void MainForm::mnuscan_Click() {
       services_.messages.show(batchTitle, text,
                               warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
     };
-    search::mnuscan_Click(context_, batch);
+    search::batchSearch(commands_, searchView_, batch, listFile, capacity_);
   });
 }
 
@@ -294,18 +294,11 @@ bool MainForm::runAlone(Command command, const std::function<void()>& body) {
 }
 
 void MainForm::showLowerList() {
-  shell::showLowerResult(form_, catalogue_, catalogue::listBytes(catalogue_.lstsec()), limitMegabytes());
+  shell::showLowerResult(form_, catalogue_, catalogue::listBytes(catalogue_.lstsec()), capacity_.shownMegabytes);
   cbospeed_Click();
 }
 
-double MainForm::limitMegabytes() const {
-  // The limit box always holds a number once the limit rule has seen it.
-  return catalogue::writtenNumber(form_.text(mainform::txtlimit));
-}
-
-void MainForm::Timer_Timer() { search::Timer_Timer(form_, catalogue_); }
-
-void MainForm::txtlimit_Change() { search::txtlimit_Change(form_); }
+output::ShownLimit MainForm::shownLimit() const { return {capacity_.text, capacity_.shownMegabytes}; }
 
 void MainForm::setLimitText(const QString& text) {
   catalogue::Control& box = form_(mainform::txtlimit);

@@ -17,6 +17,7 @@
 #include "catalogue/RunState.h"
 #include "catalogue/WindowContext.h"
 #include "output/BurnerLaunch.h"
+#include "output/ListFile.h"
 #include "output/OpenSaveDlg.h"
 #include "platform/EventPump.h"
 #include "platform/Burner.h"
@@ -31,12 +32,14 @@
 #include "platform/ProcessStart.h"
 #include "platform/Trash.h"
 #include "search/DiscPlan.h"
+#include "search/Limit.h"
 #include "shell/CopyDialog.h"
 #include "shell/CopyForm.h"
 #include "shell/GatheringRecords.h"
 #include "shell/LanguagePack.h"
 #include "shell/Layout.h"
 #include "shell/ProgressRecords.h"
+#include "shell/SearchRecords.h"
 
 namespace shell {
 
@@ -182,9 +185,14 @@ class MainForm {
   // are now; every command that changed the rows ends with it.
   void showLowerList();
   // The limit in megabytes as the limit box holds it.
-  double limitMegabytes() const;
+  // The limit as a list file's summary names it.
+  output::ShownLimit shownLimit() const;
   // The disc the limit box stands for.
   output::DiscMedium limitMedium() const;
+  // The capacity into the limit box and into what the searches are given.
+  void showCapacity(const search::Capacity& capacity);
+  // The batch of the method held, on `listFile` (asked for when empty).
+  void runBatch(const QString& listFile);
   // The Load button's caption, idle or while a load runs, in the language held.
   QString loadCaption(bool loading) const;
 
@@ -219,6 +227,8 @@ class MainForm {
   GatheringRecords gatheringRecords_;
   catalogue::Gathering gathering_;
   search::ServedPlan servedPlan_;
+  SearchRecords searchView_{form_, catalogue_};
+  search::Capacity capacity_;  // as the limit box shows it
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips
   CaptionWidth captionWidth_;

@@ -18,12 +18,8 @@ void LoadRecords::opened(const QString& path) {
 void LoadRecords::runChanged() { form_(cmdload).text = caption_(run_.loading && !run_.stopflag); }
 
 void LoadRecords::measured(qint64 bytes) {
-  form_(lblpercent).text = catalogue::utilizationCaption(form_, double(bytes), catalogue::limitBytes(form_));
-}
-
-output::ShownLimit shownLimit(const catalogue::Form& form) {
-  const QString text = form.text(txtlimit);
-  return {text, catalogue::writtenNumber(text)};
+  catalogue::Control& percent = form_(lblpercent);
+  percent.text = catalogue::percentText(double(bytes), capacityBytes_) + percent.tag;
 }
 
 }  // namespace shell

@@ -6,7 +6,6 @@
 
 #include "catalogue/Form.h"
 #include "catalogue/RunState.h"
-#include "output/ListFile.h"
 #include "output/LoadList.h"
 
 namespace shell {
@@ -14,8 +13,10 @@ namespace shell {
 class LoadRecords final : public output::LoadView {
  public:
   // `caption` gives the Load button's caption, idle or while a load runs, in the language held.
-  LoadRecords(catalogue::Form& form, const catalogue::RunState& run, std::function<QString(bool loading)> caption)
-      : form_(form), run_(run), caption_(std::move(caption)) {}
+  // `capacityBytes` is the medium's capacity the utilization is counted against.
+  LoadRecords(catalogue::Form& form, const catalogue::RunState& run, std::function<QString(bool loading)> caption,
+              double capacityBytes)
+      : form_(form), run_(run), caption_(std::move(caption)), capacityBytes_(capacityBytes) {}
 
   void opened(const QString& path) override;
   void runChanged() override;
@@ -25,9 +26,7 @@ class LoadRecords final : public output::LoadView {
   catalogue::Form& form_;
   const catalogue::RunState& run_;
   std::function<QString(bool)> caption_;
+  double capacityBytes_;
 };
-
-// The limit box as a list file's summary names it.
-output::ShownLimit shownLimit(const catalogue::Form& form);
 
 }  // namespace shell

@@ -1,22 +1,16 @@
-// The batch search: its numbered names, and whole batches through the main window.
+// The batch search: its numbered names, and whole batches on lists of their own.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <cerrno>
 #include <cstring>
 #include <tuple>
 #include <utility>
 #include <vector>
 
-#include "output/ListFile.h"
 #include "search/BatchSearch.h"
-#include "support/OutputFakes.h"
+#include "search/SearchBench.h"
 
 namespace {
-
-using platform::MessageIcon;
-using testing_support::TestWindow;
 
 // Only the file name is numbered, at each "." or at its end, with four digits from 1000 on.
 TEST(BatchSearch, CyclePathNumbersOnlyTheFileName) {
@@ -42,37 +36,33 @@ TEST(BatchSearch, SeriesNumberIsTheCycleThatWouldHaveWrittenTheName) {
     EXPECT_EQ(search::seriesNumber(fileName, listed), number) << fileName << " " << listed;
 }
 
-// Files gathered from "in" and its subfolders, a limit of 10 megabytes and the batch name "out/cd.txt".
-struct Batch : TestWindow {
-  explicit Batch(Files files) {
-    (*this)[mainform::chkrecurse].value = 1;
-    gather(files);
-    window.setLimitText("10");
-    tree.folder("out");
-    (*this)[mainform::mnuscan].tag = tree.path("out/cd.txt");
-    window.run().searchmethod = 1;
+// A batch of the checked files on 10-megabyte discs, its lists named after "/out/cd.txt" and
+// kept in memory; the list `blocked` cannot be written.
+struct Batch : testing_support::SearchBench {
+  using SearchBench::SearchBench;
+  void start(const QString& name = QStringLiteral("/out/cd.txt")) {
+    search::BatchServices services;
+    services.askName = [this] { return ++asked, QString(); };
+    services.saveList = [this](const QString& path) {
+      EXPECT_EQ(path, QStringLiteral("/out/cd %1.txt").arg(lists.size() + 1, 3, 10, QChar(u'0')));
+      if (path == blocked) return QString::fromLocal8Bit(std::strerror(EISDIR));
+      lists.push_back(lower());
+      return QString();
+    };
+    services.report = [this](const QString& text, bool warning) { reports.append({text, warning}); };
+    search::batchSearch(context, view, services, name, search::changedCapacity(QStringLiteral("10"), {}));
   }
-  // The entries of "cd 001.txt", "cd 002.txt", ... in "out", as names in "in".
-  std::vector<QStringList> lists() const {
-    std::vector<QStringList> found;
-    for (const QString& name : QDir(tree.path("out")).entryList(QDir::Files, QDir::Name)) {
-      EXPECT_EQ(name, QStringLiteral("cd %1.txt").arg(found.size() + 1, 3, 10, QChar(u'0')));
-      QFile list(tree.path("out/" + name));
-      EXPECT_TRUE(list.open(QIODevice::ReadOnly));
-      found.push_back(output::entryLines(list.readAll()).replaceInStrings(in(""), ""));
-    }
-    return found;
-  }
-  QList<bool> upperChecks() const { return checks(window.catalogue().lstmain()); }
-  // The one message of the batch, with the folders written as "<out>" and "<in>".
   QString report() const {
-    EXPECT_EQ(messages.shown.size(), 1);
-    EXPECT_EQ(messages.shown.value(0).title, "Batch search");
-    return messages.shown.value(0).text.replace(tree.path("out"), "<out>").replace(tree.path("in"), "<in>");
+    EXPECT_EQ(reports.size(), 1);  // a batch ends with one report
+    return reports.value(0).first;
   }
+  std::vector<QStringList> lists;  // the entries of cd 001.txt, cd 002.txt, ...
+  QString blocked;
+  int asked = 0;
+  QList<std::pair<QString, bool>> reports;
 };
 
-const TestWindow::Files fiveFiles = {{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {"d.bin", 4}, {"e.bin", 3}};
+const Batch::Files fiveFiles = {{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {"d.bin", 4}, {"e.bin", 3}};
 
 // Each way a batch ends: the lists written, the check marks left above and its one closing message.
 TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
@@ -81,9 +71,9 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
     ClosedWhilePlanning, SecondListBlocked
   };
   const std::vector<QStringList> threeLists = {{"a.bin", "e.bin"}, {"b.bin", "d.bin"}, {"c.bin"}};
-  const QString three = "3 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 003.txt\".";
-  const QString two = "2 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 002.txt\".";
-  const QString one = "1 list written: \"<out>/cd 001.txt\".";
+  const QString three = "3 lists written, from \"/out/cd 001.txt\" to \"/out/cd 003.txt\".";
+  const QString two = "2 lists written, from \"/out/cd 001.txt\" to \"/out/cd 002.txt\".";
+  const QString one = "1 list written: \"/out/cd 001.txt\".";
   const QString planOfThree = "The plan holds 3 lists; at least 3 discs are needed.";  // of a batch ended early
   const QString lineBreak =
       "A line break in their names keeps these files out of every list; they stay checked in the upper list:\r\n";
@@ -92,7 +82,7 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
   const struct {
     const char* what;
     int method;
-    TestWindow::Files files;
+    Batch::Files files;
     Start start;
     std::vector<QStringList> lists;  // the entries of cd 001.txt, cd 002.txt, ...
     QList<bool> checks;              // of the upper rows afterwards
@@ -109,7 +99,7 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
        {{"b.bin"}, {"c.bin"}}, {false, false, false}, false, two + "\r\n2 lists; at least 2 discs are needed."},
       {"method 2, a folder where the second list goes", 2, fiveFiles, Start::SecondListBlocked, {threeLists[0]},
        allButTheFirstList, true,
-       "The list \"<out>/cd 002.txt\" could not be written: " + QString::fromLocal8Bit(std::strerror(EISDIR)) +
+       "The list \"/out/cd 002.txt\" could not be written: " + QString::fromLocal8Bit(std::strerror(EISDIR)) +
            ". The batch stopped there; the files of that part are checked again in the upper list.\r\n" + one +
            "\r\n" + planOfThree},
       // The plan found so far is written in full.
@@ -135,9 +125,9 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
       {"names differing in case", 1, {{"A.bin", 6}, {"a.bin", 5}}, Start::AsGathered, {{"A.bin"}, {"a.bin"}},
        {false, false}, false, two},
       {"a line break in a folder's name", 1, {{"a.bin", 1}, {"sub\nfolder/g.bin", 1}}, Start::AsGathered,
-       {{"a.bin"}}, {false, true}, true, one + "\r\n" + lineBreak + "\"<in>/sub\\nfolder/g.bin\""},
+       {{"a.bin"}}, {false, true}, true, one + "\r\n" + lineBreak + "\"/in/sub\\nfolder/g.bin\""},
       {"a line break alone", 1, {{"b\nc.bin", 1}}, Start::AsGathered, {}, {true}, true,
-       "No list was written.\r\n" + lineBreak + "\"<in>/b\\nc.bin\""},
+       "No list was written.\r\n" + lineBreak + "\"/in/b\\nc.bin\""},
       {"nothing checked", 1, {{"a.bin", 1}}, Start::NothingChecked, {}, {false}, true,
        "No file of the upper list is checked, so there is nothing to split.\r\nNo list was written."},
       {"search cannot run", 1, {{"a.bin", 1}}, Start::SearchDisabled, {}, {true}, true,
@@ -149,71 +139,52 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
     SCOPED_TRACE(c.what);
     bool pressed = false;
     Batch b(c.files);
-    if (c.start == Start::NothingChecked) b.window.catalogue().setUpperChecked(0, false);
-    if (c.start == Start::SecondListBlocked) b.tree.folder("out/cd 002.txt");
+    if (c.start == Start::NothingChecked) b.catalogue.setUpperChecked(0, false);
+    if (c.start == Start::SecondListBlocked) b.blocked = "/out/cd 002.txt";
     if (c.start == Start::StopPressed || c.start == Start::StopOnce)
       b.pump.onPump = [&b, &pressed, once = c.start == Start::StopOnce](int) {
-        if (!(once && std::exchange(pressed, true))) b.window.cmdstop_Click();
+        if (!(once && std::exchange(pressed, true))) b.run.stopflag = true;
       };
     const QString second = c.method == 2 ? "Writing cd 002.txt (list 2 of 3)" : "Writing cd 002.txt (list 2)";
     if (c.start == Start::StopAtSecondList)
       b.pump.onPump = [&b, &pressed, second](int) {
-        const bool stopShown = b[mainform::framain].visible && b[mainform::cmdstop].visible && !b[mainform::cmdstop2].visible;
-        if (stopShown && b[mainform::lblcurrent].text == second && !std::exchange(pressed, true)) b.window.cmdstop_Click();
+        const bool stopShown = b.progress.shown && !b.view.planningNow && b.progress.lines.back() == second;
+        if (stopShown && !std::exchange(pressed, true)) b.run.stopflag = true;
       };
     if (c.start == Start::ClosedWhilePlanning)
       b.pump.onPump = [&b, &pressed](int) {
-        if (!b[mainform::cmdstop2].visible || std::exchange(pressed, true)) return;
-        b.window.run().stopflag = b.window.run().closing = true;  // as the window's close does
+        if (!b.view.planningNow || std::exchange(pressed, true)) return;
+        b.run.stopflag = b.run.closing = true;  // as the window's close does
       };
-    b.window.run().stopflag = c.start == Start::StopLeftOver;
-    b[mainform::cmdsearch].enabled = c.start != Start::SearchDisabled;
-    b.window.run().searchmethod = c.method;
-    b.window.mnuscan_Click();
+    b.run.stopflag = c.start == Start::StopLeftOver;
+    b.view.enabled = c.start != Start::SearchDisabled;
+    b.run.searchmethod = c.method;
+    b.start();
     EXPECT_EQ(pressed, c.start == Start::StopOnce || c.start == Start::StopAtSecondList ||
                            c.start == Start::ClosedWhilePlanning);
-    EXPECT_EQ(b.lists(), c.lists);
+    EXPECT_EQ(b.lists, c.lists);
     EXPECT_EQ(b.upperChecks(), c.checks);
     EXPECT_TRUE(b.lower().isEmpty());
     const bool failed = c.start == Start::SecondListBlocked;  // the part that failed was searched, then not written
-    EXPECT_EQ(b.window.run().partcount, int(c.lists.size()) + failed);
+    EXPECT_EQ(b.run.partcount, int(c.lists.size()) + failed);
+    EXPECT_EQ(b.view.summaries, int(c.lists.size()) + failed);  // the lower summary after each list
     EXPECT_EQ(b.report(), c.report);
-    EXPECT_EQ(b.messages.shown.value(0).icon, c.warns ? MessageIcon::Exclamation : MessageIcon::Information);
-    EXPECT_EQ(b.window.run().listWriteFailed, failed);
-    EXPECT_TRUE(b.dialogs.titles.isEmpty() && b[mainform::mnuscan].tag.isEmpty() && !b[mainform::framain].visible);
-    EXPECT_EQ(b[mainform::lblcurrent].text, b[mainform::lblcurrent].tag);
+    EXPECT_EQ(b.reports.value(0).second, c.warns);
+    EXPECT_EQ(b.run.listWriteFailed, failed);
+    EXPECT_TRUE(b.asked == 0 && !b.progress.shown);
   }
 }
 
 // A list name that ends in a folder, "." or ".." writes nothing, anywhere.
 TEST(BatchSearch, ANameWithoutAFileNameWritesNothing) {
-  for (const char* name : {"out/", "out/.", "out/..", "/"}) {
+  for (const char* name : {"/out/", "/out/.", "/out/..", "/"}) {
     SCOPED_TRACE(name);
     Batch b(fiveFiles);
-    const QString given = name[0] == '/' ? QString(name) : b.tree.path(name);
-    b[mainform::mnuscan].tag = given;
-    b.window.mnuscan_Click();
-    EXPECT_TRUE(QDir(b.tree.root()).entryList({"*001*"}, QDir::AllEntries).isEmpty());
-    EXPECT_TRUE(b.lists().empty());
+    b.start(name);
+    EXPECT_TRUE(b.lists.empty());
     EXPECT_EQ(b.upperChecks(), QList<bool>(5, true));
-    EXPECT_EQ(b.report(), "The list name \"" + QString(given).replace(b.tree.path("out"), "<out>") +
-                              "\" does not end in a file name.\r\nNo list was written.");
+    EXPECT_EQ(b.report(), "The list name \"" + QString(name) + "\" does not end in a file name.\r\nNo list was written.");
   }
-}
-
-// Lists of the series numbered above the last one written are named in number order and kept.
-TEST(BatchSearch, ListsOfAnEarlierBatchAreNamedAndKept) {
-  Batch b({{"a.bin", 6}, {"b.bin", 5}});
-  const char* const earlier[] = {"cd 002.txt", "cd 003.txt", "cd 1000.txt", "cd 999.txt", "cd 004.txt", "dvd 005.txt"};
-  for (const char* name : earlier) b.tree.file(QStringLiteral("out/") + name, 1);
-  b.tree.folder("out/cd 007.txt");  // a folder is no list
-  b.window.mnuscan_Click();
-  for (const char* name : earlier) EXPECT_TRUE(QFileInfo::exists(b.tree.path("out/") + name)) << name;
-  EXPECT_EQ(b.report(),
-            "2 lists written, from \"<out>/cd 001.txt\" to \"<out>/cd 002.txt\".\r\n"
-            "Left from an earlier batch and not part of this one:\r\n"
-            "\"<out>/cd 003.txt\"\r\n\"<out>/cd 004.txt\"\r\n\"<out>/cd 999.txt\"\r\n\"<out>/cd 1000.txt\"");
-  EXPECT_EQ(b.messages.shown.value(0).icon, MessageIcon::Exclamation);
 }
 
 }  // namespace

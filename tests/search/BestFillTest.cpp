@@ -115,19 +115,14 @@ TEST(BestFill, LowerBoundTakesTheStrongestBound) {
   Sizes threesAndZeros = thirteenThrees;
   threesAndZeros.insert(threesAndZeros.end(), 5, 0);
   const Case cases[] = {
-      {"nothing", {}, 10, 0},
-      {"zero-size files share one disc", {0, 0, 0}, 10, 1},
-      {"zero-size files among full ones", {10, 0, 10}, 10, 2},
-      {"zero-size files beside others", {3, 0, 7, 0}, 10, 1},
-      {"volume", {4, 4, 2, 2, 2, 2, 2, 1}, 10, 2},
-      {"two a disc at most", {4, 4, 4, 4, 4}, 10, 3},
-      {"files of the capacity", {10, 10, 10}, 10, 3},
-      {"more than half each need a disc", {6, 6, 6}, 10, 3},
+      {"nothing", {}, 10, 0}, {"zero-size files share one disc", {0, 0, 0}, 10, 1},
+      {"zero-size files among full ones", {10, 0, 10}, 10, 2}, {"zero-size files beside others", {3, 0, 7, 0}, 10, 1},
+      {"volume", {4, 4, 2, 2, 2, 2, 2, 1}, 10, 2}, {"two a disc at most", {4, 4, 4, 4, 4}, 10, 3},
+      {"files of the capacity", {10, 10, 10}, 10, 3}, {"more than half each need a disc", {6, 6, 6}, 10, 3},
       {"exactly half share a disc", {5, 5, 5, 5}, 10, 2},
       {"L2 with a threshold from the sizes", {7, 7, 7, 4, 4, 4}, 10, 5},
       {"L2: small files fill the large ones' room", {7, 7, 3, 3}, 10, 2},
-      {"three a disc at most", thirteenThrees, 10, 5},
-      {"zero-size files are no extra file", threesAndZeros, 10, 5},
+      {"three a disc at most", thirteenThrees, 10, 5}, {"zero-size files are no extra file", threesAndZeros, 10, 5},
       {"only one disc can hold three files", {41, 37, 23, 39, 50, 45, 36, 28}, 100, 4},
       {"byte sizes", {368050177, 368050176, 368050176}, 736100352, 2},
       // Largest first fills 5+5+4+4 and 3+3+3+3+2+2+2 and needs a third disc for the last 2.

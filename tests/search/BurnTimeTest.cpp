@@ -1,5 +1,5 @@
 // The burn-time estimate: whole seconds at 150 KB a second per speed step, the fields of
-// the duration, and the reading of the total box and the speed list's entries.
+// the duration, and the estimate of a byte total at a speed list's entry.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -42,18 +42,21 @@ TEST(BurnTime, IntdivCountsWholeTimesAndLeavesTheRest) {
   }
 }
 
-// The total is in the user's number format and becomes kilobytes rounded, not truncated:
-// 149.6 KB counts as 150.
-TEST(BurnTime, EstimateReadsTheTotalBoxAndTheSpeedEntry) {
-  const auto mb = [](double kb) { return catalogue::userNumberText(kb / 1024); };
-  const struct { QString total, speed; const char* text; } cases[] = {
-      {"700", "48x", "01:39"},       {"700", "1x", "01:19:38"},   {mb(149.6), "1x", "00:01"},
-      {mb(149.4), "1x", "00:00"},    {"0", "1x", "00:00"},        {"", "", "00:00"},
-      {"700", "0x", "00:00"},        {"700", "219x", ""},         {"700", "256x", ""},
-      {"700", "-1x", ""},            {"1e9", "1x", "3976:49:17"}, {"-1e9", "1x", "00:00"},
+// The total counts as the megabytes its box shows, to the hundredth (149 KB show as 0.15 MB),
+// and becomes kilobytes rounded, not truncated: 2.49 MB are 2549.76 KB and count as 2550.
+TEST(BurnTime, EstimateTakesTheShownMegabytesAndTheSpeedEntry) {
+  constexpr qint64 mb = catalogue::MB;
+  const struct { qint64 bytes; const char *speed, *text; } cases[] = {
+      {700 * mb, "48x", "01:39"},   {700 * mb, "1x", "01:19:38"},   {qint64(2.49 * mb), "1x", "00:17"},
+      {qint64(2.05 * mb), "1x", "00:13"}, {149 * 1024, "1x", "00:01"}, {0, "1x", "00:00"},
+      {0, "", "00:00"},             {700 * mb, "0x", "00:00"},      {700 * mb, "219x", ""},
+      {700 * mb, "256x", ""},       {700 * mb, "-1x", ""},          {1'000'000'000 * mb, "1x", "3976:49:17"},
+      {-1'000'000'000 * mb, "1x", "00:00"},
   };
-  for (const auto& [total, speed, text] : cases)
-    EXPECT_EQ(speedEstimate(total, speed).toStdString(), text) << total.toStdString() << " at " << speed.toStdString();
+  for (const auto& [bytes, entry, text] : cases) {
+    const std::optional<quint8> speed = entrySpeed(entry);
+    EXPECT_EQ((speed ? speedEstimate(bytes, *speed) : QString()).toStdString(), text) << bytes << " at " << entry;
+  }
 }
 
 TEST(BurnTime, SpeedListRunsFrom1xTo100x) {

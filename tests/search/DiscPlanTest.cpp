@@ -1,29 +1,25 @@
-// The best-fill search in the window: disc after disc of one plan, the plan made again only
-// when the checked files or the capacity change, and Stop while it plans.
+// The best-fill search: disc after disc of one plan, the plan made again only when the
+// checked files or the capacity change, and Stop while it plans.
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <utility>
 
-#include "support/OutputFakes.h"
+#include "search/DiscPlan.h"
+#include "search/SearchBench.h"
 
 namespace {
 
-using testing_support::TestWindow;
+constexpr qint64 MB = catalogue::MB;
 
 // Seven, six, five, four and three megabytes on 10-megabyte discs: {7,3}, {6,4}, {5}.
-struct BestFill : TestWindow {
-  BestFill() {
-    gather({{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {"d.bin", 4}, {"e.bin", 3}});
-    window.setLimitText("10");
-    (*this)[mainform::cmdsearch].enabled = true;
+struct BestFill : testing_support::SearchBench {
+  BestFill() : SearchBench({{"a.bin", 7}, {"b.bin", 6}, {"c.bin", 5}, {"d.bin", 4}, {"e.bin", 3}}) {}
+  QStringList serve(qint64 capacity = 10 * MB) { return search::bestFillSearch(context, view, capacity, plan), lower(); }
+  void checkAll() {  // as Select All, or an Add of the folder again, does
+    for (int row = 0; row < catalogue.lstmain().count(); ++row) catalogue.setUpperChecked(row, true);
   }
-  // The next disc, as names in "in".
-  QStringList serve() {
-    window.mnubestfill_Click();
-    return lower().replaceInStrings(in(""), "");
-  }
-  int row(const char* name) const { return window.catalogue().getfilenum(in(name)) - 1; }
+  search::ServedPlan plan;
 };
 
 TEST(BestFillSearch, ServesTheDiscsOfOnePlanFullestFirst) {
@@ -32,15 +28,15 @@ TEST(BestFillSearch, ServesTheDiscsOfOnePlanFullestFirst) {
   for (int part = 1; part <= 3; ++part) {
     SCOPED_TRACE(part);
     EXPECT_EQ(b.serve(), discs[part - 1]);
-    EXPECT_EQ(b.window.run().partcount, part);
-    EXPECT_EQ(b[mainform::lblCountCDTotal].text, "Total Part... " + QString::number(part));
+    EXPECT_EQ(b.run.partcount, part);
+    EXPECT_EQ(b.view.parts.back(), part);
   }
-  EXPECT_EQ(b[mainform::lblpercent].text, "50% CD utilization");
-  EXPECT_EQ(b.checks(b.window.catalogue().lstmain()), QList<bool>(5, false));
+  EXPECT_EQ(b.view.results.back(), 5 * MB);
+  EXPECT_EQ(b.upperChecks(), QList<bool>(5, false));
   EXPECT_TRUE(b.serve().isEmpty());  // every disc served: nothing more, nothing lost above
-  EXPECT_EQ(b.window.run().partcount, 3);
-  EXPECT_EQ(b.upper().size(), 5);
-  EXPECT_EQ(b.window.bestFillPlans(), 1);
+  EXPECT_EQ(b.run.partcount, 3);
+  EXPECT_EQ(b.catalogue.lstmain().count(), 5);
+  EXPECT_EQ(b.plan.plansMade, 1);
 }
 
 // After the first disc, a change of one kind; the second search plans again or serves on.
@@ -48,26 +44,26 @@ TEST(BestFillSearch, PlansAgainOnlyWhenTheCheckedFilesOrTheCapacityChange) {
   const struct {
     const char* what;
     std::function<void(BestFill&)> change;
+    qint64 capacity;
     bool replans;
     QStringList second;
   } cases[] = {
-      {"nothing", [](BestFill&) {}, false, {"b.bin", "d.bin"}},
-      {"a sort by size", [](BestFill& b) { b.window.headerClicked(catalogue::FileList::Kind::Upper, 4); }, false,
-       {"b.bin", "d.bin"}},
-      {"a file unchecked", [](BestFill& b) { b.window.catalogue().setUpperChecked(b.row("d.bin"), false); }, true,
-       {"b.bin"}},
-      {"Select All", [](BestFill& b) { b.window.mnuselitem_Click(0, {}); }, true, {"a.bin", "e.bin"}},
+      {"nothing", [](BestFill&) {}, 10 * MB, false, {"b.bin", "d.bin"}},
+      {"a sort by size", [](BestFill& b) { b.catalogue.headerClicked(catalogue::FileList::Kind::Upper, 4); }, 10 * MB,
+       false, {"b.bin", "d.bin"}},
+      {"a file unchecked", [](BestFill& b) { b.catalogue.setUpperChecked(3, false); }, 10 * MB, true, {"b.bin"}},
+      {"Select All", [](BestFill& b) { b.checkAll(); }, 10 * MB, true, {"a.bin", "e.bin"}},
       // Add checks the folder's files again, the served ones too.
-      {"a file added", [](BestFill& b) { b.gather({{"f.bin", 4}}); }, true, {"a.bin", "e.bin"}},
-      {"another capacity", [](BestFill& b) { b.window.setLimitText("11"); }, true, {"b.bin", "c.bin"}},
+      {"a file added", [](BestFill& b) { b.add({{"f.bin", 4}}), b.checkAll(); }, 10 * MB, true, {"a.bin", "e.bin"}},
+      {"another capacity", [](BestFill&) {}, 11 * MB, true, {"b.bin", "c.bin"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     BestFill b;
     b.serve();
     c.change(b);
-    EXPECT_EQ(b.serve(), c.second);
-    EXPECT_EQ(b.window.bestFillPlans(), c.replans ? 2 : 1);
+    EXPECT_EQ(b.serve(c.capacity), c.second);
+    EXPECT_EQ(b.plan.plansMade, c.replans ? 2 : 1);
   }
 }
 
@@ -78,23 +74,23 @@ TEST(BestFillSearch, StopWhilePlanningKeepsAValidPlan) {
   bool stopShown = false, pressed = false;
   b.pump.onPump = [&b, &stopShown, &pressed](int) {
     if (std::exchange(pressed, true)) return;
-    stopShown = b[mainform::framain].visible && b[mainform::cmdstop2].visible && !b[mainform::cmdstop].visible;
-    b.window.cmdstop_Click();
+    stopShown = b.progress.shown && b.view.planningNow && b.progress.lines.back() == "Planning discs";
+    b.run.stopflag = true;
   };
   EXPECT_EQ(b.serve(), QStringList({"a.bin", "e.bin"}));
   EXPECT_TRUE(stopShown);
-  EXPECT_TRUE(!b[mainform::framain].visible && !b[mainform::cmdstop2].visible && b[mainform::cmdstop].visible);
+  EXPECT_TRUE(!b.progress.shown && !b.view.planningNow);
   EXPECT_EQ(b.serve(), QStringList({"b.bin", "d.bin"}));
-  EXPECT_EQ(b.window.bestFillPlans(), 1);
+  EXPECT_EQ(b.plan.plansMade, 1);
 }
 
-// Nothing happens while the Search button is disabled.
+// Nothing happens while Search cannot be used.
 TEST(BestFillSearch, ADisabledSearchServesNothing) {
   BestFill b;
-  b[mainform::cmdsearch].enabled = false;
+  b.view.enabled = false;
   EXPECT_TRUE(b.serve().isEmpty());
-  EXPECT_EQ(b.window.bestFillPlans(), 0);
-  EXPECT_EQ(b.checks(b.window.catalogue().lstmain()), QList<bool>(5, true));
+  EXPECT_EQ(b.plan.plansMade, 0);
+  EXPECT_EQ(b.upperChecks(), QList<bool>(5, true));
 }
 
 }  // namespace

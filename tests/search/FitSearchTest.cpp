@@ -1,65 +1,48 @@
-// The fit search, driven through the main window's handlers.
+// The fit search on lists of its own: what each run takes and what it shows.
 #include <gtest/gtest.h>
 
-#include "shell/CommandLine.h"
-#include "support/OutputFakes.h"
+#include "search/FitSearch.h"
+#include "search/SearchBench.h"
 
 namespace {
 
-using testing_support::TestWindow;
+using testing_support::SearchBench;
+using Bytes = std::vector<qint64>;
+constexpr qint64 MB = catalogue::MB;
 
-// Each run takes the checked files that still fit; with none left both lists empty, the count stays.
+QStringList search(SearchBench& b, qint64 capacity) {
+  search::cmdsearch_Click(b.context, b.view, capacity);
+  return b.lower();
+}
+
+// Each run takes the checked files that still fit, up to the capacity itself; with none left
+// both lists empty and the count stays.
 TEST(FitSearch, TakesWhatStillFitsInListOrderOnePartPerRun) {
-  TestWindow t;
-  t.gather({{"a.bin", 6}, {"b.bin", 5}, {"c.bin", 4}});
-  t.window.setLimitText("10");
-  t.window.cmdsearch_Click();
-  EXPECT_EQ(t.lower(), QStringList({t.in("a.bin"), t.in("c.bin")}));
-  EXPECT_EQ(TestWindow::checks(t.window.catalogue().lstsec()), QList<bool>({true, true}));
-  EXPECT_EQ(TestWindow::checks(t.window.catalogue().lstmain()), QList<bool>({false, true, false}));
-  t.window.cmdsearch_Click();
-  EXPECT_EQ(t.lower(), QStringList({t.in("b.bin")}));
-  t.window.cmdsearch_Click();
-  EXPECT_TRUE(t.lower().isEmpty() && t.upper().isEmpty());
-  EXPECT_EQ(t[mainform::txttotal].text, "0");
-  EXPECT_EQ(t[mainform::lblpercent].text, "0% CD utilization");
-  EXPECT_EQ(t[mainform::lblCountCDTotal].text, "Total Part... 2");
+  SearchBench b({{"a.bin", 6}, {"b.bin", 5}, {"c.bin", 4}});
+  EXPECT_EQ(search(b, 10 * MB), QStringList({"a.bin", "c.bin"}));
+  EXPECT_EQ(SearchBench::checks(b.catalogue.lstsec()), QList<bool>({true, true}));
+  EXPECT_EQ(b.upperChecks(), QList<bool>({false, true, false}));
+  EXPECT_EQ(search(b, 10 * MB), QStringList({"b.bin"}));
+  EXPECT_TRUE(search(b, 10 * MB).isEmpty() && b.catalogue.lstmain().isEmpty());
+  EXPECT_EQ(b.view.results, Bytes({10 * MB, 5 * MB, 0}));
+  EXPECT_EQ(b.view.parts, std::vector<int>({1, 2}));
+  EXPECT_EQ(b.run.partcount, 2);
 }
 
-// The limit the window starts with is 702 megabytes to the byte; the utilization is rounded.
-TEST(FitSearch, CommandLineSearchUsesTheStartUpLimitAndTheRoundedTotal) {
-  TestWindow t;
-  t.gather({{"a.bin", 702 + 1.0 / 1048576}, {"b.bin", 700}, {"c.bin", 3}}, false);
-  shell::processcommandline({"/path", t.tree.path("in"), "/dumb"}, t.window);
-  EXPECT_EQ(t.lower(), QStringList({t.in("b.bin")}));
-  EXPECT_EQ(t[mainform::txttotal].text, "700");
-  EXPECT_EQ(t[mainform::lblpercent].text, "99.72% CD utilization");
-  // The burn-time estimate follows the search at the speed the window starts with, then a pick.
-  EXPECT_EQ(t[mainform::lblspeed].text, "01:19:38 to burn");
-  t[mainform::cbospeed].text = "48x";
-  t.window.cbospeed_Click();
-  EXPECT_EQ(t[mainform::lblspeed].text, "01:39 to burn");
-}
-
-TEST(FitSearch, ZeroLimitTakesOnlyEmptyFilesAndShowsNoUtilization) {
-  TestWindow t;
-  t.gather({{"a.bin", 1}, {"b.bin", 0}});
-  t.window.setLimitText("0");
-  t[mainform::lblpercent].text = "stale";
-  t.window.cmdsearch_Click();
-  EXPECT_EQ(t.lower(), QStringList({t.in("b.bin")}));
-  EXPECT_EQ(t[mainform::lblpercent].text, "0% CD utilization");
-  EXPECT_EQ(t[mainform::lblCountCDTotal].text, "Total Part... 1");
+TEST(FitSearch, ZeroCapacityTakesOnlyEmptyFiles) {
+  SearchBench b({{"a.bin", 1}, {"b.bin", 0}});
+  EXPECT_EQ(search(b, 0), QStringList({"b.bin"}));
+  EXPECT_EQ(b.view.results, Bytes({0}));
+  EXPECT_EQ(b.view.parts, std::vector<int>({1}));
 }
 
 TEST(FitSearch, DisabledSearchChangesNothing) {
-  TestWindow t;  // nothing gathered yet, so the button is still disabled
-  t.addLower("/kept");
-  t[mainform::txttotal].text = "7";
-  t.window.cmdsearch_Click();
-  EXPECT_EQ(t.lower(), QStringList({"/kept"}));
-  EXPECT_EQ(t[mainform::txttotal].text, "7");
-  EXPECT_EQ(t.window.run().partcount, 0);
+  SearchBench b({{"a.bin", 1}});
+  b.catalogue.lstsec().append(catalogue::FileEntry{"/kept", {}, {}, {}});
+  b.view.enabled = false;
+  EXPECT_EQ(search(b, 10 * MB), QStringList({"/kept"}));
+  EXPECT_TRUE(b.view.results.empty());
+  EXPECT_EQ(b.run.partcount, 0);
 }
 
 }  // namespace

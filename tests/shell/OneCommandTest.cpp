@@ -30,7 +30,7 @@ auto trace(TestWindow& t) {
 const Command longCommands[] = {
     {"Add", [](TestWindow& t) { t[mainform::chkrecurse].value = 1, t.window.cmdadd_Click(); }},
     {"Search", [](TestWindow& t) { t.window.cmdsearch_Click(); }},
-    {"Batch", [](TestWindow& t) { t[mainform::mnuscan].tag = t.tree.path("cd.txt"), t.window.mnuscan_Click(); }},
+    {"Batch", [](TestWindow& t) { t.window.batch(0, t.tree.path("cd.txt")); }},
     {"Best-fill search", [](TestWindow& t) { t.window.mnubestfill_Click(); }},
     {"Best-fill batch", [](TestWindow& t) { t.window.batch(2, t.tree.path("cd.txt")); }},
     {"Load", [](TestWindow& t) { t.window.run().pendingListPath = t.tree.path("list.txt"), t.window.cmdload_Click(); }},

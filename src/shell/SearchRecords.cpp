@@ -1,0 +1,61 @@
+// The search results and the search-related handlers of the main window: the records are
+// read and written here, the searches below see only numbers and lists.
+#include "shell/SearchRecords.h"
+
+#include "catalogue/Utilization.h"
+#include "search/Availability.h"
+#include "search/Limit.h"
+#include "shell/MainForm.h"
+#include "shell/MainFormControls.h"
+
+namespace shell {
+
+using namespace mainform;
+
+bool SearchRecords::searchEnabled() const { return form_.find(cmdsearch)->enabled; }
+
+void SearchRecords::showResult(qint64 bytes) { catalogue::showLowerResult(form_, catalogue_, bytes); }
+
+void SearchRecords::showPartNumber(int part) {
+  form_(lblCountCDTotal).text = QStringLiteral("Total Part... ") + QString::number(part);
+}
+
+// The plan's own Stop button stands in front of the walk's while the plan is made.
+void SearchRecords::planning(bool active) {
+  form_(cmdstop).visible = !active;
+  form_(cmdstop2).visible = active;
+}
+
+void SearchRecords::showLowerSummary() { form_(lblCountList2).text = catalogue_.lowerSummary(form_.text(txttotal)); }
+
+namespace {
+
+// A tick that changes nothing leaves the records untouched, so the window re-applies none.
+void enable(catalogue::Form& form, catalogue::ControlId id, bool enabled) {
+  if (std::as_const(form).find(id)->enabled != enabled) form(id).enabled = enabled;
+}
+
+}  // namespace
+
+void MainForm::Timer_Timer() {
+  const search::Availability available = search::availability(catalogue_);
+  enable(form_, cmdsearch, available.search);
+  if (!available.output && !form_.text(lblCountList2).isEmpty()) form_(lblCountList2).text.clear();
+  for (const catalogue::ControlId id : {cmdCopy, cmdsave, cmdClipBoard, cmddelete}) enable(form_, id, available.output);
+  QRect& magnifier = form_(imgmag).geometry;
+  magnifier.moveTopLeft(search::nextMagnifierPlace(magnifier.topLeft()));
+}
+
+void MainForm::showCapacity(const search::Capacity& capacity) {
+  capacity_ = capacity;
+  catalogue::Control& box = form_(txtlimit);
+  box.text = capacity.text;
+  box.tag = capacity.bytesText;
+}
+
+void MainForm::txtlimit_Change() {
+  const catalogue::Control& box = *std::as_const(form_).find(txtlimit);
+  showCapacity(search::changedCapacity(box.text, box.items));
+}
+
+}  // namespace shell

@@ -1,0 +1,65 @@
+// The searches on lists of their own, without a window: the progress frame and what the
+// window would show are recorded.
+#pragma once
+
+#include <QStringList>
+#include <vector>
+
+#include "catalogue/CommandContext.h"
+#include "catalogue/Numbers.h"
+#include "search/SearchView.h"
+#include "support/Fakes.h"
+
+namespace testing_support {
+
+// The frame's activity and status lines; its end raises the stop request, as the window's
+// Stop command does.
+struct RecordingProgress final : catalogue::ProgressView {
+  explicit RecordingProgress(catalogue::RunState& run) : run(run) {}
+  void begin(const QString& activity) override { shown = true, lines.append(activity); }
+  void status(const QString& text) override { lines.append(text); }
+  void end() override { shown = false, run.stopflag = true; }
+  catalogue::RunState& run;
+  bool shown = false;
+  QStringList lines;
+};
+
+struct RecordingSearchView final : search::SearchView {
+  bool searchEnabled() const override { return enabled; }
+  void showResult(qint64 bytes) override { results.push_back(bytes); }
+  void showPartNumber(int part) override { parts.push_back(part); }
+  void planning(bool active) override { planningNow = active; }
+  void showLowerSummary() override { ++summaries; }
+  bool enabled = true, planningNow = false;
+  std::vector<qint64> results;
+  std::vector<int> parts;
+  int summaries = 0;
+};
+
+struct SearchBench {
+  using Files = std::initializer_list<std::pair<const char*, double>>;  // name in "/in", megabytes
+
+  explicit SearchBench(Files files = {}) { add(files); }
+  // Checked upper rows, in this order.
+  void add(Files files) {
+    for (const auto& [name, mb] : files) catalogue.addfile(QStringLiteral("/in/") + name, qint64(mb * catalogue::MB));
+  }
+  // The lower list's names, "/in/" left out, and a list's check marks.
+  QStringList lower() const { return catalogue.lstsec().fullPaths(false).replaceInStrings(QStringLiteral("/in/"), QString()); }
+  static QList<bool> checks(const catalogue::FileList& rows) {
+    QList<bool> out;
+    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).checked);
+    return out;
+  }
+  QList<bool> upperChecks() const { return checks(catalogue.lstmain()); }
+
+  TestValueStore registry;
+  catalogue::Catalogue catalogue{registry};
+  catalogue::RunState run;
+  ScriptedPump pump;
+  RecordingProgress progress{run};
+  RecordingSearchView view;
+  catalogue::CommandContext context{catalogue, run, pump, progress};
+};
+
+}  // namespace testing_support
