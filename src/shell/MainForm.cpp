@@ -27,9 +27,9 @@ namespace {
 
 const QString batchTitle = QStringLiteral("Batch search");
 
-std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider* icons) {
-  if (!icons) return nullptr;
-  return std::make_unique<catalogue::IconCache>(*icons, [](const QString& path) { return platform::isFolder(path); });
+std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider& icons) {
+  if (!icons.draws()) return nullptr;
+  return std::make_unique<catalogue::IconCache>(icons, [](const QString& path) { return platform::isFolder(path); });
 }
 
 }  // namespace
@@ -43,11 +43,7 @@ MainForm::MainForm(Services services)
       gathering_(form_, catalogue_, run_,
                  catalogue::GatheringServices{services_.messages, services_.picker, services_.pump, iconCache_.get(),
                                               services_.programFolder, [this] { cmdstop_Click(); }}),
-      trash_(services_.trash ? *services_.trash : noTrash_),
-      drives_(services_.drives ? *services_.drives : noDrives_),
-      clipboard_(services_.clipboard ? *services_.clipboard : noClipboard_),
-      processes_(services_.processes ? *services_.processes : noProcesses_),
-      dialogs_(services_.fileDialogs ? *services_.fileDialogs : noDialogs_, services_.messages),
+      dialogs_(services_.fileDialogs, services_.messages),
       context_{form_, catalogue_, run_, services_.pump, iconCache_.get()},
       progress_(form_, [this] { cmdstop_Click(); }),
       commands_{catalogue_, run_, services_.pump, progress_, iconCache_.get()} {
@@ -118,7 +114,7 @@ void MainForm::cmdsave_Click() {
 }
 
 void MainForm::cmdload_Click() {
-  const output::LoadServices load{dialogs_, services_.messages, trash_,
+  const output::LoadServices load{dialogs_, services_.messages, services_.trash,
                                   [this](bool loading) { return loadCaption(loading); }};
   // A press while a load runs is how the user stops it; it takes no claim of its own.
   // While the list is still being chosen there is nothing to stop.
@@ -197,7 +193,7 @@ void MainForm::refuseBatchMethod(const QString& method) {
 }
 
 void MainForm::mnufiledelete_Click() {
-  runAlone(Command::Delete, [&] { output::mnufiledelete_Click(context_, services_.messages, trash_); });
+  runAlone(Command::Delete, [&] { output::mnufiledelete_Click(context_, services_.messages, services_.trash); });
 }
 
 void MainForm::mnuclear_Click() {
@@ -223,7 +219,7 @@ void MainForm::dropOnLowerList(const QStringList& paths) {
 }
 
 void MainForm::CDROM_Load() {
-  output::CDROM_Load(form_, drives_);
+  output::CDROM_Load(form_, services_.drives);
   // Every drive button carries the tool tip of the first.
   const QString tip = form_(mainform::cmdcdrom, 0).toolTip;
   for (int i = 1; form_.find(mainform::cmdcdrom, i); ++i) form_(mainform::cmdcdrom, i).toolTip = tip;
@@ -234,7 +230,7 @@ bool MainForm::cmdcdrom_Click(int index) {
   if (!form_.find(mainform::cmdcdrom, index)) return false;
   bool found = true;  // a refused scan does not end the command line
   runAlone(Command::DiscScan,
-           [&] { found = output::cmdcdrom_Click(context_, gathering_, drives_, services_.messages, index); });
+           [&] { found = output::cmdcdrom_Click(context_, gathering_, services_.drives, services_.messages, index); });
   return found;
 }
 

@@ -37,18 +37,14 @@ struct RecordingDesktop final : platform::Sound, platform::BusyCursor {
   QList<bool> calls;  // the busy pointer
 };
 
-struct CopyToFolderTest : ::testing::Test {
+struct CopyToFolderTest : ::testing::Test, TestServices {
   TempTree tree;
-  ScriptedPump pump;
-  RecordingMessages messages;
-  ScriptedPicker picker;
-  TestValueStore registry;
   MemorySettingsStore settings;
   ScriptedCopyDialog dialog;
   RecordingDesktop desktop;
-  shell::MainForm window{shell::Services{messages, picker, pump, registry, nullptr, QStringLiteral("/opt/fillpack"),
-                                         nullptr, nullptr, nullptr, QStringLiteral("/opt/data"),
-                                         shell::CopyDesktop{&dialog, &desktop, &desktop, &settings}}};
+  shell::MainForm window{services({.programFolder = QStringLiteral("/opt/fillpack"),
+                                   .dataFolder = QStringLiteral("/opt/data"),
+                                   .copy = {&dialog, &desktop, &desktop, &settings}})};
 
   // The user types `folder` and presses OK (with the sound option as given).
   void answerOk(const QString& folder, bool soundOption = true) {

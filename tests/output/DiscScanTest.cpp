@@ -29,8 +29,7 @@ struct ScanWindow : testing_support::TestWindow, platform::OpticalDrives {
     scanner.run().partcount = 4;
   }
   QList<platform::OpticalDrive> drives() const override { return {{"/dev/sr0", {}}, {"/dev/sr1", tree.path("disc")}}; }
-  shell::MainForm scanner{
-      shell::Services{messages, picker, pump, registry, nullptr, QString(), &dialogs, &trash, this}};
+  shell::MainForm scanner{services({.fileDialogs = &dialogs, .trash = &trash, .drives = this})};
   const catalogue::Form& form() const { return std::as_const(scanner).form(); }
   catalogue::Catalogue& lists() { return scanner.catalogue(); }
 };

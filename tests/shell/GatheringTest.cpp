@@ -6,17 +6,17 @@
 #include <memory>
 
 #include "shell/MainForm.h"
-#include "support/Fakes.h"
+#include "support/TestServices.h"
 #include "support/TempTree.h"
 
 namespace {
 
 using platform::MessageIcon;
 
-class MainFormGathering : public ::testing::Test {
+class MainFormGathering : public ::testing::Test, protected testing_support::TestServices {
  protected:
   std::unique_ptr<shell::MainForm> makeWindow(const QString& programFolder = QString()) {
-    return std::make_unique<shell::MainForm>(shell::Services{messages, picker, pump, registry, nullptr, programFolder});
+    return std::make_unique<shell::MainForm>(services({.programFolder = programFolder}));
   }
   catalogue::Control& control(const char* name) { return window->form()(name); }
   QString text(const char* name) { return control(name).text; }
@@ -33,10 +33,6 @@ class MainFormGathering : public ::testing::Test {
   }
 
   testing_support::TempTree tree;
-  testing_support::ScriptedPump pump;
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPicker picker;
-  testing_support::TestValueStore registry;
   std::unique_ptr<shell::MainForm> window = makeWindow();
 };
 

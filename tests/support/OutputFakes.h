@@ -14,7 +14,7 @@
 #include "platform/Trash.h"
 #include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
-#include "support/Fakes.h"
+#include "support/TestServices.h"
 #include "support/TempTree.h"
 
 namespace mainform = shell::mainform;
@@ -62,7 +62,7 @@ struct ScriptedDrives final : platform::OpticalDrives {
   QList<platform::OpticalDrive> present;
 };
 
-struct TestWindow {
+struct TestWindow : TestServices {
   using Files = std::initializer_list<std::pair<const char*, double>>;  // name, megabytes
 
   // Totals are written with the user's decimal separator; the tests expect ".".
@@ -77,15 +77,11 @@ struct TestWindow {
   platform::IconProvider* icons;
   QString dataFolder;
   TempTree tree;
-  ScriptedPump pump;
-  RecordingMessages messages;
-  ScriptedPicker picker;
-  TestValueStore registry;
   ScriptedFileDialogs dialogs;
   RecordingTrash trash;
   ScriptedDrives drives;
   shell::MainForm window{
-      shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash, &drives, dataFolder}};
+      services({.icons = icons, .fileDialogs = &dialogs, .trash = &trash, .drives = &drives, .dataFolder = dataFolder})};
 
   catalogue::Control& operator[](catalogue::ControlId id) { return window.form()(id); }
   QString in(const QString& name) const { return tree.path(QStringLiteral("in/") + name); }

@@ -11,7 +11,7 @@
 #include <QStyleOptionButton>
 #include <gtest/gtest.h>
 
-#include "support/Fakes.h"
+#include "support/TestServices.h"
 #include "support/MemorySettingsStore.h"
 #include "shell/MainFormControls.h"
 #include "shell/SecondaryFormControls.h"
@@ -48,7 +48,7 @@ struct NoLinks final : platform::LinkOpener {
   bool open(const QUrl&) override { return true; }
 };
 
-class CaptionWindowTest : public ::testing::Test {
+class CaptionWindowTest : public ::testing::Test, protected testing_support::TestServices {
  protected:
   CaptionWindowTest() {
     state.Form_Load({}, nullptr);
@@ -56,14 +56,9 @@ class CaptionWindowTest : public ::testing::Test {
     view.show();
   }
 
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPicker picker;
-  testing_support::ScriptedPump pump;
-  testing_support::TestValueStore registry;
   testing_support::MemorySettingsStore store;
   NoLinks links;
-  shell::MainForm state{shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, nullptr, nullptr,
-                                        QStringLiteral(FILLPACK_SOURCE_DIR)}};
+  shell::MainForm state{services({.dataFolder = QStringLiteral(FILLPACK_SOURCE_DIR)})};
   windows::MainWindow view{state, nullptr};
 };
 
