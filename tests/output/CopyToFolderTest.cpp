@@ -42,8 +42,7 @@ struct CopyToFolderTest : ::testing::Test, TestServices {
   MemorySettingsStore settings;
   ScriptedCopyDialog dialog;
   RecordingDesktop desktop;
-  shell::MainForm window{services({.programFolder = QStringLiteral("/opt/fillpack"),
-                                   .dataFolder = QStringLiteral("/opt/data"),
+  shell::MainForm window{services({.programFolder = "/opt/fillpack", .dataFolder = "/opt/data",
                                    .copy = {&dialog, &desktop, &desktop, &settings}})};
 
   // The user types `folder` and presses OK (with the sound option as given).

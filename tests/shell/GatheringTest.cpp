@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 
-#include "shell/MainForm.h"
 #include "support/TestServices.h"
 #include "support/TempTree.h"
 

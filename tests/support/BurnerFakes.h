@@ -4,10 +4,7 @@
 
 #include <QFile>
 
-#include "platform/Clipboard.h"
 #include "platform/FileNames.h"
-#include "platform/ProcessStart.h"
-#include "shell/MainForm.h"
 #include "support/TestServices.h"
 #include "support/TempTree.h"
 

@@ -8,11 +8,7 @@
 #include <ostream>
 #include <utility>
 
-#include "platform/FileDialogs.h"
 #include "platform/FileNames.h"
-#include "platform/OpticalDrives.h"
-#include "platform/Trash.h"
-#include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
 #include "support/TestServices.h"
 #include "support/TempTree.h"

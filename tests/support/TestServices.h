@@ -2,6 +2,8 @@
 // the platform's stand-ins for whatever a test does not hand in by name.
 #pragma once
 
+#include <type_traits>
+
 #include "platform/Clipboard.h"
 #include "platform/FileDialogs.h"
 #include "platform/IconProvider.h"
@@ -21,28 +23,19 @@ struct GivenServices {
   const platform::OpticalDrives* drives = nullptr;
   platform::Clipboard* clipboard = nullptr;
   platform::ProcessStart* processes = nullptr;
-  QString programFolder = {};
-  QString dataFolder = {};
+  QString programFolder = {}, dataFolder = {};
   shell::CopyDesktop copy = {};
 };
 
 // The fakes live as long as the window made from them.
 struct TestServices {
-  shell::Services services(const GivenServices& given = {}) {
-    return {messages,
-            picker,
-            pump,
-            registry,
-            given.icons ? *given.icons : noIcons,
-            given.fileDialogs ? *given.fileDialogs : noDialogs,
-            given.trash ? *given.trash : noTrash,
-            given.drives ? *given.drives : noDrives,
-            given.clipboard ? *given.clipboard : noClipboard,
-            given.processes ? *given.processes : noProcesses,
-            given.programFolder,
-            given.dataFolder,
-            given.copy};
+  shell::Services services(const GivenServices& g = {}) {
+    return {messages, picker, pump, registry, either(g.icons, noIcons), either(g.fileDialogs, noDialogs),
+            either(g.trash, noTrash), either(g.drives, noDrives), either(g.clipboard, noClipboard),
+            either(g.processes, noProcesses), g.programFolder, g.dataFolder, g.copy};
   }
+  template <class T>
+  static T& either(T* given, std::type_identity_t<T>& none) { return given ? *given : none; }
 
   ScriptedPump pump;
   RecordingMessages messages;
