@@ -12,6 +12,15 @@ class IconProvider {
   // Adds the icon for a name (looked up by name only; the file need not exist) or, with
   // `folder`, the folder icon. Returns its 1-based index.
   virtual int addIcon(const QString& name, bool folder) = 0;
+  // False where there is nothing to draw on: the lists then skip the icon pass entirely.
+  virtual bool draws() const { return true; }
+};
+
+// A run without a display: no icon is ever drawn.
+class NoIcons final : public IconProvider {
+ public:
+  int addIcon(const QString&, bool) override { return 0; }
+  bool draws() const override { return false; }
 };
 
 }  // namespace platform

@@ -18,6 +18,12 @@ class OpticalDrives {
   virtual QList<OpticalDrive> drives() const = 0;
 };
 
+// A machine without an optical drive, as far as the program is concerned.
+class NoOpticalDrives final : public OpticalDrives {
+ public:
+  QList<OpticalDrive> drives() const override { return {}; }
+};
+
 // The kernel's list of CD-ROM drives and the mount table.
 class LinuxOpticalDrives final : public OpticalDrives {
  public:

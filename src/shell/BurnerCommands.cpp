@@ -16,10 +16,12 @@ using catalogue::programTitle;
 void MainForm::cmdClipBoard_Click() {
   if (!form_.find(mainform::cmdClipBoard)->enabled) return;
   QStringList leftOut;
-  clipboard_.setMimeData(output::fileDropData(output::regularFiles(catalogue_.lstsec().fullPaths(false), leftOut)));
+  const QStringList files = output::regularFiles(catalogue_.lstsec().fullPaths(false), leftOut);
+  services_.clipboard.setMimeData(output::fileDropData(files));
   // Whether the burner starts is not told: the list is on the clipboard either way.
   if (burner_)
-    processes_.startDetached(burner_->path, output::dataProjectStart(*burner_, limitMedium(), {}, 0).arguments);
+    services_.processes.startDetached(burner_->path,
+                                      output::dataProjectStart(*burner_, limitMedium(), {}, 0).arguments);
   if (!leftOut.isEmpty())
     services_.messages.show(programTitle, output::leftOutText(leftOut), platform::MessageIcon::Information);
 }
@@ -30,8 +32,8 @@ void MainForm::cmdburn_Click(int index) {
   const QStringList files = output::regularFiles(catalogue_.lstsec().fullPaths(true), leftOut);
   output::BurnerStart start;  // no checked files: the burner as it starts by itself
   if (burner_ && !files.isEmpty())
-    start = output::dataProjectStart(*burner_, limitMedium(), files, processes_.commandLineRoom());
-  if (!burner_ || !processes_.startDetached(burner_->path, start.arguments))
+    start = output::dataProjectStart(*burner_, limitMedium(), files, services_.processes.commandLineRoom());
+  if (!burner_ || !services_.processes.startDetached(burner_->path, start.arguments))
     return services_.messages.show(programTitle, output::noBurnerText(), platform::MessageIcon::Exclamation);
   if (start.filesLeftOut)
     services_.messages.show(programTitle, output::filesLeftOutText(*burner_, int(files.size())),

@@ -64,7 +64,8 @@ void setToolTips(catalogue::Form& form, const QString& burner) {
 }  // namespace
 
 void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
-  // 1. The packs found, the first of them applied.
+  // The first pack found is applied now; the restore applies the saved one only when it
+  // differs, so a start-up without settings still shows a pack.
   catalogue::Control& languages = form_(mainform::cboLangPacks);
   languages.items.clear();
   languages.value = -1;
@@ -74,15 +75,16 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
     for (const QString& name : found.split(u'|', Qt::SkipEmptyParts)) languages.items.append(name);
   }
   pickLanguage(0);
-  // 3.
+  // The layout moves these from where start-up puts them as the window grows.
   form_(mainform::cmdhelp).geometry.moveLeft(8630);
   form_(mainform::cmdAbout).geometry.moveLeft(9105);
   form_(mainform::imgLogo).geometry.moveLeft(7080);
-  // 4.
+  // Looked for once: the tool tips, the burn button and the hand-off all name the burner
+  // found now.
   burner_ = platform::findBurner();
   const std::optional<platform::Burner>& burner = burner_;
   setToolTips(form_, burnerName(burner));
-  // 5.
+  // The normal place until the restore or the user changes it.
   normalGeometry_ = form_.find(mainform::frmmain)->geometry;
   // The saved language is applied when it differs from the first, before the limit is
   // recomputed, as the restore reads it just before.
@@ -92,22 +94,19 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
     txtlimit_Change();
   };
   if (settings) restoreSettings(form_, *settings, SettingsHooks{languageThenLimit, &normalGeometry_, services_.programFolder});
-  // 2. The command line runs on the restored settings rather than before them: what a
+  // The command line runs on the restored settings rather than before them: what a
   // switch sets stays in the window, and a switch that uses a value (a search, the
   // pattern of an Add) uses the one the window goes on to show.
   processcommandline(arguments, *this);
   if (run_.closing) return;
-  // 6.
+  // Placed for the restored window and splitter, every control with them.
   placesplitter(form_, captionWidth_);
-  // 7.
   form_(mainform::cbospeed).items = search::speedList();
-  // 8.
   CDROM_Load();
-  // 9. There is no burning folder of the desktop to open on this system.
+  // There is no burning folder of the desktop to open on this system.
   form_(mainform::cmdburn, 0).visible = burner.has_value();
   form_(mainform::cmdburn, 0).tag = burner ? burner->path : QString();
   form_(mainform::cmdburn, 1).visible = false;
-  // 10.
   dialogs_.InitSaveDialog(QStringLiteral("Text File (*.txt)") + QChar(0) + QStringLiteral("*.txt") + QChar(0),
                           QStringLiteral("Save File List"), QString());
   flushLabels();

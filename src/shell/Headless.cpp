@@ -6,13 +6,16 @@
 #include <cstdio>
 #include <functional>
 
+#include "platform/Clipboard.h"
 #include "platform/DataFolder.h"
 #include "platform/EventPump.h"
 #include "platform/FileDialogs.h"
 #include "platform/FolderPicker.h"
+#include "platform/IconProvider.h"
 #include "platform/Messages.h"
 #include "platform/MimeValueStore.h"
 #include "platform/OpticalDrives.h"
+#include "platform/ProcessStart.h"
 #include "platform/StopSignals.h"
 #include "platform/Trash.h"
 #include "shell/MainForm.h"
@@ -49,8 +52,11 @@ int runHeadless(const QStringList& arguments, const QString& programFolder) {
   platform::CancellingFileDialogs dialogs;
   platform::FreedesktopTrash trash;
   platform::LinuxOpticalDrives drives;
-  MainForm window(Services{messages, picker, pump, registry, nullptr, programFolder, &dialogs, &trash, &drives,
-                              platform::dataFolder(programFolder)});
+  platform::NoIcons icons;
+  platform::NoClipboard clipboard;
+  platform::NoProcessStart processes;
+  MainForm window(Services{messages, picker, pump, registry, icons, dialogs, trash, drives, clipboard, processes,
+                           programFolder, platform::dataFolder(programFolder)});
   pump.onSignal = [&window] {
     window.run().closing = true;
     window.cmdstop_Click();

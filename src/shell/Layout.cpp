@@ -23,6 +23,25 @@ using catalogue::Form;
 
 enum class Edge { Left, Top, Width, Height };
 
+// The space between a box and the label or button beside it, and between the lists and
+// the boxes above and below them: one grid step of the design.
+constexpr int gap = 120;
+// The space between neighbours of a row that grew: half a step, so a longer caption in one
+// language costs the row as little room as it can.
+constexpr int rowGap = 60;
+// The lists span the window less their margins on both sides and the window's border.
+constexpr int listMargins = 345;
+// The totals line stands this far above the bottom edge, clear of the button panel.
+constexpr int totalsAboveBottom = 1335;
+// Below these sizes the window is placed as designed: the rules would give controls
+// negative sizes. The smallest window is larger, so these guard only a window being made.
+constexpr int placeAcrossAbove = 6915;
+constexpr int placeDownAbove = 8580;
+// The splitter keeps room for the folder row and three rows of the upper list above it,
+// and for the lower list and its totals below it.
+constexpr int splitterHighest = 3420;
+constexpr int belowSplitter = 2500;
+
 using catalogue::ControlId;
 
 QRect rect(const Form& form, ControlId id, int index = -1) { return form.find(id, index)->geometry; }
@@ -74,7 +93,7 @@ bool showsCaption(const Control& c) {
 }
 
 // Rows whose controls stand one after another from the left edge. Each keeps its designed
-// place until the one before it grows into it, and then follows 60 twips after it; a
+// place until the one before it grows into it, and then follows rowGap after it; a
 // control array stands as all its members loaded.
 const std::vector<std::vector<ControlId>> rows = {
     {mainform::optmain},
@@ -115,7 +134,7 @@ void fitCaptions(Form& form, const CaptionWidth& measure) {
       const auto& [name, index] = members[i];
       const QRect before = std::as_const(form).findNamed(members[i - 1].first, members[i - 1].second)->geometry;
       const std::optional<QRect> place = designed(name, index);
-      set(form, name, index, Edge::Left, std::max(place ? place->left() : 0, before.right() + 1 + 60));
+      set(form, name, index, Edge::Left, std::max(place ? place->left() : 0, before.right() + 1 + rowGap));
     }
   }
 }
@@ -135,8 +154,8 @@ int missingWidth(const Form& form) {
       {right(form, mainform::optmain, 1) + 40, left(form, mainform::imgLogo)},
       {right(form, mainform::lblCountList) + 10, left(form, mainform::cboLangPacks)},
       {right(form, mainform::lblspeed) + 80, left(form, mainform::lblCountList2)},
-      {last(rows[3]) + 120, W},
-      {last(rows[4]) + 120, W},
+      {last(rows[3]) + gap, W},
+      {last(rows[4]) + gap, W},
   };
   int missing = 0;
   for (const auto& [end, begin] : ends) missing = std::max(missing, end - begin);
@@ -153,32 +172,32 @@ bool minimised(const Form& form) { return width(form, mainform::frmmain) <= 0 ||
 void placeLogoAndLanguages(Form& form) {
   set(form, mainform::imgLogo, Edge::Left, left(form, mainform::lbllimit) - 800);
   // As designed, 1450 twips left of the label, when the box is as wide as designed.
-  set(form, mainform::cboLangPacks, Edge::Left, left(form, mainform::lblmegabyte) - 120 - width(form, mainform::cboLangPacks));
+  set(form, mainform::cboLangPacks, Edge::Left, left(form, mainform::lblmegabyte) - gap - width(form, mainform::cboLangPacks));
 }
 
 void placeAcross(Form& form, int W) {
-  set(form, mainform::lstmain, Edge::Width, W - 345);
+  set(form, mainform::lstmain, Edge::Width, W - listMargins);
   set(form, mainform::lstsec, Edge::Width, width(form, mainform::lstmain));
   set(form, mainform::cmddir, Edge::Left, left(form, mainform::lstmain) + width(form, mainform::lstmain) - width(form, mainform::cmddir));
   set(form, mainform::lblmegabyte, Edge::Left, left(form, mainform::cmddir));
   set(form, mainform::lblLanguage, Edge::Left, left(form, mainform::cmddir));
-  set(form, mainform::txtlimit, Edge::Left, left(form, mainform::lblmegabyte) - 120 - width(form, mainform::txtlimit));
-  set(form, mainform::txttotal, Edge::Left, left(form, mainform::lblmegabyte) - 120 - width(form, mainform::txttotal));
+  set(form, mainform::txtlimit, Edge::Left, left(form, mainform::lblmegabyte) - gap - width(form, mainform::txtlimit));
+  set(form, mainform::txttotal, Edge::Left, left(form, mainform::lblmegabyte) - gap - width(form, mainform::txttotal));
   set(form, mainform::lblCountList2, Edge::Left, W - 3100);
   set(form, mainform::lbllimit, Edge::Left, left(form, mainform::txtlimit) - width(form, mainform::lbllimit) - 100);
   set(form, mainform::PicSep, Edge::Width, width(form, mainform::lstsec));
-  set(form, mainform::txtdir, Edge::Width, left(form, mainform::cmddir) - 120 - left(form, mainform::txtdir));
+  set(form, mainform::txtdir, Edge::Width, left(form, mainform::cmddir) - gap - left(form, mainform::txtdir));
   set(form, mainform::framain, Edge::Left, left(form, mainform::lstsec) + width(form, mainform::lstsec) / 2 - width(form, mainform::framain) / 2);
   placeLogoAndLanguages(form);
 }
 
 void placeDown(Form& form, int H) {
-  set(form, mainform::lblCountList2, Edge::Top, H - 1335);
-  set(form, mainform::txttotal, Edge::Top, H - 1335);
+  set(form, mainform::lblCountList2, Edge::Top, H - totalsAboveBottom);
+  set(form, mainform::txttotal, Edge::Top, H - totalsAboveBottom);
   set(form, mainform::lblpercent, Edge::Top, top(form, mainform::lblCountList2));
   set(form, mainform::chkNoCD, Edge::Top, top(form, mainform::lblCountList2));
-  set(form, mainform::lstsec, Edge::Top, top(form, mainform::lstmain) + height(form, mainform::lstmain) + 120);
-  set(form, mainform::lstsec, Edge::Height, top(form, mainform::txttotal) - 120 - top(form, mainform::lstsec));
+  set(form, mainform::lstsec, Edge::Top, top(form, mainform::lstmain) + height(form, mainform::lstmain) + gap);
+  set(form, mainform::lstsec, Edge::Height, top(form, mainform::txttotal) - gap - top(form, mainform::lstsec));
   set(form, mainform::PicSep, Edge::Width, width(form, mainform::lstsec));
   set(form, mainform::framain, Edge::Top, top(form, mainform::lstsec) + height(form, mainform::lstsec) / 2 - height(form, mainform::framain) / 2);
   placeLogoAndLanguages(form);
@@ -197,7 +216,7 @@ void Form_Resize(Form& form, const CaptionWidth& measure) {
   dockButtonPanel(form);
   const int W = width(form, mainform::frmmain);
   const int H = height(form, mainform::frmmain);
-  if (W > 6915) placeAcross(form, W);
+  if (W > placeAcrossAbove) placeAcross(form, W);
   // A row without room springs the window wider by what it lacks; placed once more at that
   // width, every row holds its controls.
   if (const int missing = missingWidth(form); missing > 0) {
@@ -205,7 +224,7 @@ void Form_Resize(Form& form, const CaptionWidth& measure) {
     dockButtonPanel(form);
     placeAcross(form, W + missing);
   }
-  if (H > 8580) placeDown(form, H);
+  if (H > placeDownAbove) placeDown(form, H);
 }
 
 void dockButtonPanel(Form& form) {
@@ -218,10 +237,9 @@ void dockButtonPanel(Form& form) {
 void placesplitter(Form& form, const CaptionWidth& measure) {
   if (minimised(form)) return;
   int T = top(form, mainform::PicSep);
-  if (T < 3420) set(form, mainform::PicSep, Edge::Top, T = 3420);
-  // Below the splitter at least 2500 twips stay for the lower list and its totals.
+  if (T < splitterHighest) set(form, mainform::PicSep, Edge::Top, T = splitterHighest);
   const int S = height(form, mainform::frmmain) - height(form, mainform::PicButton);
-  if (S - 2500 < T) set(form, mainform::PicSep, Edge::Top, T = S - 2500);
+  if (S - belowSplitter < T) set(form, mainform::PicSep, Edge::Top, T = S - belowSplitter);
   set(form, mainform::lstmain, Edge::Height, T - top(form, mainform::lstmain) - 5);
   set(form, mainform::lstsec, Edge::Top, T + height(form, mainform::PicSep));
   set(form, mainform::lstsec, Edge::Height, S - top(form, mainform::lstsec));
@@ -237,12 +255,12 @@ void fitAboutButtons(Form& about, const CaptionWidth& measure) {
   const int ok = fitted(aboutform::cmdOK);
   const int update = fitted(aboutform::cmdUpdate);
   const int designedWindow = designed(aboutform::frmAbout, -1, aboutFormControls())->width();
-  const int W = std::max(designedWindow, right(about, aboutform::lblHomePage) + 100 + update + 60 + ok + 240);
+  const int W = std::max(designedWindow, right(about, aboutform::lblHomePage) + 100 + update + rowGap + ok + 240);
   set(about, aboutform::frmAbout, Edge::Width, W);
   set(about, aboutform::cmdOK, Edge::Width, ok);
   set(about, aboutform::cmdOK, Edge::Left, W - 240 - ok);
   set(about, aboutform::cmdUpdate, Edge::Width, update);
-  set(about, aboutform::cmdUpdate, Edge::Left, left(about, aboutform::cmdOK) - 60 - update);
+  set(about, aboutform::cmdUpdate, Edge::Left, left(about, aboutform::cmdOK) - rowGap - update);
 }
 
 void PicSep_MouseDown(Form& form) { paintSplitter(form, splitterDragColour); }

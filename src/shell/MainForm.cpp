@@ -31,9 +31,9 @@ namespace {
 
 const QString batchTitle = QStringLiteral("Batch search");
 
-std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider* icons) {
-  if (!icons) return nullptr;
-  return std::make_unique<catalogue::IconCache>(*icons, [](const QString& path) { return platform::isFolder(path); });
+std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider& icons) {
+  if (!icons.draws()) return nullptr;
+  return std::make_unique<catalogue::IconCache>(icons, [](const QString& path) { return platform::isFolder(path); });
 }
 
 }  // namespace
@@ -44,11 +44,7 @@ MainForm::MainForm(Services services)
       languagePack_(services_.messages, listingPump_),
       catalogue_(services_.registry),
       iconCache_(makeIconCache(services_.icons)),
-      trash_(services_.trash ? *services_.trash : noTrash_),
-      drives_(services_.drives ? *services_.drives : noDrives_),
-      clipboard_(services_.clipboard ? *services_.clipboard : noClipboard_),
-      processes_(services_.processes ? *services_.processes : noProcesses_),
-      dialogs_(services_.fileDialogs ? *services_.fileDialogs : noDialogs_, services_.messages),
+      dialogs_(services_.fileDialogs, services_.messages),
       context_{form_, catalogue_, run_, services_.pump, iconCache_.get()},
       progress_(form_, [this] { cmdstop_Click(); }),
       commands_{catalogue_, run_, services_.pump, progress_, iconCache_.get()},
@@ -131,7 +127,7 @@ void MainForm::cmdsave_Click() {
 }
 
 void MainForm::cmdload_Click() {
-  const output::LoadServices load{dialogs_, services_.messages, trash_};
+  const output::LoadServices load{dialogs_, services_.messages, services_.trash};
   LoadRecords view(form_, run_, [this](bool loading) { return loadCaption(loading); }, capacity_.exactBytes);
   // A press while a load runs is how the user stops it; it takes no claim of its own.
   // While the list is still being chosen there is nothing to stop.
@@ -212,7 +208,7 @@ void MainForm::refuseBatchMethod(const QString& method) {
 }
 
 void MainForm::mnufiledelete_Click() {
-  runAlone(Command::Delete, [&] { output::mnufiledelete_Click(catalogue_, services_.messages, trash_); });
+  runAlone(Command::Delete, [&] { output::mnufiledelete_Click(catalogue_, services_.messages, services_.trash); });
 }
 
 void MainForm::mnuclear_Click() {
@@ -245,7 +241,7 @@ void MainForm::dropOnLowerList(const QStringList& paths) {
 void MainForm::CDROM_Load() {
   // One button per optical drive, in the drives' order; button 0 is kept when there is none.
   // A button made before keeps its drive when fewer are found now.
-  const QList<platform::OpticalDrive> found = drives_.drives();
+  const QList<platform::OpticalDrive> found = services_.drives.drives();
   driveDevices_.resize(std::max(driveDevices_.size(), found.size()));
   for (int i = 0; i < found.size(); ++i) {
     catalogue::Control& button = form_.load(mainform::cmdcdrom, i);
@@ -266,11 +262,11 @@ bool MainForm::cmdcdrom_Click(int index) {
   // A button made from a drive stands for its device; the first, before any drive was
   // found, for a folder of its own.
   runAlone(Command::DiscScan, [&] {
-    const QString folder = output::discFolder(drives_, driveDevices_.value(index));
+    const QString folder = output::discFolder(services_.drives, driveDevices_.value(index));
     output::scanDisc(commands_, folder, button->text, services_.messages, [this](const QString& disc) {
       form_(mainform::lblCountCDTotal).text.clear();
       form_(mainform::txtdir).text = disc;
-      gathering_.cmdadd_Click();
+      gathering_.add(gatherRequest(form_));
       form_(mainform::lblCountList2).text = catalogue_.lowerSummary(form_.text(mainform::txttotal));
     });
   });

@@ -43,24 +43,26 @@
 
 namespace shell {
 
+// What the main window is given of the desktop, built once per mode: the window and the
+// headless run each pass their own set, with the platform's stand-ins (NoTrash, NoIcons,
+// ...) for what the mode lacks, so the handlers never ask whether a service is there.
 struct Services {
   platform::Messages& messages;
   platform::FolderPicker& picker;
   platform::EventPump& pump;
   const platform::ValueStore& registry;
-  platform::IconProvider* icons = nullptr;  // none without a display
+  platform::IconProvider& icons;
+  platform::FileDialogs& fileDialogs;
+  platform::Trash& trash;
+  const platform::OpticalDrives& drives;
+  // The hand-off to the burning program.
+  platform::Clipboard& clipboard;
+  platform::ProcessStart& processes;
   QString programFolder;
-  platform::FileDialogs* fileDialogs = nullptr;  // none: every dialog counts as cancelled
-  platform::Trash* trash = nullptr;              // none: nothing can be trashed
-  platform::OpticalDrives* drives = nullptr;     // none: the machine has no optical drive
   // Where the language packs are ("language" below it); empty when the program runs
   // without data, as the unit tests do: the language list then stays empty, unannounced.
   QString dataFolder = QString();
   CopyDesktop copy = {};
-  // The hand-off to the burning program (none: nothing is put on a clipboard, no program
-  // can be started).
-  platform::Clipboard* clipboard = nullptr;
-  platform::ProcessStart* processes = nullptr;
 };
 
 class MainForm {
@@ -197,11 +199,6 @@ class MainForm {
   QString loadCaption(bool loading) const;
 
   Services services_;
-  platform::CancellingFileDialogs noDialogs_;
-  platform::NoTrash noTrash_;
-  struct NoDrives final : platform::OpticalDrives {
-    QList<platform::OpticalDrive> drives() const override { return {}; }
-  } noDrives_;
   catalogue::Form form_;
   // The packs are listed during start-up, before the window shows: events let in there
   // (a stop signal) would close a window that was never shown, so none are.
@@ -210,13 +207,6 @@ class MainForm {
   catalogue::Catalogue catalogue_;
   catalogue::RunState run_;
   std::unique_ptr<catalogue::IconCache> iconCache_;
-  // The services in use: the ones given, or the stand-ins above.
-  platform::Trash& trash_;
-  const platform::OpticalDrives& drives_;
-  platform::NoClipboard noClipboard_;
-  platform::NoProcessStart noProcesses_;
-  platform::Clipboard& clipboard_;
-  platform::ProcessStart& processes_;
   // The burning program on PATH, as start-up found it.
   std::optional<platform::Burner> burner_;
   output::OpenSaveDlg dialogs_;

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <variant>
 
 #include "catalogue/Numbers.h"
 #include "platform/Messages.h"
@@ -64,84 +65,180 @@ bool pick(catalogue::Control& box, int index) {
   return true;
 }
 
+// How a setting is stored: the conversion its text goes through when it is read.
+enum class Type { Text, Integer, Boolean, Twips };
+
+// Where a setting lives in the records.
+enum class Field {
+  Text,          // the record's text
+  StartFolder,   // the folder box's text; by default the program's folder
+  Value,         // the record's value
+  Pick,          // the index of the entry picked in a combo box
+  Option,        // True for the first of an option pair, False for the second
+  Top,           // the record's top edge
+  WindowState,   // 0 normal, 1 minimised, 2 maximised
+  NormalWidth,   // the window in its normal state; kept only while it is in that state,
+  NormalHeight,  // as a minimised or maximised window cannot take a size or a place
+  NormalTop,
+  NormalLeft,
+  HistoryCount,  // the folder box's list: its length, then one "Item n" per entry
+  HistoryEntries,
+};
+
+// The saved language and limit go first: the limit in bytes follows them (with the
+// language applied) before the rest is restored, the new captions laid out on the restored
+// window.
+enum class Phase { BeforeLimit, AfterLimit };
+
+// The default when the key is missing or unreadable: a text, a number, a truth value, or
+// what the record holds before the restore.
+using Default = std::variant<std::monostate, const char*, double, bool>;
+constexpr std::monostate asItIs;
+
+struct Setting {
+  const char* key;
+  Type type;
+  Default fallback;
+  catalogue::ControlId control;
+  Field field;
+  Phase phase;
+  const QString& section = mainSection;
+};
+
+// Every setting, in the order the settings file has them; a new setting is one row.
+const Setting settings[] = {
+    {"Last Path", Type::Text, asItIs, mainform::txtdir, Field::StartFolder, Phase::BeforeLimit},
+    {"WindowState", Type::Integer, asItIs, mainform::frmmain, Field::WindowState, Phase::BeforeLimit},
+    {"Limit", Type::Integer, 1.0, mainform::txtlimit, Field::Pick, Phase::BeforeLimit},
+    {"LangPacks", Type::Integer, 1.0, mainform::cboLangPacks, Field::Pick, Phase::BeforeLimit},
+    {"Sep", Type::Twips, 4160.0, mainform::PicSep, Field::Top, Phase::AfterLimit},
+    {"Width", Type::Twips, asItIs, mainform::frmmain, Field::NormalWidth, Phase::BeforeLimit},
+    {"Height", Type::Twips, asItIs, mainform::frmmain, Field::NormalHeight, Phase::BeforeLimit},
+    {"Top", Type::Twips, 0.0, mainform::frmmain, Field::NormalTop, Phase::BeforeLimit},
+    {"Left", Type::Twips, 0.0, mainform::frmmain, Field::NormalLeft, Phase::BeforeLimit},
+    {"Last Speed", Type::Text, "1x", mainform::cbospeed, Field::Text, Phase::AfterLimit},
+    {"Items", Type::Integer, 0.0, mainform::txtdir, Field::HistoryCount, Phase::AfterLimit, dirSection},
+    {"Recurse Subs", Type::Integer, 1.0, mainform::chkrecurse, Field::Value, Phase::AfterLimit},
+    {"NoCD", Type::Integer, 1.0, mainform::chkNoCD, Field::Value, Phase::AfterLimit},
+    {"Pattern", Type::Text, "*.*", mainform::txtpattern, Field::Text, Phase::BeforeLimit},
+    {"Inclusive", Type::Boolean, true, mainform::optmain, Field::Option, Phase::AfterLimit},
+    {"Item ", Type::Text, "0", mainform::txtdir, Field::HistoryEntries, Phase::AfterLimit, dirSection},
+};
+
+bool isNormalPlace(Field field) { return field >= Field::NormalWidth && field <= Field::NormalLeft; }
+
+// The record's value in whole units, the place of the window in its normal state taken
+// from `normal`.
+int numberOf(const catalogue::Form& form, const Setting& s, const QRect& normal) {
+  const catalogue::Control& c = *form.find(s.control, s.field == Field::Option ? 0 : -1);
+  switch (s.field) {
+    case Field::Top: return c.geometry.top();
+    case Field::NormalWidth: return normal.width();
+    case Field::NormalHeight: return normal.height();
+    case Field::NormalTop: return normal.top();
+    case Field::NormalLeft: return normal.left();
+    case Field::HistoryCount: return int(c.items.size());
+    default: return c.value;
+  }
+}
+
+// What a restore carries from one setting to a later one.
+struct Restoring {
+  QRect normal;
+  int historyCount = 0;
+};
+
+void restore(catalogue::Form& form, const Reader& read, const Setting& s, Restoring& r, const SettingsHooks& hooks) {
+  const QString key = QString::fromLatin1(s.key);
+  catalogue::Control& c = form(s.control, s.field == Field::Option ? 0 : -1);
+  const double now = numberOf(form, s, r.normal);
+  const double fallback = std::holds_alternative<double>(s.fallback) ? std::get<double>(s.fallback) : now;
+  switch (s.type) {
+    case Type::Text: {
+      const QString byDefault = s.field == Field::StartFolder
+                                    ? hooks.programFolder
+                                    : QString::fromLatin1(std::get<const char*>(s.fallback));
+      if (s.field != Field::HistoryEntries) {
+        c.text = read.text(key, byDefault, s.section);
+        return;
+      }
+      for (int n = 1; n <= r.historyCount; ++n) {
+        const QString entry = read.text(key + QString::number(n), byDefault, s.section);
+        if (!entry.isEmpty()) c.items.append(entry);
+      }
+      return;
+    }
+    case Type::Boolean:
+      if (const auto v = read.boolean(key, std::get<bool>(s.fallback))) {
+        c.value = *v ? 1 : 0;
+        form(s.control, 1).value = *v ? 0 : 1;
+      }
+      return;
+    case Type::Integer: {
+      const auto v = read.integer(key, fallback, s.section);
+      if (!v) return;
+      if (s.field == Field::Pick) pick(c, *v);
+      else if (s.field == Field::HistoryCount) r.historyCount = *v;
+      else if (s.field != Field::WindowState || (*v >= 0 && *v <= 2)) c.value = *v;
+      return;
+    }
+    case Type::Twips: {
+      const auto v = read.real(key, fallback, s.section);
+      if (s.field == Field::Top) {
+        if (v && std::fabs(*v) < 1e9) c.geometry.moveTop(int(std::lround(*v)));
+        return;
+      }
+      if (!v || std::fabs(*v) > 1e9) return;
+      const int twips = int(std::lround(*v));
+      if (s.field == Field::NormalWidth && twips > 0) r.normal.setWidth(twips);
+      if (s.field == Field::NormalHeight && twips > 0) r.normal.setHeight(twips);
+      if (s.field == Field::NormalTop) r.normal.moveTop(twips);
+      if (s.field == Field::NormalLeft) r.normal.moveLeft(twips);
+      return;
+    }
+  }
+}
+
 }  // namespace
 
 void restoreSettings(catalogue::Form& form, const platform::SettingsStore& store, const SettingsHooks& hooks) {
   const Reader read(store);
-  form(mainform::txtdir).text = read.text(QStringLiteral("Last Path"), hooks.programFolder);
-  form(mainform::txtpattern).text = read.text(QStringLiteral("Pattern"), QStringLiteral("*.*"));
-
-  // A minimised or maximised window cannot take a size or a place: those settings are
-  // skipped and the window keeps its normal size and place.
   catalogue::Control& window = form(mainform::frmmain);
-  if (const auto v = read.integer(QStringLiteral("WindowState"), window.value); v && *v >= 0 && *v <= 2)
-    window.value = *v;
-  if (window.value == 0) {
-    QRect normal = window.geometry;
-    const auto twips = [&read](const char* key, int now) -> std::optional<int> {
-      const auto v = read.real(QString::fromLatin1(key), now);
-      if (!v || std::fabs(*v) > 1e9) return std::nullopt;
-      return int(std::lround(*v));
-    };
-    if (const auto v = twips("Width", normal.width()); v && *v > 0) normal.setWidth(*v);
-    if (const auto v = twips("Height", normal.height()); v && *v > 0) normal.setHeight(*v);
-    if (const auto v = twips("Top", 0)) normal.moveTop(*v);
-    if (const auto v = twips("Left", 0)) normal.moveLeft(*v);
-    window.geometry = normal;
-    if (hooks.normalGeometry) *hooks.normalGeometry = normal;
-  }
-
-  if (const auto v = read.integer(QStringLiteral("Limit"), 1)) pick(form(mainform::txtlimit), *v);
-  if (const auto v = read.integer(QStringLiteral("LangPacks"), 1)) pick(form(mainform::cboLangPacks), *v);
-  if (hooks.txtlimit_Change) hooks.txtlimit_Change();
-  if (const auto v = read.boolean(QStringLiteral("Inclusive"), true)) {
-    form(mainform::optmain, 0).value = *v ? 1 : 0;
-    form(mainform::optmain, 1).value = *v ? 0 : 1;
-  }
-  form(mainform::cbospeed).text = read.text(QStringLiteral("Last Speed"), QStringLiteral("1x"));
-  if (const auto v = read.integer(QStringLiteral("NoCD"), 1)) form(mainform::chkNoCD).value = *v;
-
-  if (const auto count = read.integer(QStringLiteral("Items"), 0, dirSection)) {
-    QStringList& history = form(mainform::txtdir).items;
-    for (int n = 1; n <= *count; ++n) {
-      const QString entry = read.text(QStringLiteral("Item ") + QString::number(n), QStringLiteral("0"), dirSection);
-      if (!entry.isEmpty()) history.append(entry);
+  Restoring restoring{window.geometry};
+  for (const Phase phase : {Phase::BeforeLimit, Phase::AfterLimit}) {
+    for (const Setting& s : settings)
+      if (s.phase == phase && !(isNormalPlace(s.field) && window.value != 0)) restore(form, read, s, restoring, hooks);
+    if (phase != Phase::BeforeLimit) continue;
+    if (window.value == 0) {
+      window.geometry = restoring.normal;
+      if (hooks.normalGeometry) *hooks.normalGeometry = restoring.normal;
     }
+    if (hooks.txtlimit_Change) hooks.txtlimit_Change();
   }
-  if (const auto v = read.integer(QStringLiteral("Recurse Subs"), 1)) form(mainform::chkrecurse).value = *v;
-  if (const auto v = read.real(QStringLiteral("Sep"), 4160); v && std::fabs(*v) < 1e9)
-    form(mainform::PicSep).geometry.moveTop(int(std::lround(*v)));
 }
 
 void saveSettings(catalogue::Form& form, platform::SettingsStore& store, const SettingsHooks& hooks) {
-  const auto write = [&store](const QString& key, const QString& text, const QString& section = mainSection) {
-    store.write(application, section, key, text);
-  };
-  const auto number = [](int value) { return QString::number(value); };
-  const catalogue::Form& records = form;
-  const auto control = [&records](catalogue::ControlId id, int index = -1) { return *records.find(id, index); };
-
-  write(QStringLiteral("Last Path"), control(mainform::txtdir).text);
-  write(QStringLiteral("WindowState"), number(control(mainform::frmmain).value));
-  write(QStringLiteral("Limit"), number(control(mainform::txtlimit).value));
-  write(QStringLiteral("LangPacks"), number(control(mainform::cboLangPacks).value));
-  write(QStringLiteral("Sep"), number(control(mainform::PicSep).geometry.top()));
-  // The values that follow describe the window in its normal state, whatever its state now.
+  // The window is saved in its normal state, whatever its state now; only WindowState
+  // tells the state it is in.
   catalogue::Control& window = form(mainform::frmmain);
+  const int state = window.value;
   window.value = 0;
   if (hooks.normalGeometry) window.geometry = *hooks.normalGeometry;
-  write(QStringLiteral("Width"), number(window.geometry.width()));
-  write(QStringLiteral("Height"), number(window.geometry.height()));
-  write(QStringLiteral("Top"), number(window.geometry.top()));
-  write(QStringLiteral("Left"), number(window.geometry.left()));
-  write(QStringLiteral("Last Speed"), control(mainform::cbospeed).text);
-  const QStringList& history = control(mainform::txtdir).items;
-  write(QStringLiteral("Items"), number(int(history.size())), dirSection);
-  write(QStringLiteral("Recurse Subs"), number(control(mainform::chkrecurse).value));
-  write(QStringLiteral("NoCD"), number(control(mainform::chkNoCD).value));
-  write(QStringLiteral("Pattern"), control(mainform::txtpattern).text);
-  write(QStringLiteral("Inclusive"), control(mainform::optmain, 0).value != 0 ? QStringLiteral("True") : QStringLiteral("False"));
-  for (int i = 0; i < history.size(); ++i) write(QStringLiteral("Item ") + number(i + 1), history[i], dirSection);
+  for (const Setting& s : settings) {
+    const QString key = QString::fromLatin1(s.key);
+    const catalogue::Control& c = *form.find(s.control, s.field == Field::Option ? 0 : -1);
+    if (s.field == Field::HistoryEntries) {
+      for (int i = 0; i < c.items.size(); ++i)
+        store.write(application, s.section, key + QString::number(i + 1), c.items[i]);
+    } else if (s.type == Type::Text) {
+      store.write(application, s.section, key, c.text);
+    } else if (s.type == Type::Boolean) {
+      store.write(application, s.section, key, c.value != 0 ? QStringLiteral("True") : QStringLiteral("False"));
+    } else {
+      const int number = s.field == Field::WindowState ? state : numberOf(form, s, window.geometry);
+      store.write(application, s.section, key, QString::number(number));
+    }
+  }
   // The window is gone by now, so the one who closed it learns of a failed save on standard error.
   if (!store.flush())
     platform::StderrMessages().show(settingsApplication,

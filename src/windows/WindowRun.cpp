@@ -66,10 +66,9 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   QtBusyCursor busy;
   platform::QtClipboard clipboard;
   platform::PosixProcessStart processes;
-  shell::MainForm state(shell::Services{messages, picker, pump, registry, &icons, programFolder, &dialogs, &trash,
-                                        &drives, platform::dataFolder(programFolder),
-                                        shell::CopyDesktop{&copyDialog, &sound, &busy, &settings}, &clipboard,
-                                        &processes});
+  shell::MainForm state(shell::Services{messages, picker, pump, registry, icons, dialogs, trash, drives, clipboard,
+                                        processes, programFolder, platform::dataFolder(programFolder),
+                                        shell::CopyDesktop{&copyDialog, &sound, &busy, &settings}});
   MainWindow window(state, &icons);
   messages.setParent(&window);
   // A signal not yet answered counts: no dialog opens to wait for an answer after it.

@@ -17,7 +17,7 @@ using testing_support::TempTree;
 
 // Everything the window reaches lies in the test's tree: relative names are taken from
 // the tree's root, and drive button 0 names a folder in it instead of /media/cdrom.
-class CommandLineFuzz : public ::testing::Test {
+class CommandLineFuzz : public ::testing::Test, protected testing_support::TestServices {
  protected:
   CommandLineFuzz() {
     for (const char* file : {"in/a.bin", "in/b.txt", "in/sub/c.bin", "disc/d.bin"}) tree.file(file, 300 * 1024);
@@ -40,10 +40,6 @@ class CommandLineFuzz : public ::testing::Test {
   }
 
   TempTree tree;
-  testing_support::ScriptedPump pump;
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPicker picker;
-  testing_support::TestValueStore registry;
   testing_support::RecordingTrash trash;  // removes nothing
 };
 
@@ -63,8 +59,7 @@ TEST_F(CommandLineFuzz, NoSequenceEndsTheProgramAndTheWindowShowsWhatItUsed) {
     messages.shown.clear();
     testing_support::ScriptedDrives drives;
     drives.present = {{QStringLiteral("/dev/sr0"), tree.path("disc")}};
-    shell::MainForm window(
-        shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, &trash, &drives});
+    shell::MainForm window(services({.trash = &trash, .drives = &drives}));
     window.Form_Load(arguments, nullptr);
 
     const catalogue::Form& form = std::as_const(window).form();

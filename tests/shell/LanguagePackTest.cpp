@@ -7,8 +7,7 @@
 #include <iterator>
 
 #include "shell/LanguagePack.h"
-#include "shell/MainForm.h"
-#include "support/Fakes.h"
+#include "support/TestServices.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempTree.h"
 
@@ -145,7 +144,7 @@ TEST_F(LanguagePack, ListsThePacksOfAFolderByName) {
 }
 
 // Start-up fills the language list and applies the first pack, then the saved one.
-class LanguageStartUp : public ::testing::Test {
+class LanguageStartUp : public ::testing::Test, protected testing_support::TestServices {
  protected:
   void SetUp() override {
     tree.folder("data/language");
@@ -153,16 +152,11 @@ class LanguageStartUp : public ::testing::Test {
     write(tree.path("data/language/b.lpk"), "[frmmain]\nCaption=\"Second\"\n");
   }
   std::unique_ptr<shell::MainForm> start(const QString& dataFolder, const platform::SettingsStore* settings = nullptr) {
-    auto window = std::make_unique<shell::MainForm>(
-        shell::Services{messages, picker, pump, registry, nullptr, {}, nullptr, nullptr, nullptr, dataFolder});
+    auto window = std::make_unique<shell::MainForm>(services({.dataFolder = dataFolder}));
     window->Form_Load({}, settings);
     return window;
   }
   testing_support::TempTree tree;
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPump pump;
-  testing_support::ScriptedPicker picker;
-  testing_support::TestValueStore registry;
 };
 
 TEST_F(LanguageStartUp, TheFirstPackIsAppliedAndAPickAppliesAnother) {

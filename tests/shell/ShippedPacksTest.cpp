@@ -7,10 +7,9 @@
 #include <map>
 
 #include "shell/LanguagePack.h"
-#include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
 #include "shell/SecondaryFormControls.h"
-#include "support/Fakes.h"
+#include "support/TestServices.h"
 
 namespace {
 
@@ -29,7 +28,7 @@ const catalogue::Control* named(const catalogue::Form& form, const QString& entr
   return open < 0 ? form.find(entryName) : form.find(entryName.left(open), entryName.mid(open + 1).chopped(1).toInt());
 }
 
-class ShippedPacks : public ::testing::Test {
+class ShippedPacks : public ::testing::Test, protected testing_support::TestServices {
  protected:
   shell::clsLanguagePack load(const QString& file) {
     shell::clsLanguagePack pack(messages, pump);
@@ -44,8 +43,6 @@ class ShippedPacks : public ::testing::Test {
       for (const auto& entry : section.entries) out[section.Name].insert(entry.Name);
     return out;
   }
-  testing_support::RecordingMessages messages;
-  testing_support::ScriptedPump pump;
 };
 
 // Names a window lacks would be passed over without a word, so English is checked against
@@ -73,9 +70,7 @@ TEST_F(ShippedPacks, EnglishNamesEveryTextTheWindowsShow) {
                                   "lblregname", "lblregcompany", "cmdcdrom"};
   using K = catalogue::ControlKind;
   const QSet<K> boxes = {K::TextBox, K::Memo, K::ComboBox, K::PickList, K::Separator};  // their text is no caption
-  testing_support::TestValueStore registry;
-  testing_support::ScriptedPicker picker;
-  shell::MainForm main(shell::Services{messages, picker, pump, registry, nullptr, {}});
+  shell::MainForm main(services());
   main.Form_Load({}, nullptr);
   catalogue::Form about(shell::aboutFormControls()), help(shell::helpFormControls()), copy(shell::copyFormControls());
   const shell::clsLanguagePack english = load("English.lpk");

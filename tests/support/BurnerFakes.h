@@ -4,11 +4,8 @@
 
 #include <QFile>
 
-#include "platform/Clipboard.h"
 #include "platform/FileNames.h"
-#include "platform/ProcessStart.h"
-#include "shell/MainForm.h"
-#include "support/Fakes.h"
+#include "support/TestServices.h"
 #include "support/TempTree.h"
 
 namespace testing_support {
@@ -42,7 +39,7 @@ struct TestPath {
   QByteArray saved = qgetenv("PATH");
 };
 
-struct BurnerWindow {
+struct BurnerWindow : TestServices {
   // Start-up finds the burners named in `burners` (blank-separated, none when empty),
   // programs holding `script`; burnerPath is the last one's. Programs are started by
   // `starter`, or recorded.
@@ -51,12 +48,6 @@ struct BurnerWindow {
       : starter(starter ? starter : &recorder) {
     for (const QString& burner : burners.split(u' ', Qt::SkipEmptyParts)) burnerPath = path.program(burner, script);
     window.Form_Load({}, nullptr);
-  }
-  shell::Services services() {
-    shell::Services s{messages, picker, pump, registry, nullptr, QString()};
-    s.clipboard = &clipboard;
-    s.processes = starter;
-    return s;
   }
   // Lower rows (path, checked), then the availability tick that enables the clipboard button.
   void lower(const QList<std::pair<QString, bool>>& rows) {
@@ -67,14 +58,10 @@ struct BurnerWindow {
 
   TestPath path;
   QString burnerPath;
-  ScriptedPump pump;
-  RecordingMessages messages;
-  ScriptedPicker picker;
-  TestValueStore registry;
   platform::QtClipboard clipboard;
   RecordingProcessStart recorder;
   platform::ProcessStart* starter;
-  shell::MainForm window{services()};
+  shell::MainForm window{services({.clipboard = &clipboard, .processes = starter})};
 };
 
 }  // namespace testing_support

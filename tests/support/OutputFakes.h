@@ -11,6 +11,7 @@
 #include "shell/MainFormControls.h"
 #include "support/CatalogueFakes.h"
 #include "support/OutputServices.h"
+#include "support/TestServices.h"
 
 namespace mainform = shell::mainform;
 
@@ -21,7 +22,7 @@ inline std::ostream& operator<<(std::ostream& out, ControlId id) { return out <<
 
 namespace testing_support {
 
-struct TestWindow {
+struct TestWindow : TestServices {
   using Files = std::initializer_list<std::pair<const char*, double>>;  // name, megabytes
 
   // Totals are written with the user's decimal separator; the tests expect ".".
@@ -37,15 +38,11 @@ struct TestWindow {
   QString dataFolder;
   shell::CopyDesktop copy;
   TempTree tree;
-  ScriptedPump pump;
-  RecordingMessages messages;
-  ScriptedPicker picker;
-  TestValueStore registry;
   ScriptedFileDialogs dialogs;
   RecordingTrash trash;
   ScriptedDrives drives;
-  shell::MainForm window{
-      shell::Services{messages, picker, pump, registry, icons, QString(), &dialogs, &trash, &drives, dataFolder, copy}};
+  shell::MainForm window{services(
+      {.icons = icons, .fileDialogs = &dialogs, .trash = &trash, .drives = &drives, .dataFolder = dataFolder, .copy = copy})};
 
   catalogue::Control& operator[](catalogue::ControlId id) { return window.form()(id); }
   QString in(const QString& name) const { return tree.path(QStringLiteral("in/") + name); }
