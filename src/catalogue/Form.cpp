@@ -63,16 +63,15 @@ const Control* Form::find(const QString& name, int index) const {
   return nullptr;
 }
 
-QString Form::text(const QString& name, int index) const {
-  const Control* c = find(name, index);
-  return c ? c->text : QString();
-}
 
 Control& Form::operator()(ControlId id, int index) { return (*this)(QString::fromLatin1(id.name), index); }
 
 const Control* Form::find(ControlId id, int index) const { return find(QString::fromLatin1(id.name), index); }
 
-QString Form::text(ControlId id, int index) const { return text(QString::fromLatin1(id.name), index); }
+QString Form::text(ControlId id, int index) const {
+  const Control* c = find(id, index);
+  return c ? c->text : QString();
+}
 
 const Control* Form::findNamed(const QString& name, int index) const {
   const auto it = byKey_.constFind(keyOf(name, index));

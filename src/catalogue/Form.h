@@ -109,18 +109,15 @@ class Form {
   const Control* findNamed(const QString& name, int index = -1) const;
   Control* findNamed(const QString& name, int index = -1);
 
-  // Transitional: the commands below the shell still address records by text.
-  Control& operator()(const QString& name, int index = -1);
-  const Control* find(const QString& name, int index = -1) const;
-  QString text(const QString& name, int index = -1) const;
-  Control& load(const QString& name, int index);
-
   // Bumped on every non-const access; a view re-applies the records changed since the
   // revision it saw last.
   quint64 revision() const { return revision_; }
   const std::deque<Control>& controls() const { return controls_; }
 
  private:
+  Control& operator()(const QString& name, int index);
+  const Control* find(const QString& name, int index) const;
+  Control& load(const QString& name, int index);
   Control& add(Control control);
   [[noreturn]] static void undeclared(const QString& name, int index);
 

@@ -16,4 +16,3 @@ qint64 listBytes(const FileList& rows);
 
 }  // namespace catalogue
 
-#include "catalogue/Transitional.h"  // to be removed once search and output are converted

@@ -60,12 +60,9 @@ bool hasCaption(ControlKind kind) {
   }
 }
 
-// The record of `name` and `index`, looked up without ending the program for a name the
-// window lacks.
+// The record of `name` and `index` as a pack names it: nothing for a name the window lacks.
 catalogue::Control* control(catalogue::Form& form, const QString& name, int index) {
-  for (const catalogue::Control& c : form.controls())
-    if (c.index == index && c.name == name) return &form(name, index);
-  return nullptr;
+  return form.findNamed(name, index);
 }
 
 // The leading number after the last "(" as a 32-bit index; nothing when it does not fit.
@@ -135,7 +132,7 @@ void clsLanguagePack::SetLanguageInForm(catalogue::Form& frmForm) const {
   const auto section =
       std::find_if(sections_.begin(), sections_.end(), [&](const Section& s) { return s.Name == window->name; });
   if (section == sections_.end()) return;
-  frmForm(window->name, window->index).text = section->Caption;
+  frmForm.findNamed(window->name, window->index)->text = section->Caption;
   for (const Entry& entry : section->entries) apply(frmForm, entry);
 }
 

@@ -45,7 +45,6 @@ MainForm::MainForm(Services services)
       catalogue_(services_.registry),
       iconCache_(makeIconCache(services_.icons)),
       dialogs_(services_.fileDialogs, services_.messages),
-      context_{form_, catalogue_, run_, services_.pump, iconCache_.get()},
       progress_(form_, [this] { cmdstop_Click(); }),
       commands_{catalogue_, run_, services_.pump, progress_, iconCache_.get()},
       gatheringRecords_(form_),

@@ -15,7 +15,6 @@
 #include "catalogue/Gathering.h"
 #include "catalogue/IconCache.h"
 #include "catalogue/RunState.h"
-#include "catalogue/WindowContext.h"
 #include "output/BurnerLaunch.h"
 #include "output/ListFile.h"
 #include "output/OpenSaveDlg.h"
@@ -76,6 +75,8 @@ class MainForm {
   catalogue::Catalogue& catalogue() { return catalogue_; }
   const catalogue::Catalogue& catalogue() const { return catalogue_; }
   catalogue::RunState& run() { return run_; }
+  // The capacity the searches use, as the limit box last showed it.
+  const search::Capacity& capacity() const { return capacity_; }
   platform::Messages& messages() { return services_.messages; }
   // The language pack of the whole program; the other windows apply it when they load.
   clsLanguagePack& languagePack() { return languagePack_; }
@@ -210,14 +211,13 @@ class MainForm {
   // The burning program on PATH, as start-up found it.
   std::optional<platform::Burner> burner_;
   output::OpenSaveDlg dialogs_;
-  catalogue::WindowContext context_;
   ProgressRecords progress_;
   // What the commands below the shell are given; the records stay here.
   catalogue::CommandContext commands_;
   GatheringRecords gatheringRecords_;
   catalogue::Gathering gathering_;
   search::ServedPlan servedPlan_;
-  SearchRecords searchView_{form_, catalogue_};
+  SearchRecords searchView_{form_, catalogue_, capacity_};
   search::Capacity capacity_;  // as the limit box shows it
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips

@@ -5,6 +5,7 @@
 #include "catalogue/Utilization.h"
 #include "search/Availability.h"
 #include "search/Limit.h"
+#include "shell/LowerListRecords.h"
 #include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
 
@@ -14,7 +15,7 @@ using namespace mainform;
 
 bool SearchRecords::searchEnabled() const { return form_.find(cmdsearch)->enabled; }
 
-void SearchRecords::showResult(qint64 bytes) { catalogue::showLowerResult(form_, catalogue_, bytes); }
+void SearchRecords::showResult(qint64 bytes) { showLowerResult(form_, catalogue_, bytes, capacity_.shownMegabytes); }
 
 void SearchRecords::showPartNumber(int part) {
   form_(lblCountCDTotal).text = QStringLiteral("Total Part... ") + QString::number(part);

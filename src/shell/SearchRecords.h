@@ -3,13 +3,16 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Form.h"
+#include "search/Limit.h"
 #include "search/SearchView.h"
 
 namespace shell {
 
 class SearchRecords final : public search::SearchView {
  public:
-  SearchRecords(catalogue::Form& form, const catalogue::Catalogue& catalogue) : form_(form), catalogue_(catalogue) {}
+  // The utilization is counted against `capacity` as it is when a part is shown.
+  SearchRecords(catalogue::Form& form, const catalogue::Catalogue& catalogue, const search::Capacity& capacity)
+      : form_(form), catalogue_(catalogue), capacity_(capacity) {}
 
   bool searchEnabled() const override;
   void showResult(qint64 bytes) override;
@@ -20,6 +23,7 @@ class SearchRecords final : public search::SearchView {
  private:
   catalogue::Form& form_;
   const catalogue::Catalogue& catalogue_;
+  const search::Capacity& capacity_;
 };
 
 }  // namespace shell

@@ -252,7 +252,7 @@ void FormBinding::connectEvents(const Control& c, QWidget* w) {
   };
   const auto typed = [this, name, index, send](const QString& text) {
     if (applying_) return;
-    form_(name, index).text = text;
+    form_.findNamed(name, index)->text = text;
     EventArgs args;
     args.text = text;
     send(FormEvent::Change, args);
@@ -272,13 +272,13 @@ void FormBinding::connectEvents(const Control& c, QWidget* w) {
   } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
     connect(check, &QCheckBox::toggled, this, [this, name, index, send](bool on) {
       if (applying_) return;
-      form_(name, index).value = on ? 1 : 0;
+      form_.findNamed(name, index)->value = on ? 1 : 0;
       send(FormEvent::Click);
     });
   } else if (auto* option = qobject_cast<QRadioButton*>(w)) {
     connect(option, &QRadioButton::toggled, this, [this, name, index, send](bool on) {
       if (applying_) return;
-      form_(name, index).value = on ? 1 : 0;
+      form_.findNamed(name, index)->value = on ? 1 : 0;
       if (on) send(FormEvent::Click);
     });
   } else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
@@ -290,7 +290,7 @@ void FormBinding::connectEvents(const Control& c, QWidget* w) {
     if (c.kind == Kind::PickList) {
       connect(box, &QComboBox::activated, this, [this, box, name, index, send](int item) {
         if (applying_) return;
-        form_(name, index).text = box->itemText(item);
+        form_.findNamed(name, index)->text = box->itemText(item);
         send(FormEvent::Click);
       });
     } else {
@@ -338,7 +338,7 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease: {
       // Only the splitter takes the mouse for itself; a label or image is clicked on the
       // release of the left button; boxes keep their own handling.
-      const Kind control = form_.find(name, index)->kind;
+      const Kind control = std::as_const(form_).findNamed(name, index)->kind;
       if ((control == Kind::Label || control == Kind::Image) && event->type() == QEvent::MouseButtonRelease &&
           static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         dispatch(name, FormEvent::Click, args);
@@ -505,8 +505,8 @@ void FormBinding::orderTabs() {
     QWidget* w = widgets_.value(keyOf(c.name, c.index));
     if (!w || !(w->focusPolicy() & Qt::TabFocus)) continue;
     QPoint origin = c.geometry.topLeft();
-    for (const Control* p = c.parent.isEmpty() ? nullptr : form_.find(c.parent); p;
-         p = p->parent.isEmpty() ? nullptr : form_.find(p->parent))
+    for (const Control* p = c.parent.isEmpty() ? nullptr : std::as_const(form_).findNamed(c.parent); p;
+         p = p->parent.isEmpty() ? nullptr : std::as_const(form_).findNamed(p->parent))
       origin += p->geometry.topLeft();
     stops.push_back({(origin.y() + c.geometry.height() / 2) / 300, origin.x(), w});
   }

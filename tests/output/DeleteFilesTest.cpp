@@ -35,7 +35,7 @@ struct Delete : testing_support::OutputBench {
     output::mnufiledelete_Click(lists, messages, trash);
   }
   QString in(const QString& name) const { return tree.path("in/" + name); }
-  QStringList upper() const { return fields(lists.lstmain(), &catalogue::FileEntry::text); }
+  QStringList upper() const { return testing_support::fields(lists.lstmain(), &catalogue::FileEntry::text); }
 };
 
 // Files of 10, 20 and 10 MB in both lists, the second unchecked below; the totals

@@ -107,7 +107,7 @@ TEST(ListFile, LoadMeasuresTheListedFilesAndSkipsTheGoneOnes) {
                                    rule + "Total Size: 9/9 megabytes (100% CD utilization)\r\n"));
   t.press(path);
   EXPECT_EQ(t.lower(), QStringList({b, a}));
-  EXPECT_EQ(fields(t.lists.lstsec(), &catalogue::FileEntry::checked), QList<bool>({true, true}));
+  EXPECT_EQ(testing_support::fields(t.lists.lstsec(), &catalogue::FileEntry::checked), QList<bool>({true, true}));
   EXPECT_EQ(t.lists.takeLowerTotalsRequest(), 3 * 1048576);  // "2 Files of 3 Megabytes"
   EXPECT_EQ(t.shown, QStringList({"loading", "open " + path, "3145728", "idle"}));
   EXPECT_TRUE(t.dialogs.titles.isEmpty() && t.messages.asked.isEmpty());  // the pending path needs no dialog
@@ -206,7 +206,7 @@ TEST(ListFile, SaveLeavesOutNamesWithLineBreaksNamesThemAndChecksThemAgain) {
   const QString path = t.tree.path("cd.txt");
   t.dialogs.answers = {path};
   output::cmdsave_Click(t.lists, {"100", 100}, t.dlg, t.messages);
-  EXPECT_EQ(fields(t.lists.lstmain(), &catalogue::FileEntry::checked), QList<bool>({false, true, true}));
+  EXPECT_EQ(testing_support::fields(t.lists.lstmain(), &catalogue::FileEntry::checked), QList<bool>({false, true, true}));
   QFile list(path);
   ASSERT_TRUE(list.open(QIODevice::ReadOnly));
   EXPECT_EQ(list.readAll(),

@@ -14,8 +14,8 @@ namespace testing_support {
 
 // The frame's activity and status lines; its end raises the stop request, as the window's
 // Stop command does.
-struct RecordingProgress final : catalogue::ProgressView {
-  explicit RecordingProgress(catalogue::RunState& run) : run(run) {}
+struct StoppingProgress final : catalogue::ProgressView {
+  explicit StoppingProgress(catalogue::RunState& run) : run(run) {}
   void begin(const QString& activity) override { shown = true, lines.append(activity); }
   void status(const QString& text) override { lines.append(text); }
   void end() override { shown = false, run.stopflag = true; }
@@ -57,7 +57,7 @@ struct SearchBench {
   catalogue::Catalogue catalogue{registry};
   catalogue::RunState run;
   ScriptedPump pump;
-  RecordingProgress progress{run};
+  StoppingProgress progress{run};
   RecordingSearchView view;
   catalogue::CommandContext context{catalogue, run, pump, progress};
 };

@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include "shell/SecondaryFormControls.h"
 #include "platform/UserName.h"
 #include "shell/AboutForm.h"
 #include "shell/Instructions.h"
@@ -55,7 +56,7 @@ TEST_F(AboutFormTest, EachRegistrationLabelFallsBackOnItsOwn) {
     facts.productId = c.productId;
     const shell::AboutForm about = load(facts);
     const catalogue::Form& form = about.form();
-    EXPECT_EQ(QStringList({form.text("lblregname"), form.text("lblregcompany"), form.text("lblregserial")}), c.shown)
+    EXPECT_EQ(QStringList({form.text(shell::aboutform::lblregname), form.text(shell::aboutform::lblregcompany), form.text(shell::aboutform::lblregserial)}), c.shown)
         << c.owner.toStdString();
   }
 }
@@ -67,29 +68,29 @@ TEST_F(AboutFormTest, TitleNoticeAndLicenceOverTheLanguage) {
   facts.versionRevision = 198;
   facts.legalNotice = QStringLiteral("(c) 2026 us\\nAll (C) rights\\n");
   const shell::AboutForm about(facts, opener, [](catalogue::Form& form) {
-    form("lblFreeware").text = QStringLiteral("Logiciel gratuit");
-    form("frmAbout").text = QStringLiteral("A propos");
+    form(shell::aboutform::lblFreeware).text = QStringLiteral("Logiciel gratuit");
+    form(shell::aboutform::frmAbout).text = QStringLiteral("A propos");
   });
-  EXPECT_EQ(about.form().text("lblFreeware"), QStringLiteral("Logiciel gratuit"));
-  EXPECT_EQ(about.form().text("frmAbout"), QStringLiteral("About "));
-  EXPECT_EQ(about.form().text("lblTitle"), QStringLiteral("Fillpack ver 4.198"));
-  EXPECT_EQ(about.form().text("lblCopyright"), QStringLiteral("\u00a9 2026 us\r\nAll (C) rights\r\n"));
-  EXPECT_TRUE(about.form().text("txtLicense").contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")));
+  EXPECT_EQ(about.form().text(shell::aboutform::lblFreeware), QStringLiteral("Logiciel gratuit"));
+  EXPECT_EQ(about.form().text(shell::aboutform::frmAbout), QStringLiteral("About "));
+  EXPECT_EQ(about.form().text(shell::aboutform::lblTitle), QStringLiteral("Fillpack ver 4.198"));
+  EXPECT_EQ(about.form().text(shell::aboutform::lblCopyright), QStringLiteral("\u00a9 2026 us\r\nAll (C) rights\r\n"));
+  EXPECT_TRUE(about.form().text(shell::aboutform::txtLicense).contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")));
   // "\n" goes first: "(\nc)" is no copyright sign.
   EXPECT_EQ(shell::shownLegalNotice(QStringLiteral("(\\nc)")), QStringLiteral("(\r\nc)"));
 }
 
 TEST_F(AboutFormTest, LinksWithoutAnAddressAreHiddenAndTheOthersOpenTheirAddress) {
-  const char* links[] = {"cmdUpdate", "lblHomePage", "lblEMail"};
+  const catalogue::ControlId links[] = {shell::aboutform::cmdUpdate, shell::aboutform::lblHomePage, shell::aboutform::lblEMail};
   shell::AboutForm bare = load({});
-  for (const char* link : links) EXPECT_FALSE(bare.form().find(QString::fromLatin1(link))->visible) << link;
+  for (const catalogue::ControlId link : links) EXPECT_FALSE(bare.form().find(link)->visible) << link.name;
   shell::AboutFacts facts;
   facts.versionMajor = 1;
   facts.updateUrl = QStringLiteral("https://example.org/new");
   facts.homePageUrl = QStringLiteral("https://example.org/");
   facts.email = QStringLiteral("me@example.org");
   shell::AboutForm about = load(facts);
-  for (const char* link : links) EXPECT_TRUE(about.form().find(QString::fromLatin1(link))->visible) << link;
+  for (const catalogue::ControlId link : links) EXPECT_TRUE(about.form().find(link)->visible) << link.name;
   about.cmdUpdate_Click();
   about.lblHomePage_Click();
   about.lblEMail_Click();

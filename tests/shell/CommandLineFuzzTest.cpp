@@ -65,12 +65,12 @@ TEST_F(CommandLineFuzz, NoSequenceEndsTheProgramAndTheWindowShowsWhatItUsed) {
     const catalogue::Form& form = std::as_const(window).form();
     EXPECT_FALSE(window.running().has_value());
     // The limit used is the one the box shows.
-    const std::optional<double> megabytes = catalogue::userNumber(form.text(QStringLiteral("txtlimit")));
-    ASSERT_TRUE(megabytes.has_value()) << form.text(QStringLiteral("txtlimit")).toStdString();
-    EXPECT_EQ(catalogue::limitBytes(form), *megabytes * double(catalogue::MB));
+    const std::optional<double> megabytes = catalogue::userNumber(form.text(shell::mainform::txtlimit));
+    ASSERT_TRUE(megabytes.has_value()) << form.text(shell::mainform::txtlimit).toStdString();
+    EXPECT_EQ(window.capacity().exactBytes, *megabytes * double(catalogue::MB));
     // The totals are those of the lower list, once anything changed it.
     const catalogue::FileList& lower = window.catalogue().lstsec();
-    const QString total = form.text(QStringLiteral("txttotal"));
+    const QString total = form.text(shell::mainform::txttotal);
     if (!total.isEmpty() || !lower.isEmpty()) {
       EXPECT_EQ(total, catalogue::megabytesText(catalogue::listBytes(lower)));
     }

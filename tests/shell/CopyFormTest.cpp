@@ -38,11 +38,11 @@ TEST(CopyForm, LoadsLastFolderAndSoundWithTheirDefaults) {
     if (c.folder) store.values[key("Last Folder")] = QString::fromLatin1(c.folder);
     if (c.sound) store.values[key("Sound")] = QString::fromLatin1(c.sound);
     shell::CopyForm form(&store, programFolder, picker, {});
-    EXPECT_EQ(form.form().text(QStringLiteral("txtPath")), QString::fromLatin1(c.shownFolder)) << c.shownFolder;
-    EXPECT_EQ(form.form().find(QStringLiteral("chkSound"))->value, c.shownSound) << c.shownFolder;
+    EXPECT_EQ(form.form().text(shell::copyform::txtPath), QString::fromLatin1(c.shownFolder)) << c.shownFolder;
+    EXPECT_EQ(form.form().find(shell::copyform::chkSound)->value, c.shownSound) << c.shownFolder;
   }
   shell::CopyForm withoutStore(nullptr, programFolder, picker, {});
-  EXPECT_EQ(withoutStore.form().text(QStringLiteral("txtPath")), programFolder);
+  EXPECT_EQ(withoutStore.form().text(shell::copyform::txtPath), programFolder);
   EXPECT_TRUE(withoutStore.soundWanted());
 }
 
@@ -50,8 +50,8 @@ TEST(CopyForm, OkStoresBothSettingsAndHandsOverTheFolder) {
   MemorySettingsStore store;
   testing_support::ScriptedPicker picker;
   shell::CopyForm form(&store, programFolder, picker, {});
-  form.form()(QStringLiteral("txtPath")).text = QStringLiteral("/media/stage");
-  form.form()(QStringLiteral("chkSound")).value = 0;
+  form.form()(shell::copyform::txtPath).text = QStringLiteral("/media/stage");
+  form.form()(shell::copyform::chkSound).value = 0;
   form.cmdOK_Click();
   EXPECT_FALSE(form.cancelled);
   EXPECT_EQ(form.target, QStringLiteral("/media/stage"));
@@ -79,20 +79,20 @@ TEST(CopyForm, BrowseOpensOnTheFieldAndReturnsTheFolderWithATrailingSlash) {
     testing_support::ScriptedPicker picker;
     picker.answer = QString::fromLatin1(c.answer);
     shell::CopyForm form(nullptr, programFolder, picker, {});
-    form.form()(QStringLiteral("txtPath")).text = QString::fromLatin1(c.before);
+    form.form()(shell::copyform::txtPath).text = QString::fromLatin1(c.before);
     form.cmdBrowse_Click();
     EXPECT_EQ(picker.starts, QStringList({QString::fromLatin1(c.start)})) << c.before << " " << c.answer;
     EXPECT_EQ(picker.prompts, QStringList({"Select an Image Folder"}));
-    EXPECT_EQ(form.form().text(QStringLiteral("txtPath")), QString::fromLatin1(c.after)) << c.before << " " << c.answer;
+    EXPECT_EQ(form.form().text(shell::copyform::txtPath), QString::fromLatin1(c.after)) << c.before << " " << c.answer;
   }
 }
 
 TEST(CopyForm, TakesTheLanguage) {
   testing_support::ScriptedPicker picker;
   shell::CopyForm form(nullptr, programFolder, picker, [](catalogue::Form& f) {
-    f(QStringLiteral("chkSound")).text = QStringLiteral("Ton am Ende");
+    f(shell::copyform::chkSound).text = QStringLiteral("Ton am Ende");
   });
-  EXPECT_EQ(form.form().text(QStringLiteral("chkSound")), QStringLiteral("Ton am Ende"));
+  EXPECT_EQ(form.form().text(shell::copyform::chkSound), QStringLiteral("Ton am Ende"));
 }
 
 // The Copy command of the window: the dialog decides whether a copy runs. One that ends
@@ -137,7 +137,7 @@ TEST_F(CopyCommand, TheDialogDecidesWhetherACopyRuns) {
   EXPECT_TRUE(desktop.played.isEmpty() && desktop.calls.isEmpty());
 
   user = [&stage](shell::CopyForm& f) {
-    f.form()(QStringLiteral("txtPath")).text = stage;
+    f.form()(shell::copyform::txtPath).text = stage;
     f.cmdOK_Click();
   };
   window.cmdCopy_Click();
@@ -146,7 +146,7 @@ TEST_F(CopyCommand, TheDialogDecidesWhetherACopyRuns) {
   EXPECT_EQ(desktop.played, QStringList{"/opt/data/All_Done.wav"});
   EXPECT_EQ(desktop.calls, QList<bool>({true, false}));
   EXPECT_FALSE(window.running());
-  EXPECT_FALSE(window.form().find(QStringLiteral("framain"))->visible);
+  EXPECT_FALSE(window.form().find(shell::mainform::framain)->visible);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ struct ScanWindow : testing_support::TestWindow {
   ScanWindow() {
     tree.file("disc/song.mp3", 1000);
     tree.file("disc/sub/clip.ogg", 2000);
-    window.form()("chkrecurse").value = 1;
+    window.form()(shell::mainform::chkrecurse).value = 1;
     window.run().partcount = 4;
     drives.present = {{"/dev/sr0", {}}, {"/dev/sr1", tree.path("disc")}};
   }
@@ -23,9 +23,9 @@ struct ScanWindow : testing_support::TestWindow {
 TEST(DiscButtons, ButtonsShowTheDiscOrTheDriveAndOnlyADiscIsWalked) {
   ScanWindow t;
   t.window.CDROM_Load();
-  EXPECT_EQ(t.form().text("cmdcdrom", 0), "/dev/sr0");
-  EXPECT_EQ(t.form().text("cmdcdrom", 1), t.tree.path("disc"));
-  EXPECT_EQ(t.form().find("cmdcdrom", 1)->toolTip, t.form().find("cmdcdrom", 0)->toolTip);
+  EXPECT_EQ(t.form().text(shell::mainform::cmdcdrom, 0), "/dev/sr0");
+  EXPECT_EQ(t.form().text(shell::mainform::cmdcdrom, 1), t.tree.path("disc"));
+  EXPECT_EQ(t.form().find(shell::mainform::cmdcdrom, 1)->toolTip, t.form().find(shell::mainform::cmdcdrom, 0)->toolTip);
 
   t.addLower("/x/y.bin");
   EXPECT_TRUE(t.window.cmdcdrom_Click(0));  // no disc: told, nothing touched
@@ -35,7 +35,7 @@ TEST(DiscButtons, ButtonsShowTheDiscOrTheDriveAndOnlyADiscIsWalked) {
 
   EXPECT_TRUE(t.window.cmdcdrom_Click(1));
   EXPECT_TRUE(t.lists().lstsec().isEmpty() && t.lists().lstmain().count() == 2);
-  EXPECT_EQ(t.form().text("txtdir"), t.tree.path("disc"));
+  EXPECT_EQ(t.form().text(shell::mainform::txtdir), t.tree.path("disc"));
   EXPECT_EQ(t.window.run().partcount, 0);
   EXPECT_FALSE(t.window.cmdcdrom_Click(2));
 
@@ -44,9 +44,9 @@ TEST(DiscButtons, ButtonsShowTheDiscOrTheDriveAndOnlyADiscIsWalked) {
   ScanWindow none;
   none.drives.present.clear();
   none.window.CDROM_Load();
-  none.window.form()("cmdcdrom", 0).text = none.tree.path("disc");
+  none.window.form()(shell::mainform::cmdcdrom, 0).text = none.tree.path("disc");
   EXPECT_TRUE(none.window.cmdcdrom_Click(0));
-  EXPECT_EQ(none.form().text("txtdir"), QString::fromLatin1(output::firstDriveFolder));
+  EXPECT_EQ(none.form().text(shell::mainform::txtdir), QString::fromLatin1(output::firstDriveFolder));
   EXPECT_EQ(none.lists().lstmain().count(), 0);
 }
 
@@ -56,7 +56,7 @@ TEST(DiscButtons, TheCommandLineNumbersTheDrivesFound) {
     ScanWindow t;
     shell::processcommandline({"/scancd", index, "/limit", "5"}, t.window);
     EXPECT_EQ(t.lists().lstmain().count(), rows) << index;
-    EXPECT_EQ(t.form().text("txtlimit"), limit) << index;
+    EXPECT_EQ(t.form().text(shell::mainform::txtlimit), limit) << index;
     EXPECT_TRUE(t.messages.shown.isEmpty());
   }
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <iterator>
 
+#include "shell/MainFormControls.h"
 #include "shell/LanguagePack.h"
 #include "support/TestServices.h"
 #include "support/MemorySettingsStore.h"
@@ -81,7 +82,7 @@ const Case cases[] = {
 TEST_F(LanguagePack, AppliesEachFieldAsWritten) {
   for (const Case& c : cases) {
     const catalogue::Form form = applied(QByteArray(c.pack));
-    const catalogue::Control* control = form.find(QString::fromLatin1(c.name), c.index);
+    const catalogue::Control* control = form.findNamed(QString::fromLatin1(c.name), c.index);
     ASSERT_NE(control, nullptr) << c.what;
     EXPECT_EQ(control->text, QString::fromUtf8(c.caption)) << c.what;
     EXPECT_EQ(control->toolTip, QString::fromUtf8(c.toolTip)) << c.what;
@@ -91,8 +92,8 @@ TEST_F(LanguagePack, AppliesEachFieldAsWritten) {
 TEST_F(LanguagePack, ASecondPackKeepsNothingOfTheFirst) {
   applied("[frmTest]\nCaption=\"one\"\nlblA.Caption=\"a1\"\ncmdB.Caption=\"b1\"\n");
   const catalogue::Form second = applied("[frmTest]\nCaption=\"two\"\nlblA.Caption=\"a2\"\n");
-  EXPECT_EQ(second.text("lblA"), "a2");
-  EXPECT_EQ(second.text("cmdB"), "B");
+  EXPECT_EQ(second.text(lblA), "a2");
+  EXPECT_EQ(second.text(cmdB), "B");
   pack.LoadLanguagePack(tree.path("missing.lpk"));
   EXPECT_TRUE(pack.sections().isEmpty());
   EXPECT_EQ(pack.CurrentFile, tree.path("missing.lpk"));
@@ -161,13 +162,13 @@ class LanguageStartUp : public ::testing::Test, protected testing_support::TestS
 
 TEST_F(LanguageStartUp, TheFirstPackIsAppliedAndAPickAppliesAnother) {
   const auto window = start(tree.path("data"));
-  const catalogue::Control& list = *window->form().find("cboLangPacks");
+  const catalogue::Control& list = *window->form().find(shell::mainform::cboLangPacks);
   EXPECT_TRUE(list.items == QStringList({"a.lpk", "b.lpk"}) && list.value == 0);
-  EXPECT_EQ(window->form().text("frmmain"), "First");
-  window->form()("cboLangPacks").text = "b.lpk";
+  EXPECT_EQ(window->form().text(shell::mainform::frmmain), "First");
+  window->form()(shell::mainform::cboLangPacks).text = "b.lpk";
   window->cboLangPacks_Click();
-  EXPECT_TRUE(list.value == 1 && window->form().text("frmmain") == "Second");
-  EXPECT_EQ(window->form().text("lblLanguage"), "Eins");  // not named by the second pack
+  EXPECT_TRUE(list.value == 1 && window->form().text(shell::mainform::frmmain) == "Second");
+  EXPECT_EQ(window->form().text(shell::mainform::lblLanguage), "Eins");  // not named by the second pack
   EXPECT_EQ(window->languagePack().CurrentFile, tree.path("data/language/b.lpk"));
 }
 
@@ -175,16 +176,16 @@ TEST_F(LanguageStartUp, TheSavedPackFollowsTheFirst) {
   testing_support::MemorySettingsStore settings;
   settings.values[settings.address("Fillpack", "Main", "LangPacks")] = "1";
   const auto window = start(tree.path("data"), &settings);
-  EXPECT_TRUE(window->form().find("cboLangPacks")->value == 1 && window->form().text("frmmain") == "Second");
-  EXPECT_EQ(window->form().text("lblLanguage"), "Eins");
+  EXPECT_TRUE(window->form().find(shell::mainform::cboLangPacks)->value == 1 && window->form().text(shell::mainform::frmmain) == "Second");
+  EXPECT_EQ(window->form().text(shell::mainform::lblLanguage), "Eins");
 }
 
 TEST_F(LanguageStartUp, AMissingLanguageFolderIsToldOnce) {
   const auto window = start(tree.path("nowhere"));
-  EXPECT_TRUE(window->form().find("cboLangPacks")->items.isEmpty());
+  EXPECT_TRUE(window->form().find(shell::mainform::cboLangPacks)->items.isEmpty());
   ASSERT_EQ(messages.shown.size(), 1);
   EXPECT_EQ(messages.shown[0].text, tree.path("nowhere/language") + " doesn't exist.");
-  EXPECT_EQ(window->form().text("frmmain"), "Fillpack");
+  EXPECT_EQ(window->form().text(shell::mainform::frmmain), "Fillpack");
 }
 
 }  // namespace

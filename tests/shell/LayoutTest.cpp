@@ -15,6 +15,8 @@
 
 namespace {
 
+namespace mf = shell::mainform;
+
 using catalogue::ControlKind;
 
 const QString languageFolder = QStringLiteral(FILLPACK_SOURCE_DIR "/language");
@@ -45,20 +47,20 @@ bool showsCaption(const catalogue::Control& c) {
 
 class Layout : public ::testing::Test {
  protected:
-  QRect at(const char* name, int index = -1) const { return form.find(name, index)->geometry; }
+  QRect at(catalogue::ControlId id, int index = -1) const { return form.find(id, index)->geometry; }
   void resize(int w, int h) {
-    form("frmmain").geometry.setSize({w, h});
+    form(mf::frmmain).geometry.setSize({w, h});
     shell::Form_Resize(form, measure);
   }
   void splitterAt(int top, int h) {
-    form("frmmain").geometry.setSize({10440, h});
-    form("PicSep").geometry.moveTop(top);
+    form(mf::frmmain).geometry.setSize({10440, h});
+    form(mf::PicSep).geometry.moveTop(top);
     shell::placesplitter(form, measure);
   }
   // The captions of a shipped pack, and every shipped pack in the language box.
   void usePack(const QString& file) {
     applyPack(form, file);
-    form("cboLangPacks").items = shippedPacks();
+    form(mf::cboLangPacks).items = shippedPacks();
   }
   void expectNoOverlapInsideParents(const std::string& where) const { expectNoOverlapInsideParents(form, where); }
   static void expectNoOverlapInsideParents(const catalogue::Form& window, const std::string& where);
@@ -74,8 +76,8 @@ TEST_F(Layout, AWindowBelowTheSmallestSpringsBackOnlyInTheDimensionTooSmall) {
   };
   for (const auto& c : cases) {
     resize(c.w, c.h);
-    EXPECT_EQ(at("frmmain").size(), QSize(c.wantW, c.wantH)) << c.w << "x" << c.h;
-    EXPECT_EQ(at("PicButton"), QRect(0, c.wantH - 900, c.wantW, 900)) << "the panel docks to the final size";
+    EXPECT_EQ(at(mf::frmmain).size(), QSize(c.wantW, c.wantH)) << c.w << "x" << c.h;
+    EXPECT_EQ(at(mf::PicButton), QRect(0, c.wantH - 900, c.wantW, 900)) << "the panel docks to the final size";
   }
 }
 
@@ -86,7 +88,7 @@ TEST_F(Layout, NothingIsWrittenWhileMinimisedOrWhenNothingMoves) {
   usePack(QStringLiteral("Deutsch.lpk"));
   resize(13000, 9500);
   for (const QSize size : {QSize(13000, 9500), QSize(0, 9000), QSize(12000, 0)}) {
-    form("frmmain").geometry.setSize(size);
+    form(mf::frmmain).geometry.setSize(size);
     const quint64 before = form.revision();
     shell::Form_Resize(form, measure);
     if (size.isEmpty()) shell::placesplitter(form, measure), shell::dockButtonPanel(form);
@@ -99,63 +101,63 @@ TEST_F(Layout, TheSplitterStaysBetweenItsBoundsAndTheListsFollowIt) {
                                                 {8601, 12000, 8600}};
   for (const auto& c : cases) {
     splitterAt(c.top, c.h);
-    EXPECT_EQ(at("PicSep").top(), c.want) << c.top << " in " << c.h;
-    EXPECT_EQ(at("lstmain").bottom() + 1, c.want - 5);
-    EXPECT_EQ(at("lstsec").top(), c.want + 115) << "120 below the upper list";
-    EXPECT_EQ(at("lstsec").bottom() + 1, c.h - 1335 - 120) << "120 above the totals row";
-    EXPECT_EQ(at("PicSep").bottom() + 1, at("lstsec").top()) << "the bar fills the gap, to be easy to grab";
+    EXPECT_EQ(at(mf::PicSep).top(), c.want) << c.top << " in " << c.h;
+    EXPECT_EQ(at(mf::lstmain).bottom() + 1, c.want - 5);
+    EXPECT_EQ(at(mf::lstsec).top(), c.want + 115) << "120 below the upper list";
+    EXPECT_EQ(at(mf::lstsec).bottom() + 1, c.h - 1335 - 120) << "120 above the totals row";
+    EXPECT_EQ(at(mf::PicSep).bottom() + 1, at(mf::lstsec).top()) << "the bar fills the gap, to be easy to grab";
   }
 }
 
 TEST_F(Layout, ControlsFollowTheWidthAsItGrowsAndShrinks) {
   for (const int w : {16000, 12345, 10440}) {
     resize(w, 8600);
-    EXPECT_EQ(at("txtdir").right() + 1 + 120, at("cmddir").left()) << w;
-    for (const char* name : {"lstmain", "lstsec", "PicSep"}) EXPECT_EQ(at(name).width(), w - 345) << name << w;
-    EXPECT_EQ(at("cmddir").right(), at("lstmain").right()) << w;
-    EXPECT_EQ(at("txtlimit").right() + 1 + 120, at("lblmegabyte").left()) << w;
-    EXPECT_EQ(at("lbllimit").right() + 1 + 100, at("txtlimit").left()) << w;
-    EXPECT_EQ(at("lblCountList2").left(), w - 3100) << w;
+    EXPECT_EQ(at(mf::txtdir).right() + 1 + 120, at(mf::cmddir).left()) << w;
+    for (const catalogue::ControlId name : {mf::lstmain, mf::lstsec, mf::PicSep}) EXPECT_EQ(at(name).width(), w - 345) << name << w;
+    EXPECT_EQ(at(mf::cmddir).right(), at(mf::lstmain).right()) << w;
+    EXPECT_EQ(at(mf::txtlimit).right() + 1 + 120, at(mf::lblmegabyte).left()) << w;
+    EXPECT_EQ(at(mf::lbllimit).right() + 1 + 100, at(mf::txtlimit).left()) << w;
+    EXPECT_EQ(at(mf::lblCountList2).left(), w - 3100) << w;
   }
 }
 
 TEST_F(Layout, RowsBelowTheListsFollowTheHeightAndTheProgressFrameStaysCentred) {
   for (const int h : {8600, 9999, 14000, 8700}) {
     splitterAt(4160, h);
-    for (const char* name : {"lblCountList2", "txttotal", "lblpercent", "chkNoCD", "lblspeed"})
+    for (const catalogue::ControlId name : {mf::lblCountList2, mf::txttotal, mf::lblpercent, mf::chkNoCD, mf::lblspeed})
       EXPECT_EQ(at(name).top(), h - 1335) << name << " at " << h;
-    EXPECT_EQ(at("cbospeed").top(), h - 1395) << h;
-    EXPECT_LE(std::abs(at("framain").center().y() - at("lstsec").center().y()), 1) << h;
-    EXPECT_LE(std::abs(at("framain").center().x() - at("lstsec").center().x()), 1) << h;
+    EXPECT_EQ(at(mf::cbospeed).top(), h - 1395) << h;
+    EXPECT_LE(std::abs(at(mf::framain).center().y() - at(mf::lstsec).center().y()), 1) << h;
+    EXPECT_LE(std::abs(at(mf::framain).center().x() - at(mf::lstsec).center().x()), 1) << h;
   }
 }
 
 TEST_F(Layout, AStatementThatWouldGiveANegativeSizeIsSkippedAndTheRestAreMade) {
-  form("lstmain").geometry.setHeight(8000);  // pushes the lower list below the totals row
-  const int lowerHeight = at("lstsec").height();
+  form(mf::lstmain).geometry.setHeight(8000);  // pushes the lower list below the totals row
+  const int lowerHeight = at(mf::lstsec).height();
   resize(12000, 9000);
-  EXPECT_EQ(at("lstsec").height(), lowerHeight);
-  EXPECT_EQ(at("lstsec").top(), 1440 + 8000 + 120);
-  EXPECT_EQ(at("cbospeed").top(), 9000 - 1395);
-  EXPECT_EQ(at("lstsec").width(), 12000 - 345);
+  EXPECT_EQ(at(mf::lstsec).height(), lowerHeight);
+  EXPECT_EQ(at(mf::lstsec).top(), 1440 + 8000 + 120);
+  EXPECT_EQ(at(mf::cbospeed).top(), 9000 - 1395);
+  EXPECT_EQ(at(mf::lstsec).width(), 12000 - 345);
 }
 
 TEST_F(Layout, TheLeftButtonDragsTheSplitterByThePointerOffset) {
   splitterAt(4160, 8600);
   shell::PicSep_MouseDown(form);
-  EXPECT_EQ(form.find("PicSep")->tag, QString::fromLatin1(shell::splitterDragColour));
+  EXPECT_EQ(form.find(mf::PicSep)->tag, QString::fromLatin1(shell::splitterDragColour));
   const struct { bool left; int y, wantTop; } moves[] = {
       {true, 300, 4460}, {false, 500, 4460}, {true, -1000, 3460}, {true, 25, 3485}, {false, -3000, 3485},
   };
   for (const auto& m : moves) {
     shell::PicSep_MouseMove(form, m.left, m.y);
-    EXPECT_EQ(at("PicSep").top(), m.wantTop) << m.left << " " << m.y;
+    EXPECT_EQ(at(mf::PicSep).top(), m.wantTop) << m.left << " " << m.y;
   }
   shell::PicSep_MouseMove(form, true, -3000);
   shell::PicSep_MouseUp(form);
-  EXPECT_EQ(at("PicSep").top(), 3420);
-  EXPECT_EQ(at("lstmain").height(), 3420 - 1440 - 5);
-  EXPECT_EQ(form.find("PicSep")->tag, QString::fromLatin1(shell::splitterColour));
+  EXPECT_EQ(at(mf::PicSep).top(), 3420);
+  EXPECT_EQ(at(mf::lstmain).height(), 3420 - 1440 - 5);
+  EXPECT_EQ(form.find(mf::PicSep)->tag, QString::fromLatin1(shell::splitterColour));
 }
 
 // Room for the longest texts the program writes into its labels, in the design font (9 pt
@@ -166,10 +168,10 @@ TEST_F(Layout, LabelsHoldTheLongestTextsTheProgramWritesIntoThem) {
   for (const QSize size : {QSize(10440, 8600), QSize(16000, 12000)}) {
     splitterAt(4160, size.height());
     resize(size.width(), size.height());
-    const QRect summary = at("lblCountList");
+    const QRect summary = at(mf::lblCountList);
     EXPECT_LE(lines("Files in list 100000 of 636792.65 Megabytes", summary.width()) * 210, summary.height());
-    EXPECT_LE(summary.right() + 1, at("cboLangPacks").left()) << "not under the language box at " << size.width();
-    const QRect status = at("lblcurrent");
+    EXPECT_LE(summary.right() + 1, at(mf::cboLangPacks).left()) << "not under the language box at " << size.width();
+    const QRect status = at(mf::lblcurrent);
     EXPECT_EQ(lines("(file 100000 of 100000, 636792.65 of 636792.65 MB)", status.width()), 1);
     EXPECT_GE(status.height(), 2 * 210);
     EXPECT_GE(status.top(), 300) << "below the frame's title";
@@ -188,7 +190,7 @@ void Layout::expectNoOverlapInsideParents(const catalogue::Form& window, const s
   const auto& all = window.controls();
   for (auto a = all.begin(); a != all.end(); ++a) {
     if (a->kind == ControlKind::Window || a->geometry.isEmpty() || overlaysByDesign(*a)) continue;
-    const QSize room = a->parent.isEmpty() ? size : window.find(a->parent)->geometry.size();
+    const QSize room = a->parent.isEmpty() ? size : window.findNamed(a->parent)->geometry.size();
     const QRect parent(QPoint(), room);
     EXPECT_TRUE(parent.contains(a->geometry)) << qPrintable(a->name) << a->index << " in " << where;
     for (auto b = std::next(a); b != all.end(); ++b) {
@@ -222,7 +224,7 @@ TEST_F(Layout, EveryCaptionFitsItsControlAtTheSmallestSizeInEveryShippedPack) {
       EXPECT_GE(c.geometry.width(), testCaptionWidth(c.kind, c.text)) << qPrintable(c.name) << c.index << " in " << where;
     }
     for (const QString& pack : shippedPacks())
-      EXPECT_GE(at("cboLangPacks").width(), testCaptionWidth(ControlKind::PickList, pack)) << qPrintable(pack);
+      EXPECT_GE(at(mf::cboLangPacks).width(), testCaptionWidth(ControlKind::PickList, pack)) << qPrintable(pack);
     expectNoOverlapInsideParents(where);
   }
 }
@@ -232,17 +234,17 @@ TEST_F(Layout, EveryCaptionFitsItsControlAtTheSmallestSizeInEveryShippedPack) {
 TEST_F(Layout, ARowWithoutRoomWidensTheSmallestWindowByJustWhatItLacks) {
   const QString lengthy = QStringLiteral("A caption much longer than any translation gives, and longer still");
   const auto slack = [this] {
-    const int W = at("frmmain").width();
-    return std::min({at("imgLogo").left() - (at("optmain", 1).right() + 1 + 40),
-                     at("cboLangPacks").left() - (at("lblCountList").right() + 1 + 10),
-                     at("lblCountList2").left() - (at("lblspeed").right() + 1 + 80),
-                     W - (at("cmdAbout").right() + 1 + 120), W - (at("lblCountCDTotal").right() + 1 + 120)});
+    const int W = at(mf::frmmain).width();
+    return std::min({at(mf::imgLogo).left() - (at(mf::optmain, 1).right() + 1 + 40),
+                     at(mf::cboLangPacks).left() - (at(mf::lblCountList).right() + 1 + 10),
+                     at(mf::lblCountList2).left() - (at(mf::lblspeed).right() + 1 + 80),
+                     W - (at(mf::cmdAbout).right() + 1 + 120), W - (at(mf::lblCountCDTotal).right() + 1 + 120)});
   };
   const struct {
-    const char* control;
+    catalogue::ControlId control;
     int index;
-  } widened[] = {{"cmddir", -1},  {"optmain", 0},   {"chkrecurse", -1}, {"cboLangPacks", -1},
-                 {"chkNoCD", -1}, {"cmdsearch", -1}, {"cmdcdrom", 0}};
+  } widened[] = {{mf::cmddir, -1},  {mf::optmain, 0},   {mf::chkrecurse, -1}, {mf::cboLangPacks, -1},
+                 {mf::chkNoCD, -1}, {mf::cmdsearch, -1}, {mf::cmdcdrom, 0}};
   measure = testCaptionWidth;
   for (const auto& w : widened) {
     form = catalogue::Form(shell::mainFormControls());
@@ -252,14 +254,14 @@ TEST_F(Layout, ARowWithoutRoomWidensTheSmallestWindowByJustWhatItLacks) {
     else
       wide.text = lengthy;
     resize(1, 1);
-    const int smallest = at("frmmain").width();
+    const int smallest = at(mf::frmmain).width();
     EXPECT_GT(smallest, 10440) << w.control;
     EXPECT_EQ(slack(), 0) << w.control;
-    expectNoOverlapInsideParents(w.control);
+    expectNoOverlapInsideParents(w.control.name);
     resize(smallest - 1, 8600);
-    EXPECT_EQ(at("frmmain").width(), smallest) << w.control;
+    EXPECT_EQ(at(mf::frmmain).width(), smallest) << w.control;
     resize(smallest + 500, 8600);
-    EXPECT_EQ(at("frmmain").width(), smallest + 500) << w.control;
+    EXPECT_EQ(at(mf::frmmain).width(), smallest + 500) << w.control;
     EXPECT_EQ(slack(), 500) << w.control;
   }
 }
@@ -270,14 +272,14 @@ TEST_F(Layout, BackInEnglishEveryControlTakesItsPlaceOfBefore) {
   usePack(QStringLiteral("English.lpk"));
   resize(1, 1);
   const std::deque<catalogue::Control> english = form.controls();
-  const QRect clipBoard = at("cmdClipBoard");
+  const QRect clipBoard = at(mf::cmdClipBoard);
   usePack(QStringLiteral("Deutsch.lpk"));
   resize(1, 1);
-  ASSERT_GT(at("cmdClipBoard").width(), clipBoard.width()) << "the German caption is longer";
+  ASSERT_GT(at(mf::cmdClipBoard).width(), clipBoard.width()) << "the German caption is longer";
   usePack(QStringLiteral("English.lpk"));
   resize(1, 1);
   for (const catalogue::Control& was : english)
-    EXPECT_EQ(form.find(was.name, was.index)->geometry, was.geometry) << qPrintable(was.name) << was.index;
+    EXPECT_EQ(form.findNamed(was.name, was.index)->geometry, was.geometry) << qPrintable(was.name) << was.index;
 }
 
 // The About window's buttons keep to its lower right corner; a long caption widens the
@@ -287,11 +289,11 @@ TEST_F(Layout, TheAboutButtonsShowTheirCaptionsInEveryShippedPack) {
     catalogue::Form about(shell::aboutFormControls());
     applyPack(about, file);
     shell::fitAboutButtons(about, testCaptionWidth);
-    for (const char* button : {"cmdUpdate", "cmdOK"}) {
+    for (const catalogue::ControlId button : {shell::aboutform::cmdUpdate, shell::aboutform::cmdOK}) {
       const catalogue::Control& c = *about.find(button);
       EXPECT_GE(c.geometry.width(), testCaptionWidth(c.kind, c.text)) << button << " in " << file.toStdString();
     }
-    EXPECT_EQ(about.find("cmdOK")->geometry.right() + 1 + 240, about.find("frmAbout")->geometry.width());
+    EXPECT_EQ(about.find(shell::copyform::cmdOK)->geometry.right() + 1 + 240, about.find(shell::aboutform::frmAbout)->geometry.width());
     expectNoOverlapInsideParents(about, "About in " + file.toStdString());
   }
 }

@@ -63,26 +63,26 @@ TEST(LoadTotals, OnePressLoadsInAnyLanguage) {
     TempTree& tree = t.tree;
     window.Form_Load({}, nullptr);
     const auto pick = [&window](const char* pack) {
-      window.form()("cboLangPacks").text = QString::fromLatin1(pack);
+      window.form()(shell::mainform::cboLangPacks).text = QString::fromLatin1(pack);
       window.cboLangPacks_Click();
     };
     pick("Deutsch.lpk");
-    ASSERT_EQ(window.form().text("cmdload"), "&Laden");
+    ASSERT_EQ(window.form().text(shell::mainform::cmdload), "&Laden");
     for (const char* name : {"a.bin", "b.bin", "c.bin"}) tree.file(name, 1024);
     ASSERT_TRUE(writeBytes(tree.path("cd.txt"),
                            (tree.path("a.bin") + "\n" + tree.path("b.bin") + "\n" + tree.path("c.bin")).toUtf8()));
     window.run().pendingListPath = tree.path("cd.txt");
     QStringList captions;
     t.pump.onPump = [&](int call) {
-      captions.append(window.form().text("cmdload"));
+      captions.append(window.form().text(shell::mainform::cmdload));
       if (call == c.stopAt) window.cmdload_Click();
       if (call == c.englishAt) pick("English.lpk");
-      if (call == c.stopAt || call == c.englishAt) captions.append(window.form().text("cmdload"));
+      if (call == c.stopAt || call == c.englishAt) captions.append(window.form().text(shell::mainform::cmdload));
     };
     window.cmdload_Click();
     EXPECT_EQ(window.catalogue().lstsec().count(), c.loaded);
     EXPECT_EQ(captions, c.captions);
-    EXPECT_EQ(window.form().text("cmdload"), c.after);
+    EXPECT_EQ(window.form().text(shell::mainform::cmdload), c.after);
     EXPECT_FALSE(window.run().loading);
   }
 }

@@ -25,7 +25,8 @@ std::map<QString, std::span<const catalogue::ControlDecl>> windows() {
 // The record an entry name stands for, or nullptr.
 const catalogue::Control* named(const catalogue::Form& form, const QString& entryName) {
   const qsizetype open = entryName.indexOf(u'(');
-  return open < 0 ? form.find(entryName) : form.find(entryName.left(open), entryName.mid(open + 1).chopped(1).toInt());
+  return open < 0 ? form.findNamed(entryName)
+                  : form.findNamed(entryName.left(open), entryName.mid(open + 1).chopped(1).toInt());
 }
 
 class ShippedPacks : public ::testing::Test, protected testing_support::TestServices {
@@ -77,14 +78,14 @@ TEST_F(ShippedPacks, EnglishNamesEveryTextTheWindowsShow) {
   for (catalogue::Form* form : {&main.form(), &about, &help, &copy}) {
     const std::deque<catalogue::Control> shown = form->controls();
     for (const catalogue::Control& c : shown) {
-      catalogue::Control& record = (*form)(c.name, c.index);
+      catalogue::Control& record = *form->findNamed(c.name, c.index);
       if (!record.text.isEmpty() && !boxes.contains(c.kind)) record.text = QStringLiteral("\x01");
       if (!record.toolTip.isEmpty() && c.index < 0) record.toolTip = QStringLiteral("\x01");  // arrays take no tips
     }
     english.SetLanguageInForm(*form);
     for (const catalogue::Control& was : shown) {
       if (computed.contains(was.name)) continue;
-      const catalogue::Control& now = *form->find(was.name, was.index);
+      const catalogue::Control& now = *std::as_const(*form).findNamed(was.name, was.index);
       const std::string where = (was.name + u'(' + QString::number(was.index) + u')').toStdString();
       EXPECT_EQ(now.text.toStdString(), was.text.toStdString()) << where;
       // The burner's name in these tips is the one found on the machine.

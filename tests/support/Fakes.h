@@ -2,6 +2,10 @@
 // and checked without a display or a person.
 #pragma once
 
+#include <ostream>
+
+#include "catalogue/Form.h"
+
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -17,6 +21,11 @@
 #include "platform/IconProvider.h"
 #include "platform/Messages.h"
 #include "platform/Registry.h"
+
+namespace catalogue {
+// Lets a control id name itself in a failed expectation.
+inline std::ostream& operator<<(std::ostream& out, ControlId id) { return out << id.name; }
+}  // namespace catalogue
 
 namespace testing_support {
 

@@ -15,11 +15,6 @@
 
 namespace mainform = shell::mainform;
 
-namespace catalogue {
-// Lets a control id name itself in a failed expectation.
-inline std::ostream& operator<<(std::ostream& out, ControlId id) { return out << id.name; }
-}  // namespace catalogue
-
 namespace testing_support {
 
 struct TestWindow : TestServices {

@@ -206,7 +206,7 @@ TEST_F(MainWindowTest, TheLimitBoxAppliesItsRuleHoweverItIsLeft) {
     view.syncFromState();
     EXPECT_EQ(box->hasFocus(), way.how == std::string("a search"));
     EXPECT_EQ(box->currentText(), QStringLiteral("4450"));
-    EXPECT_EQ(catalogue::limitBytes(window.form()), 4450.0 * catalogue::MB);
+    EXPECT_EQ(window.capacity().exactBytes, 4450.0 * catalogue::MB);
   }
   EXPECT_EQ(lower(), QStringList({in(QStringLiteral("a.bin"))}));
 }
@@ -255,9 +255,9 @@ class BindingWindowTest : public MainWindowTest {
 using BindingDeathTest = BindingWindowTest;
 
 // A misspelt name would otherwise check nothing, or make a record no window shows.
-TEST_F(BindingDeathTest, AskingForAnUndeclaredControlEndsTheProgram) {
+TEST_F(BindingDeathTest, AskingForAnArrayMemberNotLoadedEndsTheProgram) {
   GTEST_FLAG_SET(death_test_style, "threadsafe");
-  EXPECT_DEATH(window.form()(QStringLiteral("txtdri")), "declares no control txtdri");
+  EXPECT_DEATH(window.form()(mf::cmdcdrom, 7), "declares no control cmdcdrom\\(7\\)");
 }
 
 TEST_F(BindingWindowTest, OnlyChangedRecordsAreWrittenToTheirWidgets) {

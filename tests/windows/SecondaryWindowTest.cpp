@@ -110,8 +110,7 @@ TEST_F(CopyWindowTest, TheCopyCommandOpensTheDialogModallyAndOnlyOkCopies) {
   tree.file(QStringLiteral("src/a.mp3"), 10);
   windows::QtCopyDialog dialog;
   dialog.setOwner(&view);
-  shell::MainForm copying{shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, nullptr,
-                                          nullptr, QString(), shell::CopyDesktop{&dialog, nullptr, nullptr, &store}}};
+  shell::MainForm copying{services({.copy = shell::CopyDesktop{&dialog, nullptr, nullptr, &store}})};
   copying.catalogue().lstsec().append(catalogue::FileEntry{tree.path(QStringLiteral("src/a.mp3")), {}, {}, {}, 10});
   const QString stage = tree.path(QStringLiteral("stage"));
   for (const auto& end : {std::pair{shell::copyform::cmdCancel, false}, std::pair{catalogue::ControlId("close box"), false}, std::pair{shell::copyform::cmdOK, true}}) {
