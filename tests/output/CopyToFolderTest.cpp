@@ -153,9 +153,7 @@ const Scenario scenarios[] = {
      [](CopyToFolderTest& t) {
        t.source("1.mp3");
        t.source("sub/2.mp3");
-       t.tree.folder(QStringLiteral("stage") + t.tree.root() + QStringLiteral("/src"));
-       t.tree.symlink(t.tree.path(QStringLiteral("src/sub")),
-                      QStringLiteral("stage") + t.tree.root() + QStringLiteral("/src/sub"));
+       t.tree.symlink(t.tree.path(QStringLiteral("src/sub")), t.stagedSources() + QStringLiteral("/sub"));
      },
      {}, {"onto itself"}, false},
     // A folder where a file was is told like a vanished file; the copy ends there.
@@ -225,25 +223,22 @@ TEST_F(CopyToFolderTest, FoldersMadeAreNoMoreOpenThanTheirSources) {
     const char* name;
     mode_t source, staged;
   } folders[] = {{"private", 0700, 0700}, {"group", 0750, 0750}, {"open", 0777, 0755}, {"readonly", 0555, 0755}};
+  const auto src = [this](const char* name) { return platform::encodeFileName(tree.path("src/" + QString(name))); };
   for (const auto& folder : folders) source(qPrintable(QString::fromLatin1(folder.name) + QStringLiteral("/a.mp3")));
-  for (const auto& folder : folders)
-    ::chmod(platform::encodeFileName(tree.path(QStringLiteral("src/") + QString::fromLatin1(folder.name))).constData(),
-            folder.source);
-  ::chmod(platform::encodeFileName(tree.path(QStringLiteral("src"))).constData(), 0711);
+  for (const auto& folder : folders) ::chmod(src(folder.name).constData(), folder.source);
+  ::chmod(src("").constData(), 0711);
   const mode_t mask = ::umask(022);
   copy(stage());
   ::umask(mask);
   EXPECT_TRUE(messages.shown.isEmpty());
   EXPECT_EQ(stagedFiles().size(), 4);
-  const auto modeOf = [](const QString& path) {
+  const auto stagedMode = [&](const char* name) {
     struct stat st {};
-    ::stat(platform::encodeFileName(path).constData(), &st);
+    ::stat((platform::encodeFileName(stage()) + src(name)).constData(), &st);
     return st.st_mode & 07777;
   };
-  EXPECT_EQ(modeOf(staged(tree.path(QStringLiteral("src")))), 0711u);
-  for (const auto& folder : folders)
-    EXPECT_EQ(modeOf(staged(tree.path(QStringLiteral("src/") + QString::fromLatin1(folder.name)))), folder.staged)
-        << folder.name;
+  EXPECT_EQ(stagedMode(""), 0711u);
+  for (const auto& folder : folders) EXPECT_EQ(stagedMode(folder.name), folder.staged) << folder.name;
 }
 
 }  // namespace
