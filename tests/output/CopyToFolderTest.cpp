@@ -219,10 +219,7 @@ INSTANTIATE_TEST_SUITE_P(Each, CopyToFolderScenario, ::testing::ValuesIn(scenari
 // Each folder made below the target is no more open than the source folder it stands for
 // (less the umask); its owner may always enter and write it.
 TEST_F(CopyToFolderTest, FoldersMadeAreNoMoreOpenThanTheirSources) {
-  const struct {
-    const char* name;
-    mode_t source, staged;
-  } folders[] = {{"private", 0700, 0700}, {"group", 0750, 0750}, {"open", 0777, 0755}, {"readonly", 0555, 0755}};
+  const struct { const char* name; mode_t source, staged; } folders[] = {{"private", 0700, 0700}, {"group", 0750, 0750}, {"open", 0777, 0755}, {"readonly", 0555, 0755}};
   const auto src = [this](const char* name) { return platform::encodeFileName(tree.path("src/" + QString(name))); };
   for (const auto& folder : folders) source(qPrintable(QString::fromLatin1(folder.name) + QStringLiteral("/a.mp3")));
   for (const auto& folder : folders) ::chmod(src(folder.name).constData(), folder.source);

@@ -145,13 +145,8 @@ QString sysFile() {
 // all gone or empty still ends in the empty-list question; one naming a folder does not.
 TEST(ListFile, LoadTakesRegularFilesOnlyAndTellsWhatItLeftOut) {
   const QString head = "Only files that are not empty are loaded. Lines left out: ";
-  struct Case {
-    const char* what;
-    QStringList lines;  // names in the tree, or absolute paths
-    QStringList loaded;
-    QString told;  // "" for no message
-    bool asked;
-  };
+  // The lines name files in the tree or absolute paths; an empty `told` is no message.
+  struct Case { const char* what; QStringList lines, loaded; QString told; bool asked; };
   std::vector<Case> cases = {
       {"mixed",
        {"in/a.bin", "in", "fifo", "dir-link", "file-link", "gone.bin", "empty.bin", "dangling"},
