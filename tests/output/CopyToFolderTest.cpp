@@ -68,17 +68,16 @@ struct CopyToFolderTest : ::testing::Test, OutputBench {
 };
 
 // One copy: the sources made and the folder given (below the test's tree unless absolute),
-// then what is below the stage, the parts of the one warning and whether the chime sounds.
+// then what is below the stage, the parts of the one warning and whether the chime sounds;
+// a file size limit is a full disk while the copy runs, and with `bitsBindRoot` permission
+// bits stop the copy even when it runs as root.
 struct Scenario {
-  const char* name;
-  const char* typed;
+  const char *name, *typed;
   std::function<void(CopyToFolderTest&)> arrange;
-  QStringList staged;
-  QStringList told;
-  bool chimes;
-  bool soundOption = true;
-  rlim_t fileSizeLimit = 0;  // a full disk while the copy runs
-  bool bitsBindRoot = false;  // permission bits stop the copy even when it runs as root
+  QStringList staged, told;
+  bool chimes, soundOption = true;
+  rlim_t fileSizeLimit = 0;
+  bool bitsBindRoot = false;
 };
 
 class CopyToFolderScenario : public CopyToFolderTest, public ::testing::WithParamInterface<Scenario> {};
