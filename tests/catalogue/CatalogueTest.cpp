@@ -3,8 +3,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/IconCache.h"
-#include "support/Fakes.h"
-#include "support/TempTree.h"
+#include "support/CatalogueFakes.h"
 
 using namespace catalogue;
 using Kind = FileList::Kind;
@@ -19,10 +18,7 @@ class CatalogueTest : public ::testing::Test {
   // Refreshes the icons of a list and gives them.
   QList<int> icons(Kind kind) {
     cat.refreshicons(kind, &iconCache, pump);
-    const FileList& rows = kind == Kind::Upper ? cat.lstmain() : cat.lstsec();
-    QList<int> out;
-    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).icon);
-    return out;
+    return testing_support::fields(kind == Kind::Upper ? cat.lstmain() : cat.lstsec(), &FileEntry::icon);
   }
   testing_support::TempTree tree;
   testing_support::TestValueStore registry;

@@ -68,17 +68,16 @@ struct CopyToFolderTest : ::testing::Test, OutputBench {
 };
 
 // One copy: the sources made and the folder given (below the test's tree unless absolute),
-// then what is below the stage, the parts of the one warning and whether the chime sounds.
+// then what is below the stage, the parts of the one warning and whether the chime sounds;
+// a file size limit is a full disk while the copy runs, and with `bitsBindRoot` permission
+// bits stop the copy even when it runs as root.
 struct Scenario {
-  const char* name;
-  const char* typed;
+  const char *name, *typed;
   std::function<void(CopyToFolderTest&)> arrange;
-  QStringList staged;
-  QStringList told;
-  bool chimes;
-  bool soundOption = true;
-  rlim_t fileSizeLimit = 0;  // a full disk while the copy runs
-  bool bitsBindRoot = false;  // permission bits stop the copy even when it runs as root
+  QStringList staged, told;
+  bool chimes, soundOption = true;
+  rlim_t fileSizeLimit = 0;
+  bool bitsBindRoot = false;
 };
 
 class CopyToFolderScenario : public CopyToFolderTest, public ::testing::WithParamInterface<Scenario> {};
@@ -153,9 +152,7 @@ const Scenario scenarios[] = {
      [](CopyToFolderTest& t) {
        t.source("1.mp3");
        t.source("sub/2.mp3");
-       t.tree.folder(QStringLiteral("stage") + t.tree.root() + QStringLiteral("/src"));
-       t.tree.symlink(t.tree.path(QStringLiteral("src/sub")),
-                      QStringLiteral("stage") + t.tree.root() + QStringLiteral("/src/sub"));
+       t.tree.symlink(t.tree.path(QStringLiteral("src/sub")), t.stagedSources() + QStringLiteral("/sub"));
      },
      {}, {"onto itself"}, false},
     // A folder where a file was is told like a vanished file; the copy ends there.
@@ -221,29 +218,23 @@ INSTANTIATE_TEST_SUITE_P(Each, CopyToFolderScenario, ::testing::ValuesIn(scenari
 // Each folder made below the target is no more open than the source folder it stands for
 // (less the umask); its owner may always enter and write it.
 TEST_F(CopyToFolderTest, FoldersMadeAreNoMoreOpenThanTheirSources) {
-  const struct {
-    const char* name;
-    mode_t source, staged;
-  } folders[] = {{"private", 0700, 0700}, {"group", 0750, 0750}, {"open", 0777, 0755}, {"readonly", 0555, 0755}};
+  const struct { const char* name; mode_t source, staged; } folders[] = {{"private", 0700, 0700}, {"group", 0750, 0750}, {"open", 0777, 0755}, {"readonly", 0555, 0755}};
+  const auto src = [this](const char* name) { return platform::encodeFileName(tree.path("src/" + QString(name))); };
   for (const auto& folder : folders) source(qPrintable(QString::fromLatin1(folder.name) + QStringLiteral("/a.mp3")));
-  for (const auto& folder : folders)
-    ::chmod(platform::encodeFileName(tree.path(QStringLiteral("src/") + QString::fromLatin1(folder.name))).constData(),
-            folder.source);
-  ::chmod(platform::encodeFileName(tree.path(QStringLiteral("src"))).constData(), 0711);
+  for (const auto& folder : folders) ::chmod(src(folder.name).constData(), folder.source);
+  ::chmod(src("").constData(), 0711);
   const mode_t mask = ::umask(022);
   copy(stage());
   ::umask(mask);
   EXPECT_TRUE(messages.shown.isEmpty());
   EXPECT_EQ(stagedFiles().size(), 4);
-  const auto modeOf = [](const QString& path) {
+  const auto stagedMode = [&](const char* name) {
     struct stat st {};
-    ::stat(platform::encodeFileName(path).constData(), &st);
+    ::stat((platform::encodeFileName(stage()) + src(name)).constData(), &st);
     return st.st_mode & 07777;
   };
-  EXPECT_EQ(modeOf(staged(tree.path(QStringLiteral("src")))), 0711u);
-  for (const auto& folder : folders)
-    EXPECT_EQ(modeOf(staged(tree.path(QStringLiteral("src/") + QString::fromLatin1(folder.name)))), folder.staged)
-        << folder.name;
+  EXPECT_EQ(stagedMode(""), 0711u);
+  for (const auto& folder : folders) EXPECT_EQ(stagedMode(folder.name), folder.staged) << folder.name;
 }
 
 }  // namespace

@@ -41,12 +41,8 @@ struct Delete : testing_support::OutputBench {
 // Files of 10, 20 and 10 MB in both lists, the second unchecked below; the totals
 // afterwards are the rows left's.
 TEST(DeleteFiles, CheckedFilesGoAfterYesAndLeaveBothLists) {
-  const struct {
-    const char* what;
-    bool yes, refuseC;
-    QStringList left;  // in both lists
-    double megabytes;  // of the lower rows left
-  } cases[] = {
+  // The rows left in both lists, and the megabytes of the lower ones.
+  const struct { const char* what; bool yes, refuseC; QStringList left; double megabytes; } cases[] = {
       {"No", false, false, {"a.bin", "b.bin", "c.bin"}, 40},
       {"Yes", true, false, {"b.bin"}, 20},
       {"Yes, c refused", true, true, {"b.bin", "c.bin"}, 30},

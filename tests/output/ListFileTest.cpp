@@ -1,11 +1,8 @@
 // List files: their bytes, reading them back, the save dialog, and the Save and Load commands.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <QFile>
 #include <QFileInfo>
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <tuple>
 #include <vector>
@@ -16,15 +13,16 @@
 #include "output/SaveList.h"
 #include "platform/FileNames.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/OutputServices.h"
 
 namespace {
 
 using testing_support::OutputBench;
+using testing_support::readBytes;
 using testing_support::writeBytes;
 
 const QByteArray rule = "____________________\r\n";
-
 
 // The bench with the list dialogs; what Load shows recorded: "open <path>", "loading"/"idle", "<bytes>".
 struct Lists : OutputBench, output::LoadView {
@@ -59,17 +57,12 @@ TEST(ListFile, FailedSaveKeepsTheOldFileAndIsReported) {
   Lists t;
   t.addLower("/a.mp3");
   ASSERT_TRUE(writeBytes(t.tree.path("cd.txt"), "old"));
-  struct rlimit unlimited {};
-  ::getrlimit(RLIMIT_FSIZE, &unlimited);
-  const struct rlimit small = {8, unlimited.rlim_max};
-  const auto handler = ::signal(SIGXFSZ, SIG_IGN);
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const output::SaveOutcome saved = output::savefile(t.tree.path("cd.txt"), t.lists.lstsec(), {"702", 702});
-  ::setrlimit(RLIMIT_FSIZE, &unlimited);
-  ::signal(SIGXFSZ, handler);
-  EXPECT_EQ(saved.failure, QString::fromLocal8Bit(std::strerror(EFBIG)));
-  QFile old(t.tree.path("cd.txt"));
-  EXPECT_TRUE(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
+  {
+    const testing_support::FileSizeLimit disk(8);
+    EXPECT_EQ(output::savefile(t.tree.path("cd.txt"), t.lists.lstsec(), {"702", 702}).failure,
+              QString::fromLocal8Bit(std::strerror(EFBIG)));
+  }
+  EXPECT_EQ(readBytes(t.tree.path("cd.txt")), "old");
 
   t.tree.file("plain");
   t.dialogs.answers = {t.tree.path("plain/cd.txt")};  // its folder is a file
@@ -152,13 +145,8 @@ QString sysFile() {
 // all gone or empty still ends in the empty-list question; one naming a folder does not.
 TEST(ListFile, LoadTakesRegularFilesOnlyAndTellsWhatItLeftOut) {
   const QString head = "Only files that are not empty are loaded. Lines left out: ";
-  struct Case {
-    const char* what;
-    QStringList lines;  // names in the tree, or absolute paths
-    QStringList loaded;
-    QString told;  // "" for no message
-    bool asked;
-  };
+  // The lines name files in the tree or absolute paths; an empty `told` is no message.
+  struct Case { const char* what; QStringList lines, loaded; QString told; bool asked; };
   std::vector<Case> cases = {
       {"mixed",
        {"in/a.bin", "in", "fifo", "dir-link", "file-link", "gone.bin", "empty.bin", "dangling"},
@@ -207,9 +195,7 @@ TEST(ListFile, SaveLeavesOutNamesWithLineBreaksNamesThemAndChecksThemAgain) {
   t.dialogs.answers = {path};
   output::cmdsave_Click(t.lists, {"100", 100}, t.dlg, t.messages);
   EXPECT_EQ(testing_support::fields(t.lists.lstmain(), &catalogue::FileEntry::checked), QList<bool>({false, true, true}));
-  QFile list(path);
-  ASSERT_TRUE(list.open(QIODevice::ReadOnly));
-  EXPECT_EQ(list.readAll(),
+  EXPECT_EQ(readBytes(path),
             (t.tree.path("in/a.bin") + "\r\n").toUtf8() + rule + "Total Size: 1/100 megabytes (1% CD utilization)\r\n");
   ASSERT_EQ(t.messages.shown.size(), 1);
   EXPECT_EQ(t.messages.shown[0].icon, platform::MessageIcon::Exclamation);

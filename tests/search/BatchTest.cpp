@@ -79,16 +79,9 @@ TEST(BatchSearch, SplitsTheCheckedFilesIntoNumberedLists) {
       "A line break in their names keeps these files out of every list; they stay checked in the upper list:\r\n";
   const QList<bool> none(5, false), allButTheFirstList = {false, true, true, true, false},
                     onlyTheLastList = {false, false, true, false, false};
-  const struct {
-    const char* what;
-    int method;
-    Batch::Files files;
-    Start start;
-    std::vector<QStringList> lists;  // the entries of cd 001.txt, cd 002.txt, ...
-    QList<bool> checks;              // of the upper rows afterwards
-    bool warns;
-    QString report;
-  } cases[] = {
+  // The lists are the entries of cd 001.txt, cd 002.txt, ...; the checks of the upper rows afterwards.
+  const struct { const char* what; int method; Batch::Files files; Start start; std::vector<QStringList> lists;
+                 QList<bool> checks; bool warns; QString report; } cases[] = {
       {"method 1", 1, fiveFiles, Start::AsGathered, threeLists, none, false, three},
       {"method 0 searches too", 0, fiveFiles, Start::AsGathered, threeLists, none, false, three},
       {"method 2 plans and tells the bound", 2, fiveFiles, Start::AsGathered, threeLists, none, false,

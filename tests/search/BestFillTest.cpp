@@ -43,10 +43,7 @@ qint64 listOrderFirstFit(const Sizes& sizes, qint64 capacity) {
   Sizes loads;
   for (const qint64 size : sizes) {
     auto disc = std::find_if(loads.begin(), loads.end(), [&](qint64 load) { return load + size <= capacity; });
-    if (disc == loads.end())
-      loads.push_back(size);
-    else
-      *disc += size;
+    disc == loads.end() ? loads.push_back(size) : void(*disc += size);
   }
   return qint64(loads.size());
 }
@@ -70,9 +67,7 @@ Sizes checkedLoads(const search::PackingPlan& plan, const Sizes& sizes, qint64 c
       load += sizes[file];
     }
     EXPECT_LE(load, capacity);
-    if (!loads.empty()) {
-      EXPECT_GE(loads.back(), load) << "discs are not served fullest first";
-    }
+    EXPECT_GE(loads.empty() ? load : loads.back(), load) << "discs are not served fullest first";
     loads.push_back(load);
   }
   EXPECT_TRUE(std::all_of(seen.begin(), seen.end(), [](int n) { return n == 1; }));
@@ -84,9 +79,7 @@ const auto always = [] { return true; };
 // On small random sets the plan is optimal and the bound never above the optimum.
 TEST(BestFill, SmallSetsArePackedOptimally) {
   std::mt19937_64 random(20261207);
-  struct Shape {
-    qint64 capacity, low, high;
-  };
+  struct Shape { qint64 capacity, low, high; };
   const Shape shapes[] = {{10, 1, 10}, {100, 20, 55}, {100, 25, 50}, {1000, 150, 520}, {736100352, 1, 736100352},
                           {100, 0, 40}, {12, 3, 7}};
   for (const Shape& shape : shapes)
@@ -106,11 +99,7 @@ TEST(BestFill, SmallSetsArePackedOptimally) {
 // Each bound on a set where it alone is the strongest, and the edges of the sizes; the plan
 // of each set is valid and optimal.
 TEST(BestFill, LowerBoundTakesTheStrongestBound) {
-  struct Case {
-    const char* what;
-    Sizes sizes;
-    qint64 capacity, bound;
-  };
+  struct Case { const char* what; Sizes sizes; qint64 capacity, bound; };
   const Sizes thirteenThrees(13, 3);
   Sizes threesAndZeros = thirteenThrees;
   threesAndZeros.insert(threesAndZeros.end(), 5, 0);
@@ -143,12 +132,7 @@ TEST(BestFill, LowerBoundTakesTheStrongestBound) {
 // bound is reachable on discs of three, five or six files, the bound itself, which takes
 // moves of more than two files on the fuller discs.
 TEST(BestFill, LargerSetsBeatFirstFitAndRepeatThemselves) {
-  struct Shape {
-    qint64 capacity, low, high;
-    std::size_t files;
-    std::uint64_t seed;
-    bool reachesBound;
-  };
+  struct Shape { qint64 capacity, low, high; std::size_t files; std::uint64_t seed; bool reachesBound; };
   const Shape shapes[] = {
       {1000, 200, 550, 300, 7, false}, {1000, 150, 200, 300, 8, false}, {736100352, 157286400, 545259520, 200, 9, false},
       {1000, 1, 1000, 250, 10, false}, {1000, 1, 30, 400, 12, false},   {1000, 150, 200, 400, 21, true},

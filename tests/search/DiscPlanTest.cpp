@@ -41,13 +41,8 @@ TEST(BestFillSearch, ServesTheDiscsOfOnePlanFullestFirst) {
 
 // After the first disc, a change of one kind; the second search plans again or serves on.
 TEST(BestFillSearch, PlansAgainOnlyWhenTheCheckedFilesOrTheCapacityChange) {
-  const struct {
-    const char* what;
-    std::function<void(BestFill&)> change;
-    qint64 capacity;
-    bool replans;
-    QStringList second;
-  } cases[] = {
+  const struct { const char* what; std::function<void(BestFill&)> change; qint64 capacity; bool replans;
+                 QStringList second; } cases[] = {
       {"nothing", [](BestFill&) {}, 10 * MB, false, {"b.bin", "d.bin"}},
       {"a sort by size", [](BestFill& b) { b.catalogue.headerClicked(catalogue::FileList::Kind::Upper, 4); }, 10 * MB,
        false, {"b.bin", "d.bin"}},

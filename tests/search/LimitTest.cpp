@@ -1,5 +1,8 @@
-// The limit box's rule: what a text becomes, the bytes shown and the whole bytes searched.
+// The limit box's rule: what a text becomes, the bytes shown and the whole bytes searched,
+// and the largest limit taken: one whose bytes a signed 64-bit count holds.
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "search/Limit.h"
 
@@ -18,4 +21,11 @@ TEST(Limit, ATextBecomesACapacityOrTheFirstEntry) {
   }
   EXPECT_EQ(search::changedCapacity("", {}).bytes, 4666163200);  // 4450 megabytes
   EXPECT_EQ(search::changedCapacity("", {"x"}).bytesText, "0");
+}
+
+TEST(Limit, CapacitiesMustBeA64BitByteCount) {
+  const double most = std::ldexp(1.0, 43);  // megabytes in 2^63 bytes
+  for (const auto& [megabytes, fits] : {std::pair{most - 1, true}, {most, false}, {1 - most, true}, {-most, false},
+                                        {HUGE_VAL, false}, {std::nan(""), false}})
+    EXPECT_EQ(search::capacityFits(megabytes), fits) << megabytes;
 }

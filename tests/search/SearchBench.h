@@ -8,7 +8,7 @@
 #include "catalogue/CommandContext.h"
 #include "catalogue/Numbers.h"
 #include "search/SearchView.h"
-#include "support/Fakes.h"
+#include "support/CatalogueFakes.h"
 
 namespace testing_support {
 
@@ -46,11 +46,7 @@ struct SearchBench {
   }
   // The lower list's names, "/in/" left out, and a list's check marks.
   QStringList lower() const { return catalogue.lstsec().fullPaths(false).replaceInStrings(QStringLiteral("/in/"), QString()); }
-  static QList<bool> checks(const catalogue::FileList& rows) {
-    QList<bool> out;
-    for (int row = 0; row < rows.count(); ++row) out.append(rows.at(row).checked);
-    return out;
-  }
+  static QList<bool> checks(const catalogue::FileList& rows) { return fields(rows, &catalogue::FileEntry::checked); }
   QList<bool> upperChecks() const { return checks(catalogue.lstmain()); }
 
   TestValueStore registry;
