@@ -4,7 +4,6 @@
 
 #include <QLocale>
 
-#include <ostream>
 #include <utility>
 
 #include "shell/MainForm.h"
