@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "support/FileBytes.h"
 #include "support/OutputFakes.h"
 
 namespace {
@@ -22,9 +21,7 @@ TEST(LoadTotals, LabelsAreWrittenWhenFlushedAndAreThoseOfTheRowsKept) {
     SCOPED_TRACE(stopAt);
     TestWindow t;
     t.gather({{"a.bin", 1}, {"b.bin", 2}, {"c.bin", 0.5}}, false);
-    ASSERT_TRUE(writeBytes(t.tree.path("cd.txt"),
-                           (t.in("a.bin") + "\r\n" + t.in("b.bin") + "\r\n" + t.in("c.bin") + "\r\n").toUtf8()));
-    t.window.run().pendingListPath = t.tree.path("cd.txt");
+    t.window.run().pendingListPath = t.listFile("cd.txt", {"a.bin", "b.bin", "c.bin"});
     t[mainform::txttotal].text = "old";
     QStringList totals;
     t.pump.onPump = [&](int call) {
@@ -60,7 +57,6 @@ TEST(LoadTotals, OnePressLoadsInAnyLanguage) {
     SCOPED_TRACE(c.stopAt * 10 + c.englishAt);
     TestWindow t(nullptr, QStringLiteral(FILLPACK_SOURCE_DIR));
     shell::MainForm& window = t.window;
-    TempTree& tree = t.tree;
     window.Form_Load({}, nullptr);
     const auto pick = [&window](const char* pack) {
       window.form()(shell::mainform::cboLangPacks).text = QString::fromLatin1(pack);
@@ -68,10 +64,8 @@ TEST(LoadTotals, OnePressLoadsInAnyLanguage) {
     };
     pick("Deutsch.lpk");
     ASSERT_EQ(window.form().text(shell::mainform::cmdload), "&Laden");
-    for (const char* name : {"a.bin", "b.bin", "c.bin"}) tree.file(name, 1024);
-    ASSERT_TRUE(writeBytes(tree.path("cd.txt"),
-                           (tree.path("a.bin") + "\n" + tree.path("b.bin") + "\n" + tree.path("c.bin")).toUtf8()));
-    window.run().pendingListPath = tree.path("cd.txt");
+    t.gather({{"a.bin", 0.001}, {"b.bin", 0.001}, {"c.bin", 0.001}}, false);
+    window.run().pendingListPath = t.listFile("cd.txt", {"a.bin", "b.bin", "c.bin"}, "\n");
     QStringList captions;
     t.pump.onPump = [&](int call) {
       captions.append(window.form().text(shell::mainform::cmdload));

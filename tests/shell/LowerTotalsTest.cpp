@@ -2,7 +2,6 @@
 // the list leaves all four showing its rows, at once and together.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <functional>
 
 #include "catalogue/Selection.h"
@@ -18,10 +17,7 @@ TEST(LowerTotals, EveryChangeOfTheLowerListRefreshesAllItsFigures) {
   t.tree.file("disc/d.bin", 5 * 1048576);
   t.gather({{"a.bin", 10}, {"b.bin", 20}, {"c.bin", 10}});
   t.window.setLimitText("80");
-  QFile list(t.tree.path("ab.txt"));
-  ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-  list.write((t.in("a.bin") + "\r\n" + t.in("b.bin") + "\r\n").toUtf8());
-  list.close();
+  const QString list = t.listFile("ab.txt", {"a.bin", "b.bin"});
   t.insertDisc(t.tree.path("disc"));
 
   const struct {
@@ -39,11 +35,7 @@ TEST(LowerTotals, EveryChangeOfTheLowerListRefreshesAllItsFigures) {
        },
        "30", "37.5", "03:24", "2 Files of 30 Megabytes"},
       {"clear", [&] { t.window.mnuclear_Click(); }, "0", "0", "00:00", "0 Files of 0 Megabytes"},
-      {"load",
-       [&] {
-         t.window.run().pendingListPath = list.fileName();
-         t.window.cmdload_Click();
-       },
+      {"load", [&] { t.window.run().pendingListPath = list, t.window.cmdload_Click(); },
        "30", "37.5", "03:24", "2 Files of 30 Megabytes"},
       {"disc scan", [&] { t.window.cmdcdrom_Click(0); }, "0", "0", "00:00", "0 Files of 0 Megabytes"},
       {"best-fill search", [&] { t.window.mnubestfill_Click(); }, "5", "6.25", "00:34", "1 Files of 5 Megabytes"},

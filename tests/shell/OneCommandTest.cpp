@@ -1,7 +1,6 @@
 // One command at a time: a click that gets through while a long command yields starts nothing.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <functional>
 #include <tuple>
 #include <utility>
@@ -60,9 +59,7 @@ const Command anyCommands[] = {
 void prepare(TestWindow& t) {
   t.gather({{"a.bin", 1}, {"b.bin", 2}, {"c.bin", 3}, {"sub/d.bin", 4}});
   t.addLower(t.in("a.bin"));
-  QFile list(t.tree.path("list.txt"));
-  ASSERT_TRUE(list.open(QIODevice::WriteOnly));
-  list.write((t.in("a.bin") + "\n" + t.in("b.bin") + "\n" + t.in("c.bin") + "\n").toUtf8());
+  t.listFile("list.txt", {"a.bin", "b.bin", "c.bin"}, "\n");
   t.window.Timer_Timer();  // the Save and Delete buttons follow the lower list
 }
 

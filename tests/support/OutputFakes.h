@@ -4,12 +4,12 @@
 
 #include <QLocale>
 
-#include <ostream>
 #include <utility>
 
 #include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
 #include "support/CatalogueFakes.h"
+#include "support/FileBytes.h"
 #include "support/OutputServices.h"
 #include "support/TestServices.h"
 
@@ -45,6 +45,12 @@ struct TestWindow : TestServices {
   void gather(Files files, bool add = true) {
     for (const auto& [name, mb] : files) tree.file(QStringLiteral("in/") + name, qint64(mb * 1048576));
     if (add) (*this)[mainform::txtdir].text = tree.path(QStringLiteral("in")), window.cmdadd_Click();
+  }
+  // A list file `name` in the tree naming `files` of "in", each line ended by `eol`; its path.
+  QString listFile(const QString& name, const QStringList& files, const QString& eol = QStringLiteral("\r\n")) {
+    QString text;
+    for (const QString& file : files) text += in(file) + eol;
+    return writeBytes(tree.path(name), text.toUtf8()) ? tree.path(name) : QString();
   }
   // One drive, with a disc mounted on `folder`, behind the first drive button.
   void insertDisc(const QString& folder) {
