@@ -10,6 +10,10 @@ namespace shell {
 
 using namespace mainform;
 
+void showLowerSummary(catalogue::Form& form, const catalogue::Catalogue& catalogue) {
+  form(lblCountList2).text = catalogue.lowerSummary(form.text(txttotal));
+}
+
 void showLowerTotals(catalogue::Form& form, const catalogue::Catalogue& catalogue, qint64 bytes) {
   const QString megabytes = catalogue::megabytesText(bytes);
   form(txttotal).text = megabytes;

@@ -9,6 +9,8 @@
 
 namespace shell {
 
+// The summary under the lower list, of the megabytes the total box shows.
+void showLowerSummary(catalogue::Form& form, const catalogue::Catalogue& catalogue);
 // The lower list totalling `bytes`: the megabytes in the total box and the summary below the list.
 void showLowerTotals(catalogue::Form& form, const catalogue::Catalogue& catalogue, qint64 bytes);
 // The same, and the utilization of a medium of `limitMegabytes`.

@@ -102,8 +102,7 @@ void MainForm::cmdstop_Click() {
   form_(mainform::framain).visible = false;
   // The lower summary is brought up to date only while Load may run: a Load in progress
   // writes it itself.
-  if (form_.find(mainform::cmdload)->enabled)
-    form_(mainform::lblCountList2).text = catalogue_.lowerSummary(form_.text(mainform::txttotal));
+  if (form_.find(mainform::cmdload)->enabled) showLowerSummary(form_, catalogue_);
 }
 
 void MainForm::dropOnFolderBox(const QStringList& paths) {
@@ -245,7 +244,6 @@ void MainForm::CDROM_Load() {
   for (int i = 0; i < found.size(); ++i) {
     catalogue::Control& button = form_.load(mainform::cmdcdrom, i);
     button.text = output::driveCaption(found[i]);
-    button.tag = found[i].device;
     button.visible = true;
     driveDevices_[i] = found[i].device;
   }
@@ -266,7 +264,7 @@ bool MainForm::cmdcdrom_Click(int index) {
       form_(mainform::lblCountCDTotal).text.clear();
       form_(mainform::txtdir).text = disc;
       gathering_.add(gatherRequest(form_));
-      form_(mainform::lblCountList2).text = catalogue_.lowerSummary(form_.text(mainform::txttotal));
+      showLowerSummary(form_, catalogue_);
     });
   });
   return true;  // a refused scan does not end the command line

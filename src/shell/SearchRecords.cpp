@@ -27,7 +27,7 @@ void SearchRecords::planning(bool active) {
   form_(cmdstop2).visible = active;
 }
 
-void SearchRecords::showLowerSummary() { form_(lblCountList2).text = catalogue_.lowerSummary(form_.text(txttotal)); }
+void SearchRecords::showLowerSummary() { shell::showLowerSummary(form_, catalogue_); }
 
 namespace {
 
