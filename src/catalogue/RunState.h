@@ -14,6 +14,8 @@ struct RunState {
   QString pendingListPath;  // a list file dropped on the lower list, loaded by the next Load
   bool loading = false;     // a Load runs: the next press of Load stops it
   bool closing = false;     // the program is ending (window closed, or a stop signal): the command line ends
+  bool countAsOnDisc = false;        // the searches count a part as the disc image it makes, not its bytes
+  bool keepFoldersTogether = false;  // the best-fill plan and the batches keep each folder's files on one disc
 };
 
 }  // namespace catalogue

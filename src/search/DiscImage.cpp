@@ -1,0 +1,226 @@
+// The layout counted here is the one libisofs writes for `-r -J`: 16 sectors of system area,
+// three volume descriptors, then per tree each folder's directory (and, in the ISO tree, its
+// continuation area), the two path tables, the file data, and 150 sectors of padding. The data
+// never starts before sector 33. ISO names are 8.3 names; Rock Ridge adds PX (36 bytes), TF (26)
+// and NM (5 + the name's bytes), continued elsewhere when the record would pass 254 bytes.
+// Joliet names are cut to 64 UTF-16 units, and a path longer than 240 is left out of Joliet.
+#include "search/DiscImage.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "catalogue/FileList.h"
+
+namespace search {
+
+namespace {
+
+constexpr int rockRidgeFields = 36 + 26;  // PX and TF, on every record
+constexpr int nameFieldHeader = 5;
+constexpr int largestRecord = 254;
+constexpr int continuationField = 28;
+constexpr int jolietLongestName = 64;
+constexpr int jolietLongestPath = 241;  // the path with one separator before each name
+constexpr qint64 systemAreaAndDescriptors = 16 + 3;
+constexpr qint64 earliestData = 33;
+constexpr qint64 padding = 150;
+constexpr int rootPathEntry = 10;
+// "." and ".." of the root: the ISO "." also carries SP and the CE that points at the ER field.
+constexpr int rootIsoDots = 132 + 96;
+constexpr int rootExtensionReference = 237;
+constexpr int folderIsoDots = 96 + 96;
+constexpr int jolietDots = 34 + 34;
+
+qint64 ceilDiv(qint64 a, qint64 b) { return (a + b - 1) / b; }
+int even(int n) { return n + (n & 1); }
+
+// The length of the 8.3 identifier the name becomes in the ISO tree (";1" included for files).
+int isoIdentifier(QStringView name, bool folder) {
+  const qsizetype dot = name.lastIndexOf(u'.');
+  const qsizetype stem = dot < 0 ? name.size() : dot;
+  const qsizetype extension = dot < 0 ? 0 : name.size() - dot - 1;
+  if (stem == 0) return folder ? 12 : 14;  // ".profile": the most such a name can be given
+  const int kept = int(std::min<qsizetype>(stem, 8));
+  const int ending = int(std::min<qsizetype>(extension, 3));
+  if (folder) return kept + (extension > 0 ? 1 + ending : 0);
+  return kept + 1 + ending + 2;
+}
+
+DiscName nameCosts(QStringView name, bool folder, int parentJolietPath) {
+  DiscName costs;
+  const int identifier = isoIdentifier(name, folder);
+  const int base = 33 + identifier + (identifier % 2 == 0 ? 1 : 0) + rockRidgeFields;
+  const int bytes = int(QFile::encodeName(name.toString()).size());
+  if (base + nameFieldHeader + bytes <= largestRecord) {
+    costs.isoRecord = even(base + nameFieldHeader + bytes);
+  } else {
+    costs.isoRecord = largestRecord;
+    const int inRecord = largestRecord - base - continuationField - nameFieldHeader;
+    costs.isoContinued = nameFieldHeader + bytes - inRecord;
+  }
+  costs.jolietLength = int(std::min<qsizetype>(name.size(), jolietLongestName));
+  if (parentJolietPath >= 0 && parentJolietPath + costs.jolietLength + 1 <= jolietLongestPath)
+    costs.jolietRecord = even(33 + 2 * costs.jolietLength);
+  costs.isoPathEntry = 8 + identifier + identifier % 2;
+  return costs;
+}
+
+}  // namespace
+
+DiscFolders::DiscFolders() { folders_.push_back(Folder{-1, {}, 0}); }
+
+int DiscFolders::folder(const QString& path) {
+  if (const auto known = byPath_.constFind(path); known != byPath_.cend()) return *known;
+  const qsizetype cut = path.lastIndexOf(u'/');
+  const int parent = cut <= 0 ? 0 : folder(path.left(cut));
+  const QStringView name = QStringView(path).mid(cut + 1);
+  const int made = name.isEmpty() ? parent : child(parent, name);
+  byPath_.insert(path, made);
+  return made;
+}
+
+int DiscFolders::child(int parent, QStringView name) {
+  const int parentPath = folders_[std::size_t(parent)].jolietPath;
+  Folder made{parent, nameCosts(name, true, parentPath), -1};
+  if (made.name.jolietRecord > 0) made.jolietPath = parentPath + made.name.jolietLength + 1;
+  folders_.push_back(made);
+  return int(folders_.size()) - 1;
+}
+
+DiscFile DiscFolders::file(int folder, QStringView name, qint64 size) const {
+  const DiscName costs = nameCosts(name, false, folders_[std::size_t(folder)].jolietPath);
+  return {folder, costs.isoRecord, costs.isoContinued, costs.jolietRecord, ceilDiv(std::max<qint64>(size, 0), discSector)};
+}
+
+void DiscTally::Extent::add(int record) {
+  bytes += record;
+  largest = std::max(largest, record);
+}
+
+// Records never straddle a sector, so each full sector may leave up to one record less a byte
+// unused; counting that much for every sector after the first is the most any order costs.
+qint64 DiscTally::Extent::sectors() const {
+  if (bytes == 0) return 0;
+  if (bytes <= discSector) return 1;
+  return 1 + ceilDiv(bytes - discSector, discSector + 1 - largest);
+}
+
+DiscTally::DiscTally(const DiscFolders& folders) : folders_(folders) { clear(); }
+
+void DiscTally::clear() {
+  for (const int folder : present_) states_[std::size_t(folder)] = {};
+  present_.clear();
+  states_.resize(std::size_t(folders_.count()));
+  dataSectors_ = folderSectors_ = 0;
+  isoPathTable_ = jolietPathTable_ = rootPathEntry;
+  marked_ = false;
+  undo_.clear();
+  FolderState& root = states_[0];
+  root.present = true;
+  root.iso.add(rootIsoDots - 96);
+  root.iso.add(96);
+  root.continued.add(rootExtensionReference);
+  root.joliet.add(jolietDots);
+  present_.push_back(0);
+  folderSectors_ = folderSectors(root);
+}
+
+qint64 DiscTally::folderSectors(const FolderState& state) const {
+  return state.iso.sectors() + state.continued.sectors() + state.joliet.sectors();
+}
+
+DiscTally::FolderState& DiscTally::touch(int folder) {
+  if (std::size_t(folder) >= states_.size()) states_.resize(std::size_t(folders_.count()));
+  FolderState& state = states_[std::size_t(folder)];
+  if (marked_) undo_.push_back({folder, state});
+  return state;
+}
+
+void DiscTally::addRecord(int folder, int isoRecord, int isoContinued, int jolietRecord) {
+  FolderState& state = touch(folder);
+  folderSectors_ -= folderSectors(state);
+  state.iso.add(isoRecord);
+  if (isoContinued > 0) state.continued.add(isoContinued);
+  if (jolietRecord > 0) state.joliet.add(jolietRecord);
+  folderSectors_ += folderSectors(state);
+}
+
+void DiscTally::openFolder(int folder) {
+  if (std::size_t(folder) < states_.size() && states_[std::size_t(folder)].present) return;
+  const DiscFolders::Folder& facts = folders_.at(folder);
+  openFolder(facts.parent);
+  addRecord(facts.parent, facts.name.isoRecord, facts.name.isoContinued, facts.name.jolietRecord);
+  FolderState& state = touch(folder);
+  state.present = true;
+  state.iso.add(folderIsoDots / 2);
+  state.iso.add(folderIsoDots / 2);
+  if (facts.jolietPath >= 0) state.joliet.add(jolietDots);
+  folderSectors_ += folderSectors(state);
+  present_.push_back(folder);
+  isoPathTable_ += facts.name.isoPathEntry;
+  if (facts.jolietPath >= 0) jolietPathTable_ += 8 + 2 * facts.name.jolietLength;
+}
+
+void DiscTally::add(const DiscFile& file) {
+  openFolder(file.folder);
+  addRecord(file.folder, file.isoRecord, file.isoContinued, file.jolietRecord);
+  dataSectors_ += file.sectors;
+}
+
+qint64 DiscTally::bytes() const {
+  const qint64 pathTables = 2 * ceilDiv(isoPathTable_, discSector) + 2 * ceilDiv(jolietPathTable_, discSector);
+  const qint64 tree = systemAreaAndDescriptors + pathTables + folderSectors_;
+  return (std::max(tree + 1, earliestData) + dataSectors_ + padding) * discSector;
+}
+
+qint64 DiscTally::leastBytes(const DiscFile& file) {
+  return file.sectors * discSector + file.isoRecord + file.isoContinued + file.jolietRecord;
+}
+
+qint64 DiscTally::fixedLeastBytes() {
+  return (systemAreaAndDescriptors + 4 + padding) * discSector + rootIsoDots + rootExtensionReference + jolietDots;
+}
+
+void DiscTally::mark() {
+  marked_ = true;
+  undo_.clear();
+  presentAtMark_ = present_.size();
+  dataAtMark_ = dataSectors_;
+  folderSectorsAtMark_ = folderSectors_;
+  isoPathAtMark_ = isoPathTable_;
+  jolietPathAtMark_ = jolietPathTable_;
+}
+
+void DiscTally::rollback() {
+  if (!marked_) return;
+  for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) states_[std::size_t(undo->folder)] = undo->state;
+  undo_.clear();
+  present_.resize(presentAtMark_);
+  dataSectors_ = dataAtMark_;
+  folderSectors_ = folderSectorsAtMark_;
+  isoPathTable_ = isoPathAtMark_;
+  jolietPathTable_ = jolietPathAtMark_;
+  marked_ = false;
+}
+
+void DiscTally::commit() {
+  marked_ = false;
+  undo_.clear();
+}
+
+qint64 discImageBytes(const catalogue::FileList& list) {
+  DiscFolders folders;
+  std::vector<DiscFile> files;
+  files.reserve(std::size_t(list.count()));
+  for (int row = 0; row < list.count(); ++row) {
+    const QString path = list.fullPath(row);
+    const qsizetype cut = path.lastIndexOf(u'/');
+    files.push_back(folders.file(folders.folder(cut < 0 ? QString() : path.left(cut)), QStringView(path).mid(cut + 1),
+                                 list.at(row).size));
+  }
+  DiscTally tally(folders);
+  for (const DiscFile& file : files) tally.add(file);
+  return tally.bytes();
+}
+
+}  // namespace search
