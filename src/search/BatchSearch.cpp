@@ -12,6 +12,8 @@
 #include "catalogue/NameLines.h"
 #include "search/DiscPlan.h"
 #include "search/FitSearch.h"
+#include "search/FolderUnits.h"
+#include "search/PartMeasure.h"
 
 namespace search {
 
@@ -161,9 +163,9 @@ void writeParts(const catalogue::CommandContext& c, SearchView& view, const Batc
 }
 
 // A file that can never fit leaves the candidates and its check mark goes.
-void dropTooLarge(catalogue::Catalogue& catalogue, std::vector<Candidate>& candidates, qint64 capacity) {
+void dropTooLarge(catalogue::Catalogue& catalogue, std::vector<Candidate>& candidates, const PartMeasure& measure) {
   std::erase_if(candidates, [&](const Candidate& c) {
-    if (c.size <= capacity) return false;
+    if (measure.fitsAlone({&c, 1})) return false;
     catalogue.setUpperChecked(c.row, false);
     return true;
   });
@@ -220,16 +222,22 @@ void batchSearch(const catalogue::CommandContext& c, SearchView& view, const Bat
     return report(services, end);
   }
   end.unlistable = takeUnlistable(c.catalogue.lstmain(), candidates);
-  const qint64 bytes = capacity.bytes;
-  const auto fits = [bytes](const Candidate& candidate) { return candidate.size <= bytes; };
+  const PartMeasure measure = measureFor(c.run, capacity.bytes, c.catalogue.lstmain(), candidates);
+  const auto fits = [&measure](const Candidate& candidate) { return measure.fitsAlone({&candidate, 1}); };
   if (!candidates.empty() && std::none_of(candidates.begin(), candidates.end(), fits)) {
     end.reason = QStringLiteral("No checked file fits the capacity of %1 megabytes.").arg(capacity.text.trimmed());
     return report(services, end);
   }
+  // Left among the candidates, a file too large for a disc would keep the last pass from ever
+  // ending with the upper list as the earlier passes left it.
+  dropTooLarge(c.catalogue, candidates, measure);
+  formUnits(candidates, c.catalogue.lstmain(), measure, c.run.keepFoldersTogether, [&c] {
+    c.pump.pump();
+    return !stopRequested(c.run);
+  });
 
   if (c.run.searchmethod == 2) {
-    dropTooLarge(c.catalogue, candidates, bytes);
-    end.plan = planParts(c, view, bytes, candidates);
+    end.plan = planParts(c, view, measure, candidates);
     // A Stop during the planning keeps the plan found so far, which is then written; a
     // program that is ending is still heard by the writer, which then writes none of it.
     c.run.stopflag = false;
@@ -241,10 +249,7 @@ void batchSearch(const catalogue::CommandContext& c, SearchView& view, const Bat
                end);
   } else {
     writeParts(c, view, services, name, {[&] { return !candidates.empty(); },
-                                         [&] {
-                                           fitSearch(c, view, bytes, candidates);
-                                           dropTooLarge(c.catalogue, candidates, bytes);
-                                         }},
+                                         [&] { fitSearch(c, view, measure, candidates); }},
                end);
   }
   report(services, end);

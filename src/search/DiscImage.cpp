@@ -108,20 +108,16 @@ qint64 DiscTally::Extent::sectors() const {
 DiscTally::DiscTally(const DiscFolders& folders) : folders_(folders) { clear(); }
 
 void DiscTally::clear() {
-  for (const int folder : present_) states_[std::size_t(folder)] = {};
-  present_.clear();
-  states_.resize(std::size_t(folders_.count()));
-  dataSectors_ = folderSectors_ = 0;
+  states_.clear();
+  dataSectors_ = 0;
   isoPathTable_ = jolietPathTable_ = rootPathEntry;
   marked_ = false;
   undo_.clear();
   FolderState& root = states_[0];
-  root.present = true;
   root.iso.add(rootIsoDots - 96);
   root.iso.add(96);
   root.continued.add(rootExtensionReference);
   root.joliet.add(jolietDots);
-  present_.push_back(0);
   folderSectors_ = folderSectors(root);
 }
 
@@ -130,10 +126,9 @@ qint64 DiscTally::folderSectors(const FolderState& state) const {
 }
 
 DiscTally::FolderState& DiscTally::touch(int folder) {
-  if (std::size_t(folder) >= states_.size()) states_.resize(std::size_t(folders_.count()));
-  FolderState& state = states_[std::size_t(folder)];
-  if (marked_) undo_.push_back({folder, state});
-  return state;
+  const auto found = states_.find(folder);
+  if (marked_) undo_.push_back({folder, found == states_.end() ? std::nullopt : std::optional(found->second)});
+  return found == states_.end() ? states_[folder] : found->second;
 }
 
 void DiscTally::addRecord(int folder, int isoRecord, int isoContinued, int jolietRecord) {
@@ -146,17 +141,15 @@ void DiscTally::addRecord(int folder, int isoRecord, int isoContinued, int jolie
 }
 
 void DiscTally::openFolder(int folder) {
-  if (std::size_t(folder) < states_.size() && states_[std::size_t(folder)].present) return;
+  if (states_.count(folder) > 0) return;
   const DiscFolders::Folder& facts = folders_.at(folder);
   openFolder(facts.parent);
   addRecord(facts.parent, facts.name.isoRecord, facts.name.isoContinued, facts.name.jolietRecord);
   FolderState& state = touch(folder);
-  state.present = true;
   state.iso.add(folderIsoDots / 2);
   state.iso.add(folderIsoDots / 2);
   if (facts.jolietPath >= 0) state.joliet.add(jolietDots);
   folderSectors_ += folderSectors(state);
-  present_.push_back(folder);
   isoPathTable_ += facts.name.isoPathEntry;
   if (facts.jolietPath >= 0) jolietPathTable_ += 8 + 2 * facts.name.jolietLength;
 }
@@ -184,7 +177,6 @@ qint64 DiscTally::fixedLeastBytes() {
 void DiscTally::mark() {
   marked_ = true;
   undo_.clear();
-  presentAtMark_ = present_.size();
   dataAtMark_ = dataSectors_;
   folderSectorsAtMark_ = folderSectors_;
   isoPathAtMark_ = isoPathTable_;
@@ -193,9 +185,13 @@ void DiscTally::mark() {
 
 void DiscTally::rollback() {
   if (!marked_) return;
-  for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) states_[std::size_t(undo->folder)] = undo->state;
+  for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) {
+    if (undo->state)
+      states_[undo->folder] = *undo->state;
+    else
+      states_.erase(undo->folder);
+  }
   undo_.clear();
-  present_.resize(presentAtMark_);
   dataSectors_ = dataAtMark_;
   folderSectors_ = folderSectorsAtMark_;
   isoPathTable_ = isoPathAtMark_;

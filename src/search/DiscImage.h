@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace catalogue {
@@ -92,12 +94,11 @@ class DiscTally {
 
  private:
   struct FolderState {
-    bool present = false;
     Extent iso, continued, joliet;
   };
   struct Undo {
     int folder;
-    FolderState state;
+    std::optional<FolderState> state;  // none: the folder was not on the disc
   };
   FolderState& touch(int folder);
   void addRecord(int folder, int isoRecord, int isoContinued, int jolietRecord);
@@ -105,8 +106,9 @@ class DiscTally {
   void openFolder(int folder);
 
   const DiscFolders& folders_;
-  std::vector<FolderState> states_;
-  std::vector<int> present_;
+  // Only the folders on the disc: a disc of a few files costs little however many folders the
+  // candidates come from.
+  std::unordered_map<int, FolderState> states_;
   qint64 dataSectors_ = 0;
   qint64 folderSectors_ = 0;
   qint64 isoPathTable_ = 0;
@@ -114,7 +116,6 @@ class DiscTally {
   // The undo log of the trial since mark(); `marked_` false when no trial runs.
   bool marked_ = false;
   std::vector<Undo> undo_;
-  std::size_t presentAtMark_ = 0;
   qint64 dataAtMark_ = 0, folderSectorsAtMark_ = 0, isoPathAtMark_ = 0, jolietPathAtMark_ = 0;
 };
 

@@ -3,11 +3,13 @@
 // files, which the plan records as its own change.
 #include "search/DiscPlan.h"
 
-#include "search/BestFill.h"
+#include "search/FolderUnits.h"
+#include "search/PartMeasure.h"
+#include "search/UnitPlan.h"
 
 namespace search {
 
-PlannedRows planParts(const catalogue::CommandContext& c, SearchView& view, qint64 capacity,
+PlannedRows planParts(const catalogue::CommandContext& c, SearchView& view, const PartMeasure& measure,
                       const std::vector<Candidate>& candidates) {
   c.run.stopflag = false;
   c.progress.begin(QStringLiteral("Planning discs"));
@@ -17,19 +19,16 @@ PlannedRows planParts(const catalogue::CommandContext& c, SearchView& view, qint
     return !c.run.stopflag;
   };
   keepGoing();  // the frame shows before the first step, and a Stop there is heard
-  std::vector<qint64> sizes;
-  sizes.reserve(candidates.size());
-  for (const Candidate& candidate : candidates) sizes.push_back(candidate.size);
-  const PackingPlan plan = planDiscs(sizes, capacity, keepGoing);
+  const UnitPlan plan = planUnits(candidates, measure, keepGoing);
   c.progress.end();
   view.planning(false);
   PlannedRows rows;
   rows.lowerBound = plan.lowerBound;
   rows.discs.reserve(plan.discs.size());
-  for (const std::vector<int>& disc : plan.discs) {
+  for (const std::vector<std::size_t>& disc : plan.discs) {
     std::vector<int>& part = rows.discs.emplace_back();
     part.reserve(disc.size());
-    for (const int file : disc) part.push_back(candidates[size_t(file)].row);
+    for (const std::size_t file : disc) part.push_back(candidates[file].row);
   }
   return rows;
 }
@@ -37,11 +36,17 @@ PlannedRows planParts(const catalogue::CommandContext& c, SearchView& view, qint
 void bestFillSearch(const catalogue::CommandContext& c, SearchView& view, qint64 capacity, ServedPlan& plan) {
   if (!view.searchEnabled()) return;
   const catalogue::FileList& upper = c.catalogue.lstmain();
-  if (!plan.made || plan.checks != upper.checkRevision() || plan.capacity != capacity) {
+  if (!plan.made || plan.checks != upper.checkRevision() || plan.capacity != capacity ||
+      plan.onDisc != c.run.countAsOnDisc || plan.together != c.run.keepFoldersTogether) {
     std::vector<Candidate> candidates = checkedCandidates(upper);
-    std::erase_if(candidates, [capacity](const Candidate& candidate) { return candidate.size > capacity; });
-    plan = ServedPlan{{}, 0, 0, capacity, true, plan.plansMade + 1};
-    for (const std::vector<int>& disc : planParts(c, view, capacity, candidates).discs) {
+    const PartMeasure measure = measureFor(c.run, capacity, upper, candidates);
+    std::erase_if(candidates, [&measure](const Candidate& candidate) { return !measure.fitsAlone({&candidate, 1}); });
+    formUnits(candidates, upper, measure, c.run.keepFoldersTogether, [&c] {
+      c.pump.pump();
+      return !c.run.stopflag;
+    });
+    plan = ServedPlan{{}, 0, 0, capacity, c.run.countAsOnDisc, c.run.keepFoldersTogether, true, plan.plansMade + 1};
+    for (const std::vector<int>& disc : planParts(c, view, measure, candidates).discs) {
       QStringList& paths = plan.discs.emplace_back();
       for (const int row : disc) paths.append(upper.fullPath(row));
     }

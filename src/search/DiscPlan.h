@@ -18,21 +18,26 @@ struct PlannedRows {
   qint64 lowerBound = 0;
 };
 
-// Plans `candidates` (each no larger than `capacity` bytes) onto discs of that capacity.
-// The window keeps drawing meanwhile; a stop request ends the planning with the best plan
-// found so far, which is still a plan of every candidate.
-PlannedRows planParts(const catalogue::CommandContext& context, SearchView& view, qint64 capacity,
+class PartMeasure;
+
+// Plans `candidates` (units that each fit a disc as `measure` counts it) onto discs. The
+// window keeps drawing meanwhile; a stop request ends the planning with the best plan found so
+// far, which is still a plan of every candidate.
+PlannedRows planParts(const catalogue::CommandContext& context, SearchView& view, const PartMeasure& measure,
                       const std::vector<Candidate>& candidates);
 
 // The plan the best-fill search serves from. It stands for the checked upper files as
 // they were when it was made or last served from: any other change to them (a check mark,
-// an Add, a Remove) or to the capacity makes the next search plan again; a sort does not,
+// an Add, a Remove), to the capacity or to how parts are counted and grouped makes the next
+// search plan again; a sort does not,
 // as the discs hold full paths.
 struct ServedPlan {
   std::vector<QStringList> discs;
   size_t next = 0;
   quint64 checks = 0;
   qint64 capacity = -1;
+  bool onDisc = false;    // the count and the grouping it was made with
+  bool together = false;
   bool made = false;
   int plansMade = 0;  // how often the search planned, so that the reuse can be seen
 };

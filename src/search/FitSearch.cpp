@@ -2,35 +2,50 @@
 // of the capacity, which gives the same answer as the capacity itself for whole totals.
 #include "search/FitSearch.h"
 
+#include "search/FolderUnits.h"
+#include "search/PartMeasure.h"
+
 namespace search {
 
 std::vector<Candidate> checkedCandidates(const catalogue::FileList& upper) {
   std::vector<Candidate> candidates;
   for (int row = 0; row < upper.count(); ++row)
-    if (upper.at(row).checked) candidates.push_back({upper.at(row).size, row});
+    if (upper.at(row).checked) candidates.push_back({upper.at(row).size, row, int(candidates.size())});
   return candidates;
 }
 
 void cmdsearch_Click(const catalogue::CommandContext& c, SearchView& view, qint64 capacity) {
   if (!view.searchEnabled()) return;
-  std::vector<Candidate> candidates = checkedCandidates(c.catalogue.lstmain());
-  fitSearch(c, view, capacity, candidates);
+  const catalogue::FileList& upper = c.catalogue.lstmain();
+  std::vector<Candidate> candidates = checkedCandidates(upper);
+  const PartMeasure measure = measureFor(c.run, capacity, upper, candidates);
+  formUnits(candidates, upper, measure, c.run.keepFoldersTogether, [&c] {
+    c.pump.pump();
+    return !c.run.stopflag;
+  });
+  fitSearch(c, view, measure, candidates);
 }
 
-void fitSearch(const catalogue::CommandContext& c, SearchView& view, qint64 capacity,
+void fitSearch(const catalogue::CommandContext& c, SearchView& view, const PartMeasure& measure,
                std::vector<Candidate>& candidates) {
   const int rows = c.catalogue.lstmain().count();
   std::vector<int> chosen;
-  qint64 total = 0;
+  PartFill disc(measure);
   size_t kept = 0;
-  for (const Candidate candidate : candidates) {
-    c.pump.pump();
-    if (candidate.row >= rows || total + candidate.size > capacity) {
-      candidates[kept++] = candidate;
-      continue;
+  for (size_t begin = 0; begin < candidates.size();) {
+    const size_t end = unitEnd(candidates, begin);
+    const std::span<const Candidate> unit(candidates.data() + begin, end - begin);
+    bool listed = true;
+    for (const Candidate& file : unit) {
+      c.pump.pump();
+      listed = listed && file.row < rows;
     }
-    total += candidate.size;
-    chosen.push_back(candidate.row);
+    if (listed && disc.take(unit)) {
+      for (const Candidate& file : unit) chosen.push_back(file.row);
+    } else {
+      for (size_t at = begin; at < end; ++at) candidates[kept++] = candidates[at];
+    }
+    begin = end;
   }
   candidates.resize(kept);
   if (chosen.empty()) {
