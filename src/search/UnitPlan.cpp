@@ -37,30 +37,29 @@ qint64 costliestMargin(std::span<const Candidate> candidates, const std::vector<
   return margin;
 }
 
-// Every disc counted as it is written: units that do not fit after all leave for discs added
-// at the end, filled first fit.
+// Every disc counted as it is written: a unit that does not fit after all moves to the first
+// disc with room for it, or to a disc added at the end.
 std::vector<std::vector<std::size_t>> keepWithinCapacity(std::span<const Candidate> candidates,
                                                          const std::vector<Unit>& units,
                                                          const std::vector<std::vector<int>>& planned,
                                                          const PartMeasure& measure) {
   std::vector<std::vector<std::size_t>> discs;
+  std::vector<PartFill> fills;
   std::vector<std::size_t> moved;
   for (const std::vector<int>& disc : planned) {
-    PartFill fill(measure);
+    PartFill& fill = fills.emplace_back(measure);
     std::vector<std::size_t>& kept = discs.emplace_back();
     for (const int unit : disc)
       (fill.take(units[std::size_t(unit)].files(candidates)) ? kept : moved).push_back(std::size_t(unit));
   }
-  std::vector<PartFill> added;
-  const std::size_t firstAdded = discs.size();
   for (const std::size_t unit : moved) {
     std::size_t disc = 0;
-    while (disc < added.size() && !added[disc].take(units[unit].files(candidates))) ++disc;
-    if (disc == added.size()) {
-      added.emplace_back(measure).take(units[unit].files(candidates));
+    while (disc < fills.size() && !fills[disc].take(units[unit].files(candidates))) ++disc;
+    if (disc == fills.size()) {
+      fills.emplace_back(measure).take(units[unit].files(candidates));
       discs.emplace_back();
     }
-    discs[firstAdded + disc].push_back(unit);
+    discs[disc].push_back(unit);
   }
   return discs;
 }

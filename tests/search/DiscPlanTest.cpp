@@ -1,5 +1,5 @@
 // The best-fill search: disc after disc of one plan, the plan made again only when the
-// checked files or the capacity change, and Stop while it plans.
+// checked files, the capacity or the way parts are counted change, and Stop while it plans.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -51,6 +51,9 @@ TEST(BestFillSearch, PlansAgainOnlyWhenTheCheckedFilesOrTheCapacityChange) {
       // Add checks the folder's files again, the served ones too.
       {"a file added", [](BestFill& b) { b.add({{"f.bin", 4}}), b.checkAll(); }, 10 * MB, true, {"a.bin", "e.bin"}},
       {"another capacity", [](BestFill&) {}, 11 * MB, true, {"b.bin", "c.bin"}},
+      // Six and four megabytes fill a disc to the byte, which its folders leave no room for.
+      {"counting as on disc", [](BestFill& b) { b.run.countAsOnDisc = true; }, 10 * MB, true, {"c.bin", "d.bin"}},
+      {"folders kept together", [](BestFill& b) { b.run.keepFoldersTogether = true; }, 10 * MB, true, {"b.bin", "d.bin"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);

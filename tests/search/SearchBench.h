@@ -7,6 +7,8 @@
 
 #include "catalogue/CommandContext.h"
 #include "catalogue/Numbers.h"
+#include "search/BatchSearch.h"
+#include "search/DiscImage.h"
 #include "search/SearchView.h"
 #include "support/CatalogueFakes.h"
 
@@ -57,5 +59,26 @@ struct SearchBench {
   RecordingSearchView view;
   catalogue::CommandContext context{catalogue, run, pump, progress};
 };
+
+// A whole batch of the run's method on discs of `megabytes`: each list as its lower rows, with
+// the bytes of the disc image they make, and the batch's report.
+struct BatchLists {
+  std::vector<QStringList> lists;
+  std::vector<qint64> images;
+  QString report;
+};
+
+inline BatchLists runBatch(SearchBench& b, const QString& megabytes) {
+  BatchLists made;
+  search::BatchServices services;
+  services.saveList = [&](const QString&) {
+    made.lists.push_back(b.lower());
+    made.images.push_back(search::discImageBytes(b.catalogue.lstsec()));
+    return QString();
+  };
+  services.report = [&](const QString& text, bool) { made.report = text; };
+  search::batchSearch(b.context, b.view, services, QStringLiteral("/out/cd.txt"), search::changedCapacity(megabytes, {}));
+  return made;
+}
 
 }  // namespace testing_support
