@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # What the benchmarks share: their settings, the packages and the program they measure,
-# the tree of sparse files, the timing of one run and of alternating runs, and the table
-# of results. Sourced by bench/gather.sh and bench/batch.sh, which first set -euo pipefail.
+# the tree of sparse files, the timing of one run and of alternating runs, the table of
+# results, and the measure of a list's disc image with xorriso. Sourced by the bench
+# scripts, which first set -euo pipefail.
 #
 # Environment:
 #   FILLPACK          program to measure (default: a Release build in build-bench/)
@@ -202,4 +203,40 @@ bench_table() {
       }'
   done
   echo "(wall time: fastest of $repeat timed runs after a warm-up run of each; MB: peak resident set size)"
+}
+
+# The sectors (of 2048 bytes) of the image `xorriso -as mkisofs -r -J` makes of the files
+# a list names, each at its full path: the room a disc of the list needs. Only the lines
+# that start with "/" are paths; the rule and the total below them are not.
+disc_image_sectors() {
+  { grep '^/' "$1" || true; } | sed 's/\r$//; s/[\\=]/\\&/g; s/.*/&=&/' |
+    xorriso -as mkisofs -r -J -graft-points -print-size -path-list /dev/stdin 2>/dev/null | tail -1
+}
+
+# Measures the image of every list file in FOLDER against CAPACITY bytes; prints
+# "LISTS<TAB>LARGEST_SECTORS<TAB>FAULTS", faults being the lists whose image is larger
+# or that xorriso could not measure (each named on standard error).
+disc_check_lists() {
+  local folder=$1 capacity=$2 list sectors lists=0 largest=0 faults=0
+  for list in "$folder"/*; do
+    [[ -f $list ]] || continue
+    lists=$((lists + 1))
+    sectors=$(disc_image_sectors "$list")
+    if [[ ! $sectors =~ ^[0-9]+$ ]]; then
+      echo "$bench_name: xorriso could not measure $list" >&2
+      faults=$((faults + 1))
+      continue
+    fi
+    ((sectors > largest)) && largest=$sectors
+    if ((sectors * 2048 > capacity)); then
+      echo "$bench_name: $list: image of $((sectors * 2048)) bytes, more than $capacity" >&2
+      faults=$((faults + 1))
+    fi
+  done
+  printf '%s\t%s\t%s\n' "$lists" "$largest" "$faults"
+}
+
+# Sectors as mebibytes with two decimals.
+sectors_mib() {
+  awk -v s="$1" 'BEGIN { printf "%.2f", s * 2048 / 1048576 }'
 }

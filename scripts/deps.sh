@@ -12,6 +12,7 @@ FILLPACK_PACKAGES=(
   libqt6svg6
   desktop-file-utils appstream
   xvfb xauth xclip xdotool
+  xorriso # the disc image tests measure real images with it
 )
 
 # What scripts/package.sh needs on top: dpkg-shlibdeps (and the file type probe CPack
