@@ -3,7 +3,9 @@
 // continuation area), the two path tables, the file data, and 150 sectors of padding. The data
 // never starts before sector 33. ISO names are 8.3 names; Rock Ridge adds PX (36 bytes), TF (26)
 // and NM (5 + the name's bytes), continued elsewhere when the record would pass 254 bytes.
-// Joliet names are cut to 64 UTF-16 units, and a path longer than 240 is left out of Joliet.
+// Joliet names are cut to 64 UTF-16 units, and a name is left out of Joliet when its path, counted
+// as 1 for the root and 1 + 2 a UTF-16 unit for each name, passes 240. A file of 4 GiB or more
+// takes one record per section of its data.
 #include "search/DiscImage.h"
 
 #include <QFile>
@@ -20,7 +22,8 @@ constexpr int nameFieldHeader = 5;
 constexpr int largestRecord = 254;
 constexpr int continuationField = 28;
 constexpr int jolietLongestName = 64;
-constexpr int jolietLongestPath = 241;  // the path with one separator before each name
+constexpr int jolietLongestPath = 240 - 1;  // less the 1 the root counts
+constexpr qint64 largestSection = (qint64(1) << 32) - discSector;
 constexpr qint64 systemAreaAndDescriptors = 16 + 3;
 constexpr qint64 earliestData = 33;
 constexpr qint64 padding = 150;
@@ -59,7 +62,7 @@ DiscName nameCosts(QStringView name, bool folder, int parentJolietPath) {
     costs.isoContinued = nameFieldHeader + bytes - inRecord;
   }
   costs.jolietLength = int(std::min<qsizetype>(name.size(), jolietLongestName));
-  if (parentJolietPath >= 0 && parentJolietPath + costs.jolietLength + 1 <= jolietLongestPath)
+  if (parentJolietPath >= 0 && parentJolietPath + 2 * costs.jolietLength + 1 <= jolietLongestPath)
     costs.jolietRecord = even(33 + 2 * costs.jolietLength);
   costs.isoPathEntry = 8 + identifier + identifier % 2;
   return costs;
@@ -82,27 +85,53 @@ int DiscFolders::folder(const QString& path) {
 int DiscFolders::child(int parent, QStringView name) {
   const int parentPath = folders_[std::size_t(parent)].jolietPath;
   Folder made{parent, nameCosts(name, true, parentPath), -1};
-  if (made.name.jolietRecord > 0) made.jolietPath = parentPath + made.name.jolietLength + 1;
+  if (made.name.jolietRecord > 0) made.jolietPath = parentPath + 2 * made.name.jolietLength + 1;
   folders_.push_back(made);
   return int(folders_.size()) - 1;
 }
 
 DiscFile DiscFolders::file(int folder, QStringView name, qint64 size) const {
   const DiscName costs = nameCosts(name, false, folders_[std::size_t(folder)].jolietPath);
-  return {folder, costs.isoRecord, costs.isoContinued, costs.jolietRecord, ceilDiv(std::max<qint64>(size, 0), discSector)};
+  const qint64 bytes = std::max<qint64>(size, 0);
+  const int sections = int(std::max<qint64>(1, ceilDiv(bytes, largestSection)));
+  return {folder,  costs.isoRecord,  costs.isoContinued, costs.jolietRecord, ceilDiv(bytes, discSector),
+          sections};
 }
 
 void DiscTally::Extent::add(int record) {
-  bytes += record;
-  largest = std::max(largest, record);
+  bytes_ += record;
+  largest_ = std::max(largest_, record);
+  ++bands_[std::size_t(std::clamp(record, 0, 255) / bandWidth)];
+  if (bytes_ <= discSector) {
+    sectors_ = 1;
+    return;
+  }
+  // Records never straddle a sector: a sector is closed when the next record does not fit, so
+  // it leaves less than that record unused, and the records that open sectors are different
+  // ones. The fewest sectors k with bytes + mostUnused(k - 1) <= k sectors is the most any
+  // order of the records needs; the left side grows by less than a sector a step.
+  qint64 low = std::max<qint64>(2, ceilDiv(bytes_, discSector));
+  qint64 high = ceilDiv(bytes_, discSector + 1 - largest_) + 1;
+  while (low < high) {
+    const qint64 k = low + (high - low) / 2;
+    if (bytes_ + mostUnused(k - 1) <= k * discSector)
+      high = k;
+    else
+      low = k + 1;
+  }
+  sectors_ = low;
 }
 
-// Records never straddle a sector, so each full sector may leave up to one record less a byte
-// unused; counting that much for every sector after the first is the most any order costs.
-qint64 DiscTally::Extent::sectors() const {
-  if (bytes == 0) return 0;
-  if (bytes <= discSector) return 1;
-  return 1 + ceilDiv(bytes - discSector, discSector + 1 - largest);
+// The most that `closedSectors` records, the longest ones there are, can each leave unused.
+qint64 DiscTally::Extent::mostUnused(qint64 closedSectors) const {
+  qint64 unused = 0;
+  for (std::size_t band = bands_.size(); band-- > 0 && closedSectors > 0;) {
+    const qint64 taken = std::min<qint64>(closedSectors, bands_[band]);
+    const int longest = std::min(int(band) * bandWidth + bandWidth - 1, largest_);
+    unused += taken * (longest - 1);
+    closedSectors -= taken;
+  }
+  return unused;
 }
 
 DiscTally::DiscTally(const DiscFolders& folders) : folders_(folders) { clear(); }
@@ -156,7 +185,8 @@ void DiscTally::openFolder(int folder) {
 
 void DiscTally::add(const DiscFile& file) {
   openFolder(file.folder);
-  addRecord(file.folder, file.isoRecord, file.isoContinued, file.jolietRecord);
+  for (int section = 0; section < file.sections; ++section)
+    addRecord(file.folder, file.isoRecord, file.isoContinued, file.jolietRecord);
   dataSectors_ += file.sectors;
 }
 
@@ -167,7 +197,7 @@ qint64 DiscTally::bytes() const {
 }
 
 qint64 DiscTally::leastBytes(const DiscFile& file) {
-  return file.sectors * discSector + file.isoRecord + file.isoContinued + file.jolietRecord;
+  return file.sectors * discSector + qint64(file.sections) * (file.isoRecord + file.isoContinued + file.jolietRecord);
 }
 
 qint64 DiscTally::fixedLeastBytes() {

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringView>
 #include <QtGlobal>
+#include <array>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -38,6 +39,7 @@ struct DiscFile {
   int isoContinued = 0;
   int jolietRecord = 0;
   qint64 sectors = 0;
+  int sections = 1;  // records in each tree: a file of 4 GiB or more has one per section
 };
 
 // The folders of a set of files, each once, with its parent and its name's costs. Folder 0 is
@@ -53,7 +55,7 @@ class DiscFolders {
   struct Folder {
     int parent = -1;
     DiscName name;
-    int jolietPath = 0;  // the length of its path in the Joliet tree, or -1 when left out
+    int jolietPath = 0;  // its path as the Joliet limit counts it, or -1 when left out
   };
   const Folder& at(int folder) const { return folders_[std::size_t(folder)]; }
   int count() const { return int(folders_.size()); }
@@ -85,11 +87,19 @@ class DiscTally {
   void clear();
 
   // The records of one folder's directory in one tree, and how many sectors they need at most.
-  struct Extent {
-    qint64 bytes = 0;
-    int largest = 0;
+  class Extent {
+   public:
     void add(int record);
-    qint64 sectors() const;
+    qint64 sectors() const { return sectors_; }
+
+   private:
+    static constexpr int bandWidth = 32;
+    // The most the sectors after the first can leave unused: see sectors().
+    qint64 mostUnused(qint64 closedSectors) const;
+    qint64 bytes_ = 0;
+    int largest_ = 0;
+    std::array<int, 256 / bandWidth> bands_{};  // how many records in each band of lengths
+    qint64 sectors_ = 0;
   };
 
  private:

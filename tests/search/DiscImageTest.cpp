@@ -117,6 +117,7 @@ TEST(DiscImage, NeverBelowTheRealImageNorFarAbove) {
       {"non-ASCII names", 400, 40, 2, 4, Names::Unicode, 0, 64 * KB},
       {"odd names", 400, 40, 2, 4, Names::Odd, 0, 64 * KB},
       {"paths past Joliet's reach", 200, 5, 8, 2, Names::Wide, 0, 64 * KB},
+      {"medium paths", 1000, 1, 3, 10, Names::Wide, 0, 4 * KB},
       {"a folder a file", 500, 1, 2, 25, Names::Plain, 0, 3 * MiB},
       {"one full folder", 2500, 2500, 1, 1, Names::Plain, 0, 16 * KB},
   };
