@@ -88,7 +88,8 @@ void MainForm::followSearchOptions() {
     const bool checked = std::as_const(form_).find(option.entry)->value == 1;
     changed = std::exchange(run_.*option.flag, checked) != checked || changed;
   }
-  if (changed) showLowerSummary(form_, catalogue_, run_.countAsOnDisc);
+  // An empty lower list has no disc to name: its summary stays as it is.
+  if (changed && !catalogue_.lstsec().isEmpty()) showLowerSummary(form_, catalogue_, run_.countAsOnDisc);
 }
 
 }  // namespace shell
