@@ -11,6 +11,7 @@ bool isWidgetKind(ControlKind kind) {
     case ControlKind::Column:
     case ControlKind::Menu:
     case ControlKind::MenuEntry:
+    case ControlKind::CheckEntry:
     case ControlKind::Separator:
     case ControlKind::Timer:
     case ControlKind::Helper:

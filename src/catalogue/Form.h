@@ -30,6 +30,7 @@ enum class ControlKind {
   Image,
   Menu,           // a popup menu; its entries name it as their parent
   MenuEntry,
+  CheckEntry,     // a menu entry with a check mark: its value is 1 while checked
   Separator,      // a line between menu entries
   Timer,
   Panel,
@@ -71,7 +72,7 @@ struct Control {
   QString tag;
   bool enabled = true;
   bool visible = true;
-  int value = 0;       // check box or option button: 1 when set
+  int value = 0;       // check box, option button or checked menu entry: 1 when set
   QStringList items;   // drop-down list of a combo box, rows of a list box
   QRect geometry;      // twips
   QString picture;     // icon name of a picture button or image

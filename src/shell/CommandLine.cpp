@@ -50,6 +50,10 @@ void showHelp(MainForm& window) {
        "And Filename is the name of the CD List you want to save, and must include a period and extention (ie: .txt)"},
       {"Scan for files",
        "To run a simple scan, use '/dumb' for a dumb scan, '/smart' for a smart scan, and '/genius' for a genius scan"},
+      {"Count as on disc and keep folders together",
+       "To count each part as the disc it makes instead of its bytes, use '/disc'\r\n"
+       "To keep the files of each folder on one disc, use '/together'\r\n"
+       "Both act on the searches and batches after them, as the entries of the Search menu do"},
   };
   for (const Box& box : boxes)
     window.messages().show(QString::fromLatin1(box.title), QString::fromLatin1(box.text),
@@ -101,6 +105,9 @@ const QList<Switch>& switches() {
          w.CDROM_Load();
          return w.cmdcdrom_Click(int(*index));
        }},
+      {"/disc", 0, [](MainForm& w, const QStringList&) { return w.checkSearchOption(mainform::mnudisc), true; }},
+      {"/together", 0,
+       [](MainForm& w, const QStringList&) { return w.checkSearchOption(mainform::mnutogether), true; }},
       {"/dumb", 0, [](MainForm& w, const QStringList&) { return w.cmdsearch_Click(), true; }},
       {"/smart", 0, [](MainForm&, const QStringList&) { return true; }},
       {"/intelligent", 0, [](MainForm&, const QStringList&) { return true; }},

@@ -94,6 +94,7 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
     txtlimit_Change();
   };
   if (settings) restoreSettings(form_, *settings, SettingsHooks{languageThenLimit, &normalGeometry_, services_.programFolder});
+  followSearchOptions();
   // The command line runs on the restored settings rather than before them: what a
   // switch sets stays in the window, and a switch that uses a value (a search, the
   // pattern of an Add) uses the one the window goes on to show.

@@ -52,6 +52,7 @@ bool hasCaption(ControlKind kind) {
     case ControlKind::OptionButton:
     case ControlKind::Frame:
     case ControlKind::MenuEntry:
+    case ControlKind::CheckEntry:
     case ControlKind::Column:
     case ControlKind::Menu:
       return true;

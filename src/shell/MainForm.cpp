@@ -56,8 +56,10 @@ MainForm::MainForm(Services services)
 }
 
 void MainForm::createControls() {
-  form_(mainform::txtlimit).items = {QStringLiteral("4450"), QStringLiteral("702"), QStringLiteral("657"),
-                                             QStringLiteral("98")};
+  // Entries are only ever appended: the settings keep the index of the one picked.
+  form_(mainform::txtlimit).items = {QStringLiteral("4450"), QStringLiteral("702"),  QStringLiteral("657"),
+                                     QStringLiteral("98"),   QStringLiteral("8147"), QStringLiteral("23866"),
+                                     QStringLiteral("47732")};
   form_(mainform::lblcurrent).tag = QStringLiteral("Current level of CD utilization");
   form_(mainform::lblpercent).tag = QStringLiteral("% CD utilization");
   form_(mainform::lblspeed).tag = QStringLiteral(" to burn");
@@ -102,7 +104,7 @@ void MainForm::cmdstop_Click() {
   form_(mainform::framain).visible = false;
   // The lower summary is brought up to date only while Load may run: a Load in progress
   // writes it itself.
-  if (form_.find(mainform::cmdload)->enabled) showLowerSummary(form_, catalogue_);
+  if (form_.find(mainform::cmdload)->enabled) showLowerSummary(form_, catalogue_, run_.countAsOnDisc);
 }
 
 void MainForm::dropOnFolderBox(const QStringList& paths) {
@@ -264,7 +266,7 @@ bool MainForm::cmdcdrom_Click(int index) {
       form_(mainform::lblCountCDTotal).text.clear();
       form_(mainform::txtdir).text = disc;
       gathering_.add(gatherRequest(form_));
-      showLowerSummary(form_, catalogue_);
+      showLowerSummary(form_, catalogue_, run_.countAsOnDisc);
     });
   });
   return true;  // a refused scan does not end the command line
@@ -281,13 +283,15 @@ bool MainForm::runAlone(Command command, const std::function<void()>& body) {
   const auto rowsOf = [&lower] { return std::pair(lower.checkRevision(), lower.count()); };
   const auto before = rowsOf();
   body();
+  followSearchOptions();
   flushLabels();
   if (rowsOf() != before) showLowerList();
   return true;
 }
 
 void MainForm::showLowerList() {
-  shell::showLowerResult(form_, catalogue_, catalogue::listBytes(catalogue_.lstsec()), capacity_.shownMegabytes);
+  shell::showLowerResult(form_, catalogue_, catalogue::listBytes(catalogue_.lstsec()), capacity_.shownMegabytes,
+                         run_.countAsOnDisc);
   cbospeed_Click();
 }
 
@@ -303,7 +307,7 @@ void MainForm::setLimitText(const QString& text) {
 void MainForm::flushLabels() {
   if (catalogue_.takeUpperSummaryRequest()) form_(mainform::lblCountList).text = catalogue_.upperSummary();
   if (const std::optional<qint64> bytes = catalogue_.takeLowerTotalsRequest())
-    shell::showLowerTotals(form_, catalogue_, *bytes);
+    shell::showLowerTotals(form_, catalogue_, *bytes, run_.countAsOnDisc);
 }
 
 }  // namespace shell

@@ -149,6 +149,11 @@ class MainForm {
   // A language was picked (its text set by the window, or an index by the program): the
   // pack is loaded and applied to this window.
   void cboLangPacks_Click();
+  // A check mark of the Search menu was set or cleared (the record holds it): the run flags
+  // follow the marks, and the lower summary names the disc size or not.
+  void searchOptionClicked();
+  // Checks an option of the Search menu as a click on it would: the switches "/disc" and "/together".
+  void checkSearchOption(catalogue::ControlId entry);
   // Picks entry `index` of the language list as a choice of the user would; nothing for
   // an index outside the list.
   void pickLanguage(int index);
@@ -184,6 +189,8 @@ class MainForm {
   // Runs `body` as `command`, then writes the labels it asked for; false, doing nothing,
   // while another command runs.
   bool runAlone(Command command, const std::function<void()>& body);
+  // The run flags of the Search menu's options from their check marks.
+  void followSearchOptions();
   // The lower list's totals, utilization and burn time, all three from its rows as they
   // are now; every command that changed the rows ends with it.
   void showLowerList();
@@ -217,7 +224,7 @@ class MainForm {
   GatheringRecords gatheringRecords_;
   catalogue::Gathering gathering_;
   search::ServedPlan servedPlan_;
-  SearchRecords searchView_{form_, catalogue_, capacity_};
+  SearchRecords searchView_{form_, catalogue_, capacity_, run_};
   search::Capacity capacity_;  // as the limit box shows it
   std::optional<Command> running_;
   QRect normalGeometry_;  // the window in its normal state, twips

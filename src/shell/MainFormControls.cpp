@@ -108,6 +108,9 @@ const catalogue::ControlDecl table[] = {
     {mnuscan, -1, K::MenuEntry, mnusearchall, "&Batch search", "", QRect()},
     {mnubestfill, -1, K::MenuEntry, mnusearchall, "Best-&fill search", "", QRect()},
     {mnubestbatch, -1, K::MenuEntry, mnusearchall, "Best-fill ba&tch search", "", QRect()},
+    // The two options every search and batch after them follow.
+    {mnudisc, -1, K::CheckEntry, mnusearchall, "Count as on &disc", "", QRect()},
+    {mnutogether, -1, K::CheckEntry, mnusearchall, "&Keep folders together", "", QRect()},
     {mnuloadlist, -1, K::Menu, catalogue::onWindow, "Load", "", QRect()},
 };
 

@@ -66,6 +66,8 @@ FILLPACK_CONTROL(mnusearchall);
 FILLPACK_CONTROL(mnuscan);
 FILLPACK_CONTROL(mnubestfill);
 FILLPACK_CONTROL(mnubestbatch);
+FILLPACK_CONTROL(mnudisc);
+FILLPACK_CONTROL(mnutogether);
 FILLPACK_CONTROL(mnuloadlist);
 }  // namespace mainform
 

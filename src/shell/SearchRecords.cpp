@@ -2,6 +2,8 @@
 // read and written here, the searches below see only numbers and lists.
 #include "shell/SearchRecords.h"
 
+#include <utility>
+
 #include "catalogue/Utilization.h"
 #include "search/Availability.h"
 #include "search/Limit.h"
@@ -15,7 +17,9 @@ using namespace mainform;
 
 bool SearchRecords::searchEnabled() const { return form_.find(cmdsearch)->enabled; }
 
-void SearchRecords::showResult(qint64 bytes) { showLowerResult(form_, catalogue_, bytes, capacity_.shownMegabytes); }
+void SearchRecords::showResult(qint64 bytes) {
+  showLowerResult(form_, catalogue_, bytes, capacity_.shownMegabytes, run_.countAsOnDisc);
+}
 
 void SearchRecords::showPartNumber(int part) {
   form_(lblCountCDTotal).text = QStringLiteral("Total Part... ") + QString::number(part);
@@ -27,9 +31,18 @@ void SearchRecords::planning(bool active) {
   form_(cmdstop2).visible = active;
 }
 
-void SearchRecords::showLowerSummary() { shell::showLowerSummary(form_, catalogue_); }
+void SearchRecords::showLowerSummary() { shell::showLowerSummary(form_, catalogue_, run_.countAsOnDisc); }
 
 namespace {
+
+// The options of the Search menu: each entry's check mark and the run flag it stands for.
+const struct {
+  catalogue::ControlId entry;
+  bool catalogue::RunState::*flag;
+} searchOptions[] = {
+    {mnudisc, &catalogue::RunState::countAsOnDisc},
+    {mnutogether, &catalogue::RunState::keepFoldersTogether},
+};
 
 // A tick that changes nothing leaves the records untouched, so the window re-applies none.
 void enable(catalogue::Form& form, catalogue::ControlId id, bool enabled) {
@@ -57,6 +70,26 @@ void MainForm::showCapacity(const search::Capacity& capacity) {
 void MainForm::txtlimit_Change() {
   const catalogue::Control& box = *std::as_const(form_).find(txtlimit);
   showCapacity(search::changedCapacity(box.text, box.items));
+}
+
+void MainForm::searchOptionClicked() {
+  // A command that runs keeps the options it started with; it takes the new ones as it ends.
+  if (!running_) followSearchOptions();
+}
+
+void MainForm::checkSearchOption(catalogue::ControlId entry) {
+  form_(entry).value = 1;
+  searchOptionClicked();
+}
+
+void MainForm::followSearchOptions() {
+  bool changed = false;
+  for (const auto& option : searchOptions) {
+    const bool checked = std::as_const(form_).find(option.entry)->value == 1;
+    changed = std::exchange(run_.*option.flag, checked) != checked || changed;
+  }
+  // An empty lower list has no disc to name: its summary stays as it is.
+  if (changed && !catalogue_.lstsec().isEmpty()) showLowerSummary(form_, catalogue_, run_.countAsOnDisc);
 }
 
 }  // namespace shell

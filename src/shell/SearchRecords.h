@@ -3,6 +3,7 @@
 
 #include "catalogue/Catalogue.h"
 #include "catalogue/Form.h"
+#include "catalogue/RunState.h"
 #include "search/Limit.h"
 #include "search/SearchView.h"
 
@@ -10,9 +11,11 @@ namespace shell {
 
 class SearchRecords final : public search::SearchView {
  public:
-  // The utilization is counted against `capacity` as it is when a part is shown.
-  SearchRecords(catalogue::Form& form, const catalogue::Catalogue& catalogue, const search::Capacity& capacity)
-      : form_(form), catalogue_(catalogue), capacity_(capacity) {}
+  // The utilization is counted against `capacity` as it is when a part is shown; the summary
+  // names the disc size while `run` counts as on disc.
+  SearchRecords(catalogue::Form& form, const catalogue::Catalogue& catalogue, const search::Capacity& capacity,
+                const catalogue::RunState& run)
+      : form_(form), catalogue_(catalogue), capacity_(capacity), run_(run) {}
 
   bool searchEnabled() const override;
   void showResult(qint64 bytes) override;
@@ -24,6 +27,7 @@ class SearchRecords final : public search::SearchView {
   catalogue::Form& form_;
   const catalogue::Catalogue& catalogue_;
   const search::Capacity& capacity_;
+  const catalogue::RunState& run_;
 };
 
 }  // namespace shell

@@ -73,6 +73,7 @@ enum class Field {
   Text,          // the record's text
   StartFolder,   // the folder box's text; by default the program's folder
   Value,         // the record's value
+  Check,         // the record's value, a check mark: 1 or 0, any other number leaves it as it is
   Pick,          // the index of the entry picked in a combo box
   Option,        // True for the first of an option pair, False for the second
   Top,           // the record's top edge
@@ -122,8 +123,18 @@ const Setting settings[] = {
     {"NoCD", Type::Integer, 1.0, mainform::chkNoCD, Field::Value, Phase::AfterLimit},
     {"Pattern", Type::Text, "*.*", mainform::txtpattern, Field::Text, Phase::BeforeLimit},
     {"Inclusive", Type::Boolean, true, mainform::optmain, Field::Option, Phase::AfterLimit},
+    {"Count On Disc", Type::Integer, 0.0, mainform::mnudisc, Field::Check, Phase::AfterLimit},
+    {"Keep Folders Together", Type::Integer, 0.0, mainform::mnutogether, Field::Check, Phase::AfterLimit},
     {"Item ", Type::Text, "0", mainform::txtdir, Field::HistoryEntries, Phase::AfterLimit, dirSection},
 };
+
+// Whether a number read is one the record's value can take: a window state 0 to 2, a check
+// mark 0 or 1; any number for the other values.
+bool takes(Field field, int number) {
+  if (field == Field::WindowState) return number >= 0 && number <= 2;
+  if (field == Field::Check) return number == 0 || number == 1;
+  return true;
+}
 
 bool isNormalPlace(Field field) { return field >= Field::NormalWidth && field <= Field::NormalLeft; }
 
@@ -179,7 +190,7 @@ void restore(catalogue::Form& form, const Reader& read, const Setting& s, Restor
       if (!v) return;
       if (s.field == Field::Pick) pick(c, *v);
       else if (s.field == Field::HistoryCount) r.historyCount = *v;
-      else if (s.field != Field::WindowState || (*v >= 0 && *v <= 2)) c.value = *v;
+      else if (takes(s.field, *v)) c.value = *v;
       return;
     }
     case Type::Twips: {

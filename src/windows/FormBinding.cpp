@@ -119,15 +119,19 @@ void FormBinding::make(const Control& c) {
     auto* menu = new QMenu(c.text, &window_);
     remember(c, menu);
     menus_.insert(c.name, menu);
-  } else if (c.kind == Kind::MenuEntry || c.kind == Kind::Separator) {
+  } else if (c.kind == Kind::MenuEntry || c.kind == Kind::CheckEntry || c.kind == Kind::Separator) {
     QMenu* menu = menus_.value(c.parent);
     if (!menu) return;
     QAction* action = c.kind == Kind::Separator ? menu->addSeparator() : menu->addAction(c.text);
+    action->setCheckable(c.kind == Kind::CheckEntry);
     remember(c, action);
     entries_.insert(key, action);
     const QString name = c.name;
     const int index = c.index;
-    connect(action, &QAction::triggered, this, [this, name, index] {
+    // A checked entry's click has toggled its mark: the record takes it before the handler runs.
+    connect(action, &QAction::triggered, this, [this, name, index](bool checked) {
+      if (std::as_const(form_).findNamed(name, index)->kind == Kind::CheckEntry)
+        form_.findNamed(name, index)->value = checked ? 1 : 0;
       EventArgs args;
       args.index = index;
       dispatch(name, FormEvent::Click, args);
@@ -409,6 +413,7 @@ void FormBinding::applyRecord(const Control& c) {
   }
   if (auto* action = qobject_cast<QAction*>(entries_.value(key))) {
     if (!action->isSeparator()) action->setText(c.text);
+    if (action->isCheckable()) action->setChecked(c.value == 1);
     action->setVisible(c.visible);
     action->setEnabled(c.enabled);
     return;

@@ -98,6 +98,8 @@ std::vector<EventRoute> MainWindow::events() {
       {shell::mainform::mnuscan, E::Click, [this](const EventArgs&) { run([&] { state_.batch(1, QString()); }); }},
       {shell::mainform::mnubestfill, E::Click, call(&shell::MainForm::mnubestfill_Click)},
       {shell::mainform::mnubestbatch, E::Click, [this](const EventArgs&) { run([&] { state_.batch(2, QString()); }); }},
+      {shell::mainform::mnudisc, E::Click, call(&shell::MainForm::searchOptionClicked)},
+      {shell::mainform::mnutogether, E::Click, call(&shell::MainForm::searchOptionClicked)},
       {shell::mainform::cmdsave, E::Click, call(&shell::MainForm::cmdsave_Click)},
       {shell::mainform::cmdload, E::Click, call(&shell::MainForm::cmdload_Click)},
       {shell::mainform::cmddelete, E::Click, call(&shell::MainForm::cmddelete_Click)},

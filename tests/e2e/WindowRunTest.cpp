@@ -97,7 +97,8 @@ TEST_F(WindowRun, TheWindowWritesBackWhatItRead) {
       {"Main/Width", "12000"},  {"Main/Height", "9000"},   {"Main/Top", "300"},        {"Main/Left", "450"},
       {"Main/Limit", "2"},      {"Main/LangPacks", "-1"},  {"Main/Inclusive", "False"}, {"Main/Last Speed", "8x"},
       {"Main/NoCD", "0"},       {"Main/Recurse Subs", "0"}, {"Main/Sep", "5000"},      {"Dir List/Items", "2"},
-      {"Dir List/Item 1", "/a"}, {"Dir List/Item 2", " /b c "}};
+      {"Dir List/Item 1", "/a"}, {"Dir List/Item 2", " /b c "}, {"Main/Count On Disc", "1"},
+      {"Main/Keep Folders Together", "0"}};
   store(stored);
   const RunResult r = stop();
   EXPECT_EQ(r.exitCode, 0) << r.err.constData();
@@ -112,7 +113,8 @@ TEST_F(WindowRun, AFirstRunWritesTheDefaults) {
       {"Main/Width", "10440"},           {"Main/Height", "8600"},     {"Main/Top", "0"},
       {"Main/Left", "0"},                {"Main/Limit", "1"},         {"Main/LangPacks", "1"},
       {"Main/Inclusive", "True"},        {"Main/Last Speed", "1x"},   {"Main/NoCD", "1"},
-      {"Main/Recurse Subs", "1"},        {"Main/Sep", "4160"},        {"Dir List/Items", "0"}};
+      {"Main/Recurse Subs", "1"},        {"Main/Sep", "4160"},        {"Dir List/Items", "0"},
+      {"Main/Count On Disc", "0"},       {"Main/Keep Folders Together", "0"}};
   const RunResult r = stop();
   EXPECT_EQ(r.exitCode, 0) << r.err.constData();
   Settings written = saved();

@@ -28,7 +28,7 @@ class CommandLineFuzz : public ::testing::Test, protected testing_support::TestS
   QStringList tokens() const {
     const QStringList switches = {"/path", "/recurse", "/include", "/exclude", "/limit", "/batch", "/scancd",
                                   "/dumb", "/smart", "/intelligent", "/genius", "/?", "/help", "\\PATH",
-                                  "/LIMIT", "\\scancd", "/Batch"};
+                                  "/LIMIT", "\\scancd", "/Batch", "/disc", "/together"};
     const QStringList numbers = {"0", "1", "2", "-1", "-0.6", "3", "32767", "32768", "-32769", "65535", "4294967296",
                                  "1e400", "-1e400", "1e-400", "nan", "inf", "-inf", "", "  7  ", "0x10", "1,5",
                                  "9e18", "-9e18", "702.5", "1e3MB", "1", "0.5", "-0"};
@@ -74,6 +74,10 @@ TEST_F(CommandLineFuzz, NoSequenceEndsTheProgramAndTheWindowShowsWhatItUsed) {
     if (!total.isEmpty() || !lower.isEmpty()) {
       EXPECT_EQ(total, catalogue::megabytesText(catalogue::listBytes(lower)));
     }
+    // The searches count as the Search menu's marks say.
+    const auto checked = [&form](catalogue::ControlId entry) { return form.find(entry)->value == 1; };
+    EXPECT_EQ(std::pair(window.run().countAsOnDisc, window.run().keepFoldersTogether),
+              std::pair(checked(shell::mainform::mnudisc), checked(shell::mainform::mnutogether)));
     for (const testing_support::ShownMessage& m : messages.shown) EXPECT_FALSE(m.title.isEmpty());
   }
 }

@@ -3,6 +3,7 @@
 
 #include <QDir>
 
+#include "catalogue/Selection.h"
 #include "search/BatchSearch.h"
 #include "shell/CommandLine.h"
 #include "support/OutputFakes.h"
@@ -100,13 +101,14 @@ TEST_F(CommandLineSwitches, ADriveIndexThatNamesNoButtonEndsTheLine) {
   }
 }
 
-// "/?" and its spelling "\\HELP" each show the six help boxes in order.
-TEST_F(CommandLineSwitches, HelpShowsSixInformationBoxes) {
+// "/?" and its spelling "\\HELP" each show the seven help boxes in order.
+TEST_F(CommandLineSwitches, HelpShowsSevenInformationBoxes) {
   run({"/?", "\\HELP"});
   QStringList titles;
   for (const auto& m : messages.shown) titles.append(m.icon == platform::MessageIcon::Information ? m.title : "");
   const QStringList boxes = {"Add files within a directory", "Limit searches to certain extentions",
-                             "Capacity of the medium", "Check for backed up files", "Batch search", "Scan for files"};
+                             "Capacity of the medium", "Check for backed up files", "Batch search", "Scan for files",
+                             "Count as on disc and keep folders together"};
   EXPECT_EQ(titles, boxes + boxes);
 }
 
@@ -121,6 +123,33 @@ TEST_F(CommandLineSwitches, TheSearchNamesStaySilent) {
   EXPECT_TRUE(lower().isEmpty());
   EXPECT_EQ(window.run().partcount, 0);
   EXPECT_TRUE(QDir(tree.root()).entryList(QDir::Files).isEmpty());
+}
+
+// "/disc" and "/together" check their Search menu entries, and the switches after them see
+// the options: a search then names the disc size of its part.
+TEST_F(CommandLineSwitches, TheOptionSwitchesCheckTheirEntriesForTheSwitchesAfterThem) {
+  const struct {
+    QStringList arguments;
+    bool disc, together;
+  } cases[] = {{{"/dumb"}, false, false},
+               {{"/disc", "/dumb"}, true, false},
+               {{"\\TOGETHER", "/dumb"}, false, true},
+               {{"/together", "/DISC", "/dumb"}, true, true}};
+  gather({{"a.bin", 1}});
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+    for (const catalogue::ControlId entry : {mainform::mnudisc, mainform::mnutogether}) (*this)[entry].value = 0;
+    window.searchOptionClicked();
+    window.mnuselitem_Click(catalogue::SelectAll, {});
+    run(c.arguments);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(std::pair(window.run().countAsOnDisc, window.run().keepFoldersTogether), std::pair(c.disc, c.together));
+    EXPECT_EQ(std::pair((*this)[mainform::mnudisc].value, (*this)[mainform::mnutogether].value),
+              std::pair(int(c.disc), int(c.together)));
+    const QString summary = (*this)[mainform::lblCountList2].text;
+    EXPECT_EQ(summary.endsWith(" Megabytes on disc"), c.disc) << summary.toStdString();
+    EXPECT_TRUE(summary.startsWith("1 Files of 1 Megabytes")) << summary.toStdString();
+  }
 }
 
 }  // namespace

@@ -4,8 +4,10 @@
 
 #include <functional>
 
+#include "catalogue/Numbers.h"
 #include "catalogue/Selection.h"
 #include "output/ListFile.h"
+#include "search/DiscImage.h"
 #include "support/OutputFakes.h"
 
 namespace {
@@ -72,6 +74,40 @@ TEST(LowerTotals, LimitAndUtilizationReadTheUsersFormat) {
   EXPECT_EQ(t[mainform::lblpercent].text, QStringLiteral("74,86% CD utilization"));
   EXPECT_EQ(output::summaryLine(qint64(2.62 * 1048576), {"3,5", 3.5}),
             "Total Size: 2,62/3,5 megabytes (74,86% CD utilization)");
+}
+
+// Counting as on disc, the summary of a list that has rows adds the size of its disc image;
+// total and utilization stay the byte sum, and without the option the summary is as before.
+TEST(LowerTotals, CountingAsOnDiscTheSummaryAddsTheDiscSize) {
+  TestWindow t;
+  t.gather({{"a.bin", 10}, {"b.bin", 20}});
+  t.window.setLimitText("80");
+  const auto onDisc = [&t] {
+    return ", " + catalogue::megabytesText(search::discImageBytes(t.window.catalogue().lstsec())) +
+           " Megabytes on disc";
+  };
+  const struct {
+    const char* step;
+    std::function<void()> run;
+    bool disc;
+    const char* summary;
+  } steps[] = {
+      {"check the option", [&] { t.window.checkSearchOption(mainform::mnudisc); }, false, "0 Megabytes"},
+      {"search", [&] { t.window.cmdsearch_Click(); }, true, "2 Files of 30 Megabytes"},
+      {"clear the option",
+       [&] { t[mainform::mnudisc].value = 0, t.window.searchOptionClicked(); }, false, "2 Files of 30 Megabytes"},
+      {"check it again", [&] { t.window.checkSearchOption(mainform::mnudisc); }, true, "2 Files of 30 Megabytes"},
+      {"clear the files", [&] { t.window.mnuclear_Click(); }, false, "0 Files of 0 Megabytes"},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.step);
+    step.run();
+    EXPECT_EQ(t[mainform::lblCountList2].text, step.summary + (step.disc ? onDisc() : QString()));
+    if (step.disc) {
+      EXPECT_EQ(QStringList({t[mainform::txttotal].text, t[mainform::lblpercent].text}),
+                QStringList({"30", "37.5% CD utilization"}));
+    }
+  }
 }
 
 }  // namespace

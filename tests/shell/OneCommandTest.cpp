@@ -90,4 +90,21 @@ TEST(OneCommandAtATime, ACommandStartedInTheMiddleOfAnotherDoesNothing) {
   }
 }
 
+// An option of the Search menu checked while a long command yields reaches the run flags
+// as that command ends, never in its middle.
+TEST(OneCommandAtATime, AnOptionCheckedDuringACommandTakesEffectAsItEnds) {
+  for (const auto& [name, first] : longCommands) {
+    SCOPED_TRACE(name);
+    TestWindow t;
+    prepare(t);
+    bool fired = false;
+    t.pump.onPump = [&](int) {
+      if (!std::exchange(fired, true)) t.window.checkSearchOption(mainform::mnutogether);
+      EXPECT_FALSE(t.window.run().keepFoldersTogether);
+    };
+    first(t);
+    EXPECT_TRUE(fired && t.window.run().keepFoldersTogether);
+  }
+}
+
 }  // namespace

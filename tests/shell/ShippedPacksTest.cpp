@@ -123,7 +123,8 @@ TEST_F(ShippedPacks, NoTwoControlsOfAWindowOrEntriesOfAMenuShareAnAccessKey) {
         // The second Stop button stands in the first one's place, never beside it.
         if (c.name == u"cmdstop2" || c.kind == K::Window || c.kind == K::Column || accessKey(c.text).isNull())
           continue;
-        const QString scope = c.kind == K::MenuEntry ? c.parent : c.kind == K::Menu ? "menus" : "window";
+        const bool entry = c.kind == K::MenuEntry || c.kind == K::CheckEntry;
+        const QString scope = entry ? c.parent : c.kind == K::Menu ? "menus" : "window";
         reach[{scope, accessKey(c.text)}].append(catalogue::Form::keyOf(c.name, c.index));
       }
       for (auto& [key, names] : reach) {

@@ -132,7 +132,7 @@ TEST_F(ListInteractionWindowTest, ARightClickOnSearchAloneOpensTheSearchMenu) {
   window.Timer_Timer();
   view.syncFromState();
   EXPECT_EQ(popUp(rightClick(widget<QPushButton>(mf::cmdsearch)), QStringLiteral("mnubestfill")),
-            QStringList({"mnuscan", "mnubestfill", "mnubestbatch"}));
+            QStringList({"mnuscan", "mnubestfill", "mnubestbatch", "mnudisc", "mnutogether"}));
   view.syncFromState();
   EXPECT_EQ(column(mf::lstsec), QStringList({in("a.bin"), in("c.bin")}));
   EXPECT_EQ(window.run().partcount, 1);

@@ -1,6 +1,7 @@
 // The window driven as a user would, offscreen, each command checked against what the
 // widgets show; and the generic binding under it: only changed records are written, Tab
 // follows reading order, the limit box lets the user type.
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -317,6 +318,34 @@ TEST_F(BindingWindowTest, TheLimitBoxLetsTheUserType) {
     if (step.then == Leave) focus(edit, QEvent::FocusOut);
     EXPECT_EQ(edit->text(), QString::fromLatin1(step.shown)) << step.typed;
     EXPECT_EQ((*this)[mf::txtlimit].tag, catalogue::numberText(QByteArray(step.shown).toDouble() * catalogue::MB));
+  }
+}
+
+// A menu entry with a check mark and its record follow each other: a click turns both and
+// the option's run flag, a record the program sets shows its mark.
+TEST_F(BindingWindowTest, TheSearchOptionsFollowTheirCheckMarks) {
+  const auto flags = [this] { return std::pair(window.run().countAsOnDisc, window.run().keepFoldersTogether); };
+  const struct {
+    catalogue::ControlId entry;
+    std::pair<bool, bool> checked;
+  } options[] = {{mf::mnudisc, {true, false}}, {mf::mnutogether, {false, true}}};
+  for (const auto& option : options) {
+    SCOPED_TRACE(option.entry.name);
+    auto* action = view.findChild<QAction*>(QString::fromLatin1(option.entry.name));
+    ASSERT_TRUE(action && action->isCheckable() && !action->isChecked());
+    for (const bool on : {true, false}) {
+      action->trigger();
+      EXPECT_EQ(action->isChecked(), on);
+      EXPECT_EQ((*this)[option.entry].value, int(on));
+      EXPECT_EQ(flags(), on ? option.checked : std::pair(false, false));
+    }
+    window.checkSearchOption(option.entry);
+    view.syncFromState();
+    EXPECT_TRUE(action->isChecked());
+    (*this)[option.entry].value = 0;
+    view.syncFromState();
+    EXPECT_FALSE(action->isChecked());
+    window.searchOptionClicked();
   }
 }
 

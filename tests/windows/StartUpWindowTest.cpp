@@ -1,6 +1,7 @@
 // Start-up and close of the window against a real settings file in a private configuration
 // folder: what a start shows, what a close writes, and what the next start makes of it.
 #include <QAbstractButton>
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
@@ -156,6 +157,9 @@ TEST_F(StartUpWindowTest, TheSwitchesOverrideTheStoredSettings) {
                {{"/path", folder}, "Recurse Subs", "1", mf::chkrecurse, "0", "0"},
                {{"/limit", "650"}, "Limit", "2", mf::txtlimit, "650", "-1"},
                {{"/limit", "650"}, "Limit", "abc", mf::txtlimit, "650", "-1"},
+               {{}, "Limit", "4", mf::txtlimit, "8147", "4"},
+               {{}, "Limit", "5", mf::txtlimit, "23866", "5"},
+               {{}, "Limit", "6", mf::txtlimit, "47732", "6"},
                {{"/limit", "1e400"}, "Limit", "2", mf::txtlimit, "657", "2"},
                {{"/scancd", "-1", "/limit", "9"}, "Limit", "2", mf::txtlimit, "657", "2"}};
   for (const auto& c : cases) {
@@ -164,6 +168,27 @@ TEST_F(StartUpWindowTest, TheSwitchesOverrideTheStoredSettings) {
     EXPECT_EQ(run->shown(c.control, c.index), c.shown) << c.stored;
     EXPECT_EQ((*run)[mf::txtlimit].tag, QString::number(run->shown(mf::txtlimit).toLongLong() * catalogue::MB));
     closeExpecting(run, {{key, c.saved}});
+  }
+}
+
+// The Search menu's options come back checked as they were saved, a stored value other than
+// 0 or 1 leaves one unchecked, and a switch checks one for this run and the next.
+TEST_F(StartUpWindowTest, TheSearchOptionsAreRestoredAndSaved) {
+  const struct {
+    const char* stored;
+    QStringList arguments;
+    bool on;
+  } cases[] = {{"1", {}, true},   {"0", {}, false},     {"7", {}, false},
+               {"-1", {}, false}, {"yes", {}, false},   {"0", {"/disc", "/together"}, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.stored);
+    const QStringList keys = {"Main/Count On Disc", "Main/Keep Folders Together"};
+    auto run = start(text({{keys[0], c.stored}, {keys[1], c.stored}}), c.arguments);
+    EXPECT_EQ(std::pair(run->window.run().countAsOnDisc, run->window.run().keepFoldersTogether), std::pair(c.on, c.on));
+    for (const catalogue::ControlId entry : {mf::mnudisc, mf::mnutogether})
+      EXPECT_EQ(run->view.findChild<QAction*>(QString::fromLatin1(entry.name))->isChecked(), c.on) << entry.name;
+    const QString saved = c.on ? "1" : "0";
+    closeExpecting(run, {{keys[0], saved}, {keys[1], saved}});
   }
 }
 
