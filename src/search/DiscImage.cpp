@@ -8,7 +8,6 @@
 // takes one record per section of its data.
 #include "search/DiscImage.h"
 
-#include <QFile>
 #include <algorithm>
 
 #include "catalogue/FileList.h"
@@ -49,11 +48,31 @@ int isoIdentifier(QStringView name, bool folder) {
   return kept + 1 + ending + 2;
 }
 
+// The bytes of the name on disk, counted without building them. A name that is not valid UTF-8
+// holds a replacement or a lone surrogate for each stray byte, which counts three: never less.
+int utf8Length(QStringView name) {
+  int bytes = 0;
+  for (qsizetype at = 0; at < name.size(); ++at) {
+    const char16_t unit = name[at].unicode();
+    if (unit < 0x80) {
+      bytes += 1;
+    } else if (unit < 0x800) {
+      bytes += 2;
+    } else if (QChar::isHighSurrogate(unit) && at + 1 < name.size() && name[at + 1].isLowSurrogate()) {
+      bytes += 4;
+      ++at;
+    } else {
+      bytes += 3;
+    }
+  }
+  return bytes;
+}
+
 DiscName nameCosts(QStringView name, bool folder, int parentJolietPath) {
   DiscName costs;
   const int identifier = isoIdentifier(name, folder);
   const int base = 33 + identifier + (identifier % 2 == 0 ? 1 : 0) + rockRidgeFields;
-  const int bytes = int(QFile::encodeName(name.toString()).size());
+  const int bytes = utf8Length(name);
   if (base + nameFieldHeader + bytes <= largestRecord) {
     costs.isoRecord = even(base + nameFieldHeader + bytes);
   } else {
@@ -138,6 +157,7 @@ DiscTally::DiscTally(const DiscFolders& folders) : folders_(folders) { clear(); 
 
 void DiscTally::clear() {
   states_.clear();
+  foundFolder_ = -1;
   dataSectors_ = 0;
   isoPathTable_ = jolietPathTable_ = rootPathEntry;
   marked_ = false;
@@ -154,10 +174,20 @@ qint64 DiscTally::folderSectors(const FolderState& state) const {
   return state.iso.sectors() + state.continued.sectors() + state.joliet.sectors();
 }
 
-DiscTally::FolderState& DiscTally::touch(int folder) {
+DiscTally::FolderState* DiscTally::find(int folder) const {
+  if (folder == foundFolder_) return foundState_;
   const auto found = states_.find(folder);
-  if (marked_) undo_.push_back({folder, found == states_.end() ? std::nullopt : std::optional(found->second)});
-  return found == states_.end() ? states_[folder] : found->second;
+  if (found == states_.end()) return nullptr;
+  foundFolder_ = folder;
+  // The map's nodes stay where they are until erased; only a rollback or clear() erases.
+  foundState_ = const_cast<FolderState*>(&found->second);
+  return foundState_;
+}
+
+DiscTally::FolderState& DiscTally::touch(int folder) {
+  FolderState* found = find(folder);
+  if (marked_) undo_.push_back({folder, found ? std::optional(*found) : std::nullopt});
+  return found ? *found : states_[folder];
 }
 
 void DiscTally::addRecord(int folder, int isoRecord, int isoContinued, int jolietRecord) {
@@ -170,7 +200,7 @@ void DiscTally::addRecord(int folder, int isoRecord, int isoContinued, int jolie
 }
 
 void DiscTally::openFolder(int folder) {
-  if (states_.count(folder) > 0) return;
+  if (find(folder)) return;
   const DiscFolders::Folder& facts = folders_.at(folder);
   openFolder(facts.parent);
   addRecord(facts.parent, facts.name.isoRecord, facts.name.isoContinued, facts.name.jolietRecord);
@@ -183,6 +213,18 @@ void DiscTally::openFolder(int folder) {
   if (facts.jolietPath >= 0) jolietPathTable_ += 8 + 2 * facts.name.jolietLength;
 }
 
+std::optional<qint64> DiscTally::bytesWith(const DiscFile& file) const {
+  const FolderState* found = find(file.folder);
+  if (!found) return std::nullopt;
+  FolderState grown = *found;
+  for (int section = 0; section < file.sections; ++section) {
+    grown.iso.add(file.isoRecord);
+    if (file.isoContinued > 0) grown.continued.add(file.isoContinued);
+    if (file.jolietRecord > 0) grown.joliet.add(file.jolietRecord);
+  }
+  return bytesOf(folderSectors_ - folderSectors(*found) + folderSectors(grown), dataSectors_ + file.sectors);
+}
+
 void DiscTally::add(const DiscFile& file) {
   openFolder(file.folder);
   for (int section = 0; section < file.sections; ++section)
@@ -190,10 +232,12 @@ void DiscTally::add(const DiscFile& file) {
   dataSectors_ += file.sectors;
 }
 
-qint64 DiscTally::bytes() const {
+qint64 DiscTally::bytes() const { return bytesOf(folderSectors_, dataSectors_); }
+
+qint64 DiscTally::bytesOf(qint64 folderSectors, qint64 dataSectors) const {
   const qint64 pathTables = 2 * ceilDiv(isoPathTable_, discSector) + 2 * ceilDiv(jolietPathTable_, discSector);
-  const qint64 tree = systemAreaAndDescriptors + pathTables + folderSectors_;
-  return (std::max(tree + 1, earliestData) + dataSectors_ + padding) * discSector;
+  const qint64 tree = systemAreaAndDescriptors + pathTables + folderSectors;
+  return (std::max(tree + 1, earliestData) + dataSectors + padding) * discSector;
 }
 
 qint64 DiscTally::leastBytes(const DiscFile& file) {
@@ -215,6 +259,7 @@ void DiscTally::mark() {
 
 void DiscTally::rollback() {
   if (!marked_) return;
+  foundFolder_ = -1;
   for (auto undo = undo_.rbegin(); undo != undo_.rend(); ++undo) {
     if (undo->state)
       states_[undo->folder] = *undo->state;

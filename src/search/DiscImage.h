@@ -76,6 +76,9 @@ class DiscTally {
   // The size of the image in bytes: the empty image is 183 sectors, the room its system area,
   // descriptors, path tables, root folders and padding take.
   qint64 bytes() const;
+  // The size with `file` added, found without adding it; nothing when its folder is not on the
+  // disc yet (then a trial tells).
+  std::optional<qint64> bytesWith(const DiscFile& file) const;
   // The fewest bytes `file` can add to any image: what no packing of it can save.
   static qint64 leastBytes(const DiscFile& file);
   // The fewest bytes any image takes besides what its files add.
@@ -111,14 +114,20 @@ class DiscTally {
     std::optional<FolderState> state;  // none: the folder was not on the disc
   };
   FolderState& touch(int folder);
+  // The folder's state when it is on the disc. The last one found is kept at hand, since a
+  // search adds the files of one folder one after the other.
+  FolderState* find(int folder) const;
   void addRecord(int folder, int isoRecord, int isoContinued, int jolietRecord);
   qint64 folderSectors(const FolderState& state) const;
+  qint64 bytesOf(qint64 folderSectors, qint64 dataSectors) const;
   void openFolder(int folder);
 
   const DiscFolders& folders_;
   // Only the folders on the disc: a disc of a few files costs little however many folders the
   // candidates come from.
   std::unordered_map<int, FolderState> states_;
+  mutable int foundFolder_ = -1;
+  mutable FolderState* foundState_ = nullptr;
   qint64 dataSectors_ = 0;
   qint64 folderSectors_ = 0;
   qint64 isoPathTable_ = 0;

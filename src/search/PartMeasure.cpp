@@ -10,10 +10,17 @@ PartMeasure::PartMeasure(qint64 capacity, const catalogue::FileList& upper, std:
     : capacity_(capacity) {
   auto disc = std::make_shared<Disc>();
   disc->files.resize(std::size_t(upper.count()));
+  // The rows of one folder share its text, and mostly follow each other.
+  const QChar* lastFolderText = nullptr;
+  int lastFolder = 0;
   for (const Candidate& candidate : candidates) {
     if (candidate.row >= upper.count()) continue;
     const catalogue::FileEntry& entry = upper.at(candidate.row);
-    disc->files[std::size_t(candidate.row)] = disc->folders.file(disc->folders.folder(entry.folder), entry.text, entry.size);
+    if (entry.folder.constData() != lastFolderText || entry.folder.isEmpty()) {
+      lastFolder = disc->folders.folder(entry.folder);
+      lastFolderText = entry.folder.constData();
+    }
+    disc->files[std::size_t(candidate.row)] = disc->folders.file(lastFolder, entry.text, entry.size);
   }
   disc_ = std::move(disc);
 }
@@ -48,6 +55,13 @@ bool PartFill::take(std::span<const Candidate> files) {
   qint64 data = tally_->bytes();
   for (const Candidate& file : files) data += measure_.discFile(file).sectors * discSector;
   if (data > capacity) return false;
+  if (files.size() == 1) {
+    if (const std::optional<qint64> with = tally_->bytesWith(measure_.discFile(files[0]))) {
+      if (*with > capacity) return false;
+      tally_->add(measure_.discFile(files[0]));
+      return true;
+    }
+  }
   tally_->mark();
   for (const Candidate& file : files) tally_->add(measure_.discFile(file));
   if (tally_->bytes() > capacity) {
