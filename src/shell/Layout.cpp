@@ -183,7 +183,12 @@ void placeAcross(Form& form, int W) {
   set(form, mainform::lblLanguage, Edge::Left, left(form, mainform::cmddir));
   set(form, mainform::txtlimit, Edge::Left, left(form, mainform::lblmegabyte) - gap - width(form, mainform::txtlimit));
   set(form, mainform::txttotal, Edge::Left, left(form, mainform::lblmegabyte) - gap - width(form, mainform::txttotal));
-  set(form, mainform::lblCountList2, Edge::Left, W - 3100);
+  // Counting as on disc, the summary also names the disc size: it takes the room up to the
+  // burn time, which the designed width lacks.
+  const bool onDisc = form.find(mainform::mnudisc)->value == 1;
+  const int summaryLeft = onDisc ? std::min(W - 3100, right(form, mainform::lblspeed) + 80) : W - 3100;
+  set(form, mainform::lblCountList2, Edge::Left, summaryLeft);
+  set(form, mainform::lblCountList2, Edge::Width, W - 200 - summaryLeft);
   set(form, mainform::lbllimit, Edge::Left, left(form, mainform::txtlimit) - width(form, mainform::lbllimit) - 100);
   set(form, mainform::PicSep, Edge::Width, width(form, mainform::lstsec));
   set(form, mainform::txtdir, Edge::Width, left(form, mainform::cmddir) - gap - left(form, mainform::txtdir));

@@ -15,8 +15,8 @@ using namespace mainform;
 void showLowerSummary(catalogue::Form& form, const catalogue::Catalogue& catalogue, bool countAsOnDisc) {
   QString summary = catalogue.lowerSummary(form.text(txttotal));
   if (countAsOnDisc && !catalogue.lstsec().isEmpty())
-    summary += QStringLiteral(", ") + catalogue::megabytesText(search::discImageBytes(catalogue.lstsec())) +
-               QStringLiteral(" Megabytes on disc");
+    summary += QStringLiteral(" (") + catalogue::megabytesText(search::discImageBytes(catalogue.lstsec())) +
+               QStringLiteral(" on disc)");
   form(lblCountList2).text = summary;
 }
 

@@ -9,6 +9,7 @@
 #include "search/Limit.h"
 #include "shell/LowerListRecords.h"
 #include "shell/MainForm.h"
+#include "shell/Layout.h"
 #include "shell/MainFormControls.h"
 
 namespace shell {
@@ -88,8 +89,10 @@ void MainForm::followSearchOptions() {
     const bool checked = std::as_const(form_).find(option.entry)->value == 1;
     changed = std::exchange(run_.*option.flag, checked) != checked || changed;
   }
+  if (!changed) return;
+  Form_Resize(form_, captionWidth_);  // the summary's room follows the disc count
   // An empty lower list has no disc to name: its summary stays as it is.
-  if (changed && !catalogue_.lstsec().isEmpty()) showLowerSummary(form_, catalogue_, run_.countAsOnDisc);
+  if (!catalogue_.lstsec().isEmpty()) showLowerSummary(form_, catalogue_, run_.countAsOnDisc);
 }
 
 }  // namespace shell

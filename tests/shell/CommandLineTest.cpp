@@ -147,7 +147,7 @@ TEST_F(CommandLineSwitches, TheOptionSwitchesCheckTheirEntriesForTheSwitchesAfte
     EXPECT_EQ(std::pair((*this)[mainform::mnudisc].value, (*this)[mainform::mnutogether].value),
               std::pair(int(c.disc), int(c.together)));
     const QString summary = (*this)[mainform::lblCountList2].text;
-    EXPECT_EQ(summary.endsWith(" Megabytes on disc"), c.disc) << summary.toStdString();
+    EXPECT_EQ(summary.endsWith(" on disc)"), c.disc) << summary.toStdString();
     EXPECT_TRUE(summary.startsWith("1 Files of 1 Megabytes")) << summary.toStdString();
   }
 }

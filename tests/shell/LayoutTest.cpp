@@ -121,6 +121,20 @@ TEST_F(Layout, ControlsFollowTheWidthAsItGrowsAndShrinks) {
   }
 }
 
+// Counting as on disc, the lower summary also names the disc size: it takes the room up to
+// the burn time, and still ends where it always ends.
+TEST_F(Layout, CountingAsOnDiscTheLowerSummaryTakesTheRoomUpToTheBurnTime) {
+  for (const int disc : {0, 1}) {
+    form(mf::mnudisc).value = disc;
+    for (const int w : {16000, 10440}) {
+      resize(w, 8600);
+      const QRect summary = at(mf::lblCountList2);
+      EXPECT_EQ(summary.left(), disc ? at(mf::lblspeed).right() + 1 + 80 : w - 3100) << w;
+      EXPECT_EQ(summary.right() + 1, w - 200) << w;
+    }
+  }
+}
+
 TEST_F(Layout, RowsBelowTheListsFollowTheHeightAndTheProgressFrameStaysCentred) {
   for (const int h : {8600, 9999, 14000, 8700}) {
     splitterAt(4160, h);

@@ -83,8 +83,7 @@ TEST(LowerTotals, CountingAsOnDiscTheSummaryAddsTheDiscSize) {
   t.gather({{"a.bin", 10}, {"b.bin", 20}});
   t.window.setLimitText("80");
   const auto onDisc = [&t] {
-    return ", " + catalogue::megabytesText(search::discImageBytes(t.window.catalogue().lstsec())) +
-           " Megabytes on disc";
+    return " (" + catalogue::megabytesText(search::discImageBytes(t.window.catalogue().lstsec())) + " on disc)";
   };
   const struct {
     const char* step;
