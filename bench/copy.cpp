@@ -7,24 +7,18 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-#include "platform/FolderPicker.h"
-#include "platform/Messages.h"
-#include "platform/QtEventPump.h"
-#include "shell/MainForm.h"
+#include "BenchServices.h"
+#include "platform/Sound.h"
+#include "shell/SecondaryFormControls.h"
 
 namespace {
-
-class EmptyRegistry final : public platform::ValueStore {
- public:
-  std::unique_ptr<platform::RegistryKey> open(platform::RootKey, const QString&) const override { return nullptr; }
-};
 
 // The user types the target and presses OK.
 class TypedTarget final : public shell::CopyDialog {
  public:
   explicit TypedTarget(QString target) : target_(std::move(target)) {}
   void show(shell::CopyForm& form) override {
-    form.form()(QStringLiteral("txtPath")).text = target_;
+    form.form()(shell::copyform::txtPath).text = target_;
     form.cmdOK_Click();
   }
 
@@ -53,13 +47,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   CountingMessages messages;
-  platform::CancellingFolderPicker picker;
-  platform::QtEventPump pump;
-  EmptyRegistry registry;
   TypedTarget dialog(QString::fromLocal8Bit(argv[2]));
   platform::SilentSound sound;
-  shell::MainForm window(shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, nullptr,
-                                         nullptr, QString(), shell::CopyDesktop{&dialog, &sound, nullptr, nullptr}});
+  bench::BenchServices desktop;
+  shell::MainForm window(desktop.services(messages, shell::CopyDesktop{&dialog, &sound, nullptr, nullptr}));
   window.Form_Load({QStringLiteral("/limit"), QStringLiteral("100000000"), QStringLiteral("/recurse"),
                     QString::fromLocal8Bit(argv[1]), QStringLiteral("/dumb")},
                    nullptr);

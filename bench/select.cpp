@@ -5,19 +5,10 @@
 #include <chrono>
 #include <cstdio>
 
+#include "BenchServices.h"
 #include "catalogue/Selection.h"
-#include "platform/FolderPicker.h"
-#include "platform/Messages.h"
-#include "platform/QtEventPump.h"
-#include "shell/MainForm.h"
 
 namespace {
-
-// A registry with no keys: every type is described from its extension.
-class EmptyRegistry final : public platform::ValueStore {
- public:
-  std::unique_ptr<platform::RegistryKey> open(platform::RootKey, const QString&) const override { return nullptr; }
-};
 
 constexpr int rows = 100000;
 constexpr int highlightedRows = 1000;
@@ -27,10 +18,8 @@ constexpr int highlightedRows = 1000;
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   platform::StderrMessages messages;
-  platform::CancellingFolderPicker picker;
-  platform::QtEventPump pump;
-  EmptyRegistry registry;
-  shell::MainForm window(shell::Services{messages, picker, pump, registry, nullptr, QString(), nullptr, nullptr, nullptr});
+  bench::BenchServices desktop;
+  shell::MainForm window(desktop.services(messages));
 
   // 1,000 folders of 100 files each, 50 extensions; no file exists, the sizes are given.
   for (int i = 0; i < rows; ++i)
