@@ -33,6 +33,8 @@ constexpr int rowGap = 60;
 constexpr int listMargins = 345;
 // The totals line stands this far above the bottom edge, clear of the button panel.
 constexpr int totalsAboveBottom = 1335;
+// One line of a label, as the labels of the totals line are designed.
+constexpr int lineHeight = 255;
 // Below these sizes the window is placed as designed: the rules would give controls
 // negative sizes. The smallest window is larger, so these guard only a window being made.
 constexpr int placeAcrossAbove = 6915;
@@ -183,12 +185,7 @@ void placeAcross(Form& form, int W) {
   set(form, mainform::lblLanguage, Edge::Left, left(form, mainform::cmddir));
   set(form, mainform::txtlimit, Edge::Left, left(form, mainform::lblmegabyte) - gap - width(form, mainform::txtlimit));
   set(form, mainform::txttotal, Edge::Left, left(form, mainform::lblmegabyte) - gap - width(form, mainform::txttotal));
-  // Counting as on disc, the summary also names the disc size: it takes the room up to the
-  // burn time, which the designed width lacks.
-  const bool onDisc = form.find(mainform::mnudisc)->value == 1;
-  const int summaryLeft = onDisc ? std::min(W - 3100, right(form, mainform::lblspeed) + 80) : W - 3100;
-  set(form, mainform::lblCountList2, Edge::Left, summaryLeft);
-  set(form, mainform::lblCountList2, Edge::Width, W - 200 - summaryLeft);
+  set(form, mainform::lblCountList2, Edge::Left, W - 3100);
   set(form, mainform::lbllimit, Edge::Left, left(form, mainform::txtlimit) - width(form, mainform::lbllimit) - 100);
   set(form, mainform::PicSep, Edge::Width, width(form, mainform::lstsec));
   set(form, mainform::txtdir, Edge::Width, left(form, mainform::cmddir) - gap - left(form, mainform::txtdir));
@@ -197,12 +194,17 @@ void placeAcross(Form& form, int W) {
 }
 
 void placeDown(Form& form, int H) {
-  set(form, mainform::lblCountList2, Edge::Top, H - totalsAboveBottom);
+  // Counting as on disc, the lower summary also names the disc size, which its width has no
+  // room for: it takes a second line, above its first, and the lower list gives that line up.
+  const int summaryLines = form.find(mainform::mnudisc)->value == 1 ? 2 : 1;
+  const int summaryTop = H - totalsAboveBottom - (summaryLines - 1) * lineHeight;
+  set(form, mainform::lblCountList2, Edge::Top, summaryTop);
+  set(form, mainform::lblCountList2, Edge::Height, summaryLines * lineHeight);
   set(form, mainform::txttotal, Edge::Top, H - totalsAboveBottom);
-  set(form, mainform::lblpercent, Edge::Top, top(form, mainform::lblCountList2));
-  set(form, mainform::chkNoCD, Edge::Top, top(form, mainform::lblCountList2));
+  set(form, mainform::lblpercent, Edge::Top, H - totalsAboveBottom);
+  set(form, mainform::chkNoCD, Edge::Top, H - totalsAboveBottom);
   set(form, mainform::lstsec, Edge::Top, top(form, mainform::lstmain) + height(form, mainform::lstmain) + gap);
-  set(form, mainform::lstsec, Edge::Height, top(form, mainform::txttotal) - gap - top(form, mainform::lstsec));
+  set(form, mainform::lstsec, Edge::Height, summaryTop - gap - top(form, mainform::lstsec));
   set(form, mainform::PicSep, Edge::Width, width(form, mainform::lstsec));
   set(form, mainform::framain, Edge::Top, top(form, mainform::lstsec) + height(form, mainform::lstsec) / 2 - height(form, mainform::framain) / 2);
   placeLogoAndLanguages(form);

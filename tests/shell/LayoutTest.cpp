@@ -121,16 +121,18 @@ TEST_F(Layout, ControlsFollowTheWidthAsItGrowsAndShrinks) {
   }
 }
 
-// Counting as on disc, the lower summary also names the disc size: it takes the room up to
-// the burn time, and still ends where it always ends.
-TEST_F(Layout, CountingAsOnDiscTheLowerSummaryTakesTheRoomUpToTheBurnTime) {
+// Counting as on disc, the lower summary also names the disc size: it takes a second line
+// above its first, the lower list ends above it, and the rest of its row stays put.
+TEST_F(Layout, CountingAsOnDiscTheLowerSummaryTakesASecondLine) {
   for (const int disc : {0, 1}) {
     form(mf::mnudisc).value = disc;
-    for (const int w : {16000, 10440}) {
-      resize(w, 8600);
+    for (const QSize size : {QSize(10440, 8600), QSize(16000, 12000)}) {
+      resize(size.width(), size.height());
       const QRect summary = at(mf::lblCountList2);
-      EXPECT_EQ(summary.left(), disc ? at(mf::lblspeed).right() + 1 + 80 : w - 3100) << w;
-      EXPECT_EQ(summary.right() + 1, w - 200) << w;
+      EXPECT_EQ(summary.height(), (1 + disc) * 255);
+      EXPECT_EQ(summary.bottom(), at(mf::lblpercent).bottom());
+      EXPECT_EQ(at(mf::lstsec).bottom() + 1 + 120, summary.top());
+      expectNoOverlapInsideParents(form, "counting as on disc");
     }
   }
 }
