@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "search/BestFill.h"
+#include "search/DualFeasibleBound.h"
 
 namespace search {
 
@@ -84,7 +85,8 @@ qint64 discLowerBound(std::span<const qint64> sizes, qint64 capacity) {
   std::vector<qint64> prefix(sorted.size() + 1, 0);
   std::partial_sum(sorted.begin(), sorted.end(), prefix.begin() + 1);
   const qint64 volume = ceilDiv(prefix.back(), capacity);
-  return std::max({volume, martelloTothL2(sorted, prefix, capacity), cardinalityBound(prefix, capacity)});
+  return std::max({volume, martelloTothL2(sorted, prefix, capacity), cardinalityBound(prefix, capacity),
+                   dualFeasibleBound(sorted, capacity)});
 }
 
 }  // namespace search

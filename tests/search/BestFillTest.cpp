@@ -8,6 +8,7 @@
 #include <random>
 
 #include "search/BestFill.h"
+#include "search/DualFeasibleBound.h"
 
 namespace {
 
@@ -96,6 +97,22 @@ TEST(BestFill, SmallSetsArePackedOptimally) {
     }
 }
 
+// The bounds from maps of the sizes alone, never above the optimum, on sets whose sizes sit
+// around the thirds and quarters of a disc where those maps round.
+TEST(BestFill, MappedSizesBoundNeverPassesTheOptimum) {
+  std::mt19937_64 random(20261208);
+  struct Shape { qint64 capacity, low, high; };
+  const Shape shapes[] = {{13, 1, 13}, {17, 2, 12}, {24, 5, 13}, {100, 15, 55}, {30, 1, 30},
+                          {736100352, 157286400, 545259520}};
+  for (const Shape& shape : shapes)
+    for (int round = 0; round < 150; ++round) {
+      Sizes sizes = randomSizes(random, 1 + random() % 10, shape.low, shape.high);
+      std::sort(sizes.begin(), sizes.end());
+      SCOPED_TRACE(::testing::PrintToString(sizes) + " in " + std::to_string(shape.capacity));
+      EXPECT_LE(search::dualFeasibleBound(sizes, shape.capacity), fewestDiscs(sizes, shape.capacity));
+    }
+}
+
 // Each bound on a set where it alone is the strongest, and the edges of the sizes; the plan
 // of each set is valid and optimal.
 TEST(BestFill, LowerBoundTakesTheStrongestBound) {
@@ -114,6 +131,9 @@ TEST(BestFill, LowerBoundTakesTheStrongestBound) {
       {"three a disc at most", thirteenThrees, 10, 5}, {"zero-size files are no extra file", threesAndZeros, 10, 5},
       {"only one disc can hold three files", {41, 37, 23, 39, 50, 45, 36, 28}, 100, 4},
       {"byte sizes", {368050177, 368050176, 368050176}, 736100352, 2},
+      // Only the maps of the sizes see these: each counts shares of a disc that L2 counts as bytes.
+      {"sizes stretched to whole ninths of a disc", {3, 4, 4, 7, 8}, 13, 3},
+      {"sizes counted in steps of the smallest", {4, 4, 5, 10, 10}, 17, 3},
       // Largest first fills 5+5+4+4 and 3+3+3+3+2+2+2 and needs a third disc for the last 2.
       {"two exactly full discs", {5, 4, 3, 3, 2, 2, 2, 3, 3, 2, 4, 5}, 19, 2},
   };
