@@ -20,6 +20,7 @@ constexpr std::size_t thresholdsTried = 16;
 constexpr std::size_t stepsTried = 512;
 constexpr qint64 mostK = 20;
 constexpr qint64 finestStep = 64;
+constexpr std::size_t stepThresholdsEvery = 8;
 
 // The sum of a non-decreasing `map` over the sorted sizes, a run of equal values at a time.
 template <typename Map>
@@ -90,13 +91,16 @@ std::vector<qint64> steps(const std::vector<qint64>& sorted, qint64 capacity) {
 
 qint64 dualFeasibleBound(const std::vector<qint64>& sorted, qint64 capacity) {
   qint64 best = 0;
+  const std::vector<qint64> lows = thresholds(sorted, capacity);
   const std::vector<qint64> stepsToTry = steps(sorted, capacity);
-  for (const qint64 low : thresholds(sorted, capacity)) {
-    auto sized = [&](qint64 size) { return threshold(size, capacity, low); };
+  for (std::size_t t = 0; t < lows.size(); ++t) {
+    auto sized = [&](qint64 size) { return threshold(size, capacity, lows[t]); };
     for (qint64 k = 1; k <= mostK; ++k) {
       const Wide total = sumOver(sorted, [&](qint64 size) { return stretched(sized(size), capacity, k); });
       best = std::max(best, discsFor(total, Wide(k) * capacity));
     }
+    // Stepped counts cost the most and rarely gain after a threshold: only every few are tried.
+    if (t % stepThresholdsEvery != 0) continue;
     for (const qint64 step : stepsToTry) {
       const Wide total = sumOver(sorted, [&](qint64 size) { return stepped(sized(size), capacity, step); });
       best = std::max(best, discsFor(total, 2 * (capacity / step)));
