@@ -13,38 +13,73 @@ Catalogue::Catalogue(const platform::ValueStore& registry, PathStyle style)
 
 int Catalogue::getfilenum(const QString& path) const { return index_.find(path) + 1; }
 
+const SharedText& Catalogue::sharedFolder(const QString& folder) {
+  // A listing hands in one folder text for all its files: the same data needs no comparing.
+  const QString& last = lastFolder_.text();
+  if (folder.constData() != last.constData() && folder != last) lastFolder_ = SharedText(folder);
+  return lastFolder_;
+}
+
+void Catalogue::append(FileEntry entry, quint64 hash) {
+  totalbytes_ += entry.size;
+  upper_.append(std::move(entry));
+  index_.add(upper_.count() - 1, hash);
+  refreshUpperSummary();
+}
+
 void Catalogue::addfile(const QString& path, std::optional<qint64> knownSize) {
-  if (getfilenum(path) != 0) return;
+  const quint64 hash = index_.hashOf(path);
+  if (index_.find(path, hash) >= 0) return;
   SplitPath parts = splitPath(path, style_);
   const bool odd = !isJoinedPath(path, parts.folder, parts.name, style_);
   if (odd && oddKeys_.contains(path)) return;  // the key is already in use
 
-  if (parts.folder == lastFolder_)
-    parts.folder = lastFolder_;  // share one copy of the folder text
-  else
-    lastFolder_ = parts.folder;
-
+  // The rebuilt path of an odd row is not `path`: it is filed under its own hash.
+  const quint64 filed = odd ? index_.hashOf(parts.folder, parts.name) : hash;
   const std::optional<qint64> size = knownSize ? knownSize : platform::fileSize(path);
   FileEntry entry;
   entry.text = std::move(parts.name);
-  entry.folder = std::move(parts.folder);
+  entry.folder = sharedFolder(parts.folder);
   entry.type = types_.describe(parts.extension);
   entry.size = size.value_or(0);
   if (odd) {
-    entry.oddKey = path;
+    entry.oddKey = true;
     oddKeys_.insert(path);
   }
-  upper_.append(std::move(entry));
-  index_.add(upper_.count() - 1);
-  if (size) totalbytes_ += *size;
-  refreshUpperSummary();
+  append(std::move(entry), filed);
+}
+
+void Catalogue::addfile(const QString& folder, const QString& name, qint64 size) {
+  const QChar sep = separator(style_);
+  // Only a plain folder and name join to a path whose split gives them back unchanged.
+  if (style_ != nativeStyle || folder.isEmpty() || folder.back() == sep || name.contains(sep))
+    return addfile(chkdir(folder, name), size);
+  const SharedText& shared = sharedFolder(folder);
+  const quint64 hash = index_.hashOf(shared.text(), name);
+  if (index_.find(shared.text(), name, hash) >= 0) return;
+
+  // The extension is what follows the path's last dot, even when that dot is the folder's.
+  QString joinedExtension;
+  QStringView extension;
+  if (const qsizetype dot = name.lastIndexOf(u'.'); dot >= 0) {
+    extension = QStringView(name).mid(dot + 1);
+  } else if (const qsizetype folderDot = folder.lastIndexOf(u'.'); folderDot >= 0) {
+    joinedExtension = folder.mid(folderDot + 1) + sep + name;
+    extension = joinedExtension;
+  }
+  FileEntry entry;
+  entry.text = name;
+  entry.folder = shared;
+  entry.type = types_.describe(extension);
+  entry.size = size;
+  append(std::move(entry), hash);
 }
 
 void Catalogue::clearUpper() {
   upper_.clear();
   oddKeys_.clear();
   index_.rebuild();
-  lastFolder_.clear();
+  lastFolder_ = SharedText();
 }
 
 int Catalogue::removeUpperIf(const std::function<bool(const FileEntry&)>& pick) {
@@ -59,7 +94,8 @@ int Catalogue::removeUpperIf(const std::function<bool(const FileEntry&)>& pick) 
 void Catalogue::rebuildKeys() {
   oddKeys_.clear();
   for (int row = 0; row < upper_.count(); ++row)
-    if (!upper_.at(row).oddKey.isEmpty()) oddKeys_.insert(upper_.at(row).oddKey);
+    if (const FileEntry& e = upper_.at(row); e.oddKey)
+      oddKeys_.insert(e.folder.isEmpty() ? e.text : e.folder.text() + separator(style_) + e.text);
 }
 
 int& Catalogue::iconsDone(FileList::Kind kind) {

@@ -35,6 +35,9 @@ class Catalogue {
   // that key) exists. `knownSize` is the size a folder listing already read; without it
   // the file is measured, and a file that cannot be measured counts as 0 bytes.
   void addfile(const QString& path, std::optional<qint64> knownSize = std::nullopt);
+  // The same for the file `name` a listing of `folder` (a path in the native style) found,
+  // as addfile(chkdir(folder, name), size) would add it, without building the path.
+  void addfile(const QString& folder, const QString& name, qint64 size);
   // The 1-based row of the upper entry whose rebuilt full path equals `path`, 0 if none.
   int getfilenum(const QString& path) const;
 
@@ -77,6 +80,9 @@ class Catalogue {
  private:
   FileList& list(FileList::Kind kind) { return kind == FileList::Kind::Upper ? upper_ : lower_; }
   void rebuildKeys();
+  // The folder text the row gets: the copy the previous row holds when it is the same.
+  const SharedText& sharedFolder(const QString& folder);
+  void append(FileEntry entry, quint64 hash);
   int& iconsDone(FileList::Kind kind);
 
   PathStyle style_;
@@ -88,7 +94,7 @@ class Catalogue {
   QSet<QString> oddKeys_;
   TypeDescriptions types_;
   qint64 totalbytes_ = 0;
-  QString lastFolder_;  // shared by consecutive files of one folder
+  SharedText lastFolder_;  // shared by consecutive files of one folder
   // Rows below these marks have their icons, so a refresh after each folder of a walk
   // looks at the new rows only; a change of structure sends the mark back to 0.
   int upperIconsDone_ = 0, lowerIconsDone_ = 0;

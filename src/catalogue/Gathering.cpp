@@ -44,7 +44,7 @@ bool Gathering::addfolder(const QString& folder, const GatherRequest& request) {
   RunState& run = context_.run;
   for (const platform::ListedFile& file : *files) {
     const bool taken = !(request.exclusive && excluded.matches(file.name));
-    if (!run.stopflag && taken) context_.catalogue.addfile(chkdir(current, file.name), file.size);
+    if (!run.stopflag && taken) context_.catalogue.addfile(current, file.name, file.size);
     if (inProgramFolder && !run.warned) {
       services_.messages.show(programTitle, programFolderWarning, platform::MessageIcon::Information);
       run.warned = true;
@@ -137,7 +137,7 @@ void Gathering::remove(const GatherRequest& request) {
     // merely begins with the same text ("Music" and "Musicals") is not below it.
     const QString below = folder.endsWith(u'/') ? folder : folder + u'/';
     removed = catalogue.removeUpperIf([&below](const FileEntry& e) {
-      const QString& f = e.folder;
+      const QString& f = e.folder.text();
       return f.startsWith(below) || f == below.chopped(1) || (f.isEmpty() && below == QStringLiteral("/"));
     });
   } else {
@@ -150,7 +150,7 @@ void Gathering::remove(const GatherRequest& request) {
       names.reserve(qsizetype(files->size()));
       for (const platform::ListedFile& file : *files) names.insert(file.name);
       removed = catalogue.removeUpperIf([&](const FileEntry& e) {
-        return names.contains(e.text) && isJoinedPath(chkdir(folder, e.text), e.folder, e.text);
+        return names.contains(e.text) && isJoinedPath(chkdir(folder, e.text), e.folder.text(), e.text);
       });
     }
   }

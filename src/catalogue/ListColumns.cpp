@@ -15,8 +15,8 @@ namespace {
 constexpr ColumnFacts facts[] = {
     {ListColumn::Name, [](const FileEntry& e) { return e.text; }, false, false, true, true},
     {ListColumn::Size, [](const FileEntry& e) { return GetSize(e.size); }, false, true, true, false},
-    {ListColumn::Type, [](const FileEntry& e) { return e.type; }, false, false, true, false},
-    {ListColumn::Path, [](const FileEntry& e) { return e.folder; }, false, false, true, false},
+    {ListColumn::Type, [](const FileEntry& e) { return e.type.text(); }, false, false, true, false},
+    {ListColumn::Path, [](const FileEntry& e) { return e.folder.text(); }, false, false, true, false},
     {ListColumn::Bytes, [](const FileEntry& e) { return bytesColumn(e.size); }, true, true, true, true},
 };
 

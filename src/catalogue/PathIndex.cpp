@@ -1,4 +1,5 @@
-// FNV-1a over the UTF-16 units of the joined path, fed piece by piece.
+// FNV-1a over the UTF-16 units of the joined path, fed piece by piece, then mixed so that
+// the low bits pick the slot; linear probing, kept at most half full.
 #include "catalogue/PathIndex.h"
 
 namespace catalogue {
@@ -6,41 +7,113 @@ namespace {
 
 constexpr quint64 fnvOffset = 14695981039346656037ull;
 constexpr quint64 fnvPrime = 1099511628211ull;
+constexpr size_t firstSize = 16;
 
 quint64 feed(quint64 h, QStringView text) {
   for (const QChar c : text) h = (h ^ c.unicode()) * fnvPrime;
   return h;
 }
 
+quint64 finish(quint64 h) {
+  h ^= h >> 31;
+  h *= 0x9E3779B97F4A7C15ull;
+  return h ^ (h >> 29);
+}
+
 }  // namespace
 
-PathIndex::PathIndex(const FileList& list, PathStyle style)
-    : list_(list), rows_(0, Hasher{&list, style}, Equal{&list, style}) {}
+PathIndex::PathIndex(const FileList& list, PathStyle style) : list_(list), style_(style) {}
 
-size_t PathIndex::Hasher::operator()(int row) const {
-  const FileEntry& e = list->at(row);
-  const QChar sep = separator(style);
-  quint64 h = feed(fnvOffset, e.folder);
-  if (e.folder.isEmpty() || e.folder.back() != sep) h = (h ^ sep.unicode()) * fnvPrime;
-  return size_t(feed(h, e.text));
+quint64 PathIndex::folderState(const QString& folder) const {
+  if (haveFolder_ && folder.constData() == lastFolder_.constData() && folder.size() == lastFolder_.size())
+    return lastFolderState_;
+  const QChar sep = separator(style_);
+  quint64 h = feed(fnvOffset, folder);
+  if (folder.isEmpty() || folder.back() != sep) h = (h ^ sep.unicode()) * fnvPrime;
+  lastFolder_ = folder;
+  lastFolderState_ = h;
+  haveFolder_ = true;
+  return h;
 }
 
-size_t PathIndex::Hasher::operator()(QStringView path) const { return size_t(feed(fnvOffset, path)); }
+quint64 PathIndex::hashOf(QStringView path) const { return finish(feed(fnvOffset, path)); }
 
-bool PathIndex::Equal::operator()(int row, QStringView path) const {
-  const FileEntry& e = list->at(row);
-  return isJoinedPath(path, e.folder, e.text, style);
+quint64 PathIndex::hashOf(const QString& folder, QStringView name) const {
+  return finish(feed(folderState(folder), name));
 }
 
-int PathIndex::find(QStringView path) const {
-  const auto it = rows_.find(path);
-  return it == rows_.end() ? -1 : *it;
+quint64 PathIndex::rowHash(int row) const {
+  const FileEntry& e = list_.at(row);
+  return hashOf(e.folder.text(), e.text);
+}
+
+template <class Same>
+int PathIndex::probe(quint64 hash, Same same) const {
+  if (slots_.empty()) return -1;
+  const size_t mask = slots_.size() - 1;
+  const quint32 rowMask = quint32(mask), tag = tagOf(hash);
+  for (size_t at = size_t(hash) & mask; slots_[at] != 0; at = (at + 1) & mask) {
+    const quint32 slot = slots_[at];
+    if ((slot & ~rowMask) != tag) continue;
+    const int row = int(slot & rowMask) - 1;
+    if (same(list_.at(row))) return row;
+  }
+  return -1;
+}
+
+int PathIndex::find(QStringView path, quint64 hash) const {
+  return probe(hash, [&](const FileEntry& e) { return isJoinedPath(path, e.folder.text(), e.text, style_); });
+}
+
+int PathIndex::find(const QString& folder, QStringView name, quint64 hash) const {
+  return probe(hash, [&](const FileEntry& e) { return sameJoinedPath(e.folder.text(), e.text, folder, name, style_); });
+}
+
+void PathIndex::add(int row, quint64 hash) {
+  if (size_t(used_ + 1) * 2 > slots_.size()) grow();
+  const size_t mask = slots_.size() - 1;
+  size_t at = size_t(hash) & mask;
+  while (slots_[at] != 0) at = (at + 1) & mask;
+  slots_[at] = tagOf(hash) | quint32(row + 1);
+  ++used_;
+}
+
+void PathIndex::grow() {
+  // Rows are filed again in row order, so that a run of rows of one folder works the
+  // folder's part out once.
+  std::vector<bool> filed(size_t(list_.count()), false);
+  const quint32 rowMask = quint32(slots_.size() - 1);
+  for (const quint32 slot : slots_)
+    if (slot != 0) filed[size_t(slot & rowMask) - 1] = true;
+  resize(slots_.empty() ? firstSize : slots_.size() * 2);
+  for (int row = 0; row < list_.count(); ++row)
+    if (filed[size_t(row)]) add(row);
+}
+
+void PathIndex::resize(size_t size) {
+  slots_.assign(size, 0);
+  rowBits_ = 0;
+  while ((size_t(1) << rowBits_) < size) ++rowBits_;
+  used_ = 0;
+}
+
+quint32 PathIndex::tagOf(quint64 hash) const {
+  // The slot comes from the low bits of the hash; the tag from the high ones.
+  return rowBits_ >= 32 ? 0 : quint32(hash >> 32) << rowBits_;
 }
 
 void PathIndex::rebuild() {
-  rows_.clear();
-  rows_.reserve(size_t(list_.count()));
-  for (int row = 0; row < list_.count(); ++row) rows_.insert(row);
+  size_t size = firstSize;
+  while (size < size_t(list_.count()) * 2) size *= 2;
+  if (list_.count() > 0) {
+    resize(size);
+  } else {
+    slots_.clear();
+    used_ = 0;
+  }
+  haveFolder_ = false;
+  lastFolder_.clear();
+  for (int row = 0; row < list_.count(); ++row) add(row);
 }
 
 }  // namespace catalogue

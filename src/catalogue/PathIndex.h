@@ -1,11 +1,13 @@
 // Finds the upper row whose rebuilt full path (folder and name joined) equals a given
 // path, in constant time. It answers exactly what a scan of every row would, without
-// storing the joined paths: rows are hashed and compared piecewise.
+// storing the joined paths: rows are hashed and compared piecewise. The table is one
+// 32-bit word per slot (open addressing), so a million rows cost eight megabytes.
 #pragma once
 
 #include <QtGlobal>
+#include <QString>
 #include <QStringView>
-#include <unordered_set>
+#include <vector>
 
 #include "catalogue/FileList.h"
 #include "catalogue/Paths.h"
@@ -18,30 +20,45 @@ class PathIndex {
   // Bound to the list it indexes.
   Q_DISABLE_COPY_MOVE(PathIndex)
 
+  // The hash a path is filed under; the second form is that of chkdir(folder, name), the
+  // folder's part worked out once for a run of names in one folder.
+  quint64 hashOf(QStringView path) const;
+  quint64 hashOf(const QString& folder, QStringView name) const;
+
   // 0-based row, or -1.
-  int find(QStringView path) const;
-  void add(int row) { rows_.insert(row); }
+  int find(QStringView path) const { return find(path, hashOf(path)); }
+  int find(QStringView path, quint64 hash) const;
+  // The row whose rebuilt path is chkdir(folder, name), or -1; `hash` from hashOf(folder, name).
+  int find(const QString& folder, QStringView name, quint64 hash) const;
+
+  // Files a row added last; `hash` is that of its rebuilt path when the caller has it.
+  void add(int row) { add(row, rowHash(row)); }
+  void add(int row, quint64 hash);
   void rebuild();
 
  private:
-  struct Hasher {
-    using is_transparent = void;
-    const FileList* list;
-    PathStyle style;
-    size_t operator()(int row) const;
-    size_t operator()(QStringView path) const;
-  };
-  struct Equal {
-    using is_transparent = void;
-    const FileList* list;
-    PathStyle style;
-    bool operator()(int a, int b) const { return a == b; }
-    bool operator()(int row, QStringView path) const;
-    bool operator()(QStringView path, int row) const { return (*this)(row, path); }
-  };
+  quint64 rowHash(int row) const;
+  // The state after the folder and its separator, kept for the last folder asked about.
+  quint64 folderState(const QString& folder) const;
+  void grow();
+  // An empty table of `size` slots.
+  void resize(size_t size);
+  quint32 tagOf(quint64 hash) const;
+  template <class Same>
+  int probe(quint64 hash, Same same) const;
 
   const FileList& list_;
-  std::unordered_set<int, Hasher, Equal> rows_;
+  PathStyle style_;
+  // Row + 1 in the low `rowBits_` bits (0 for an empty slot), and above them as many bits
+  // of the hash as are left, so that a look-up reads a row only when those bits agree.
+  // The size is a power of two, at least twice the rows, so a row always fits.
+  std::vector<quint32> slots_;
+  int rowBits_ = 0;
+  int used_ = 0;
+  // Holding the folder keeps its text alive, so the same data pointer means the same folder.
+  mutable QString lastFolder_;
+  mutable quint64 lastFolderState_ = 0;
+  mutable bool haveFolder_ = false;
 };
 
 }  // namespace catalogue

@@ -17,6 +17,28 @@ bool isJoinedPath(QStringView path, QStringView folder, QStringView name, PathSt
   return hasSep || path.at(folder.size()) == sep;
 }
 
+bool sameJoinedPath(QStringView folderA, QStringView nameA, QStringView folderB, QStringView nameB, PathStyle style) {
+  const QChar sep = separator(style);
+  const auto withSeparator = [sep](QStringView folder) { return folder.isEmpty() || folder.back() != sep; };
+  const bool sepA = withSeparator(folderA), sepB = withSeparator(folderB);
+  if (folderA.size() + sepA + nameA.size() != folderB.size() + sepB + nameB.size()) return false;
+  if (folderA.size() == folderB.size() && sepA == sepB) return folderA == folderB && nameA == nameB;
+  // The separator falls elsewhere in each: compare the joined texts unit by unit.
+  const auto at = [sep](QStringView folder, bool withSep, QStringView name, qsizetype i) {
+    if (i < folder.size()) return folder[i];
+    i -= folder.size();
+    if (withSep) {
+      if (i == 0) return sep;
+      --i;
+    }
+    return name[i];
+  };
+  const qsizetype length = folderA.size() + sepA + nameA.size();
+  for (qsizetype i = 0; i < length; ++i)
+    if (at(folderA, sepA, nameA, i) != at(folderB, sepB, nameB, i)) return false;
+  return true;
+}
+
 QString UnPath(QString path) {
   if (path.startsWith(u'"')) path.remove(0, 1);
   if (path.endsWith(u'"')) path.chop(1);

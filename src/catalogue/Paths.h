@@ -18,6 +18,10 @@ QString chkdir(const QString& folder, const QString& name, PathStyle style = nat
 // Whether `path` is the text chkdir(folder, name) would give, without building it.
 bool isJoinedPath(QStringView path, QStringView folder, QStringView name, PathStyle style = nativeStyle);
 
+// Whether chkdir(folderA, nameA) and chkdir(folderB, nameB) are the same text, without building either.
+bool sameJoinedPath(QStringView folderA, QStringView nameA, QStringView folderB, QStringView nameB,
+                    PathStyle style = nativeStyle);
+
 // One double quote removed from each end, each independently.
 QString UnPath(QString path);
 

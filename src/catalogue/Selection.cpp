@@ -15,10 +15,10 @@ namespace {
 using Rule = std::function<std::optional<bool>(const FileEntry&)>;
 
 Rule ruleFor(int item, const FileList& rows, const QList<int>& highlighted) {
-  const auto texts = [&](QString FileEntry::*field) {
+  const auto texts = [&](SharedText FileEntry::*field) {
     QSet<QString> set;
     for (int row : highlighted)
-      if (row >= 0 && row < rows.count()) set.insert(rows.at(row).*field);
+      if (row >= 0 && row < rows.count()) set.insert((rows.at(row).*field).text());
     return set;
   };
   switch (item) {
@@ -31,9 +31,9 @@ Rule ruleFor(int item, const FileList& rows, const QList<int>& highlighted) {
     case NoneInThisPath: {
       const bool byType = item == AllOfThisType || item == NoneOfThisType;
       const bool mark = item == AllOfThisType || item == AllInThisPath;
-      QString FileEntry::*field = byType ? &FileEntry::type : &FileEntry::folder;
+      SharedText FileEntry::*field = byType ? &FileEntry::type : &FileEntry::folder;
       return [set = texts(field), field, mark](const FileEntry& e) {
-        return set.contains(e.*field) ? std::optional<bool>(mark) : std::nullopt;
+        return set.contains((e.*field).text()) ? std::optional<bool>(mark) : std::nullopt;
       };
     }
     case SmallerThanThis:

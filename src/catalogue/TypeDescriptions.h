@@ -5,7 +5,11 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringView>
+#include <array>
+#include <utility>
 
+#include "catalogue/SharedText.h"
 #include "platform/Registry.h"
 
 namespace catalogue {
@@ -13,11 +17,17 @@ namespace catalogue {
 class TypeDescriptions {
  public:
   explicit TypeDescriptions(const platform::ValueStore& registry) : registry_(registry) {}
-  QString describe(const QString& extension);
+  SharedText describe(QStringView extension);
 
  private:
+  SharedText lookUp(const QString& extension);
+
   const platform::ValueStore& registry_;
-  QHash<QString, QString> known_;
+  QHash<QString, SharedText> known_;
+  // The last extensions asked about: a folder mostly holds a few types, and finding them
+  // here takes no copy of the extension.
+  std::array<std::pair<QString, SharedText>, 16> recent_;
+  size_t nextRecent_ = 0;
 };
 
 }  // namespace catalogue

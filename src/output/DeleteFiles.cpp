@@ -61,7 +61,7 @@ void mnufiledelete_Click(catalogue::Catalogue& lists, platform::Messages& messag
   if (gone.isEmpty()) return;
   const catalogue::PathStyle style = lists.style();
   lists.removeUpperIf(
-      [&](const catalogue::FileEntry& e) { return gone.contains(catalogue::chkdir(e.folder, e.text, style)); });
+      [&](const catalogue::FileEntry& e) { return gone.contains(catalogue::chkdir(e.folder.text(), e.text, style)); });
   lower.removeIf([&](const catalogue::FileEntry& e) { return gone.contains(e.text); });
   lists.refreshUpperSummary();
 }

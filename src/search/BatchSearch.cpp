@@ -79,7 +79,7 @@ QStringList takeUnlistable(const catalogue::FileList& upper, std::vector<Candida
   QStringList paths;
   std::erase_if(candidates, [&](const Candidate& c) {
     const catalogue::FileEntry& e = upper.at(c.row);
-    if (catalogue::standsOnOneLine(e.text) && catalogue::standsOnOneLine(e.folder)) return false;
+    if (catalogue::standsOnOneLine(e.text) && catalogue::standsOnOneLine(e.folder.text())) return false;
     paths.append(upper.fullPath(c.row));
     return true;
   });

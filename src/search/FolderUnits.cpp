@@ -42,7 +42,7 @@ void formUnits(std::vector<Candidate>& candidates, const catalogue::FileList& up
       folders.push_back({candidate});
       continue;
     }
-    const QString& folder = upper.at(candidate.row).folder;
+    const QString& folder = upper.at(candidate.row).folder.text();
     auto at = folderOf.constFind(folder);
     if (at == folderOf.cend()) {
       at = folderOf.insert(folder, folders.size());

@@ -17,7 +17,7 @@ PartMeasure::PartMeasure(qint64 capacity, const catalogue::FileList& upper, std:
     if (candidate.row >= upper.count()) continue;
     const catalogue::FileEntry& entry = upper.at(candidate.row);
     if (entry.folder.constData() != lastFolderText || entry.folder.isEmpty()) {
-      lastFolder = disc->folders.folder(entry.folder);
+      lastFolder = disc->folders.folder(entry.folder.text());
       lastFolderText = entry.folder.constData();
     }
     disc->files[std::size_t(candidate.row)] = disc->folders.file(lastFolder, entry.text, entry.size);

@@ -13,7 +13,7 @@ class CatalogueTest : public ::testing::Test {
   void add(std::initializer_list<const char*> paths, qint64 size = 1, Kind kind = Kind::Upper) {
     for (const char* p : paths)
       kind == Kind::Upper ? cat.addfile(QString::fromUtf8(p), size)
-                          : cat.lstsec().append({QString::fromUtf8(p), {}, {}, {}, size, 0, true});
+                          : cat.lstsec().append({QString::fromUtf8(p), {}, {}, size, 0, true});
   }
   // Refreshes the icons of a list and gives them.
   QList<int> icons(Kind kind) {
@@ -53,7 +53,40 @@ TEST_F(CatalogueTest, TypesComeFromTheRegistryOrTheExtensionOfTheWholePath) {
   registry.setText(platform::RootKey::ClassesRoot, QStringLiteral(".log"), QString(), "logfile");
   add({"/d/a.txt", "/d/b.TXT", "/d/c.log", "/d/d.zzz", "/d/README", "/my.dir/readme"});
   const char* types[] = {"Text Document", "Text Document", "LOG File", "ZZZ File", " File", "DIR/README File"};
-  for (int row = 0; row < 6; ++row) EXPECT_EQ(cat.lstmain().at(row).type.toStdString(), types[row]) << row;
+  for (int row = 0; row < 6; ++row) EXPECT_EQ(cat.lstmain().at(row).type.text().toStdString(), types[row]) << row;
+}
+
+// A listing's file is added as its joined path would be, from the same folder text for
+// the whole folder; hundreds of rows make the index grow while rows are looked up.
+TEST_F(CatalogueTest, AListedFileIsAddedAsItsJoinedPath) {
+  Catalogue byPath{registry};
+  const std::pair<const char*, const char*> listed[] = {
+      {"/m", "a.mp3"}, {"/my.dir", "readme"}, {"/", "x.txt"}, {"/m/", "b.txt"}, {"/m", "a.mp3"}, {"/m", "c\\d"},
+  };
+  for (const auto& [folder, name] : listed) {
+    cat.addfile(QString::fromUtf8(folder), QString::fromUtf8(name), 7);
+    byPath.addfile(chkdir(QString::fromUtf8(folder), QString::fromUtf8(name)), 7);
+  }
+  const QString many = QStringLiteral("/many");
+  for (int i = 0; i < 300; ++i) {
+    cat.addfile(many, QStringLiteral("f%1.bin").arg(i), 1);
+    byPath.addfile(QStringLiteral("/many/f%1.bin").arg(i), 1);
+  }
+  cat.addfile(QStringLiteral("/many/f7.bin"), 1);
+  cat.addfile(many, QStringLiteral("f8.bin"), 1);
+  const auto rows = [](const Catalogue& c) {
+    QString texts;
+    for (int row = 0; row < c.lstmain().count(); ++row) {
+      const FileEntry& e = c.lstmain().at(row);
+      texts += e.text + u'|' + e.folder.text() + u'|' + e.type.text() + u'|' + QString::number(e.size) + u'\n';
+    }
+    return texts.toStdString();
+  };
+  EXPECT_EQ(rows(cat), rows(byPath));
+  EXPECT_EQ(cat.lstmain().count(), 305);
+  EXPECT_TRUE(cat.lstmain().at(5).folder.sharesWith(cat.lstmain().at(304).folder)) << "one folder text for the listing";
+  for (int i = 0; i < 300; i += 37) EXPECT_EQ(cat.getfilenum(QStringLiteral("/many/f%1.bin").arg(i)), i + 6);
+  EXPECT_EQ(cat.getfilenum(QStringLiteral("/many/f300.bin")), 0);
 }
 
 TEST_F(CatalogueTest, RemovalKeepsTheIndexInStep) {

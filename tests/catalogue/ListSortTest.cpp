@@ -24,7 +24,7 @@ TEST_F(ListSortTest, BytesSortsBySizeASecondClickReversesAndNameKeepsTheDirectio
   for (auto [path, size] :
        {std::pair{"/d/B.txt", 10'000'000'005LL}, {"/d/a.bin", 9LL}, {"/d/c.iso", 100LL}, {"/d/a2", 2'000'000'000LL}}) {
     catalogue.addfile(QString::fromLatin1(path), size);
-    catalogue.lstsec().append(FileEntry{QString::fromLatin1(path), {}, {}, {}, size});
+    catalogue.lstsec().append(FileEntry{QString::fromLatin1(path), {}, {}, size});
   }
   const std::tuple<int, Kind, QStringList> clicks[] = {
       {4, Kind::Upper, {"a.bin", "c.iso", "a2", "B.txt"}},

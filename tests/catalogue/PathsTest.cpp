@@ -22,7 +22,7 @@ TEST(Paths, ChkdirJoinsWithExactlyOneSeparator) {
   EXPECT_EQ(chkdir(QStringLiteral("/a"), QStringLiteral("b")), QStringLiteral("/a/b")) << "native style is Posix";
 }
 
-TEST(Paths, IsJoinedPathAgreesWithChkdir) {
+TEST(Paths, IsJoinedPathAndSameJoinedPathAgreeWithChkdir) {
   const QStringList folders = {"", "/", "/a", "/a/", "/a/b", "a", "C:", "C:\\", "C:\\x"};
   const QStringList names = {"", "b", "b/c", "x.txt", "a"};
   const QStringList paths = {"/b",       "/a/b", "/a//b", "a/b", "/a/b/c", "/x.txt", "C:\\x.txt",  "C:\\x\\a",
@@ -33,6 +33,15 @@ TEST(Paths, IsJoinedPathAgreesWithChkdir) {
         for (const QString& path : paths)
           EXPECT_EQ(isJoinedPath(path, folder, name, style), chkdir(folder, name, style) == path)
               << path.toStdString() << " <- " << folder.toStdString() << " + " << name.toStdString();
+  for (const PathStyle style : {P, W})
+    for (const QString& folder : folders)
+      for (const QString& name : names)
+        for (const QString& other : folders)
+          for (const QString& otherName : names)
+            EXPECT_EQ(sameJoinedPath(folder, name, other, otherName, style),
+                      chkdir(folder, name, style) == chkdir(other, otherName, style))
+                << folder.toStdString() << " + " << name.toStdString() << " vs " << other.toStdString() << " + "
+                << otherName.toStdString();
 }
 
 TEST(Paths, UnPathDropsOneQuoteAtEachEnd) {

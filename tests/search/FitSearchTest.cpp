@@ -38,7 +38,7 @@ TEST(FitSearch, ZeroCapacityTakesOnlyEmptyFiles) {
 
 TEST(FitSearch, DisabledSearchChangesNothing) {
   SearchBench b({{"a.bin", 1}});
-  b.catalogue.lstsec().append(catalogue::FileEntry{"/kept", {}, {}, {}});
+  b.catalogue.lstsec().append(catalogue::FileEntry{"/kept", {}, {}});
   b.view.enabled = false;
   EXPECT_EQ(search(b, 10 * MB), QStringList({"/kept"}));
   EXPECT_TRUE(b.view.results.empty());

@@ -58,7 +58,7 @@ TEST(BurnerHandOff, TheClipboardHoldsEveryLowerFileInEveryFormatByteForByte) {
 
 TEST(BurnerHandOff, TheClipboardCommandDoesNothingWhileDisabled) {
   BurnerWindow t(QStringLiteral("brasero"));
-  t.window.catalogue().lstsec().append(catalogue::FileEntry{QStringLiteral("/music/a.mp3"), {}, {}, {}});
+  t.window.catalogue().lstsec().append(catalogue::FileEntry{QStringLiteral("/music/a.mp3"), {}, {}});
   QGuiApplication::clipboard()->setText(QStringLiteral("before"));
   t.window.cmdClipBoard_Click();  // no availability tick yet
   EXPECT_EQ(clipboard()->formats(), QStringList{"text/plain"});

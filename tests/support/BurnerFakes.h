@@ -52,7 +52,7 @@ struct BurnerWindow : TestServices {
   // Lower rows (path, checked), then the availability tick that enables the clipboard button.
   void lower(const QList<std::pair<QString, bool>>& rows) {
     for (const auto& [path, checked] : rows)
-      window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}, 0, 0, checked});
+      window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, 0, 0, checked});
     window.Timer_Timer();
   }
 

@@ -57,7 +57,7 @@ struct TestWindow : TestServices {
     drives.present = {{QStringLiteral("/dev/sr0"), folder}};
     window.CDROM_Load();
   }
-  void addLower(const QString& path) { window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}, {}}); }
+  void addLower(const QString& path) { window.catalogue().lstsec().append(catalogue::FileEntry{path, {}, {}}); }
   QStringList lower() const { return fields(window.catalogue().lstsec(), &catalogue::FileEntry::text); }
   QStringList upper() const { return fields(window.catalogue().lstmain(), &catalogue::FileEntry::text); }
   static QList<bool> checks(const catalogue::FileList& list) { return fields(list, &catalogue::FileEntry::checked); }

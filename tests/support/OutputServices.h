@@ -92,7 +92,7 @@ struct OutputBench {
     return tree.path(name);
   }
   void addLower(const QString& path, qint64 size = 0, bool checked = true) {
-    lists.lstsec().append(catalogue::FileEntry{path, {}, {}, {}, size, 0, checked});
+    lists.lstsec().append(catalogue::FileEntry{path, {}, {}, size, 0, checked});
   }
   QStringList lower() const { return fields(lists.lstsec(), &catalogue::FileEntry::text); }
 };

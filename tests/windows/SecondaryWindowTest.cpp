@@ -111,7 +111,7 @@ TEST_F(CopyWindowTest, TheCopyCommandOpensTheDialogModallyAndOnlyOkCopies) {
   windows::QtCopyDialog dialog;
   dialog.setOwner(&view);
   shell::MainForm copying{services({.copy = shell::CopyDesktop{&dialog, nullptr, nullptr, &store}})};
-  copying.catalogue().lstsec().append(catalogue::FileEntry{tree.path(QStringLiteral("src/a.mp3")), {}, {}, {}, 10});
+  copying.catalogue().lstsec().append(catalogue::FileEntry{tree.path(QStringLiteral("src/a.mp3")), {}, {}, 10});
   const QString stage = tree.path(QStringLiteral("stage"));
   for (const auto& end : {std::pair{shell::copyform::cmdCancel, false}, std::pair{catalogue::ControlId("close box"), false}, std::pair{shell::copyform::cmdOK, true}}) {
     bool wasModal = false;
