@@ -21,7 +21,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 FILLPACK_BENCH_COUNTS=${FILLPACK_BENCH_COUNTS:-50000 1000000}
 bench_counts "$@"
 bench_program
-fillpack_install_missing xvfb
+fillpack_install_missing xvfb xdotool
 fillpack_configure "$root" "$root/build-bench" -DCMAKE_BUILD_TYPE=Release -DFILLPACK_BENCH=ON >/dev/null
 cmake --build "$root/build-bench" --target fillpack_bench_window -j "$(nproc)" >/dev/null
 driver="$root/build-bench/fillpack_bench_window"
@@ -45,17 +45,19 @@ headless_run() {
   awk '{ printf "%.2f\t%d\n", $1 + $2, $3 }' "$scratch/time"
 }
 
-# The window run until it is idle (its CPU time grew by at most 20 ms in each of five
-# looks 0.2 s apart), then closed as a stop signal closes it: "CPU_SECONDS<TAB>PEAK_KB",
-# the CPU time and the peak memory read from /proc at the idle moment.
+# The window run until it is idle (shown, and its CPU time grew by at most 20 ms in each
+# of five looks 0.2 s apart), then closed as a stop signal closes it:
+# "CPU_SECONDS<TAB>PEAK_KB", the CPU time and the peak memory read from /proc at the idle
+# moment. The command line runs before the window shows, so a pause in it is no idleness.
 window_run() {
   "$fillpack" /recurse "$tree" >/dev/null 2>"$scratch/err" &
-  local pid=$! tick cpu last=-1 still=0 peak stat
+  local pid=$! tick cpu last=-1 still=0 shown=0 peak stat
   tick=$(getconf CLK_TCK)
   while kill -0 "$pid" 2>/dev/null; do
     read -r -a stat <"/proc/$pid/stat" || break
     cpu=$((stat[13] + stat[14]))
-    if ((cpu - last <= tick / 50)); then still=$((still + 1)); else still=0; fi
+    ((shown)) || ! xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1 || shown=1
+    if ((shown && cpu - last <= tick / 50)); then still=$((still + 1)); else still=0; fi
     last=$cpu
     ((still >= 5)) && break
     sleep 0.2
