@@ -20,10 +20,13 @@ IconCache::IconCache(platform::IconProvider& provider, FolderTest isFolder)
     : provider_(provider), isFolder_(std::move(isFolder)) {}
 
 QString IconCache::cacheKey(const QString& path, const FolderTest& isFolder) {
-  if (isPerFileType(path)) return path.toLower();
-  if (isFolder && isFolder(path)) return folderKey.toLower();
+  // Every per-file pattern is "*." and an extension without a dot, so the part from the
+  // last dot decides it: a million long paths need not be matched whole.
   const qsizetype dot = path.lastIndexOf(u'.');
-  return (dot < 0 ? path : path.mid(dot)).toLower();
+  const QString extension = dot < 0 ? QString() : path.mid(dot);
+  if (dot >= 0 && isPerFileType(extension)) return path.toLower();
+  if (isFolder && isFolder(path)) return folderKey.toLower();
+  return (dot < 0 ? path : extension).toLower();
 }
 
 int IconCache::GetIconIndex(const QString& path) {

@@ -7,7 +7,6 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
-#include <QSet>
 #include <QTableView>
 #include <QUrl>
 
@@ -59,7 +58,7 @@ MainWindow::MainWindow(shell::MainForm& state, const platform::ThemeIconProvider
     // The availability timer ticks once an operation has switched it on.
     const catalogue::Control* timer = std::as_const(state_).form().find(shell::mainform::Timer);
     if (timer && timer->enabled) state_.Timer_Timer();
-    syncFromState();
+    followState();
   });
   refresh_.start();
 }
@@ -196,10 +195,18 @@ void MainWindow::setVisible(bool visible) {
   QMainWindow::setVisible(visible);
 }
 
-void MainWindow::syncFromState() {
+void MainWindow::syncFromState() { sync(true); }
+
+void MainWindow::followState() { sync(false); }
+
+void MainWindow::sync(bool forceFit) {
   state_.flushLabels();
   binding_->apply();
-  for (const QString& list : binding_->syncLists()) fitColumns(list);
+  for (const QString& list : binding_->syncLists()) unfitted_.insert(list);
+  if (unfitted_.isEmpty() || (!forceFit && sinceFit_.isValid() && sinceFit_.elapsed() < fitPauseMs)) return;
+  for (const QString& list : std::as_const(unfitted_)) fitColumns(list);
+  unfitted_.clear();
+  sinceFit_.start();
 }
 
 void MainWindow::fitColumns(const QString& list) {

@@ -76,7 +76,7 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   picker.setParent(&window);
   dialogs.setParent(&window);
   copyDialog.setOwner(&window);
-  pump.setBeforeEvents([&window] { window.syncFromState(); });
+  pump.setBeforeEvents([&window] { window.followState(); });
   closeOnStopSignal(signals, window);
 
   ReadSettings startUp(settings);

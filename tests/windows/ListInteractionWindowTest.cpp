@@ -59,6 +59,18 @@ class ListInteractionWindowTest : public testing_support::WindowFixture {
   QTableView* lowerView;
 };
 
+// The columns are fitted at most every so often while a command pumps events; a fit put
+// off then is still made, by the next full sync, although no list asks for it again.
+TEST_F(ListInteractionWindowTest, AFitPutOffWhileACommandRunsIsMadeByTheNextSync) {
+  gather({{"a.bin", 1}});
+  view.followState();  // the first fit is never put off
+  const int narrow = upper->columnWidth(0);
+  gather({{"a_name_far_longer_than_the_first_one_to_widen_its_column.bin", 1}});
+  view.followState();  // moments after the last fit: this one may wait
+  view.syncFromState();
+  EXPECT_GT(upper->columnWidth(0), narrow);
+}
+
 // A second click on the bytes header reverses the order; the highlighted rows move with it.
 TEST_F(ListInteractionWindowTest, ClickingAHeaderSortsTheRowsAndKeepsTheHighlight) {
   gather({{"a.bin", 3}, {"b.bin", 1}, {"c.bin", 2}});
