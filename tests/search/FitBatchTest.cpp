@@ -38,8 +38,9 @@ Shown parts(const std::vector<qint64>& sizes, qint64 capacity, bool batch) {
     shown.parts.push_back(b.lower());
   };
   if (batch) {
+    // Every part but an empty last one takes a file: a broken tree fails here instead of hanging.
     search::FitBatch fit(measure, candidates, false, b.catalogue.lstmain());
-    while (fit.more()) step([&] { fit.next(b.context, b.view); });
+    while (fit.more() && shown.parts.size() <= sizes.size()) step([&] { fit.next(b.context, b.view); });
   } else {
     while (!candidates.empty()) step([&] { search::fitSearch(b.context, b.view, measure, candidates); });
   }
