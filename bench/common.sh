@@ -62,13 +62,14 @@ bench_program() {
 }
 
 # Makes COUNT empty sparse files of random-ish sizes under DIR, 100 to a folder, the
-# folders nested two deep (100 folders in each upper one). Prints nothing.
+# folders nested two deep (100 folders in each upper one). SHAPE "mixed" (the default)
+# draws mostly small files and some large ones; "video" draws 150-520 MiB. Prints nothing.
 make_tree() {
-  local dir=$1 count=$2
-  python3 - "$dir" "$count" "$seed" <<'PYTHON'
+  local dir=$1 count=$2 shape=${3:-mixed}
+  python3 - "$dir" "$count" "$seed" "$shape" <<'PYTHON'
 import os, random, sys
 
-top, count, seed = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+top, count, seed, shape = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
 rng = random.Random(seed)
 extensions = ["txt", "jpg", "mp3", "png", "pdf", "dat", "iso", "cpp", "html", "zip", "ogg", "mkv"]
 per_folder = 100
@@ -81,7 +82,9 @@ for index in range(count):
         os.makedirs(folder, exist_ok=True)
     # Mostly small files, some large ones, a few larger than a disc.
     roll = rng.random()
-    if roll < 0.70:
+    if shape == "video":
+        size = rng.randint(150 << 20, 520 << 20)
+    elif roll < 0.70:
         size = rng.randrange(0, 1 << 20)
     elif roll < 0.97:
         size = rng.randrange(1 << 20, 200 << 20)
@@ -96,11 +99,12 @@ for index in range(count):
 PYTHON
 }
 
-# The tree of COUNT files, made when no finished one is there (a stamp file marks a
-# finished tree) and checked to hold COUNT files. Sets `tree` and `stamp`.
+# The tree of COUNT files of SHAPE (see make_tree), made when no finished one is there (a
+# stamp file marks a finished tree) and checked to hold COUNT files. Sets `tree` and `stamp`.
 bench_tree() {
-  local count=$1
+  local count=$1 shape=${2:-mixed}
   tree="$bench_dir/tree-$count-seed$seed"
+  [[ $shape == mixed ]] || tree="$bench_dir/tree-$shape-$count-seed$seed"
   stamp="$tree.done"
   mkdir -p "$bench_dir"
   if [[ ! -f $stamp ]]; then
@@ -108,7 +112,7 @@ bench_tree() {
     echo "$bench_name: making $count files in $tree" >&2
     local start
     start=$(date +%s.%N)
-    make_tree "$tree" "$count"
+    make_tree "$tree" "$count" "$shape"
     touch "$stamp"
     awk -v a="$start" -v b="$(date +%s.%N)" -v name="$bench_name" \
       'BEGIN { printf "%s: made in %.1f s\n", name, b - a }' >&2

@@ -11,6 +11,7 @@
 
 #include "catalogue/NameLines.h"
 #include "search/DiscPlan.h"
+#include "search/FitBatch.h"
 #include "search/FitSearch.h"
 #include "search/FolderUnits.h"
 #include "search/PartMeasure.h"
@@ -248,9 +249,8 @@ void batchSearch(const catalogue::CommandContext& c, SearchView& view, const Bat
                 qint64(discs.size())},
                end);
   } else {
-    writeParts(c, view, services, name, {[&] { return !candidates.empty(); },
-                                         [&] { fitSearch(c, view, measure, candidates); }},
-               end);
+    FitBatch parts(measure, std::move(candidates), c.run.keepFoldersTogether, c.catalogue.lstmain());
+    writeParts(c, view, services, name, {[&] { return parts.more(); }, [&] { parts.next(c, view); }}, end);
   }
   report(services, end);
 }
