@@ -29,8 +29,8 @@ trees=("$@")
 ((${#trees[@]} > 0)) || read -r -a trees <<<"${FILLPACK_BENCH_COUNTS:-50000}"
 shapes=()
 plain_counts=()
-for spec in "${trees[@]}"; do
-  if [[ $spec == video:* ]]; then shapes+=(video) plain_counts+=("${spec#video:}"); else shapes+=(mixed) plain_counts+=("$spec"); fi
+for tree in "${trees[@]}"; do
+  if [[ $tree == video:* ]]; then shapes+=(video) plain_counts+=("${tree#video:}"); else shapes+=(mixed) plain_counts+=("$tree"); fi
 done
 bench_counts "${plain_counts[@]}"
 bench_program
