@@ -2,13 +2,13 @@
 // disc, and the parts stay nearly full.
 #include <gtest/gtest.h>
 
-#include "search/DiscPlan.h"
 #include "search/SearchBench.h"
 
 namespace {
 
 using testing_support::BatchLists;
 using testing_support::SearchBench;
+using testing_support::Way;
 
 // Small files (some empty) in 15 folders, names of several lengths: the kind of set whose
 // folders and sectors take far more than its bytes.
@@ -18,36 +18,19 @@ void addSmallFiles(SearchBench& b, int count = 1500) {
                         (i * 7919) % 6000);
 }
 
-enum class Way { Search, BestFill, Batch0, Batch1, Batch2 };
-
 // The parts one way makes until the checked files are all placed.
 BatchLists partsOf(Way way, bool onDisc) {
   SearchBench b;
   addSmallFiles(b);
   b.run.countAsOnDisc = onDisc;
-  if (way >= Way::Batch0) {
-    b.run.searchmethod = int(way) - int(Way::Batch0);
-    return testing_support::runBatch(b, QStringLiteral("2"));
-  }
-  BatchLists made;
-  search::ServedPlan plan;
-  for (int part = 0; part < 100 && b.catalogue.lstmain().haschecked(); ++part) {
-    if (way == Way::Search)
-      search::cmdsearch_Click(b.context, b.view, 2 * catalogue::MB);
-    else
-      search::bestFillSearch(b.context, b.view, 2 * catalogue::MB, plan);
-    if (b.catalogue.lstsec().isEmpty()) break;
-    made.lists.push_back(b.lower());
-    made.images.push_back(search::discImageBytes(b.catalogue.lstsec()));
-  }
-  return made;
+  return testing_support::partsOf(b, way, QStringLiteral("2"));
 }
 
 TEST(CountAsOnDisc, EveryPartsImageFitsTheDiscAndNoFileIsLost) {
   const qint64 capacity = 2 * catalogue::MB;
   // Nearly full: what is left is less than a few of the largest files with their records.
   const qint64 slack = 64 * 1024;
-  for (const Way way : {Way::Search, Way::BestFill, Way::Batch0, Way::Batch1, Way::Batch2}) {
+  for (const Way way : testing_support::everyWay) {
     SCOPED_TRACE(int(way));
     const BatchLists made = partsOf(way, true);
     ASSERT_GE(made.lists.size(), 3u);

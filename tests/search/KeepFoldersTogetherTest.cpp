@@ -4,13 +4,13 @@
 
 #include <QHash>
 
-#include "search/DiscPlan.h"
 #include "search/SearchBench.h"
 
 namespace {
 
 using testing_support::BatchLists;
 using testing_support::SearchBench;
+using testing_support::Way;
 
 // Five folders whose files alternate in the list; f5 (18 MB) needs two 10 MB discs.
 void addFolders(SearchBench& b) {
@@ -21,27 +21,11 @@ void addFolders(SearchBench& b) {
         b.add({{qPrintable(QStringLiteral("f%1/%2.bin").arg(folder + 1).arg(file)), folders[folder][file]}});
 }
 
-enum class Way { Search, BestFill, Batch0, Batch1, Batch2 };
-
 std::vector<QStringList> partsOf(Way way, bool together) {
   SearchBench b;
   addFolders(b);
   b.run.keepFoldersTogether = together;
-  if (way >= Way::Batch0) {
-    b.run.searchmethod = int(way) - int(Way::Batch0);
-    return testing_support::runBatch(b, QStringLiteral("10")).lists;
-  }
-  std::vector<QStringList> parts;
-  search::ServedPlan plan;
-  for (int part = 0; part < 20 && b.catalogue.lstmain().haschecked(); ++part) {
-    if (way == Way::Search)
-      search::cmdsearch_Click(b.context, b.view, 10 * catalogue::MB);
-    else
-      search::bestFillSearch(b.context, b.view, 10 * catalogue::MB, plan);
-    if (b.catalogue.lstsec().isEmpty()) break;
-    parts.push_back(b.lower());
-  }
-  return parts;
+  return testing_support::partsOf(b, way, QStringLiteral("10")).lists;
 }
 
 // How many parts hold files of each folder ("f1" ...), and how many files in all.
@@ -58,7 +42,7 @@ QHash<QString, int> partsPerFolder(const std::vector<QStringList>& parts, int& f
 
 TEST(KeepFoldersTogether, AFolderThatFitsIsNeverSplit) {
   const QHash<QString, int> whole = {{"f1", 1}, {"f2", 1}, {"f3", 1}, {"f4", 1}, {"f5", 2}};
-  for (const Way way : {Way::Search, Way::BestFill, Way::Batch0, Way::Batch1, Way::Batch2}) {
+  for (const Way way : testing_support::everyWay) {
     SCOPED_TRACE(int(way));
     int files = 0;
     EXPECT_EQ(partsPerFolder(partsOf(way, true), files), whole);

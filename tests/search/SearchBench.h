@@ -9,6 +9,8 @@
 #include "catalogue/Numbers.h"
 #include "search/BatchSearch.h"
 #include "search/DiscImage.h"
+#include "search/DiscPlan.h"
+#include "search/FitSearch.h"
 #include "search/SearchView.h"
 #include "support/CatalogueFakes.h"
 
@@ -78,6 +80,32 @@ inline BatchLists runBatch(SearchBench& b, const QString& megabytes) {
   };
   services.report = [&](const QString& text, bool) { made.report = text; };
   search::batchSearch(b.context, b.view, services, QStringLiteral("/out/cd.txt"), search::changedCapacity(megabytes, {}));
+  return made;
+}
+
+// The ways a search makes parts: the Search command or the best-fill search pressed until
+// the checked files are placed, or a batch of each method.
+enum class Way { Search, BestFill, Batch0, Batch1, Batch2 };
+inline constexpr Way everyWay[] = {Way::Search, Way::BestFill, Way::Batch0, Way::Batch1, Way::Batch2};
+
+// The parts one way makes of the bench's checked files on discs of `megabytes`.
+inline BatchLists partsOf(SearchBench& b, Way way, const QString& megabytes) {
+  if (way >= Way::Batch0) {
+    b.run.searchmethod = int(way) - int(Way::Batch0);
+    return runBatch(b, megabytes);
+  }
+  BatchLists made;
+  search::ServedPlan plan;
+  const qint64 capacity = search::changedCapacity(megabytes, {}).bytes;
+  for (int part = 0; part < 100 && b.catalogue.lstmain().haschecked(); ++part) {
+    if (way == Way::Search)
+      search::cmdsearch_Click(b.context, b.view, capacity);
+    else
+      search::bestFillSearch(b.context, b.view, capacity, plan);
+    if (b.catalogue.lstsec().isEmpty()) break;
+    made.lists.push_back(b.lower());
+    made.images.push_back(search::discImageBytes(b.catalogue.lstsec()));
+  }
   return made;
 }
 
