@@ -1,6 +1,6 @@
 // The best-fill plan against an exact solver on small sets, and its promises on larger ones:
 // every file once, no disc over capacity, never worse than first fit, the same plan every time,
-// a stop that keeps a valid plan, and the fullest disc first.
+// the bound on discs filled to the byte, a stop that keeps a valid plan, and the fullest disc first.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -173,6 +173,28 @@ TEST(BestFill, LargerSetsBeatFirstFitAndRepeatThemselves) {
     else
       EXPECT_GE(qint64(plan.discs.size()), plan.lowerBound);
     EXPECT_EQ(search::planDiscs(sizes, shape.capacity, always, effort).discs, plan.discs);
+  }
+}
+
+// Three files to a disc, each disc filled to the byte: the swaps leave a disc above the bound,
+// which only a plan of nothing but exact fills reaches.
+TEST(BestFill, ExactTripletsReachTheBound) {
+  constexpr qint64 capacity = 736100352;
+  for (const auto& [files, seed] : {std::pair{60, 1}, {120, 2}, {300, 3}}) {
+    SCOPED_TRACE(files);
+    std::mt19937_64 random(seed);
+    Sizes sizes;
+    while (int(sizes.size()) < files) {
+      const qint64 large = randomSizes(random, 1, capacity * 38 / 100, capacity * 49 / 100).front();
+      const qint64 middle = randomSizes(random, 1, capacity / 4, (capacity - large) / 2).front();
+      sizes.insert(sizes.end(), {large, middle, capacity - large - middle});
+    }
+    std::shuffle(sizes.begin(), sizes.end(), random);
+    // Less work for the swaps than by default, which they would spend in vain.
+    const search::PackingPlan plan = search::planDiscs(sizes, capacity, always, {1'000'000, 1});
+    checkedLoads(plan, sizes, capacity);
+    EXPECT_EQ(plan.lowerBound, files / 3);
+    EXPECT_EQ(qint64(plan.discs.size()), plan.lowerBound);
   }
 }
 
