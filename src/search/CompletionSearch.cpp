@@ -36,9 +36,12 @@ class CompletionSearch {
   bool run() {
     if (sizes_.empty()) return true;
     const Wide slack = Wide(discs_) * capacity_ - std::accumulate(sizes_.begin(), sizes_.end(), Wide(0));
-    if (slack < 0 || sizes_.front() > capacity_) return false;
     smallest_ = sizes_.back();
-    return openDisc(0, qint64(std::min<Wide>(slack, capacity_ * Wide(discs_))));
+    // With as much to spare as the smallest file, the waste rules out little beyond the fillings
+    // a disc could add to, and the search would go through nearly all the rest: it is left to
+    // sets whose discs must be all but full.
+    if (slack < 0 || slack >= smallest_ || sizes_.front() > capacity_) return false;
+    return openDisc(0, qint64(slack));
   }
 
   // The plan found: every file's disc (zero-size files on the first) and the discs' loads.

@@ -13,7 +13,8 @@
 namespace search {
 
 // A plan of `sizes` (each between 0 and `capacity`) on at most `discs` discs, or nothing when
-// there is none or the work of `meter` ran out before one was found.
+// there is none or the work of `meter` ran out before one was found. Only sets whose discs would
+// waste less than their smallest file in all are searched; others give nothing at once.
 std::optional<DiscAssignment> packOnto(std::span<const qint64> sizes, qint64 capacity, qint64 discs, WorkMeter& meter);
 
 }  // namespace search
