@@ -191,10 +191,19 @@ TEST(BestFill, ExactTripletsReachTheBound) {
     }
     std::shuffle(sizes.begin(), sizes.end(), random);
     // Less work for the swaps than by default, which they would spend in vain.
-    const search::PackingPlan plan = search::planDiscs(sizes, capacity, always, {1'000'000, 1});
+    const search::PackingEffort effort{300'000, 1};
+    int polls = 0;
+    const search::PackingPlan plan = search::planDiscs(sizes, capacity, [&] { return ++polls > 0; }, effort);
     checkedLoads(plan, sizes, capacity);
     EXPECT_EQ(plan.lowerBound, files / 3);
     EXPECT_EQ(qint64(plan.discs.size()), plan.lowerBound);
+    // A stop at the last question, in the exact search on the larger sets, keeps the swaps' plan.
+    int pollsLeft = polls - 1;
+    const search::PackingPlan stopped = search::planDiscs(sizes, capacity, [&] { return pollsLeft-- > 0; }, effort);
+    EXPECT_TRUE(stopped.stopped);
+    EXPECT_EQ(pollsLeft, -1) << "asked again after the stop";
+    checkedLoads(stopped, sizes, capacity);
+    EXPECT_EQ(qint64(stopped.discs.size()), plan.lowerBound + 1);
   }
 }
 
