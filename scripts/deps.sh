@@ -11,14 +11,16 @@ FILLPACK_PACKAGES=(
   shared-mime-info adwaita-icon-theme
   libqt6svg6
   desktop-file-utils appstream
+  groff-base # the manual page test renders it
   xvfb xauth xclip xdotool
   xorriso # the disc image tests measure real images with it
 )
 
-# What scripts/package.sh needs on top: dpkg-shlibdeps (and the file type probe CPack
-# runs before it) to find the libraries the package depends on.
-# shellcheck disable=SC2034 # used by package.sh
-FILLPACK_PACKAGING_PACKAGES=(dpkg-dev file)
+# What making the package needs on top: dpkg-shlibdeps (and the file type probe CPack
+# runs before it) to find the libraries the package depends on, and lintian, which the
+# package test runs on it.
+# shellcheck disable=SC2034 # used by package.sh and test.sh
+FILLPACK_PACKAGING_PACKAGES=(dpkg-dev file lintian)
 
 # Prints, one a line, those of the named packages that dpkg does not have installed.
 fillpack_missing_packages() {

@@ -20,8 +20,7 @@ QString orFallback(const QString& value, const char* fallback) {
 
 AboutFacts aboutFactsOfThisCopy() {
   AboutFacts facts;
-  facts.versionMajor = build::versionMajor;
-  facts.versionRevision = build::versionRevision;
+  facts.version = QString::fromLatin1(build::version);
   facts.legalNotice = QString::fromUtf8(build::legalNotice);
   facts.owner = platform::fullUserName();
   facts.updateUrl = QString::fromUtf8(build::updateUrl);
@@ -52,8 +51,7 @@ AboutForm::AboutForm(AboutFacts facts, platform::LinkOpener& opener,
 void AboutForm::Form_Load(const std::function<void(catalogue::Form&)>& applyLanguage) {
   if (applyLanguage) applyLanguage(form_);
   form_(aboutform::frmAbout).text = QStringLiteral("About ");
-  form_(aboutform::lblTitle).text =
-      QStringLiteral("Fillpack ver %1.%2").arg(facts_.versionMajor).arg(facts_.versionRevision);
+  form_(aboutform::lblTitle).text = QStringLiteral("Fillpack ver %1").arg(facts_.version);
   form_(aboutform::lblCopyright).text = shownLegalNotice(facts_.legalNotice);
   form_(aboutform::lblregname).text = orFallback(facts_.owner, "Unregistered Name");
   form_(aboutform::lblregcompany).text = orFallback(facts_.organisation, "Unregistered Company");

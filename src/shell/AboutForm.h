@@ -12,8 +12,7 @@ namespace shell {
 
 // What the About window shows and links to. Empty texts fall back as the window says.
 struct AboutFacts {
-  int versionMajor = 0;
-  int versionRevision = 0;
+  QString version;  // the project's, such as "0.1.0"
   QString legalNotice;  // "\n" (backslash, n) starts a new line, "(c)" is the copyright sign
   QString owner;
   QString organisation;

@@ -19,9 +19,12 @@ namespace {
 
 struct Switch {
   const char* name;
-  // The number of values it takes. A value that is itself a switch name counts as
-  // missing, so `/batch 1 /dumb` can never write a list named "/dumb 001".
-  qsizetype values;
+  // The values it takes, named for the usage, one word each; their count is what the
+  // switch reads. A value that is itself a switch name counts as missing, so
+  // `/batch 1 /dumb` can never write a list named "/dumb 001".
+  const char* values;
+  // One line for --help; none on a switch that is another name of the one before it.
+  const char* summary;
   // false ends the command line, silently, as a failing action does
   std::function<bool(MainForm&, const QStringList&)> action;
 };
@@ -71,11 +74,15 @@ std::optional<qint64> wholeNumber(double value, int bits) {
 
 const QList<Switch>& switches() {
   static const QList<Switch> table = {
-      {"/path", 1, [](MainForm& w, const QStringList& a) { return w.addpath(a[0], false), true; }},
-      {"/recurse", 1, [](MainForm& w, const QStringList& a) { return w.addpath(a[0], true), true; }},
-      {"/include", 1, [](MainForm& w, const QStringList& a) { return w.setPattern(a[0], 0), true; }},
-      {"/exclude", 1, [](MainForm& w, const QStringList& a) { return w.setPattern(a[0], 1), true; }},
-      {"/limit", 1,
+      {"/path", "DIR", "add the files of folder DIR to the upper list",
+       [](MainForm& w, const QStringList& a) { return w.addpath(a[0], false), true; }},
+      {"/recurse", "DIR", "as /path, with the files of all folders below DIR",
+       [](MainForm& w, const QStringList& a) { return w.addpath(a[0], true), true; }},
+      {"/include", "PATTERN", "later folders add only the files matching PATTERN",
+       [](MainForm& w, const QStringList& a) { return w.setPattern(a[0], 0), true; }},
+      {"/exclude", "PATTERN", "later folders leave out the files matching PATTERN",
+       [](MainForm& w, const QStringList& a) { return w.setPattern(a[0], 1), true; }},
+      {"/limit", "SIZE", "set the capacity of one part, in megabytes",
        [](MainForm& w, const QStringList& a) {
          // The argument is read with "." whatever the locale; the box shows the number in
          // the user's format, which is how it reads it back.
@@ -90,14 +97,14 @@ const QList<Switch>& switches() {
          w.setLimitText(catalogue::userNumberText(megabytes));
          return true;
        }},
-      {"/batch", 2,
+      {"/batch", "METHOD FILE", "split the checked files into lists; METHOD 0, 1 or 2",
        [](MainForm& w, const QStringList& a) {
          const std::optional<qint64> method = wholeNumber(catalogue::leadingNumberUnbounded(a[0]), 32);
          if (!method) return w.refuseBatchMethod(a[0]), true;
          w.batch(int(*method), catalogue::UnPath(a[1]));
          return true;
        }},
-      {"/scancd", 1,
+      {"/scancd", "INDEX", "read the disc in optical drive INDEX (0 is the first)",
        [](MainForm& w, const QStringList& a) {
          // The drives present are numbered from 0, as the help says.
          const std::optional<qint64> index = wholeNumber(catalogue::leadingNumberUnbounded(a[0]), 16);
@@ -105,17 +112,23 @@ const QList<Switch>& switches() {
          w.CDROM_Load();
          return w.cmdcdrom_Click(int(*index));
        }},
-      {"/disc", 0, [](MainForm& w, const QStringList&) { return w.checkSearchOption(mainform::mnudisc), true; }},
-      {"/together", 0,
+      {"/disc", "", "searches after it count a part as the disc it makes",
+       [](MainForm& w, const QStringList&) { return w.checkSearchOption(mainform::mnudisc), true; }},
+      {"/together", "", "searches after it keep each folder's files on one disc",
        [](MainForm& w, const QStringList&) { return w.checkSearchOption(mainform::mnutogether), true; }},
-      {"/dumb", 0, [](MainForm& w, const QStringList&) { return w.cmdsearch_Click(), true; }},
-      {"/smart", 0, [](MainForm&, const QStringList&) { return true; }},
-      {"/intelligent", 0, [](MainForm&, const QStringList&) { return true; }},
-      {"/genius", 0, [](MainForm&, const QStringList&) { return true; }},
-      {"/?", 0, [](MainForm& w, const QStringList&) { return showHelp(w), true; }},
-      {"/help", 0, [](MainForm& w, const QStringList&) { return showHelp(w), true; }},
+      {"/dumb", "", "run the fit search once",
+       [](MainForm& w, const QStringList&) { return w.cmdsearch_Click(), true; }},
+      {"/smart", "", "accepted; they do nothing yet", [](MainForm&, const QStringList&) { return true; }},
+      {"/intelligent", "", nullptr, [](MainForm&, const QStringList&) { return true; }},
+      {"/genius", "", nullptr, [](MainForm&, const QStringList&) { return true; }},
+      {"/?", "", "show the help texts", [](MainForm& w, const QStringList&) { return showHelp(w), true; }},
+      {"/help", "", nullptr, [](MainForm& w, const QStringList&) { return showHelp(w), true; }},
   };
   return table;
+}
+
+qsizetype valueCount(const Switch& s) {
+  return QString::fromLatin1(s.values).split(u' ', Qt::SkipEmptyParts).size();
 }
 
 // The switch a token names: lower case, a backslash standing for the slash.
@@ -128,6 +141,24 @@ const Switch* switchNamed(const QString& token) {
 }
 
 }  // namespace
+
+QStringList switchNames() {
+  QStringList names;
+  for (const Switch& s : switches()) names.append(QString::fromLatin1(s.name));
+  return names;
+}
+
+QList<SwitchUsage> switchUsage() {
+  QList<SwitchUsage> lines;
+  for (const Switch& s : switches()) {
+    if (!s.summary && !lines.isEmpty()) {
+      lines.last().names.append(QString::fromLatin1(s.name));
+      continue;
+    }
+    lines.append({{QString::fromLatin1(s.name)}, QString::fromLatin1(s.values), QString::fromLatin1(s.summary)});
+  }
+  return lines;
+}
 
 void processcommandline(const QStringList& arguments, MainForm& window) {
   const qsizetype count = arguments.size();
@@ -143,8 +174,9 @@ void processcommandline(const QStringList& arguments, MainForm& window) {
       continue;
     }
     // A switch without all of its arguments ends the command line, silently.
-    const QStringList values = arguments.mid(k + 1, match->values);
-    if (values.size() < match->values) return;
+    const qsizetype wanted = valueCount(*match);
+    const QStringList values = arguments.mid(k + 1, wanted);
+    if (values.size() < wanted) return;
     for (const QString& value : values)
       if (switchNamed(value)) return;
     if (!match->action(window, values)) return;

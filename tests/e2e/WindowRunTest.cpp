@@ -125,12 +125,12 @@ TEST_F(WindowRun, AFirstRunWritesTheDefaults) {
   EXPECT_EQ(lines(written), lines(defaults));
 }
 
-// "--version" in the window: "Command not recognised" waits at start-up for OK. SIGTERM
+// An unknown token in the window: "Command not recognised" waits at start-up for OK. SIGTERM
 // ends it and the program, which writes back what it read of the settings, if anything.
 TEST_F(WindowRun, ASignalEndsTheWindowWhileAStartUpMessageWaits) {
   const Settings stored = {{"Main/Last Speed", "8x"}, {"Main/Limit", "2"}, {"Dir List/Items", "0"}};
   store(stored);
-  const RunResult r = stop({"--version"}, true);
+  const RunResult r = stop({"--bogus"}, true);
   EXPECT_EQ(r.exitCode, 0) << r.err.constData();
   const Settings after = saved();
   for (auto it = stored.begin(); it != stored.end(); ++it)

@@ -19,7 +19,9 @@ metainfo=share/metainfo/$app_id.metainfo.xml
 # The exact set of installed files: a missing one breaks the menu or the data folder, a
 # stray one (a static library, a test program) would land in the user's /usr.
 expected=$({
-  printf '%s\n' bin/fillpack "$desktop" "$icon" "$metainfo"
+  printf '%s\n' bin/fillpack "$desktop" "$icon" "$metainfo" share/man/man1/fillpack.1.gz \
+    share/bash-completion/completions/fillpack share/doc/fillpack/copyright share/doc/fillpack/changelog.gz \
+    share/lintian/overrides/fillpack
   [[ ! -d $source/language ]] || (cd "$source" && find language -type f -printf 'share/fillpack/%p\n')
   (cd "$source/data" && find . -type f -printf 'share/fillpack/%P\n')
 } | sort)

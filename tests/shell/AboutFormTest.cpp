@@ -64,8 +64,7 @@ TEST_F(AboutFormTest, EachRegistrationLabelFallsBackOnItsOwn) {
 // The language is applied first and the loading writes its own texts over it.
 TEST_F(AboutFormTest, TitleNoticeAndLicenceOverTheLanguage) {
   shell::AboutFacts facts;
-  facts.versionMajor = 4;
-  facts.versionRevision = 198;
+  facts.version = QStringLiteral("4.0.198");
   facts.legalNotice = QStringLiteral("(c) 2026 us\\nAll (C) rights\\n");
   const shell::AboutForm about(facts, opener, [](catalogue::Form& form) {
     form(shell::aboutform::lblFreeware).text = QStringLiteral("Logiciel gratuit");
@@ -73,11 +72,17 @@ TEST_F(AboutFormTest, TitleNoticeAndLicenceOverTheLanguage) {
   });
   EXPECT_EQ(about.form().text(shell::aboutform::lblFreeware), QStringLiteral("Logiciel gratuit"));
   EXPECT_EQ(about.form().text(shell::aboutform::frmAbout), QStringLiteral("About "));
-  EXPECT_EQ(about.form().text(shell::aboutform::lblTitle), QStringLiteral("Fillpack ver 4.198"));
+  EXPECT_EQ(about.form().text(shell::aboutform::lblTitle), QStringLiteral("Fillpack ver 4.0.198"));
   EXPECT_EQ(about.form().text(shell::aboutform::lblCopyright), QStringLiteral("\u00a9 2026 us\r\nAll (C) rights\r\n"));
   EXPECT_TRUE(about.form().text(shell::aboutform::txtLicense).contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")));
   // "\n" goes first: "(\nc)" is no copyright sign.
   EXPECT_EQ(shell::shownLegalNotice(QStringLiteral("(\\nc)")), QStringLiteral("(\r\nc)"));
+}
+
+// The whole version of the project, "0.1.0" and not its first and last numbers.
+TEST_F(AboutFormTest, TitleOfThisCopyNamesTheProjectVersion) {
+  EXPECT_EQ(load(shell::aboutFactsOfThisCopy()).form().text(shell::aboutform::lblTitle),
+            QStringLiteral("Fillpack ver " FILLPACK_VERSION));
 }
 
 TEST_F(AboutFormTest, LinksWithoutAnAddressAreHiddenAndTheOthersOpenTheirAddress) {
@@ -85,7 +90,7 @@ TEST_F(AboutFormTest, LinksWithoutAnAddressAreHiddenAndTheOthersOpenTheirAddress
   shell::AboutForm bare = load({});
   for (const catalogue::ControlId link : links) EXPECT_FALSE(bare.form().find(link)->visible) << link.name;
   shell::AboutFacts facts;
-  facts.versionMajor = 1;
+  facts.version = QStringLiteral("1.0");
   facts.updateUrl = QStringLiteral("https://example.org/new");
   facts.homePageUrl = QStringLiteral("https://example.org/");
   facts.email = QStringLiteral("me@example.org");

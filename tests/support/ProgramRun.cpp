@@ -33,7 +33,10 @@ ProgramRun::ProgramRun(const QStringList& switches, const RunSettings& settings)
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.remove(QStringLiteral("LANGUAGE"));
   env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-  if (!settings.headless) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  if (!settings.display)
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) env.remove(QLatin1String(name));
+  else if (!settings.headless)
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   env.insert(QStringLiteral("LC_ALL"), settings.locale);
   if (!settings.configHome.isEmpty()) env.insert(QStringLiteral("XDG_CONFIG_HOME"), settings.configHome);
   process_.setProcessEnvironment(env);

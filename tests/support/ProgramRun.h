@@ -18,6 +18,8 @@ struct RunSettings {
   QString locale = QStringLiteral("C.UTF-8");  // LC_ALL: system reasons read in English
   QString standardOutput{};                    // a file to write it to; read back when empty
   bool headless = true;                        // false: the window, on the offscreen platform
+  bool display = true;                         // false: no display and no platform at all, as on
+                                               // a text console
   QString configHome{};                        // XDG_CONFIG_HOME of the run; the test's own when empty
   bool stopSignalsBlocked = false;             // starts with SIGINT and SIGTERM blocked, so one sent
                                                // at once waits for the program's handler

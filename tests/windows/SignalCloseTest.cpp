@@ -76,7 +76,7 @@ TEST(SignalClose, ASignalEndsWhatWaitsForTheUserAndClosesTheWindow) {
        [](Window& w) {
          windows::QtMessages messages;
          messages.setParent(&w);
-         messages.show(QStringLiteral("Command not recognised"), QStringLiteral("--version"),
+         messages.show(QStringLiteral("Command not recognised"), QStringLiteral("--bogus"),
                        platform::MessageIcon::Exclamation);
          return true;
        }},
