@@ -119,8 +119,13 @@ void Catalogue::resort(FileList::Kind kind) {
   const bool upper = kind == FileList::Kind::Upper;
   const SortState& state = upper ? upperSort_ : lowerSort_;
   if (!state.sorted) return;
-  sortList(list(kind), state);
-  if (upper) index_.rebuild();
+  const RowOrder order = sortList(list(kind), state);
+  if (!upper || order.empty()) return;
+  // Without odd keys no two rows share a rebuilt path, and the index can keep its slots.
+  if (oddKeys_.isEmpty())
+    index_.renumber(order);
+  else
+    index_.rebuild();
 }
 
 QString Catalogue::upperSummary() const {

@@ -6,11 +6,15 @@
 #include <QStringList>
 #include <functional>
 #include <deque>
+#include <vector>
 
 #include "catalogue/FileEntry.h"
 #include "catalogue/Paths.h"
 
 namespace catalogue {
+
+// A new order of rows: the old row number of each new row.
+using RowOrder = std::vector<quint32>;
 
 class FileList {
  public:
@@ -36,8 +40,8 @@ class FileList {
   // Removes every row the predicate picks, in one pass; returns how many went.
   int removeIf(const std::function<bool(const FileEntry&)>& pick);
   void setChecked(int row, bool checked);
-  // Reorders the rows, keeping rows that compare equal in their order.
-  void sortRows(const std::function<bool(const FileEntry&, const FileEntry&)>& less);
+  // Puts the rows in a new order: row `order[i]` becomes row i. Each row moves once.
+  void reorder(const RowOrder& order);
 
   // The full path a row stands for: folder and name joined (upper), or the text (lower).
   QString fullPath(int row) const;

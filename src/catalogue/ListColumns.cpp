@@ -13,11 +13,14 @@ namespace catalogue {
 namespace {
 
 constexpr ColumnFacts facts[] = {
-    {ListColumn::Name, [](const FileEntry& e) { return e.text; }, false, false, true, true},
-    {ListColumn::Size, [](const FileEntry& e) { return GetSize(e.size); }, false, true, true, false},
-    {ListColumn::Type, [](const FileEntry& e) { return e.type.text(); }, false, false, true, false},
-    {ListColumn::Path, [](const FileEntry& e) { return e.folder.text(); }, false, false, true, false},
-    {ListColumn::Bytes, [](const FileEntry& e) { return bytesColumn(e.size); }, true, true, true, true},
+    {ListColumn::Name, [](const FileEntry& e) { return e.text; }, false, false, true, true, nullptr},
+    {ListColumn::Size, [](const FileEntry& e) { return GetSize(e.size); }, false, true, true, false,
+     [](const FileEntry& e) { return sizeTextKey(e.size); }},
+    {ListColumn::Type, [](const FileEntry& e) { return e.type.text(); }, false, false, true, false,
+     [](const FileEntry& e) { return quint64(quintptr(&e.type.text())); }},
+    {ListColumn::Path, [](const FileEntry& e) { return e.folder.text(); }, false, false, true, false,
+     [](const FileEntry& e) { return quint64(quintptr(&e.folder.text())); }},
+    {ListColumn::Bytes, [](const FileEntry& e) { return bytesColumn(e.size); }, true, true, true, true, nullptr},
 };
 
 constexpr bool rowsInEnumOrder() {

@@ -20,6 +20,10 @@ struct ColumnFacts {
   bool sortsBySize;                         // by the size in bytes; the others by text, letter case ignored
   bool alignsRight;                         // figures are set flush right
   bool inUpper, inLower;                    // the lists that have the column
+  // For a column whose texts repeat over many rows: a number that is the same for rows of
+  // one text (a shared text's own copy, a size's unit and figure), so that a sort works
+  // each text out and compares it once. Null for the sizes and for the name, the row's own text.
+  quint64 (*textKey)(const FileEntry& entry);
 };
 
 const ColumnFacts& columnFacts(ListColumn column);

@@ -18,7 +18,8 @@ void headerClicked(SortState& state, int column);
 
 // Sorts the rows by the state's column: texts compared as the list shows them, letter
 // case ignored; a column that sorts by size ("Bytes") by the size itself, so sizes of
-// more than ten digits stay in order.
-void sortList(FileList& list, const SortState& state);
+// more than ten digits stay in order. Rows that compare equal keep their order. Returns
+// the old number of each row, empty when the list was left as it was.
+RowOrder sortList(FileList& list, const SortState& state);
 
 }  // namespace catalogue

@@ -109,12 +109,46 @@ QString hundredthsShortest(qint64 hundredths) {
   return text;
 }
 
+namespace {
+
+// What GetSize writes: the unit, and the bytes or the hundredths of that unit.
+enum class SizeUnit { None, Bytes, Kilo, Mega, Giga };
+struct UnitSize {
+  SizeUnit unit;
+  qint64 value;
+};
+
+UnitSize unitSize(qint64 bytes) {
+  if (bytes < 0) return {SizeUnit::None, 0};
+  if (bytes < KB) return {SizeUnit::Bytes, bytes};
+  if (bytes <= MB) return {SizeUnit::Kilo, roundedHundredths(bytes, KB)};
+  if (bytes <= GB) return {SizeUnit::Mega, roundedHundredths(bytes, MB)};
+  return {SizeUnit::Giga, roundedHundredths(bytes, GB)};
+}
+
+}  // namespace
+
 QString GetSize(qint64 bytes) {
-  if (bytes < 0) return {};
-  if (bytes < KB) return QString::number(bytes) + QStringLiteral(" B");
-  if (bytes <= MB) return hundredthsFixed(roundedHundredths(bytes, KB)) + QStringLiteral(" KB");
-  if (bytes <= GB) return hundredthsFixed(roundedHundredths(bytes, MB)) + QStringLiteral(" MB");
-  return hundredthsFixed(roundedHundredths(bytes, GB)) + QStringLiteral(" GB");
+  const auto [unit, value] = unitSize(bytes);
+  switch (unit) {
+    case SizeUnit::None:
+      return {};
+    case SizeUnit::Bytes:
+      return QString::number(value) + QStringLiteral(" B");
+    case SizeUnit::Kilo:
+      return hundredthsFixed(value) + QStringLiteral(" KB");
+    case SizeUnit::Mega:
+      return hundredthsFixed(value) + QStringLiteral(" MB");
+    case SizeUnit::Giga:
+      break;
+  }
+  return hundredthsFixed(value) + QStringLiteral(" GB");
+}
+
+quint64 sizeTextKey(qint64 bytes) {
+  // The value stays below 2^60: hundredths of a gigabyte of at most 2^63 bytes.
+  const auto [unit, value] = unitSize(bytes);
+  return quint64(unit) << 60 | quint64(value);
 }
 
 QString GetSize(const QString& sizeText) {

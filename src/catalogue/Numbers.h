@@ -33,6 +33,9 @@ double writtenNumber(const QString& text);
 // Human-readable size: "1023 B", "1.50 KB", "1024.00 MB", "1.00 GB"; empty for a negative size.
 QString GetSize(qint64 bytes);
 QString GetSize(const QString& sizeText);
+// A number that is the same for two sizes exactly when GetSize writes the same text for
+// them, so that a sort works each text out once.
+quint64 sizeTextKey(qint64 bytes);
 
 // The "Bytes" column: decimal digits left-padded with "0" to 10 characters.
 QString bytesColumn(qint64 bytes);

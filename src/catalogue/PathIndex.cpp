@@ -116,4 +116,13 @@ void PathIndex::rebuild() {
   for (int row = 0; row < list_.count(); ++row) add(row);
 }
 
+void PathIndex::renumber(const RowOrder& order) {
+  // A row's hash, and so its slot and tag, stay as they were; only the number changes.
+  std::vector<quint32> newRow(order.size());
+  for (size_t row = 0; row < order.size(); ++row) newRow[order[row]] = quint32(row);
+  const quint32 rowMask = quint32(slots_.size() - 1);
+  for (quint32& slot : slots_)
+    if (slot != 0) slot = (slot & ~rowMask) | (newRow[(slot & rowMask) - 1] + 1);
+}
+
 }  // namespace catalogue

@@ -35,6 +35,10 @@ class PathIndex {
   void add(int row) { add(row, rowHash(row)); }
   void add(int row, quint64 hash);
   void rebuild();
+  // Follows a reorder of the list (see FileList::reorder) without hashing a row. Only
+  // for rows whose rebuilt paths all differ: of two equal ones, find() would still answer
+  // the one that came first before the reorder.
+  void renumber(const RowOrder& order);
 
  private:
   quint64 rowHash(int row) const;

@@ -1,6 +1,10 @@
 // Header clicks on the two lists: the order of the rows, later rows sorted in, the path index kept right.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
+#include "catalogue/ListColumns.h"
 #include "support/CatalogueFakes.h"
 
 using namespace catalogue;
@@ -56,6 +60,50 @@ TEST_F(ListSortTest, RowsAddedLaterAreSortedIn) {
   gather({{"j.bin", 4}});
   EXPECT_EQ(upper(), (QStringList{"j.bin", "m.bin", "k.bin"}));
   EXPECT_EQ(catalogue.getfilenum(tree.path("in/k.bin")), 3);
+}
+
+// Every column of both lists, both ways, orders rows as a plain stable sort by the cell
+// texts (by the size where the column sorts by size) does: on rows with many ties, texts
+// that differ in letter case only, letters that fold beyond ASCII (the Kelvin sign folds to
+// "k") and past the sixteenth unit, and equal folder and type texts held by different copies.
+TEST(ListSortOrderTest, EveryColumnOrdersRowsAsAPlainStableSort) {
+  const QString pieces[] = {"",  "a",      "A",    "b",    "\u00e9", "\u00c9", "\u212a", "k",
+                            "K", "\u017f", "s",    "\u00df", "file", "FILE0", ".txt", "\U0001F600",
+                            "\U00010400", "\U00010428", "abcdefghijklmnop", "ABCDEFGHIJKLMNOPq"};
+  const QString folders[] = {"/a", "/A", "/b", "/\u00e9", "/\u00c9", "/long/common/prefix/one", "/long/common/prefix/One", ""};
+  const QString types[] = {"Text File", "text file", "ZIP archive", "Zip Archive", "", "\u00c4rger"};
+  const qint64 sizes[] = {0, 5, 1023, 1024, 1536, 1048576, 1048577, 5'000'000'000LL, 123456, 9};
+  std::vector<SharedText> folderCopies, typeCopies;  // two copies of each text
+  for (const QString& f : folders) folderCopies.insert(folderCopies.end(), {SharedText(f), SharedText(f)});
+  for (const QString& t : types) typeCopies.insert(typeCopies.end(), {SharedText(t), SharedText(t)});
+
+  std::mt19937 random(7);
+  const auto pick = [&random](const auto& from) { return from[random() % std::size(from)]; };
+  std::vector<FileEntry> rows;
+  for (int id = 0; id < 800; ++id)
+    rows.push_back({pick(pieces) + pick(pieces) + pick(pieces), pick(folderCopies), pick(typeCopies), pick(sizes), id});
+
+  for (const Kind kind : {Kind::Upper, Kind::Lower})
+    for (int section = 0; section < int(listColumns(kind).size()); ++section)
+      for (const bool descending : {false, true}) {
+        const ColumnFacts& column = columnFacts(listColumn(kind, section));
+        std::vector<FileEntry> expected = rows;
+        std::stable_sort(expected.begin(), expected.end(), [&](const FileEntry& a, const FileEntry& b) {
+          const int c = column.sortsBySize ? (a.size > b.size) - (a.size < b.size)
+                                           : QString::compare(column.text(a), column.text(b), Qt::CaseInsensitive);
+          return descending ? c > 0 : c < 0;
+        });
+        RowOrder want;
+        for (const FileEntry& e : expected) want.push_back(quint32(e.icon));  // the icon field holds the id
+
+        FileList list(kind);
+        for (const FileEntry& e : rows) list.append(e);
+        const RowOrder order = sortList(list, {true, section, descending});
+        RowOrder got;
+        for (int row = 0; row < list.count(); ++row) got.push_back(quint32(list.at(row).icon));
+        EXPECT_EQ(got, want) << "list " << int(kind) << ", column " << section << (descending ? ", descending" : "");
+        EXPECT_EQ(order, want);
+      }
 }
 
 }  // namespace
