@@ -110,22 +110,23 @@ int& Catalogue::iconsDone(FileList::Kind kind) {
   return done;
 }
 
-void Catalogue::headerClicked(FileList::Kind kind, int column) {
+RowOrder Catalogue::headerClicked(FileList::Kind kind, int column) {
   catalogue::headerClicked(kind == FileList::Kind::Upper ? upperSort_ : lowerSort_, column);
-  resort(kind);
+  return resort(kind);
 }
 
-void Catalogue::resort(FileList::Kind kind) {
+RowOrder Catalogue::resort(FileList::Kind kind) {
   const bool upper = kind == FileList::Kind::Upper;
   const SortState& state = upper ? upperSort_ : lowerSort_;
-  if (!state.sorted) return;
-  const RowOrder order = sortList(list(kind), state);
-  if (!upper || order.empty()) return;
+  if (!state.sorted) return {};
+  RowOrder order = sortList(list(kind), state);
+  if (!upper || order.empty()) return order;
   // Without odd keys no two rows share a rebuilt path, and the index can keep its slots.
   if (oddKeys_.isEmpty())
     index_.renumber(order);
   else
     index_.rebuild();
+  return order;
 }
 
 QString Catalogue::upperSummary() const {

@@ -47,10 +47,11 @@ class Catalogue {
   void setUpperChecked(int row, bool checked) { upper_.setChecked(row, checked); }
 
   // A click on a column header of a list; sorting then stays on for that list.
-  void headerClicked(FileList::Kind kind, int column);
+  // Returns the old number of each row, empty when the rows kept their places.
+  RowOrder headerClicked(FileList::Kind kind, int column);
   // Puts the rows added since into the list's sort order, when it is sorted. Commands that
   // add rows call it once at their end, so a walk does not sort once per folder.
-  void resort(FileList::Kind kind);
+  RowOrder resort(FileList::Kind kind);
   const SortState& sortState(FileList::Kind kind) const {
     return kind == FileList::Kind::Upper ? upperSort_ : lowerSort_;
   }

@@ -225,8 +225,10 @@ void MainForm::mnuselitem_Click(int item, const QList<int>& highlighted) {
   });
 }
 
-void MainForm::headerClicked(catalogue::FileList::Kind kind, int column) {
-  runAlone(Command::Sort, [&] { catalogue_.headerClicked(kind, column); });
+catalogue::RowOrder MainForm::headerClicked(catalogue::FileList::Kind kind, int column) {
+  catalogue::RowOrder order;
+  runAlone(Command::Sort, [&] { order = catalogue_.headerClicked(kind, column); });
+  return order;
 }
 
 void MainForm::dropOnUpperList(const QStringList& paths) {

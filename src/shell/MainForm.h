@@ -125,7 +125,8 @@ class MainForm {
   bool cmdcdrom_Click(int index);
   // The Select command of menu index `item`, with the highlighted upper rows (0-based).
   void mnuselitem_Click(int item, const QList<int>& highlighted);
-  void headerClicked(catalogue::FileList::Kind kind, int column);
+  // Returns the old number of each row, empty when the rows kept their places.
+  catalogue::RowOrder headerClicked(catalogue::FileList::Kind kind, int column);
   void dropOnUpperList(const QStringList& paths);
   // A list file dropped on the lower list is loaded by the next Load.
   void dropOnLowerList(const QStringList& paths);

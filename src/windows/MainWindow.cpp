@@ -152,16 +152,19 @@ void MainWindow::run(const std::function<void()>& handler) {
 
 void MainWindow::sortBy(catalogue::ControlId list, FileList::Kind kind, int column) {
   // The highlight follows its rows through the sort: the Select menu works from it.
+  const QList<int> highlighted = binding_->highlightedRows(list);
+  catalogue::RowOrder order;
+  run([&] { order = state_.headerClicked(kind, column); });
+  if (!order.empty() && !highlighted.isEmpty()) {
+    std::vector<bool> wasHighlighted(order.size(), false);
+    for (int row : highlighted)
+      if (row >= 0 && static_cast<size_t>(row) < order.size()) wasHighlighted[static_cast<size_t>(row)] = true;
+    QList<int> after;
+    for (size_t row = 0; row < order.size(); ++row)
+      if (wasHighlighted[order[row]]) after.append(static_cast<int>(row));
+    binding_->highlightRows(list, after);
+  }
   const catalogue::Catalogue& lists = state_.catalogue();
-  const FileList& rows = kind == FileList::Kind::Upper ? lists.lstmain() : lists.lstsec();
-  QSet<QString> highlighted;
-  for (int row : binding_->highlightedRows(list)) highlighted.insert(rows.fullPath(row));
-  run([&] { state_.headerClicked(kind, column); });
-  QList<int> after;
-  if (!highlighted.isEmpty())
-    for (int row = 0; row < rows.count(); ++row)
-      if (highlighted.contains(rows.fullPath(row))) after.append(row);
-  binding_->highlightRows(list, after);
   const catalogue::SortState& sort = lists.sortState(kind);
   auto* header = static_cast<QTableView*>(control(list))->horizontalHeader();
   header->setSortIndicatorShown(sort.sorted);
