@@ -1,5 +1,6 @@
 // Entries are appended in constant time: the duplicate check is a hash look-up that gives
-// the same answer as comparing the path with every row's rebuilt path.
+// the same answer as comparing the path with every row's rebuilt path, and the files of a
+// folder no row lies in yet need none.
 #include "catalogue/Catalogue.h"
 
 #include "catalogue/IconCache.h"
@@ -20,14 +21,22 @@ const SharedText& Catalogue::sharedFolder(const QString& folder) {
   return lastFolder_;
 }
 
-void Catalogue::append(FileEntry entry, quint64 hash) {
+void Catalogue::append(FileEntry entry, std::optional<quint64> hash) {
   totalbytes_ += entry.size;
+  if (!entry.folder.sharesWith(notedFolder_)) {
+    notedFolder_ = entry.folder;
+    // The folder the row's rebuilt path lies in: the text before its last separator.
+    const QString& folder = entry.folder.text();
+    const QChar sep = separator(style_);
+    rowFolders_.insert(!folder.isEmpty() && folder.back() == sep ? folder.chopped(1) : folder);
+  }
   upper_.append(std::move(entry));
-  index_.add(upper_.count() - 1, hash);
+  if (hash) index_.add(upper_.count() - 1, *hash);
   refreshUpperSummary();
 }
 
 void Catalogue::addfile(const QString& path, std::optional<qint64> knownSize) {
+  freshListing_ = false;  // the row may be one the listing names
   const quint64 hash = index_.hashOf(path);
   if (index_.find(path, hash) >= 0) return;
   SplitPath parts = splitPath(path, style_);
@@ -49,14 +58,27 @@ void Catalogue::addfile(const QString& path, std::optional<qint64> knownSize) {
   append(std::move(entry), filed);
 }
 
+bool Catalogue::isPlainFolder(const QString& folder) const {
+  return style_ == nativeStyle && !folder.isEmpty() && folder.back() != separator(style_);
+}
+
+void Catalogue::beginListing(const QString& folder) {
+  // A plain folder's rows rebuild to "folder/name" and no other folder's do: while no row
+  // lies in the folder, only a row of this listing could have the path of another.
+  freshListing_ = isPlainFolder(folder) && !rowFolders_.contains(folder);
+  if (freshListing_) listingFolder_ = sharedFolder(folder);
+}
+
 void Catalogue::addfile(const QString& folder, const QString& name, qint64 size) {
-  const QChar sep = separator(style_);
   // Only a plain folder and name join to a path whose split gives them back unchanged.
-  if (style_ != nativeStyle || folder.isEmpty() || folder.back() == sep || name.contains(sep))
-    return addfile(chkdir(folder, name), size);
+  if (!isPlainFolder(folder) || name.contains(separator(style_))) return addfile(chkdir(folder, name), size);
   const SharedText& shared = sharedFolder(folder);
-  const quint64 hash = index_.hashOf(shared.text(), name);
-  if (index_.find(shared.text(), name, hash) >= 0) return;
+  std::optional<quint64> hash;
+  if (!freshListing_ || !shared.sharesWith(listingFolder_)) {
+    freshListing_ = false;
+    hash = index_.hashOf(shared.text(), name);
+    if (index_.find(shared.text(), name, *hash) >= 0) return;
+  }
 
   // The extension is what follows the path's last dot, even when that dot is the folder's.
   QString joinedExtension;
@@ -64,7 +86,7 @@ void Catalogue::addfile(const QString& folder, const QString& name, qint64 size)
   if (const qsizetype dot = name.lastIndexOf(u'.'); dot >= 0) {
     extension = QStringView(name).mid(dot + 1);
   } else if (const qsizetype folderDot = folder.lastIndexOf(u'.'); folderDot >= 0) {
-    joinedExtension = folder.mid(folderDot + 1) + sep + name;
+    joinedExtension = folder.mid(folderDot + 1) + separator(style_) + name;
     extension = joinedExtension;
   }
   FileEntry entry;
@@ -72,18 +94,23 @@ void Catalogue::addfile(const QString& folder, const QString& name, qint64 size)
   entry.folder = shared;
   entry.type = types_.describe(extension);
   entry.size = size;
+  entry.listed = true;
   append(std::move(entry), hash);
 }
 
 void Catalogue::clearUpper() {
   upper_.clear();
   oddKeys_.clear();
+  rowFolders_.clear();
+  notedFolder_ = SharedText();
+  freshListing_ = false;
   index_.rebuild();
   lastFolder_ = SharedText();
 }
 
 int Catalogue::removeUpperIf(const std::function<bool(const FileEntry&)>& pick) {
   const int removed = upper_.removeIf(pick);
+  freshListing_ = false;
   if (removed > 0) {
     index_.rebuild();
     rebuildKeys();
@@ -149,7 +176,8 @@ void Catalogue::refreshicons(FileList::Kind kind, IconCache* icons, platform::Ev
       const bool absolute =
           style_ == PathStyle::Posix ? path.startsWith(u'/') : QStringView(path).mid(1, 2) == u":\\";
       if (kind == FileList::Kind::Lower && !absolute) continue;
-      rows.edit(row).icon = icons->GetIconIndex(path);
+      const bool listed = rows.at(row).listed;
+      rows.edit(row).icon = icons->GetIconIndex(path, listed);
       pump.pump();
     }
     done = rows.count();

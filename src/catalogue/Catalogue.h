@@ -36,8 +36,13 @@ class Catalogue {
   // the file is measured, and a file that cannot be measured counts as 0 bytes.
   void addfile(const QString& path, std::optional<qint64> knownSize = std::nullopt);
   // The same for the file `name` a listing of `folder` (a path in the native style) found,
-  // as addfile(chkdir(folder, name), size) would add it, without building the path.
+  // as addfile(chkdir(folder, name), size) would add it, without building the path. The
+  // row is known to be a regular file.
   void addfile(const QString& folder, const QString& name, qint64 size);
+  // The files of one listing of `folder` follow, each added with the call above and each
+  // name once, as a listing gives them; any other change of the upper list ends them.
+  // While no row lies in the folder, they need no look-up for an equal path.
+  void beginListing(const QString& folder);
   // The 1-based row of the upper entry whose rebuilt full path equals `path`, 0 if none.
   int getfilenum(const QString& path) const;
 
@@ -83,7 +88,10 @@ class Catalogue {
   void rebuildKeys();
   // The folder text the row gets: the copy the previous row holds when it is the same.
   const SharedText& sharedFolder(const QString& folder);
-  void append(FileEntry entry, quint64 hash);
+  // Files the row in the path index under `hash`, or leaves it to wait for the next look-up.
+  void append(FileEntry entry, std::optional<quint64> hash);
+  // Whether the folder is one the rows of addfile(folder, name, size) keep as it is given.
+  bool isPlainFolder(const QString& folder) const;
   int& iconsDone(FileList::Kind kind);
 
   PathStyle style_;
@@ -96,6 +104,13 @@ class Catalogue {
   TypeDescriptions types_;
   qint64 totalbytes_ = 0;
   SharedText lastFolder_;  // shared by consecutive files of one folder
+  // The folders the rows' rebuilt paths lie in (perhaps some more after a removal), noted
+  // once per run of rows of one folder.
+  QSet<QString> rowFolders_;
+  SharedText notedFolder_;
+  // A listing of a folder no row lay in is under way (see beginListing).
+  bool freshListing_ = false;
+  SharedText listingFolder_;
   // Rows below these marks have their icons, so a refresh after each folder of a walk
   // looks at the new rows only; a change of structure sends the mark back to 0.
   int upperIconsDone_ = 0, lowerIconsDone_ = 0;

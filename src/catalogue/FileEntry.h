@@ -20,6 +20,9 @@ struct FileEntry {
   // Upper only: the row's key is not its rebuilt full path but the path it was added by,
   // a name without a folder ("name") or the folder and name joined as they are ("a//b").
   bool oddKey = false;
+  // Upper only: a folder listing found the row as a regular file, so it needs no look to
+  // tell whether it is a folder.
+  bool listed = false;
 };
 
 }  // namespace catalogue

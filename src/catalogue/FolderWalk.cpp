@@ -3,14 +3,14 @@
 #include "catalogue/FolderWalk.h"
 
 #include <algorithm>
-#include <vector>
+#include <utility>
 
 #include "catalogue/Paths.h"
 
 namespace catalogue {
 
-void walkFolders(const QString& top, const SubfolderReader& read, platform::EventPump& pump, const RunState& run,
-                 QStringList& found, SkippedFolders& skipped) {
+void walkFolders(const QString& top, platform::FolderContents topContents, const FolderReader& read,
+                 const FolderVisit& visit, platform::EventPump& pump, const RunState& run, SkippedFolders& skipped) {
   struct Level {
     QString folder;
     platform::FolderIdentity identity;
@@ -18,23 +18,8 @@ void walkFolders(const QString& top, const SubfolderReader& read, platform::Even
     qsizetype next = 0;
   };
   std::vector<Level> levels;  // the folders from the top down to the one being read
+  levels.push_back({top, topContents.identity, std::move(topContents.subfolders)});
 
-  // Reads a folder's subfolders and makes a readable folder the deepest level; false for
-  // a folder that is one of its own ancestors.
-  const auto enter = [&](const QString& path) {
-    std::optional<platform::Subfolders> listed = read(path);
-    if (!listed) {
-      skipped.note(path);
-      return true;
-    }
-    const bool loop = std::any_of(levels.begin(), levels.end(),
-                                  [&](const Level& above) { return above.identity == listed->identity; });
-    if (loop) return false;
-    levels.push_back({path, listed->identity, std::move(listed->names)});
-    return true;
-  };
-
-  enter(top);
   while (!levels.empty()) {
     Level& level = levels.back();
     if (run.stopflag || level.next >= level.names.size()) {
@@ -44,7 +29,16 @@ void walkFolders(const QString& top, const SubfolderReader& read, platform::Even
     const QString path = chkdir(level.folder, level.names[level.next++]);
     pump.pump();
     if (path.endsWith(QStringLiteral("pagefile.sys"))) continue;
-    if (enter(path)) found.append(path);  // before anything below it
+    std::optional<platform::FolderContents> contents = read(path);
+    if (!contents) {
+      skipped.note(path);
+      continue;
+    }
+    const bool loop = std::any_of(levels.begin(), levels.end(),
+                                  [&](const Level& above) { return above.identity == contents->identity; });
+    if (loop) continue;
+    visit(path, contents->files);  // before anything below it
+    levels.push_back({path, contents->identity, std::move(contents->subfolders)});
   }
 }
 

@@ -1,11 +1,11 @@
-// The walk below an added folder: every folder in depth-first order, each folder's
-// subfolders read whole before any of them is entered.
+// The walk below an added folder: every folder in depth-first order, each folder read once
+// for its files and its subfolders, and its subfolders taken whole before any is entered.
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "catalogue/RunState.h"
 #include "catalogue/SkippedFolders.h"
@@ -14,14 +14,16 @@
 
 namespace catalogue {
 
-// Reads the subfolders of one folder; nothing when it cannot be read.
-using SubfolderReader = std::function<std::optional<platform::Subfolders>(const QString& folder)>;
+// Reads the files and subfolders of one folder; nothing when it cannot be read.
+using FolderReader = std::function<std::optional<platform::FolderContents>(const QString& folder)>;
+// Takes the files of one folder the walk reached.
+using FolderVisit = std::function<void(const QString& folder, const std::vector<platform::ListedFile>& files)>;
 
-// Appends every folder below `top` to `found`, each followed directly by those below it.
-// A folder that cannot be read is still appended (its files are tried later) and noted
-// in `skipped`. A folder that is its own ancestor (a bind mount inside itself) is left
-// out, so the walk always ends. The walk stops when `run.stopflag` is set.
-void walkFolders(const QString& top, const SubfolderReader& read, platform::EventPump& pump, const RunState& run,
-                 QStringList& found, SkippedFolders& skipped);
+// Hands every folder below `top` to `visit`, each directly followed by those below it;
+// `topContents` is the reading of `top` the caller made. A folder that cannot be read is
+// noted in `skipped` instead. A folder that is its own ancestor (a bind mount inside
+// itself) is left out, so the walk always ends. The walk stops when `run.stopflag` is set.
+void walkFolders(const QString& top, platform::FolderContents topContents, const FolderReader& read,
+                 const FolderVisit& visit, platform::EventPump& pump, const RunState& run, SkippedFolders& skipped);
 
 }  // namespace catalogue

@@ -4,7 +4,9 @@
 
 #include <QDir>
 #include <QSet>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "catalogue/FolderWalk.h"
 #include "catalogue/Paths.h"
@@ -31,36 +33,51 @@ QString Gathering::folderOf(const QString& typed) {
   return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }
 
-bool Gathering::addfolder(const QString& folder, const GatherRequest& request) {
-  const QString current = folderOf(folder);
-  if (current.isEmpty()) return false;
+std::optional<platform::FolderContents> Gathering::readFolder(const QString& folder, bool withSubfolders) {
   const WildcardList listing(listingPattern_, WildcardList::Syntax::Listing);
-  const auto files = platform::listFiles(
-      current, [&listing](const QString& name) { return listing.matches(name); }, context_.pump);
-  if (!files) return false;
+  const auto accept = [&listing](const QString& name) { return listing.matches(name); };
+  if (withSubfolders) return platform::listFolder(folder, accept, context_.pump);
+  std::optional<std::vector<platform::ListedFile>> files = platform::listFiles(folder, accept, context_.pump);
+  if (!files) return std::nullopt;
+  return platform::FolderContents{std::move(*files), {}, {}};
+}
 
+void Gathering::addFiles(const QString& folder, const std::vector<platform::ListedFile>& files,
+                         const GatherRequest& request) {
   const WildcardList excluded(request.pattern, WildcardList::Syntax::Like);
-  const bool inProgramFolder = !services_.programFolder.isEmpty() && current == services_.programFolder;
+  const bool inProgramFolder = !services_.programFolder.isEmpty() && folder == services_.programFolder;
   RunState& run = context_.run;
-  for (const platform::ListedFile& file : *files) {
+  Catalogue& catalogue = context_.catalogue;
+  catalogue.beginListing(folder);
+  for (const platform::ListedFile& file : files) {
     const bool taken = !(request.exclusive && excluded.matches(file.name));
-    if (!run.stopflag && taken) context_.catalogue.addfile(current, file.name, file.size);
+    if (!run.stopflag && taken) catalogue.addfile(folder, file.name, file.size);
     if (inProgramFolder && !run.warned) {
       services_.messages.show(programTitle, programFolderWarning, platform::MessageIcon::Information);
       run.warned = true;
     }
-    context_.catalogue.refreshUpperSummary();
+    catalogue.refreshUpperSummary();
     context_.pump.pump();
   }
-  context_.catalogue.refreshicons(FileList::Kind::Upper, context_.icons, context_.pump);
+  catalogue.refreshicons(FileList::Kind::Upper, context_.icons, context_.pump);
+}
+
+bool Gathering::addfolder(const QString& folder, const GatherRequest& request) {
+  const QString current = folderOf(folder);
+  if (current.isEmpty()) return false;
+  const std::optional<platform::FolderContents> contents = readFolder(current, false);
+  if (!contents) return false;
+  addFiles(current, contents->files, request);
   return true;
 }
 
-void Gathering::Recurse(const QString& folder) {
-  const QString top = folderOf(folder);
-  if (context_.run.stopflag || top.isEmpty() || !platform::isFolder(top)) return;
-  const SubfolderReader read = [this](const QString& path) { return platform::listSubfolders(path, context_.pump); };
-  walkFolders(top, read, context_.pump, context_.run, lsttri_, skipped_);
+void Gathering::Recurse(const QString& top, platform::FolderContents topContents, const GatherRequest& request) {
+  if (context_.run.stopflag) return;
+  const FolderReader read = [this](const QString& path) { return readFolder(path, true); };
+  const FolderVisit visit = [&](const QString& path, const std::vector<platform::ListedFile>& files) {
+    addFiles(path, files, request);
+  };
+  walkFolders(top, std::move(topContents), read, visit, context_.pump, context_.run, skipped_);
 }
 
 int getitem(const QString& Name, const QStringList& combo) {
@@ -102,15 +119,18 @@ void Gathering::add(const GatherRequest& request) {
     while (history.size() > historyLength) history.removeFirst();
     view_.showFolderHistory(history);
   }
-  const bool opened = addfolder(typed, request);
-  if (!opened) tellCannotOpen(typed);
+  // The walk starts from this reading of the folder, so the folder is read once.
+  const QString top = folderOf(typed);
+  std::optional<platform::FolderContents> contents =
+      top.isEmpty() ? std::nullopt : readFolder(top, request.recurse);
+  if (contents)
+    addFiles(top, contents->files, request);
+  else
+    tellCannotOpen(typed);
 
-  if (opened && request.recurse) {
-    lsttri_.clear();
+  if (contents && request.recurse) {
     context_.progress.begin(QStringLiteral("Adding directories"));
-    Recurse(typed);
-    for (const QString& folder : std::as_const(lsttri_))
-      if (!run.stopflag && !addfolder(folder, request)) skipped_.note(folder);
+    Recurse(top, std::move(*contents), request);
     context_.progress.end();
   }
   catalogue.resort(FileList::Kind::Upper);

@@ -5,10 +5,13 @@
 #include <QtGlobal>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <vector>
 
 #include "catalogue/CommandContext.h"
 #include "catalogue/GatheringView.h"
 #include "catalogue/SkippedFolders.h"
+#include "platform/FolderListing.h"
 #include "platform/FolderPicker.h"
 #include "platform/Messages.h"
 
@@ -56,12 +59,17 @@ class Gathering {
   static QString folderOf(const QString& typed);
 
  private:
-  // The files of one folder (no subfolders) under the listing pattern of the last Add and
-  // the request's pattern; false when the folder cannot be opened, and nothing is added.
+  // One reading of a folder (a tidy absolute path) under the listing pattern of the last
+  // Add: its files, and its subfolders when asked; nothing when it cannot be opened.
+  std::optional<platform::FolderContents> readFolder(const QString& folder, bool withSubfolders);
+  // Adds what one reading of the folder found, as the request's pattern takes it.
+  void addFiles(const QString& folder, const std::vector<platform::ListedFile>& files, const GatherRequest& request);
+  // The files of one folder (no subfolders); false when the folder cannot be opened, and
+  // nothing is added.
   bool addfolder(const QString& folder, const GatherRequest& request);
-  // Appends every folder below `folder` to lsttri, depth-first, each followed by its own;
-  // folders that cannot be read are noted for the message at the end of the Add.
-  void Recurse(const QString& folder);
+  // Adds the files of every folder below `top`, depth-first, each folder followed by its
+  // own; folders that cannot be read are noted for the message at the end of the Add.
+  void Recurse(const QString& top, platform::FolderContents topContents, const GatherRequest& request);
   void tellCannotOpen(const QString& typed);
   void tellSkipped();
 
@@ -69,7 +77,6 @@ class Gathering {
   GatheringView& view_;
   GatheringServices services_;
   QString listingPattern_ = QStringLiteral("*.*");  // the hidden file list's pattern
-  QStringList lsttri_;
   SkippedFolders skipped_;
 };
 

@@ -29,8 +29,9 @@ QString IconCache::cacheKey(const QString& path, const FolderTest& isFolder) {
   return (dot < 0 ? path : extension).toLower();
 }
 
-int IconCache::GetIconIndex(const QString& path) {
-  const QString key = cacheKey(path, isFolder_);
+int IconCache::GetIconIndex(const QString& path, bool knownFile) {
+  static const FolderTest noTest;
+  const QString key = cacheKey(path, knownFile ? noTest : isFolder_);
   const auto it = images_.constFind(key);
   if (it != images_.constEnd()) return *it;
   // A comma ends the part of the key that names the file to draw.

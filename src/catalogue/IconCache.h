@@ -16,8 +16,9 @@ class IconCache {
   using FolderTest = std::function<bool(const QString&)>;
   IconCache(platform::IconProvider& provider, FolderTest isFolder);
 
-  // The 1-based image index of the path's key, drawing it on first use.
-  int GetIconIndex(const QString& path);
+  // The 1-based image index of the path's key, drawing it on first use. A path known to
+  // name a regular file is not looked at to tell whether it names a folder.
+  int GetIconIndex(const QString& path, bool knownFile = false);
 
   // The cache key, in lower case.
   static QString cacheKey(const QString& path, const FolderTest& isFolder);

@@ -12,15 +12,23 @@ namespace catalogue {
 
 namespace {
 
+using Format = CellFormat;
+
 constexpr ColumnFacts facts[] = {
-    {ListColumn::Name, [](const FileEntry& e) { return e.text; }, false, false, true, true, nullptr},
-    {ListColumn::Size, [](const FileEntry& e) { return GetSize(e.size); }, false, true, true, false,
-     [](const FileEntry& e) { return sizeTextKey(e.size); }},
-    {ListColumn::Type, [](const FileEntry& e) { return e.type.text(); }, false, false, true, false,
+    {ListColumn::Name, [](const FileEntry& e) { return e.text; },
+     [](QString& out, const FileEntry& e, const Format&) { out += e.text; }, false, false, true, true, nullptr},
+    {ListColumn::Size, [](const FileEntry& e) { return GetSize(e.size); },
+     [](QString& out, const FileEntry& e, const Format& f) { appendSize(out, e.size, f.decimalPoint); }, false, true,
+     true, false, [](const FileEntry& e) { return sizeTextKey(e.size); }},
+    {ListColumn::Type, [](const FileEntry& e) { return e.type.text(); },
+     [](QString& out, const FileEntry& e, const Format&) { out += e.type.text(); }, false, false, true, false,
      [](const FileEntry& e) { return quint64(quintptr(&e.type.text())); }},
-    {ListColumn::Path, [](const FileEntry& e) { return e.folder.text(); }, false, false, true, false,
+    {ListColumn::Path, [](const FileEntry& e) { return e.folder.text(); },
+     [](QString& out, const FileEntry& e, const Format&) { out += e.folder.text(); }, false, false, true, false,
      [](const FileEntry& e) { return quint64(quintptr(&e.folder.text())); }},
-    {ListColumn::Bytes, [](const FileEntry& e) { return bytesColumn(e.size); }, true, true, true, true, nullptr},
+    {ListColumn::Bytes, [](const FileEntry& e) { return bytesColumn(e.size); },
+     [](QString& out, const FileEntry& e, const Format&) { appendBytesColumn(out, e.size); }, true, true, true, true,
+     nullptr},
 };
 
 constexpr bool rowsInEnumOrder() {
@@ -46,6 +54,8 @@ constexpr Columns columnsOf(bool upper) {
 constexpr Columns upperColumns = columnsOf(true), lowerColumns = columnsOf(false);
 
 }  // namespace
+
+CellFormat CellFormat::current() { return {decimalSeparator()}; }
 
 const ColumnFacts& columnFacts(ListColumn column) { return facts[size_t(column)]; }
 

@@ -14,9 +14,17 @@ namespace catalogue {
 // In the order the upper list shows them; the lower list shows those it has in this order too.
 enum class ListColumn { Name, Size, Type, Path, Bytes };
 
+// What a cell's text depends on beside its row, looked up once for many cells.
+struct CellFormat {
+  QString decimalPoint;
+  static CellFormat current();
+};
+
 struct ColumnFacts {
   ListColumn column;
-  QString (*text)(const FileEntry& entry);  // the cell as the list shows it and the state dump writes it
+  QString (*text)(const FileEntry& entry);  // the cell as the list shows it
+  // The same text appended, as the state dump writes a million of them.
+  void (*append)(QString& out, const FileEntry& entry, const CellFormat& format);
   bool sortsBySize;                         // by the size in bytes; the others by text, letter case ignored
   bool alignsRight;                         // figures are set flush right
   bool inUpper, inLower;                    // the lists that have the column

@@ -4,15 +4,36 @@
 
 #include <QLocale>
 #include <cmath>
+#include <iterator>
 
 namespace catalogue {
 namespace {
 
-QString decimalSeparator() { return QLocale().decimalPoint(); }
-
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
+// The decimal digits of a number that is not negative.
+void appendDigits(QString& out, qint64 value, qsizetype width = 0) {
+  char16_t digits[20];
+  qsizetype n = 0;
+  do {
+    digits[std::size(digits) - ++n] = char16_t(u'0' + value % 10);
+    value /= 10;
+  } while (value > 0);
+  for (qsizetype pad = n; pad < width; ++pad) out += u'0';
+  out.append(reinterpret_cast<const QChar*>(digits + std::size(digits) - n), n);
+}
+
+void appendHundredthsFixed(QString& out, qint64 hundredths, QStringView decimalPoint) {
+  appendDigits(out, hundredths / 100);
+  const int cents = int(hundredths % 100);
+  out += decimalPoint;
+  out += QChar(u'0' + cents / 10);
+  out += QChar(u'0' + cents % 10);
+}
+
 }  // namespace
+
+QString decimalSeparator() { return QLocale().decimalPoint(); }
 
 double leadingNumber(const QString& text) {
   const double v = leadingNumberUnbounded(text);
@@ -91,15 +112,6 @@ qint64 roundedHundredths(qint64 bytes, qint64 unit) {
   return qint64(q);
 }
 
-QString hundredthsFixed(qint64 hundredths) {
-  QString text = QString::number(hundredths / 100);
-  const int cents = int(hundredths % 100);
-  text += decimalSeparator();
-  text += QChar(u'0' + cents / 10);
-  text += QChar(u'0' + cents % 10);
-  return text;
-}
-
 QString hundredthsShortest(qint64 hundredths) {
   QString text = QString::number(hundredths / 100);
   const qint64 cents = hundredths % 100;
@@ -129,20 +141,27 @@ UnitSize unitSize(qint64 bytes) {
 }  // namespace
 
 QString GetSize(qint64 bytes) {
+  QString text;
+  appendSize(text, bytes, decimalSeparator());
+  return text;
+}
+
+void appendSize(QString& out, qint64 bytes, QStringView decimalPoint) {
   const auto [unit, value] = unitSize(bytes);
   switch (unit) {
     case SizeUnit::None:
-      return {};
+      return;
     case SizeUnit::Bytes:
-      return QString::number(value) + QStringLiteral(" B");
+      appendDigits(out, value);
+      out += u" B";
+      return;
     case SizeUnit::Kilo:
-      return hundredthsFixed(value) + QStringLiteral(" KB");
     case SizeUnit::Mega:
-      return hundredthsFixed(value) + QStringLiteral(" MB");
     case SizeUnit::Giga:
       break;
   }
-  return hundredthsFixed(value) + QStringLiteral(" GB");
+  appendHundredthsFixed(out, value, decimalPoint);
+  out += unit == SizeUnit::Kilo ? u" KB" : unit == SizeUnit::Mega ? u" MB" : u" GB";
 }
 
 quint64 sizeTextKey(qint64 bytes) {
@@ -158,9 +177,15 @@ QString GetSize(const QString& sizeText) {
 }
 
 QString bytesColumn(qint64 bytes) {
-  QString digits = QString::number(bytes);
-  if (digits.size() < 10) digits.prepend(QString(10 - digits.size(), QChar(u'0')));
+  QString digits;
+  appendBytesColumn(digits, bytes);
   return digits;
+}
+
+void appendBytesColumn(QString& out, qint64 bytes) {
+  if (bytes >= 0) return appendDigits(out, bytes, 10);
+  const QString digits = QString::number(bytes);  // the sign comes after the padding
+  out += QString(10 - digits.size(), QChar(u'0')) + digits;
 }
 
 QString megabytesText(qint64 bytes) { return hundredthsShortest(roundedHundredths(bytes, MB)); }

@@ -30,21 +30,26 @@ std::optional<double> userNumber(const QString& text);
 // back: as userNumber, or the leading number of any other text.
 double writtenNumber(const QString& text);
 
+// The user's decimal separator: "." or ",", or another the locale has.
+QString decimalSeparator();
+
 // Human-readable size: "1023 B", "1.50 KB", "1024.00 MB", "1.00 GB"; empty for a negative size.
 QString GetSize(qint64 bytes);
 QString GetSize(const QString& sizeText);
+// The same appended to `out`, with the decimal separator given: for a million sizes in a row.
+void appendSize(QString& out, qint64 bytes, QStringView decimalPoint);
 // A number that is the same for two sizes exactly when GetSize writes the same text for
 // them, so that a sort works each text out once.
 quint64 sizeTextKey(qint64 bytes);
 
 // The "Bytes" column: decimal digits left-padded with "0" to 10 characters.
 QString bytesColumn(qint64 bytes);
+void appendBytesColumn(QString& out, qint64 bytes);
 
 // bytes / unit rounded to two decimals, ties to even, in hundredths.
 qint64 roundedHundredths(qint64 bytes, qint64 unit);
 
-// Hundredths written with exactly two decimals ("1.50"), or in shortest form ("1.5", "3").
-QString hundredthsFixed(qint64 hundredths);
+// Hundredths written in shortest form ("1.5", "3").
 QString hundredthsShortest(qint64 hundredths);
 
 // A byte amount as megabytes in shortest form: "12.5", "0".

@@ -62,39 +62,49 @@ int PathIndex::probe(quint64 hash, Same same) const {
 }
 
 int PathIndex::find(QStringView path, quint64 hash) const {
+  fileWaiting();
   return probe(hash, [&](const FileEntry& e) { return isJoinedPath(path, e.folder.text(), e.text, style_); });
 }
 
 int PathIndex::find(const QString& folder, QStringView name, quint64 hash) const {
+  fileWaiting();
   return probe(hash, [&](const FileEntry& e) { return sameJoinedPath(e.folder.text(), e.text, folder, name, style_); });
 }
 
 void PathIndex::add(int row, quint64 hash) {
-  if (size_t(used_ + 1) * 2 > slots_.size()) grow();
+  if (row != filed_) return;  // rows before it wait: it waits with them
+  if (size_t(filed_ + 1) * 2 > slots_.size()) {
+    // Rows are filed again in row order, so that a run of rows of one folder works the
+    // folder's part out once.
+    const int rows = filed_;
+    resize(slots_.empty() ? firstSize : slots_.size() * 2);
+    for (int r = 0; r < rows; ++r) file(r, rowHash(r));
+  }
+  file(row, hash);
+}
+
+void PathIndex::fileWaiting() const {
+  const int rows = list_.count();
+  if (filed_ == rows) return;
+  size_t size = firstSize;
+  while (size < size_t(rows) * 2) size *= 2;
+  if (slots_.size() < size) resize(size);  // and file every row anew
+  for (int row = filed_; row < rows; ++row) file(row, rowHash(row));
+}
+
+void PathIndex::file(int row, quint64 hash) const {
   const size_t mask = slots_.size() - 1;
   size_t at = size_t(hash) & mask;
   while (slots_[at] != 0) at = (at + 1) & mask;
   slots_[at] = tagOf(hash) | quint32(row + 1);
-  ++used_;
+  filed_ = row + 1;
 }
 
-void PathIndex::grow() {
-  // Rows are filed again in row order, so that a run of rows of one folder works the
-  // folder's part out once.
-  std::vector<bool> filed(size_t(list_.count()), false);
-  const quint32 rowMask = quint32(slots_.size() - 1);
-  for (const quint32 slot : slots_)
-    if (slot != 0) filed[size_t(slot & rowMask) - 1] = true;
-  resize(slots_.empty() ? firstSize : slots_.size() * 2);
-  for (int row = 0; row < list_.count(); ++row)
-    if (filed[size_t(row)]) add(row);
-}
-
-void PathIndex::resize(size_t size) {
+void PathIndex::resize(size_t size) const {
   slots_.assign(size, 0);
   rowBits_ = 0;
   while ((size_t(1) << rowBits_) < size) ++rowBits_;
-  used_ = 0;
+  filed_ = 0;
 }
 
 quint32 PathIndex::tagOf(quint64 hash) const {
@@ -103,17 +113,11 @@ quint32 PathIndex::tagOf(quint64 hash) const {
 }
 
 void PathIndex::rebuild() {
-  size_t size = firstSize;
-  while (size < size_t(list_.count()) * 2) size *= 2;
-  if (list_.count() > 0) {
-    resize(size);
-  } else {
-    slots_.clear();
-    used_ = 0;
-  }
+  slots_.clear();
+  slots_.shrink_to_fit();
+  filed_ = 0;
   haveFolder_ = false;
   lastFolder_.clear();
-  for (int row = 0; row < list_.count(); ++row) add(row);
 }
 
 void PathIndex::renumber(const RowOrder& order) {

@@ -1,5 +1,5 @@
-// POSIX folder reading with openat/fstatat: one stat per candidate file, none for folders
-// whose entry type the file system already tells.
+// POSIX folder reading with openat/fstatat: one pass over a folder's entries, one stat per
+// candidate file, none for folders whose entry type the file system already tells.
 #include "platform/FolderListing.h"
 
 #include <dirent.h>
@@ -65,45 +65,63 @@ bool listingOrder(const QString& a, const QString& b) {
   return a < b;
 }
 
-std::optional<std::vector<ListedFile>> listFiles(const QString& folder,
-                                                 const std::function<bool(const QString&)>& accept,
-                                                 EventPump& pump) {
+namespace {
+
+// One pass over a folder's entries; the subfolders and the folder's identity only when
+// `withSubfolders`.
+std::optional<FolderContents> readFolder(const QString& folder, const std::function<bool(const QString&)>& accept,
+                                         EventPump& pump, bool withSubfolders) {
   FolderStream stream(folder);
   if (!stream.isOpen()) return std::nullopt;
-  std::vector<ListedFile> files;
+  FolderContents contents;
+  std::vector<QString> folders;
+  if (withSubfolders) {
+    struct stat self {};
+    if (::fstat(stream.fd(), &self) != 0) return std::nullopt;
+    contents.identity = {quint64(self.st_dev), quint64(self.st_ino)};
+  }
   while (const dirent* e = stream.next()) {
     pump.pump();
+    if (isDotOrDotDot(e->d_name)) continue;
+    unsigned char type = e->d_type;
+    if (type == DT_UNKNOWN && withSubfolders) {
+      // The file system keeps no types in its folders: the entry itself tells, links not followed.
+      struct stat st {};
+      if (::fstatat(stream.fd(), e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) continue;
+      type = S_ISDIR(st.st_mode) ? DT_DIR : S_ISLNK(st.st_mode) ? DT_LNK : S_ISREG(st.st_mode) ? DT_REG : DT_FIFO;
+    }
+    if (type == DT_DIR) {
+      if (withSubfolders) folders.push_back(decodeFileName(e->d_name, qsizetype(std::strlen(e->d_name))));
+      continue;
+    }
     if (e->d_name[0] == '.') continue;  // hidden files are never listed
-    if (e->d_type != DT_REG && e->d_type != DT_LNK && e->d_type != DT_UNKNOWN) continue;
+    if (type != DT_REG && type != DT_LNK && type != DT_UNKNOWN) continue;
     QString name = decodeFileName(e->d_name, qsizetype(std::strlen(e->d_name)));
     if (accept && !accept(name)) continue;
     struct stat st {};
     // Follows a link, so a link to a regular file counts as that file; a dangling link fails.
     if (::fstatat(stream.fd(), e->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode)) continue;
-    files.push_back({std::move(name), qint64(st.st_size)});
+    contents.files.push_back({std::move(name), qint64(st.st_size)});
   }
-  sortInListingOrder(files, [](const ListedFile& f) -> const QString& { return f.name; });
-  return files;
+  sortInListingOrder(contents.files, [](const ListedFile& f) -> const QString& { return f.name; });
+  sortInListingOrder(folders, [](const QString& f) -> const QString& { return f; });
+  contents.subfolders = QStringList(std::make_move_iterator(folders.begin()), std::make_move_iterator(folders.end()));
+  return contents;
 }
 
-std::optional<Subfolders> listSubfolders(const QString& folder, EventPump& pump) {
-  FolderStream stream(folder);
-  if (!stream.isOpen()) return std::nullopt;
-  struct stat self {};
-  if (::fstat(stream.fd(), &self) != 0) return std::nullopt;
-  std::vector<QString> folders;
-  while (const dirent* e = stream.next()) {
-    pump.pump();
-    if (isDotOrDotDot(e->d_name)) continue;
-    bool dir = e->d_type == DT_DIR;
-    if (e->d_type == DT_UNKNOWN) {
-      struct stat st {};
-      dir = ::fstatat(stream.fd(), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode);
-    }
-    if (dir) folders.push_back(decodeFileName(e->d_name, qsizetype(std::strlen(e->d_name))));
-  }
-  sortInListingOrder(folders, [](const QString& f) -> const QString& { return f; });
-  return Subfolders{QStringList(folders.begin(), folders.end()), {quint64(self.st_dev), quint64(self.st_ino)}};
+}  // namespace
+
+std::optional<std::vector<ListedFile>> listFiles(const QString& folder,
+                                                 const std::function<bool(const QString&)>& accept,
+                                                 EventPump& pump) {
+  std::optional<FolderContents> contents = readFolder(folder, accept, pump, false);
+  if (!contents) return std::nullopt;
+  return std::move(contents->files);
+}
+
+std::optional<FolderContents> listFolder(const QString& folder, const std::function<bool(const QString&)>& accept,
+                                         EventPump& pump) {
+  return readFolder(folder, accept, pump, true);
 }
 
 bool isFolder(const QString& path) {

@@ -1,5 +1,5 @@
-// Reading folders from the file system: the files of one folder for gathering, the
-// subfolders of one folder for the walk, and single-file queries. Paths may be of any
+// Reading folders from the file system: the files of one folder for gathering, its files
+// and subfolders together for the walk, and single-file queries. Paths may be of any
 // length.
 //
 // Names come back in a fixed order, letter case ignored (exact order breaks ties), so the
@@ -35,14 +35,16 @@ struct FolderIdentity {
   friend bool operator==(const FolderIdentity&, const FolderIdentity&) = default;
 };
 
-struct Subfolders {
-  QStringList names;
-  FolderIdentity identity;  // of the folder listed
+struct FolderContents {
+  std::vector<ListedFile> files;  // as listFiles gives them
+  QStringList subfolders;         // real subfolders, hidden ones too; a link to a folder is not one
+  FolderIdentity identity;        // of the folder read
 };
 
-// Real subfolders, hidden ones too; a link to a folder is not one. Nothing when the
-// folder cannot be opened.
-std::optional<Subfolders> listSubfolders(const QString& folder, EventPump& pump);
+// The files and the subfolders of a folder from one reading of it. Nothing when the folder
+// cannot be opened.
+std::optional<FolderContents> listFolder(const QString& folder, const std::function<bool(const QString&)>& accept,
+                                         EventPump& pump);
 
 // Whether the path names a folder (following links).
 bool isFolder(const QString& path);

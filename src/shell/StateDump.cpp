@@ -19,24 +19,29 @@ namespace {
 
 bool needsEscape(QChar c) { return c == u'\\' || c == u'\t' || c == u'\n' || c == u'\r'; }
 
+// The field with its backslashes, tabs and line breaks escaped.
+void appendEscaped(QString& out, QStringView field) {
+  for (const QChar c : field) {
+    if (c == u'\\')
+      out += u"\\\\";
+    else if (c == u'\t')
+      out += u"\\t";
+    else if (c == u'\n')
+      out += u"\\n";
+    else if (c == u'\r')
+      out += u"\\r";
+    else
+      out += c;
+  }
+}
+
 void appendField(QByteArray& out, QStringView field) {
   if (std::none_of(field.begin(), field.end(), needsEscape)) {
     platform::appendFileName(out, field);
     return;
   }
   QString escaped;
-  for (const QChar c : field) {
-    if (c == u'\\')
-      escaped += QStringLiteral("\\\\");
-    else if (c == u'\t')
-      escaped += QStringLiteral("\\t");
-    else if (c == u'\n')
-      escaped += QStringLiteral("\\n");
-    else if (c == u'\r')
-      escaped += QStringLiteral("\\r");
-    else
-      escaped += c;
-  }
+  appendEscaped(escaped, field);
   platform::appendFileName(out, escaped);
 }
 
@@ -50,15 +55,35 @@ void writeRow(QByteArray& out, std::initializer_list<QStringView> fields) {
   out += '\n';
 }
 
-// A row of a list: its check mark, then its cells as the list shows them.
-void writeListRow(QByteArray& out, const catalogue::FileEntry& e, std::span<const catalogue::ListColumn> columns) {
-  appendField(out, e.checked ? u"1" : u"0");
-  for (const catalogue::ListColumn column : columns) {
-    out += '\t';
-    appendField(out, catalogue::columnFacts(column).text(e));
+// The rows of a list: each its check mark, then its cells as the list shows them. A row is
+// put together in one reused line and written at once, so it costs no text of its own.
+class RowWriter {
+ public:
+  void write(QByteArray& out, const catalogue::FileEntry& e, std::span<const catalogue::ListColumn> columns) {
+    line_.truncate(0);
+    line_ += e.checked ? u'1' : u'0';
+    for (const catalogue::ListColumn column : columns) {
+      line_ += u'\t';
+      const qsizetype start = line_.size();
+      catalogue::columnFacts(column).append(line_, e, format_);
+      escapeFrom(start);
+    }
+    platform::appendFileName(out, line_);
+    out += '\n';
   }
-  out += '\n';
-}
+
+ private:
+  void escapeFrom(qsizetype start) {
+    const QStringView cell = QStringView(line_).mid(start);
+    if (std::none_of(cell.begin(), cell.end(), needsEscape)) return;
+    const QString plain = cell.toString();
+    line_.truncate(start);
+    appendEscaped(line_, plain);
+  }
+
+  const catalogue::CellFormat format_ = catalogue::CellFormat::current();
+  QString line_;
+};
 
 }  // namespace
 
@@ -72,11 +97,12 @@ void writeState(const MainForm& window, const std::function<void(const QByteArra
     sink(out);
     out.resize(0);  // keeps the buffer for the next piece
   };
+  RowWriter rows;
   for (const auto& [header, list] : {std::pair{"[lstmain]\n", &lists.lstmain()}, {"[lstsec]\n", &lists.lstsec()}}) {
     out += header;
     const std::span<const catalogue::ListColumn> columns = catalogue::listColumns(list->kind());
     for (int row = 0; row < list->count(); ++row) {
-      writeListRow(out, list->at(row), columns);
+      rows.write(out, list->at(row), columns);
       flushFull();
     }
   }

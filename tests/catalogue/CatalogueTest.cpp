@@ -25,7 +25,8 @@ class CatalogueTest : public ::testing::Test {
   Catalogue cat{registry};
   testing_support::ScriptedPump pump;
   testing_support::CountingIconProvider provider;
-  IconCache iconCache{provider, {}};
+  int folderLooks = 0;
+  IconCache iconCache{provider, [this](const QString&) { return ++folderLooks, false; }};
 };
 
 // Paths that do not rebuild as written ("readme", "/a//b") are found by their rebuilt path and
@@ -57,23 +58,35 @@ TEST_F(CatalogueTest, TypesComeFromTheRegistryOrTheExtensionOfTheWholePath) {
 }
 
 // A listing's file is added as its joined path would be, from the same folder text for
-// the whole folder; hundreds of rows make the index grow while rows are looked up.
+// the whole folder; a listing of a folder no row lies in skips the look-up, so a path that
+// is already there in any spelling ("/a//b" is "/a/b") or a second listing is refused.
 TEST_F(CatalogueTest, AListedFileIsAddedAsItsJoinedPath) {
   Catalogue byPath{registry};
   const std::pair<const char*, const char*> listed[] = {
-      {"/m", "a.mp3"}, {"/my.dir", "readme"}, {"/", "x.txt"}, {"/m/", "b.txt"}, {"/m", "a.mp3"}, {"/m", "c\\d"},
+      {"/m", "a.mp3"}, {"/my.dir", "readme"}, {"/", "x.txt"}, {"/m/", "b.txt"}, {"/m", "a.mp3"},
+      {"/m", "c\\d"}, {"/a//b", ""}, {"/a", "b"},  {"/a", "c"},  {"/m/n", "e"},
   };
-  for (const auto& [folder, name] : listed) {
-    cat.addfile(QString::fromUtf8(folder), QString::fromUtf8(name), 7);
-    byPath.addfile(chkdir(QString::fromUtf8(folder), QString::fromUtf8(name)), 7);
+  QString folder;
+  for (const auto& [in, name] : listed) {
+    if (!*name) {  // a path added as it is, between the listings
+      cat.addfile(QString::fromUtf8(in), 7);
+      byPath.addfile(QString::fromUtf8(in), 7);
+      continue;
+    }
+    if (folder != QString::fromUtf8(in)) cat.beginListing(folder = QString::fromUtf8(in));
+    cat.addfile(folder, QString::fromUtf8(name), 7);
+    byPath.addfile(chkdir(folder, QString::fromUtf8(name)), 7);
   }
   const QString many = QStringLiteral("/many");
+  cat.beginListing(many);
   for (int i = 0; i < 300; ++i) {
     cat.addfile(many, QStringLiteral("f%1.bin").arg(i), 1);
     byPath.addfile(QStringLiteral("/many/f%1.bin").arg(i), 1);
   }
   cat.addfile(QStringLiteral("/many/f7.bin"), 1);
   cat.addfile(many, QStringLiteral("f8.bin"), 1);
+  cat.beginListing(many);
+  cat.addfile(many, QStringLiteral("f9.bin"), 1);
   const auto rows = [](const Catalogue& c) {
     QString texts;
     for (int row = 0; row < c.lstmain().count(); ++row) {
@@ -83,9 +96,9 @@ TEST_F(CatalogueTest, AListedFileIsAddedAsItsJoinedPath) {
     return texts.toStdString();
   };
   EXPECT_EQ(rows(cat), rows(byPath));
-  EXPECT_EQ(cat.lstmain().count(), 305);
-  EXPECT_TRUE(cat.lstmain().at(5).folder.sharesWith(cat.lstmain().at(304).folder)) << "one folder text for the listing";
-  for (int i = 0; i < 300; i += 37) EXPECT_EQ(cat.getfilenum(QStringLiteral("/many/f%1.bin").arg(i)), i + 6);
+  EXPECT_EQ(cat.lstmain().count(), 308);
+  EXPECT_TRUE(cat.lstmain().at(8).folder.sharesWith(cat.lstmain().at(307).folder)) << "one folder text for the listing";
+  for (int i = 0; i < 300; i += 37) EXPECT_EQ(cat.getfilenum(QStringLiteral("/many/f%1.bin").arg(i)), i + 9);
   EXPECT_EQ(cat.getfilenum(QStringLiteral("/many/f300.bin")), 0);
 }
 
@@ -121,4 +134,10 @@ TEST_F(CatalogueTest, RefreshIconsDrawsEachKeyOnceAndVisitsOnlyNewRows) {
   add({"/m/a.txt", "relative/b.txt", "/m/c.iso"}, 1, Kind::Lower);
   EXPECT_EQ(icons(Kind::Lower), QList<int>({1, 0, 4})) << "a lower row without an absolute path gets no icon";
   EXPECT_EQ(provider.drawn, QStringList({".txt", ".mp3", ".wav", ".iso"}));
+  const int looks = folderLooks;
+  EXPECT_GT(looks, 0);
+  cat.beginListing(QStringLiteral("/n"));
+  cat.addfile(QStringLiteral("/n"), QStringLiteral("f.txt"), 1);
+  EXPECT_EQ(icons(Kind::Upper).last(), 1);
+  EXPECT_EQ(folderLooks, looks) << "a file a listing found is no folder: it is not looked at";
 }

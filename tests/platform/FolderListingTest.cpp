@@ -19,11 +19,18 @@ class FolderListingTest : public ::testing::Test {
       tree.symlink(tree.path(QString::fromUtf8(target)), QString::fromUtf8(link));
   }
   // "name:size" of every file listed in `folder` ("" for the root) that `accept` takes.
+  // The files of the folder's reading with its subfolders are checked to be the same.
   QStringList listed(const QString& folder = {}, const std::function<bool(const QString&)>& accept = {}) {
-    const auto files = listFiles(folder.isEmpty() ? tree.root() : tree.path(folder), accept, pump);
-    if (!files) return {QStringLiteral("<unreadable>")};
+    const QString path = folder.isEmpty() ? tree.root() : tree.path(folder);
+    const auto files = listFiles(path, accept, pump);
+    const auto contents = listFolder(path, accept, pump);
+    EXPECT_EQ(files.has_value(), contents.has_value());
+    if (!files || !contents) return {QStringLiteral("<unreadable>")};
     QStringList out;
     for (const ListedFile& f : *files) out.append(QStringLiteral("%1:%2").arg(f.name).arg(f.size));
+    QStringList both;
+    for (const ListedFile& f : contents->files) both.append(QStringLiteral("%1:%2").arg(f.name).arg(f.size));
+    EXPECT_EQ(both, out);
     return out;
   }
   testing_support::TempTree tree;
@@ -45,10 +52,10 @@ TEST_F(FolderListingTest, ListsRegularFilesAndLinksToThemInFixedOrder) {
 }
 
 TEST_F(FolderListingTest, SubfoldersIncludeHiddenOnesButNoLinksWhileIsFolderFollowsThem) {
-  EXPECT_FALSE(listSubfolders(tree.path(QStringLiteral("gone")), pump));
-  const auto folders = listSubfolders(tree.root(), pump);
-  ASSERT_TRUE(folders);
-  EXPECT_EQ(folders->names, QStringList({".config", "sub", "Zed"}));
+  EXPECT_FALSE(listFolder(tree.path(QStringLiteral("gone")), {}, pump));
+  const auto contents = listFolder(tree.root(), {}, pump);
+  ASSERT_TRUE(contents);
+  EXPECT_EQ(contents->subfolders, QStringList({".config", "sub", "Zed"}));
   for (const auto& [name, folder] :
        {std::pair{"sub", true}, {"linkdir", true}, {"b.txt", false}, {"pipe", false}, {"gone", false}})
     EXPECT_EQ(isFolder(tree.path(QString::fromUtf8(name))), folder) << name;
