@@ -6,6 +6,7 @@
 #include "catalogue/ProgramTitle.h"
 #include "catalogue/Utilization.h"
 #include "platform/Burner.h"
+#include "platform/MessageTexts.h"
 #include "search/BurnTime.h"
 #include "search/Limit.h"
 #include "shell/CommandLine.h"
@@ -61,7 +62,28 @@ void setToolTips(catalogue::Form& form, const QString& burner) {
   }
 }
 
+QString textFilter() {
+  return platform::text(platform::Msg::TextFile) + QStringLiteral(" (*.txt)") + QChar(0) + QStringLiteral("*.txt") +
+         QChar(0);
+}
+
 }  // namespace
+
+MainForm::~MainForm() { platform::useTranslations({}); }
+
+void MainForm::tellLabelWords() {
+  form_(mainform::lblcurrent).tag = platform::text(platform::Msg::CurrentLevel);
+  form_(mainform::lblpercent).tag = platform::text(platform::Msg::CdUtilization);
+  form_(mainform::lblspeed).tag = platform::text(platform::Msg::ToBurn);
+}
+
+void MainForm::retellTexts() {
+  tellLabelWords();
+  dialogs_.RetitleSaveDialog(textFilter(), platform::text(platform::Msg::SaveTitle));
+  // Labels that show nothing yet keep showing nothing.
+  if (!form_.text(mainform::lblCountList).isEmpty()) form_(mainform::lblCountList).text = catalogue_.upperSummary();
+  if (!catalogue_.lstsec().isEmpty()) showLowerList();
+}
 
 void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
   // The first pack found is applied now; the restore applies the saved one only when it
@@ -108,8 +130,7 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   form_(mainform::cmdburn, 0).visible = burner.has_value();
   form_(mainform::cmdburn, 0).tag = burner ? burner->path : QString();
   form_(mainform::cmdburn, 1).visible = false;
-  dialogs_.InitSaveDialog(QStringLiteral("Text File (*.txt)") + QChar(0) + QStringLiteral("*.txt") + QChar(0),
-                          QStringLiteral("Save File List"), QString());
+  dialogs_.InitSaveDialog(textFilter(), platform::text(platform::Msg::SaveTitle), QString());
   flushLabels();
 }
 
@@ -147,7 +168,10 @@ void MainForm::cboLangPacks_Click() {
   languages.value = int(languages.items.indexOf(languages.text));
   if (languages.value < 0) return;
   languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
+  platform::useTranslations(languagePack_.messages());
+  if (services_.followLocale) services_.followLocale(languagePack_.locale());
   languagePack_.SetLanguageInForm(form_);
+  retellTexts();
   if (run_.loading) form_(mainform::cmdload).text = loadCaption(true);
   Form_Resize(form_, captionWidth_);  // the new captions may need other widths
 }
