@@ -17,6 +17,7 @@ constexpr MessageKey table[] = {
     {UpperSummary, "UpperSummary", "Files in list %1 of %2 Megabytes"},
     {LowerSummary, "LowerSummary", "%1 Files of %2 Megabytes"},
     {OnDiscAddition, "OnDiscAddition", " (%1 on disc)"},
+    {NoMegabytes, "NoMegabytes", "0 Megabytes"},
     {CurrentLevel, "CurrentLevel", "Current level of CD utilization"},
     {CdUtilization, "CdUtilization", "% CD utilization"},
     {ToBurn, "ToBurn", " to burn"},

@@ -17,6 +17,7 @@ enum class Msg {
   UpperSummary,
   LowerSummary,
   OnDiscAddition,
+  NoMegabytes,
   CurrentLevel,
   CdUtilization,
   ToBurn,

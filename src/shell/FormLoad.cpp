@@ -80,9 +80,16 @@ void MainForm::tellLabelWords() {
 void MainForm::retellTexts() {
   tellLabelWords();
   dialogs_.RetitleSaveDialog(textFilter(), platform::text(platform::Msg::SaveTitle));
-  // Labels that show nothing yet keep showing nothing.
+  // Labels that show nothing yet keep showing nothing; the others say what they said again.
   if (!form_.text(mainform::lblCountList).isEmpty()) form_(mainform::lblCountList).text = catalogue_.upperSummary();
-  if (!catalogue_.lstsec().isEmpty()) showLowerList();
+  if (!catalogue_.lstsec().isEmpty()) return showLowerList();
+  // Under an empty lower list they show what they showed at start-up.
+  if (!form_.text(mainform::lblpercent).isEmpty())
+    form_(mainform::lblpercent).text =
+        catalogue::utilizationPercent(0, capacity_.shownMegabytes) + form_.find(mainform::lblpercent)->tag;
+  if (!form_.text(mainform::lblspeed).isEmpty()) cbospeed_Click();
+  if (!form_.text(mainform::lblCountList2).isEmpty())
+    form_(mainform::lblCountList2).text = platform::text(platform::Msg::NoMegabytes);
 }
 
 void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
@@ -168,7 +175,7 @@ void MainForm::cboLangPacks_Click() {
   languages.value = int(languages.items.indexOf(languages.text));
   if (languages.value < 0) return;
   languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
-  platform::useTranslations(languagePack_.messages());
+  platform::useTranslations(services_.translatedMessages ? languagePack_.messages() : QHash<QString, QString>());
   if (services_.followLocale) services_.followLocale(languagePack_.locale());
   languagePack_.SetLanguageInForm(form_);
   retellTexts();

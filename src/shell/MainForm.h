@@ -62,6 +62,9 @@ struct Services {
   // without data, as the unit tests do: the language list then stays empty, unannounced.
   QString dataFolder = QString();
   CopyDesktop copy = {};
+  // Whether messages follow the pack picked. The headless run, which takes no settings and
+  // so the first pack, keeps them English: scripts read its standard error.
+  bool translatedMessages = false;
   // Called with the locale of each language picked ("de"; empty for none), so that the
   // toolkit's own texts (standard buttons, file dialogs) follow it.
   std::function<void(const QString& locale)> followLocale = {};

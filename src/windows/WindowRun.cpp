@@ -70,7 +70,7 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   QtTranslation translation;
   shell::MainForm state(shell::Services{messages, picker, pump, registry, icons, dialogs, trash, drives, clipboard,
                                         processes, programFolder, platform::dataFolder(programFolder),
-                                        shell::CopyDesktop{&copyDialog, &sound, &busy, &settings},
+                                        shell::CopyDesktop{&copyDialog, &sound, &busy, &settings}, true,
                                         [&translation](const QString& locale) { translation.follow(locale); }});
   MainWindow window(state, &icons);
   messages.setParent(&window);

@@ -185,6 +185,7 @@ TEST_F(LanguageStartUp, MessagesAndLocaleFollowThePickedPack) {
         "[messages.End]\n");
   QStringList locales;
   shell::Services given = services({.dataFolder = tree.path("data")});
+  given.translatedMessages = true;
   given.followLocale = [&locales](const QString& locale) { locales.append(locale); };
   {
     shell::MainForm window(given);
