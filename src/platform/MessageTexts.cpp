@@ -101,6 +101,10 @@ constexpr MessageKey table[] = {
     {NotTrashed, "NotTrashed", "These files could not be moved to the trash and stay in the lists:"},
     {NotFilesNotTrashed, "NotFilesNotTrashed",
      "These entries are not files and were not moved to the trash; they stay in the lists:"},
+    {StartBurnerTip, "StartBurnerTip", "Start %1"},
+    {ScanDriveTip, "ScanDriveTip",
+     "Scan this drive for files, if they are found in this computer, those files are deleted (cause they're backed up "
+     "to CD already)"},
     {CapacityTitle, "CapacityTitle", "Capacity of the medium"},
     {CapacityTooLarge, "CapacityTooLarge", "The size %1 is too large for a medium; the limit stays at %2 megabytes."},
     {UnknownCommandTitle, "UnknownCommandTitle", "Command not recognised"},

@@ -90,6 +90,9 @@ enum class Msg {
   DeleteQuestion,
   NotTrashed,
   NotFilesNotTrashed,
+  // Tool tips the packs cannot hold
+  StartBurnerTip,
+  ScanDriveTip,
   // The command line and the settings
   CapacityTitle,
   CapacityTooLarge,

@@ -45,11 +45,9 @@ void setToolTips(catalogue::Form& form, const QString& burner) {
       {mainform::cmdadd, -1, QStringLiteral("Add current directory contents to the list")},
       {mainform::cmddel, -1, QStringLiteral("Remove current directory contents from the list")},
       {mainform::cmdburn, 1, QStringLiteral("Go to the desktop's CD burning folder")},
-      {mainform::cmdburn, 0, QStringLiteral("Start %1").arg(burner)},
+      {mainform::cmdburn, 0, platform::text(platform::Msg::StartBurnerTip).arg(burner)},
       {mainform::cmddelete, -1, QStringLiteral("Delete the files in the lower list box (cause you burned them to cd, right?)")},
-      {mainform::cmdcdrom, 0,
-       QStringLiteral("Scan this drive for files, if they are found in this computer, those files are deleted (cause "
-                      "they're backed up to CD already)")},
+      {mainform::cmdcdrom, 0, platform::text(platform::Msg::ScanDriveTip)},
       {mainform::cmdstop, -1, stop},
       {mainform::cmdstop2, -1, stop},
   };
@@ -79,6 +77,11 @@ void MainForm::tellLabelWords() {
 
 void MainForm::retellTexts() {
   tellLabelWords();
+  // The tips the packs cannot hold: the burner's name is the machine's, the drive buttons
+  // are made from the drives found.
+  form_(mainform::cmdburn, 0).toolTip = platform::text(platform::Msg::StartBurnerTip).arg(burnerName(burner_));
+  for (int i = 0; form_.find(mainform::cmdcdrom, i); ++i)
+    form_(mainform::cmdcdrom, i).toolTip = platform::text(platform::Msg::ScanDriveTip);
   dialogs_.RetitleSaveDialog(textFilter(), platform::text(platform::Msg::SaveTitle));
   // Labels that show nothing yet keep showing nothing; the others say what they said again.
   if (!form_.text(mainform::lblCountList).isEmpty()) form_(mainform::lblCountList).text = catalogue_.upperSummary();
@@ -93,6 +96,12 @@ void MainForm::retellTexts() {
 }
 
 void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
+  // Looked for once: the tool tips, the burn button and the hand-off all name the burner
+  // found now. The tool tips come before any pack, so that a pack's own tips replace them
+  // also when the saved pack is the first one.
+  burner_ = platform::findBurner();
+  const std::optional<platform::Burner>& burner = burner_;
+  setToolTips(form_, burnerName(burner));
   // The first pack found is applied now; the restore applies the saved one only when it
   // differs, so a start-up without settings still shows a pack.
   catalogue::Control& languages = form_(mainform::cboLangPacks);
@@ -108,11 +117,6 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   form_(mainform::cmdhelp).geometry.moveLeft(8630);
   form_(mainform::cmdAbout).geometry.moveLeft(9105);
   form_(mainform::imgLogo).geometry.moveLeft(7080);
-  // Looked for once: the tool tips, the burn button and the hand-off all name the burner
-  // found now.
-  burner_ = platform::findBurner();
-  const std::optional<platform::Burner>& burner = burner_;
-  setToolTips(form_, burnerName(burner));
   // The normal place until the restore or the user changes it.
   normalGeometry_ = form_.find(mainform::frmmain)->geometry;
   // The saved language is applied when it differs from the first, before the limit is

@@ -179,7 +179,8 @@ TEST_F(LanguageStartUp, TheFirstPackIsAppliedAndAPickAppliesAnother) {
 TEST_F(LanguageStartUp, MessagesAndLocaleFollowThePickedPack) {
   using platform::Msg;
   write(tree.path("data/language/a.lpk"),
-        "[pack]\nLocale=de\n[pack.End]\n[messages]\n"
+        "[frmmain]\nCaption=\"F\"\ncmdadd.Caption=\"+\"\ncmdadd.ToolTip=\"Hinzu\"\n[frmmain.End]\n"
+        "[pack]\nLocale=de\n[pack.End]\n[messages]\nScanDriveTip=\"Pr\xC3\xBC" "fen\"\n"
         "DeleteTitle=\"Dateien, \\\"alle\\\"\\r\\nl\xC3\xB6schen\"\n"  // a comma, quotes, a line break
         "CdUtilization=\"% belegt\"\nNoDiscMounted=\"Keine Disc\"\nScanTitle=\"%1 %2\"\nUnknown=\"x\"\n"
         "[messages.End]\n");
@@ -192,6 +193,9 @@ TEST_F(LanguageStartUp, MessagesAndLocaleFollowThePickedPack) {
     window.Form_Load({}, nullptr);
     EXPECT_EQ(platform::text(Msg::DeleteTitle), QStringLiteral("Dateien, \"alle\"\r\nlöschen"));
     EXPECT_EQ(window.form().find(shell::mainform::lblpercent)->tag.toStdString(), "% belegt");
+    // The start-up tips give way to the first pack's, and those no pack holds follow its messages.
+    EXPECT_EQ(window.form().find(shell::mainform::cmdadd)->toolTip.toStdString(), "Hinzu");
+    EXPECT_EQ(window.form().find(shell::mainform::cmdcdrom, 0)->toolTip, QStringLiteral("Prüfen"));
     EXPECT_EQ(platform::text(Msg::NoDiscMounted).toStdString(), "There is no disc mounted in the drive %1.");  // a place left out
     EXPECT_EQ(platform::text(Msg::ScanTitle).toStdString(), "Scan disc");  // a place added
     window.pickLanguage(1);
