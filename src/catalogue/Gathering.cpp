@@ -44,7 +44,8 @@ bool Gathering::addfolder(const QString& folder, const GatherRequest& request) {
     const bool taken = !(request.exclusive && excluded.matches(file.name));
     if (!run.stopflag && taken) context_.catalogue.addfile(current, file.name, file.size);
     if (inProgramFolder && !run.warned) {
-      services_.messages.show(programTitle, platform::text(platform::Msg::ProgramFolderWarning), platform::MessageIcon::Information);
+      services_.messages.show(programTitle, platform::text(platform::Msg::ProgramFolderWarning),
+                              platform::MessageIcon::Information);
       run.warned = true;
     }
     context_.catalogue.refreshUpperSummary();
@@ -68,9 +69,8 @@ int getitem(const QString& Name, const QStringList& combo) {
 }
 
 void Gathering::tellCannotOpen(const QString& typed) {
-  const QString text = typed.isEmpty()
-                           ? platform::text(platform::Msg::NoFolderNamed)
-                           : platform::text(platform::Msg::FolderCannotOpen).arg(typed);
+  const QString text = typed.isEmpty() ? platform::text(platform::Msg::NoFolderNamed)
+                                       : platform::text(platform::Msg::FolderCannotOpen).arg(typed);
   services_.messages.show(programTitle, text, platform::MessageIcon::Exclamation);
 }
 

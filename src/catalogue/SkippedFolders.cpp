@@ -21,7 +21,8 @@ QString SkippedFolders::message() const {
   QString text = count == 1 ? platform::text(platform::Msg::OneFolderSkipped)
                             : platform::text(platform::Msg::FoldersSkipped).arg(count);
   for (const QString& folder : folders_.mid(0, namedInMessage)) text += QStringLiteral("\r\n") + folder;
-  if (count > namedInMessage) text += QStringLiteral("\r\n") + platform::text(platform::Msg::AndMore).arg(count - namedInMessage);
+  if (count > namedInMessage)
+    text += QStringLiteral("\r\n") + platform::text(platform::Msg::AndMore).arg(count - namedInMessage);
   return text;
 }
 

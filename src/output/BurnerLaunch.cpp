@@ -34,8 +34,7 @@ QStringList regularFiles(const QStringList& paths, QStringList& leftOut) {
 }
 
 QString leftOutText(const QStringList& leftOut) {
-  return platform::text(platform::Msg::LeftOutOfBurn) + QStringLiteral("\r\n") +
-         leftOut.join(QStringLiteral("\r\n"));
+  return platform::text(platform::Msg::LeftOutOfBurn) + QStringLiteral("\r\n") + leftOut.join(QStringLiteral("\r\n"));
 }
 
 QString noBurnerText() {
@@ -49,9 +48,7 @@ QString noBurnerText() {
 }
 
 QString filesLeftOutText(const platform::Burner& burner, int count) {
-  return platform::text(platform::Msg::TooManyForBurner)
-      .arg(count)
-      .arg(burner.title());
+  return platform::text(platform::Msg::TooManyForBurner).arg(count).arg(burner.title());
 }
 
 }  // namespace output

@@ -39,7 +39,8 @@ std::optional<Failure> failureOf(const platform::CopyResult& result, const QStri
                                  const QString& destination) {
   const bool notAFile = result.outcome == platform::CopyOutcome::SourceNotAFile ||
                         result.outcome == platform::CopyOutcome::TargetNotAFile;
-  const QString reason = notAFile ? platform::text(platform::Msg::NotRegularFile) : platform::systemReason(result.error);
+  const QString reason =
+      notAFile ? platform::text(platform::Msg::NotRegularFile) : platform::systemReason(result.error);
   switch (result.outcome) {
     case platform::CopyOutcome::Copied:
     case platform::CopyOutcome::Stopped:
@@ -51,11 +52,9 @@ std::optional<Failure> failureOf(const platform::CopyResult& result, const QStri
       break;
     case platform::CopyOutcome::TargetFailed:
     case platform::CopyOutcome::TargetNotAFile:
-      return Failure{platform::text(platform::Msg::CannotCopy)
-                         .arg(relative, destination, reason)};
+      return Failure{platform::text(platform::Msg::CannotCopy).arg(relative, destination, reason)};
   }
-  return Failure{platform::text(platform::Msg::CopyOntoItself)
-                     .arg(destination)};
+  return Failure{platform::text(platform::Msg::CopyOntoItself).arg(destination)};
 }
 
 // The target folder, made when it is missing. `error` gets the reason it cannot be opened:
@@ -78,10 +77,7 @@ mode_t sourceFolderMode(const QByteArray& levels) {
   return (st.st_mode & 0777) | S_IRWXU;
 }
 
-Failure escapeFailure(const QString& level) {
-  return Failure{platform::text(platform::Msg::CopyEscapes)
-                     .arg(level)};
-}
+Failure escapeFailure(const QString& level) { return Failure{platform::text(platform::Msg::CopyEscapes).arg(level)}; }
 
 // The copy proper, between the busy pointer going on and off.
 std::optional<Failure> copyAll(catalogue::CommandContext& w, const QString& target, const QList<Job>& jobs,
@@ -183,7 +179,9 @@ void copyToFolder(catalogue::CommandContext& w, QString& target, const CopyServi
       if (lower.at(row).checked) jobs.append({lower.at(row).text, lower.at(row).size});
     failure = copyAll(w, target, jobs, stopped);
   }
-  if (failure) return services.messages.show(platform::text(platform::Msg::CopyTitle), failure->text, platform::MessageIcon::Exclamation);
+  if (failure)
+    return services.messages.show(platform::text(platform::Msg::CopyTitle), failure->text,
+                                  platform::MessageIcon::Exclamation);
   if (!stopped && services.playSound) services.sound.play(services.soundFile);
 }
 

@@ -51,7 +51,9 @@ void mnufiledelete_Click(catalogue::Catalogue& lists, platform::Messages& messag
   if (!notFiles.isEmpty())
     told.append(platform::text(platform::Msg::NotFilesNotTrashed) + QStringLiteral("\r\n") +
                 notFiles.join(QStringLiteral("\r\n")));
-  if (!told.isEmpty()) messages.show(platform::text(platform::Msg::DeleteTitle), told.join(QStringLiteral("\r\n\r\n")), platform::MessageIcon::Exclamation);
+  if (!told.isEmpty())
+    messages.show(platform::text(platform::Msg::DeleteTitle), told.join(QStringLiteral("\r\n\r\n")),
+                  platform::MessageIcon::Exclamation);
 
   QSet<QString> gone;
   for (int row = 0; row < lower.count(); ++row)

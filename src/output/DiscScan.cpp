@@ -20,7 +20,8 @@ QString discFolder(const platform::OpticalDrives& drives, const QString& device)
 void scanDisc(catalogue::CommandContext& context, const QString& folder, const QString& driveName,
               platform::Messages& messages, const std::function<void(const QString& folder)>& gather) {
   if (folder.isEmpty())
-    return messages.show(platform::text(platform::Msg::ScanTitle), platform::text(platform::Msg::NoDiscMounted).arg(driveName),
+    return messages.show(platform::text(platform::Msg::ScanTitle),
+                         platform::text(platform::Msg::NoDiscMounted).arg(driveName),
                          platform::MessageIcon::Exclamation);
   context.catalogue.lstsec().clear();
   context.run.partcount = 0;

@@ -57,8 +57,8 @@ struct LeftOut {
     add(missing, platform::Msg::LeftOutMissing);
     add(empty, platform::Msg::LeftOutEmpty);
     if (lines.isEmpty()) return {};
-    return platform::text(platform::Msg::LeftOutLines).arg(folders + special + missing + empty) + QStringLiteral("\r\n") +
-           lines.join(QStringLiteral("\r\n"));
+    return platform::text(platform::Msg::LeftOutLines).arg(folders + special + missing + empty) +
+           QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n"));
   }
 };
 
@@ -72,7 +72,8 @@ void cmdload_Click(catalogue::CommandContext& w, const LoadServices& services, L
     return;
   }
   const QString loadTitle = platform::text(platform::Msg::LoadTitle);
-  services.dialogs.InitOpenDialog(platform::text(platform::Msg::TextFile) + QStringLiteral(" (*.txt)|*.txt"), loadTitle, QString());
+  services.dialogs.InitOpenDialog(platform::text(platform::Msg::TextFile) + QStringLiteral(" (*.txt)|*.txt"), loadTitle,
+                                  QString());
   const QString path = w.run.pendingListPath.isEmpty() ? services.dialogs.ShowOpen() : w.run.pendingListPath;
   if (path.isEmpty()) return;
 
@@ -117,9 +118,11 @@ void cmdload_Click(catalogue::CommandContext& w, const LoadServices& services, L
     if (!lower.isEmpty() || left.strange()) {
       if (const QString told = left.text(); !told.isEmpty())
         services.messages.show(loadTitle, told, platform::MessageIcon::Information);
-    } else if (services.messages.ask(platform::text(platform::Msg::EmptyListTitle), platform::text(platform::Msg::BurnedAlready)) &&
+    } else if (services.messages.ask(platform::text(platform::Msg::EmptyListTitle),
+                                     platform::text(platform::Msg::BurnedAlready)) &&
                !services.trash.moveToTrash({path}).isEmpty()) {
-      services.messages.show(platform::text(platform::Msg::EmptyListTitle), platform::text(platform::Msg::ListNotTrashed).arg(path),
+      services.messages.show(platform::text(platform::Msg::EmptyListTitle),
+                             platform::text(platform::Msg::ListNotTrashed).arg(path),
                              platform::MessageIcon::Exclamation);
     }
     if (lower.isEmpty()) w.run.pendingListPath.clear();

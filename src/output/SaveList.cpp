@@ -14,8 +14,8 @@ void cmdsave_Click(catalogue::Catalogue& lists, const ShownLimit& limit, OpenSav
   if (path.isEmpty()) return;
   const SaveOutcome saved = savefile(path, lists.lstsec(), limit);
   if (!saved.failure.isEmpty()) {
-    messages.show(platform::text(platform::Msg::SaveTitle), platform::text(platform::Msg::CannotSave).arg(path, saved.failure),
-                  platform::MessageIcon::Critical);
+    messages.show(platform::text(platform::Msg::SaveTitle),
+                  platform::text(platform::Msg::CannotSave).arg(path, saved.failure), platform::MessageIcon::Critical);
     return;
   }
   if (saved.leftOut.isEmpty()) return;

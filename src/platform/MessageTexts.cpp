@@ -69,7 +69,8 @@ constexpr MessageKey table[] = {
     {CopyTitle, "CopyTitle", "Copy to Folder"},
     {NotRegularFile, "NotRegularFile", "Not a regular file"},
     {CannotCopy, "CannotCopy", "\"%1\" cannot be copied to \"%2\": %3.\r\nThe files copied before it stay there."},
-    {CopyOntoItself, "CopyOntoItself", "\"%1\" would be copied onto itself, which would destroy it; nothing was copied."},
+    {CopyOntoItself, "CopyOntoItself",
+     "\"%1\" would be copied onto itself, which would destroy it; nothing was copied."},
     {CopyEscapes, "CopyEscapes",
      "The copy stopped at \"%1\": a link (or \"..\") there could lead the files out of the target folder, so it is "
      "not followed.\r\nThe files copied before it stay there."},

@@ -82,9 +82,10 @@ const QList<Switch>& switches() {
          // the user's format, which is how it reads it back.
          const double megabytes = catalogue::leadingNumberUnbounded(a[0]);
          if (!search::capacityFits(megabytes)) {
-           w.messages().show(platform::text(platform::Msg::CapacityTitle),
-                             platform::text(platform::Msg::CapacityTooLarge).arg(a[0], w.form().text(mainform::txtlimit)),
-                             platform::MessageIcon::Exclamation);
+           w.messages().show(
+               platform::text(platform::Msg::CapacityTitle),
+               platform::text(platform::Msg::CapacityTooLarge).arg(a[0], w.form().text(mainform::txtlimit)),
+               platform::MessageIcon::Exclamation);
            return true;
          }
          w.setLimitText(catalogue::userNumberText(megabytes));
@@ -135,7 +136,8 @@ void processcommandline(const QStringList& arguments, MainForm& window) {
     const QString& token = arguments[k];
     const Switch* match = switchNamed(token);
     if (!match) {
-      window.messages().show(platform::text(platform::Msg::UnknownCommandTitle), platform::text(platform::Msg::UnknownCommand).arg(token.toLower()),
+      window.messages().show(platform::text(platform::Msg::UnknownCommandTitle),
+                             platform::text(platform::Msg::UnknownCommand).arg(token.toLower()),
                              platform::MessageIcon::Critical);
       ++k;
       continue;

@@ -16,7 +16,8 @@ using namespace mainform;
 void showLowerSummary(catalogue::Form& form, const catalogue::Catalogue& catalogue, bool countAsOnDisc) {
   QString summary = catalogue.lowerSummary(form.text(txttotal));
   if (countAsOnDisc && !catalogue.lstsec().isEmpty())
-    summary += platform::text(platform::Msg::OnDiscAddition).arg(catalogue::megabytesText(search::discImageBytes(catalogue.lstsec())));
+    summary += platform::text(platform::Msg::OnDiscAddition)
+                   .arg(catalogue::megabytesText(search::discImageBytes(catalogue.lstsec())));
   form(lblCountList2).text = summary;
 }
 

@@ -201,7 +201,8 @@ void MainForm::cmdCopy_Click() {
 }
 
 void MainForm::refuseBatchMethod(const QString& method) {
-  services_.messages.show(platform::text(platform::Msg::BatchTitle), search::unknownMethodText(method), platform::MessageIcon::Exclamation);
+  services_.messages.show(platform::text(platform::Msg::BatchTitle), search::unknownMethodText(method),
+                          platform::MessageIcon::Exclamation);
 }
 
 void MainForm::mnufiledelete_Click() {

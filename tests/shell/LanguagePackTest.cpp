@@ -7,11 +7,11 @@
 #include <iterator>
 
 #include "platform/MessageTexts.h"
-#include "shell/MainFormControls.h"
 #include "shell/LanguagePack.h"
-#include "support/TestServices.h"
+#include "shell/MainFormControls.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempTree.h"
+#include "support/TestServices.h"
 
 namespace {
 
@@ -180,7 +180,7 @@ TEST_F(LanguageStartUp, MessagesAndLocaleFollowThePickedPack) {
   using platform::Msg;
   write(tree.path("data/language/a.lpk"),
         "[frmmain]\nCaption=\"F\"\ncmdadd.Caption=\"+\"\ncmdadd.ToolTip=\"Hinzu\"\n[frmmain.End]\n"
-        "[pack]\nLocale=de\n[pack.End]\n[messages]\nScanDriveTip=\"Pr\xC3\xBC" "fen\"\n"
+        "[pack]\nLocale=de\n[pack.End]\n[messages]\nScanDriveTip=\"Prüfen\"\n"
         "DeleteTitle=\"Dateien, \\\"alle\\\"\\r\\nl\xC3\xB6schen\"\n"  // a comma, quotes, a line break
         "CdUtilization=\"% belegt\"\nNoDiscMounted=\"Keine Disc\"\nScanTitle=\"%1 %2\"\nUnknown=\"x\"\n"
         "[messages.End]\n");
@@ -196,8 +196,9 @@ TEST_F(LanguageStartUp, MessagesAndLocaleFollowThePickedPack) {
     // The start-up tips give way to the first pack's, and those no pack holds follow its messages.
     EXPECT_EQ(window.form().find(shell::mainform::cmdadd)->toolTip.toStdString(), "Hinzu");
     EXPECT_EQ(window.form().find(shell::mainform::cmdcdrom, 0)->toolTip, QStringLiteral("Prüfen"));
-    EXPECT_EQ(platform::text(Msg::NoDiscMounted).toStdString(), "There is no disc mounted in the drive %1.");  // a place left out
-    EXPECT_EQ(platform::text(Msg::ScanTitle).toStdString(), "Scan disc");  // a place added
+    // A place left out, a place added: both refused.
+    EXPECT_EQ(platform::text(Msg::NoDiscMounted).toStdString(), "There is no disc mounted in the drive %1.");
+    EXPECT_EQ(platform::text(Msg::ScanTitle).toStdString(), "Scan disc");
     window.pickLanguage(1);
     EXPECT_EQ(platform::text(Msg::DeleteTitle), "Delete files");
     EXPECT_EQ(window.form().find(shell::mainform::lblpercent)->tag.toStdString(), "% CD utilization");
