@@ -10,6 +10,7 @@ FILLPACK_PACKAGES=(
   libgtest-dev
   shared-mime-info adwaita-icon-theme
   libqt6svg6
+  qt6-translations-l10n # the standard buttons and dialogs in the language of the pack picked
   desktop-file-utils appstream
   groff-base # the manual page test renders it
   xvfb xauth xclip xdotool

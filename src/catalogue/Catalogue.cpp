@@ -6,6 +6,7 @@
 #include "catalogue/IconCache.h"
 #include "catalogue/Numbers.h"
 #include "platform/FolderListing.h"
+#include "platform/MessageTexts.h"
 
 namespace catalogue {
 
@@ -157,12 +158,11 @@ RowOrder Catalogue::resort(FileList::Kind kind) {
 }
 
 QString Catalogue::upperSummary() const {
-  return QStringLiteral("Files in list ") + QString::number(upper_.count()) + QStringLiteral(" of ") +
-         megabytesText(totalbytes_) + QStringLiteral(" Megabytes");
+  return platform::text(platform::Msg::UpperSummary).arg(QString::number(upper_.count()), megabytesText(totalbytes_));
 }
 
 QString Catalogue::lowerSummary(const QString& txttotal) const {
-  return QString::number(lower_.count()) + QStringLiteral(" Files of ") + txttotal + QStringLiteral(" Megabytes");
+  return platform::text(platform::Msg::LowerSummary).arg(QString::number(lower_.count()), txttotal);
 }
 
 void Catalogue::refreshicons(FileList::Kind kind, IconCache* icons, platform::EventPump& pump) {

@@ -13,13 +13,11 @@
 #include "catalogue/ProgramTitle.h"
 #include "catalogue/Wildcard.h"
 #include "platform/FolderListing.h"
+#include "platform/MessageTexts.h"
 
 namespace catalogue {
 
 namespace {
-
-const QString programFolderWarning = QStringLiteral(
-    "Add files from Application path reason set in CD/DVD in drive, change or set in CD/DVD and ''Ok'' continue");
 
 }  // namespace
 
@@ -53,7 +51,8 @@ void Gathering::addFiles(const QString& folder, const std::vector<platform::List
     const bool taken = !(request.exclusive && excluded.matches(file.name));
     if (!run.stopflag && taken) catalogue.addfile(folder, file.name, file.size);
     if (inProgramFolder && !run.warned) {
-      services_.messages.show(programTitle, programFolderWarning, platform::MessageIcon::Information);
+      services_.messages.show(programTitle, platform::text(platform::Msg::ProgramFolderWarning),
+                              platform::MessageIcon::Information);
       run.warned = true;
     }
     catalogue.refreshUpperSummary();
@@ -87,9 +86,8 @@ int getitem(const QString& Name, const QStringList& combo) {
 }
 
 void Gathering::tellCannotOpen(const QString& typed) {
-  const QString text = typed.isEmpty()
-                           ? QStringLiteral("No folder is named in the folder box, so no files were added.")
-                           : QStringLiteral("The folder \"%1\" cannot be opened, so no files were added from it.").arg(typed);
+  const QString text = typed.isEmpty() ? platform::text(platform::Msg::NoFolderNamed)
+                                       : platform::text(platform::Msg::FolderCannotOpen).arg(typed);
   services_.messages.show(programTitle, text, platform::MessageIcon::Exclamation);
 }
 
@@ -129,7 +127,7 @@ void Gathering::add(const GatherRequest& request) {
     tellCannotOpen(typed);
 
   if (contents && request.recurse) {
-    context_.progress.begin(QStringLiteral("Adding directories"));
+    context_.progress.begin(platform::text(platform::Msg::AddingFolders));
     Recurse(top, std::move(*contents), request);
     context_.progress.end();
   }
@@ -145,7 +143,7 @@ void Gathering::remove(const GatherRequest& request) {
     history.removeAt(at);
     view_.showFolderHistory(history);
   }
-  context_.progress.begin(QStringLiteral("Removing directories"));
+  context_.progress.begin(platform::text(platform::Msg::RemovingFolders));
 
   const QString folder = folderOf(typed);
   Catalogue& catalogue = context_.catalogue;
@@ -182,7 +180,7 @@ void Gathering::remove(const GatherRequest& request) {
 void Gathering::browse(const QString& typed) {
   const QString start = typed.isEmpty() ? QStringLiteral("/") : typed;
   if (typed.isEmpty()) view_.showFolder(start);
-  QString chosen = services_.picker.browseForFolder(QStringLiteral("Select an Image Folder"), start);
+  QString chosen = services_.picker.browseForFolder(platform::text(platform::Msg::SelectImageFolder), start);
   if (chosen.isEmpty()) return;
   if (!chosen.endsWith(u'/')) chosen += u'/';
   view_.showFolder(chosen);

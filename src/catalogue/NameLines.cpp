@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "platform/MessageTexts.h"
+
 namespace catalogue {
 
 bool standsOnOneLine(QStringView name) {
@@ -16,7 +18,7 @@ QString namesOneALine(const QStringList& names, qsizetype most) {
     shown.replace(u'\n', QStringLiteral("\\n")).replace(u'\r', QStringLiteral("\\r"));
     lines.append(u'"' + shown + u'"');
   }
-  if (names.size() > most) lines.append(QStringLiteral("and %1 more").arg(names.size() - most));
+  if (names.size() > most) lines.append(platform::text(platform::Msg::AndMore).arg(names.size() - most));
   return lines.join(QStringLiteral("\r\n"));
 }
 

@@ -1,6 +1,8 @@
 // Lines end in CR LF like every other message of the program.
 #include "catalogue/SkippedFolders.h"
 
+#include "platform/MessageTexts.h"
+
 namespace catalogue {
 
 void SkippedFolders::note(const QString& folder) {
@@ -16,10 +18,11 @@ void SkippedFolders::clear() {
 
 QString SkippedFolders::message() const {
   const qsizetype count = folders_.size();
-  QString text = count == 1 ? QStringLiteral("1 folder could not be read, so its files were not added:")
-                            : QStringLiteral("%1 folders could not be read, so their files were not added:").arg(count);
+  QString text = count == 1 ? platform::text(platform::Msg::OneFolderSkipped)
+                            : platform::text(platform::Msg::FoldersSkipped).arg(count);
   for (const QString& folder : folders_.mid(0, namedInMessage)) text += QStringLiteral("\r\n") + folder;
-  if (count > namedInMessage) text += QStringLiteral("\r\nand %1 more").arg(count - namedInMessage);
+  if (count > namedInMessage)
+    text += QStringLiteral("\r\n") + platform::text(platform::Msg::AndMore).arg(count - namedInMessage);
   return text;
 }
 

@@ -2,6 +2,7 @@
 #include "output/BurnerLaunch.h"
 
 #include "platform/FileKind.h"
+#include "platform/MessageTexts.h"
 #include "platform/ProcessStart.h"
 
 namespace output {
@@ -33,27 +34,21 @@ QStringList regularFiles(const QStringList& paths, QStringList& leftOut) {
 }
 
 QString leftOutText(const QStringList& leftOut) {
-  return QStringLiteral("These entries of the lower list are not files (or are gone) and were left out:\r\n") +
-         leftOut.join(QStringLiteral("\r\n"));
+  return platform::text(platform::Msg::LeftOutOfBurn) + QStringLiteral("\r\n") + leftOut.join(QStringLiteral("\r\n"));
 }
 
 QString noBurnerText() {
   const std::span<const platform::BurnerProfile> known = platform::burnerProfiles();
   QString names;
   for (size_t i = 0; i < known.size(); ++i) {
-    if (i > 0) names += i + 1 == known.size() ? QStringLiteral(" or ") : QStringLiteral(", ");
+    if (i > 0) names += i + 1 == known.size() ? platform::text(platform::Msg::NamesOr) : QStringLiteral(", ");
     names += QStringLiteral("''") + known[i].titleText() + QStringLiteral("''");
   }
-  return QStringLiteral("No Burner installed, I will recommend install a burner program example: ") + names;
+  return platform::text(platform::Msg::NoBurner).arg(names);
 }
 
 QString filesLeftOutText(const platform::Burner& burner, int count) {
-  return QStringLiteral(
-             "The %1 checked files are too many, or their names too long, to hand to %2 on its command line. %2 "
-             "starts with an empty data project: drag the checked files from the lower list into it, or paste them "
-             "after the clipboard button.")
-      .arg(count)
-      .arg(burner.title());
+  return platform::text(platform::Msg::TooManyForBurner).arg(count).arg(burner.title());
 }
 
 }  // namespace output

@@ -17,12 +17,11 @@
 #include "platform/FileWrite.h"
 #include "platform/FolderBelow.h"
 #include "platform/LongPaths.h"
+#include "platform/MessageTexts.h"
 
 namespace output {
 
 namespace {
-
-const QString title = QStringLiteral("Copy to Folder");
 
 struct Job {
   QString path;
@@ -40,7 +39,8 @@ std::optional<Failure> failureOf(const platform::CopyResult& result, const QStri
                                  const QString& destination) {
   const bool notAFile = result.outcome == platform::CopyOutcome::SourceNotAFile ||
                         result.outcome == platform::CopyOutcome::TargetNotAFile;
-  const QString reason = notAFile ? QStringLiteral("Not a regular file") : platform::systemReason(result.error);
+  const QString reason =
+      notAFile ? platform::text(platform::Msg::NotRegularFile) : platform::systemReason(result.error);
   switch (result.outcome) {
     case platform::CopyOutcome::Copied:
     case platform::CopyOutcome::Stopped:
@@ -52,11 +52,9 @@ std::optional<Failure> failureOf(const platform::CopyResult& result, const QStri
       break;
     case platform::CopyOutcome::TargetFailed:
     case platform::CopyOutcome::TargetNotAFile:
-      return Failure{QStringLiteral("\"%1\" cannot be copied to \"%2\": %3.\r\nThe files copied before it stay there.")
-                         .arg(relative, destination, reason)};
+      return Failure{platform::text(platform::Msg::CannotCopy).arg(relative, destination, reason)};
   }
-  return Failure{QStringLiteral("\"%1\" would be copied onto itself, which would destroy it; nothing was copied.")
-                     .arg(destination)};
+  return Failure{platform::text(platform::Msg::CopyOntoItself).arg(destination)};
 }
 
 // The target folder, made when it is missing. `error` gets the reason it cannot be opened:
@@ -79,11 +77,7 @@ mode_t sourceFolderMode(const QByteArray& levels) {
   return (st.st_mode & 0777) | S_IRWXU;
 }
 
-Failure escapeFailure(const QString& level) {
-  return Failure{QStringLiteral("The copy stopped at \"%1\": a link (or \"..\") there could lead the files out of the "
-                                "target folder, so it is not followed.\r\nThe files copied before it stay there.")
-                     .arg(level)};
-}
+Failure escapeFailure(const QString& level) { return Failure{platform::text(platform::Msg::CopyEscapes).arg(level)}; }
 
 // The copy proper, between the busy pointer going on and off.
 std::optional<Failure> copyAll(catalogue::CommandContext& w, const QString& target, const QList<Job>& jobs,
@@ -97,7 +91,7 @@ std::optional<Failure> copyAll(catalogue::CommandContext& w, const QString& targ
   qint64 total = 0;
   for (const Job& job : jobs) total += job.size;
   w.run.stopflag = false;
-  w.progress.begin(QStringLiteral("Copying files"));
+  w.progress.begin(platform::text(platform::Msg::CopyingFiles));
   qint64 done = 0;
   std::optional<Failure> failure;
   platform::FileHandle top;  // the target, once the first file is due
@@ -128,7 +122,7 @@ std::optional<Failure> copyAll(catalogue::CommandContext& w, const QString& targ
     }
     // The counts have a line of their own, so that no path can push them out of sight.
     const auto progress = [&](qint64 copied) {
-      w.progress.status(QStringLiteral("Copying %1\n(file %2 of %3, %4 of %5 MB)")
+      w.progress.status(platform::text(platform::Msg::CopyingFile)
                             .arg(relative)
                             .arg(i + 1)
                             .arg(jobs.size())
@@ -185,7 +179,9 @@ void copyToFolder(catalogue::CommandContext& w, QString& target, const CopyServi
       if (lower.at(row).checked) jobs.append({lower.at(row).text, lower.at(row).size});
     failure = copyAll(w, target, jobs, stopped);
   }
-  if (failure) return services.messages.show(title, failure->text, platform::MessageIcon::Exclamation);
+  if (failure)
+    return services.messages.show(platform::text(platform::Msg::CopyTitle), failure->text,
+                                  platform::MessageIcon::Exclamation);
   if (!stopped && services.playSound) services.sound.play(services.soundFile);
 }
 

@@ -10,12 +10,11 @@
 
 #include "catalogue/Paths.h"
 #include "platform/FileKind.h"
+#include "platform/MessageTexts.h"
 
 namespace output {
 
 namespace {
-
-const QString title = QStringLiteral("Delete files");
 
 // The entry as it stands, a link taken as the link. Only the file system's own "no such
 // entry" counts as gone: a path it cannot look at (too long, no permission) may still name
@@ -25,7 +24,7 @@ platform::FileKind kindOf(const QString& path) { return platform::lookAt(path, p
 }  // namespace
 
 void mnufiledelete_Click(catalogue::Catalogue& lists, platform::Messages& messages, platform::Trash& trash) {
-  if (!messages.ask(title, QStringLiteral("Are you sure you want to delete the files selected?"))) return;
+  if (!messages.ask(platform::text(platform::Msg::DeleteTitle), platform::text(platform::Msg::DeleteQuestion))) return;
   catalogue::FileList& lower = lists.lstsec();
   if (lower.isEmpty()) return;
 
@@ -47,13 +46,14 @@ void mnufiledelete_Click(catalogue::Catalogue& lists, platform::Messages& messag
   const QStringList failed = files.isEmpty() ? QStringList() : trash.moveToTrash(files);
   QStringList told;
   if (!failed.isEmpty())
-    told.append(QStringLiteral("These files could not be moved to the trash and stay in the lists:\r\n") +
+    told.append(platform::text(platform::Msg::NotTrashed) + QStringLiteral("\r\n") +
                 failed.join(QStringLiteral("\r\n")));
   if (!notFiles.isEmpty())
-    told.append(QStringLiteral("These entries are not files and were not moved to the trash; they stay in the "
-                               "lists:\r\n") +
+    told.append(platform::text(platform::Msg::NotFilesNotTrashed) + QStringLiteral("\r\n") +
                 notFiles.join(QStringLiteral("\r\n")));
-  if (!told.isEmpty()) messages.show(title, told.join(QStringLiteral("\r\n\r\n")), platform::MessageIcon::Exclamation);
+  if (!told.isEmpty())
+    messages.show(platform::text(platform::Msg::DeleteTitle), told.join(QStringLiteral("\r\n\r\n")),
+                  platform::MessageIcon::Exclamation);
 
   QSet<QString> gone;
   for (int row = 0; row < lower.count(); ++row)

@@ -2,6 +2,8 @@
 // or taken out since the buttons were made. A drive without a disc is told, not walked.
 #include "output/DiscScan.h"
 
+#include "platform/MessageTexts.h"
+
 namespace output {
 
 QString driveCaption(const platform::OpticalDrive& drive) {
@@ -18,8 +20,8 @@ QString discFolder(const platform::OpticalDrives& drives, const QString& device)
 void scanDisc(catalogue::CommandContext& context, const QString& folder, const QString& driveName,
               platform::Messages& messages, const std::function<void(const QString& folder)>& gather) {
   if (folder.isEmpty())
-    return messages.show(QStringLiteral("Scan disc"),
-                         QStringLiteral("There is no disc mounted in the drive %1.").arg(driveName),
+    return messages.show(platform::text(platform::Msg::ScanTitle),
+                         platform::text(platform::Msg::NoDiscMounted).arg(driveName),
                          platform::MessageIcon::Exclamation);
   context.catalogue.lstsec().clear();
   context.run.partcount = 0;

@@ -14,13 +14,11 @@
 #include "output/ListFile.h"
 #include "platform/FileKind.h"
 #include "platform/FileNames.h"
+#include "platform/MessageTexts.h"
 
 namespace output {
 
 namespace {
-
-const QString loadTitle = QStringLiteral("Load File List");
-const QString emptyListTitle = QStringLiteral("Delete empty file list?");
 
 // The lines of a list that a load left out, by what they name.
 struct LeftOut {
@@ -51,17 +49,16 @@ struct LeftOut {
   bool strange() const { return folders + special > 0; }
   QString text() const {
     QStringList lines;
-    const auto add = [&lines](int count, const char* what) {
-      if (count > 0) lines.append(QString::fromLatin1(what).arg(count));
+    const auto add = [&lines](int count, platform::Msg what) {
+      if (count > 0) lines.append(platform::text(what).arg(count));
     };
-    add(folders, "Folders: %1");
-    add(special, "Devices, pipes, sockets and system files: %1");
-    add(missing, "Files that are missing or cannot be read: %1");
-    add(empty, "Empty files: %1");
+    add(folders, platform::Msg::LeftOutFolders);
+    add(special, platform::Msg::LeftOutSpecial);
+    add(missing, platform::Msg::LeftOutMissing);
+    add(empty, platform::Msg::LeftOutEmpty);
     if (lines.isEmpty()) return {};
-    return QStringLiteral("Only files that are not empty are loaded. Lines left out: %1\r\n")
-               .arg(folders + special + missing + empty) +
-           lines.join(QStringLiteral("\r\n"));
+    return platform::text(platform::Msg::LeftOutLines).arg(folders + special + missing + empty) +
+           QStringLiteral("\r\n") + lines.join(QStringLiteral("\r\n"));
   }
 };
 
@@ -74,13 +71,15 @@ void cmdload_Click(catalogue::CommandContext& w, const LoadServices& services, L
     view.runChanged();
     return;
   }
-  services.dialogs.InitOpenDialog(QStringLiteral("Text File (*.txt)|*.txt"), loadTitle, QString());
+  const QString loadTitle = platform::text(platform::Msg::LoadTitle);
+  services.dialogs.InitOpenDialog(platform::text(platform::Msg::TextFile) + QStringLiteral(" (*.txt)|*.txt"), loadTitle,
+                                  QString());
   const QString path = w.run.pendingListPath.isEmpty() ? services.dialogs.ShowOpen() : w.run.pendingListPath;
   if (path.isEmpty()) return;
 
   QFile file(QFile::decodeName(platform::encodeFileName(path)));
   if (!file.open(QIODevice::ReadOnly)) {
-    services.messages.show(loadTitle, QStringLiteral("The list file \"%1\" cannot be opened.").arg(path),
+    services.messages.show(loadTitle, platform::text(platform::Msg::ListCannotOpen).arg(path),
                            platform::MessageIcon::Exclamation);
     w.run.pendingListPath.clear();
     return;
@@ -119,12 +118,11 @@ void cmdload_Click(catalogue::CommandContext& w, const LoadServices& services, L
     if (!lower.isEmpty() || left.strange()) {
       if (const QString told = left.text(); !told.isEmpty())
         services.messages.show(loadTitle, told, platform::MessageIcon::Information);
-    } else if (services.messages.ask(emptyListTitle,
-                                     QStringLiteral("The files in this file list appear to have been burned and "
-                                                    "deleted already.\r\nWould you like to delete this file list?")) &&
+    } else if (services.messages.ask(platform::text(platform::Msg::EmptyListTitle),
+                                     platform::text(platform::Msg::BurnedAlready)) &&
                !services.trash.moveToTrash({path}).isEmpty()) {
-      services.messages.show(emptyListTitle,
-                             QStringLiteral("The list file \"%1\" could not be moved to the trash.").arg(path),
+      services.messages.show(platform::text(platform::Msg::EmptyListTitle),
+                             platform::text(platform::Msg::ListNotTrashed).arg(path),
                              platform::MessageIcon::Exclamation);
     }
     if (lower.isEmpty()) w.run.pendingListPath.clear();

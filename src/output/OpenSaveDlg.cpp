@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/MessageTexts.h"
+
 namespace output {
 
 OpenSaveDlg::Record OpenSaveDlg::record(const QString& filter, const QString& title, const QString& initialFolder) {
@@ -17,6 +19,10 @@ void OpenSaveDlg::InitSaveDialog(const QString& filter, const QString& title, co
   save_ = record(filter, title, initialFolder);
 }
 
+void OpenSaveDlg::RetitleSaveDialog(const QString& filter, const QString& title) {
+  save_ = record(filter, title, save_.start);
+}
+
 void OpenSaveDlg::InitOpenDialog(const QString& filter, const QString& title, const QString& initialFolder) {
   open_ = record(filter, title, initialFolder);
 }
@@ -27,8 +33,8 @@ QString OpenSaveDlg::ShowSave(const QString& defaultExtension) {
   save_.start = path;
   if (!path.contains(u'.')) path += u'.' + defaultExtension;
   if (QFileInfo::exists(path) &&
-      !messages_.ask(QStringLiteral("File exists"),
-                     QStringLiteral("File already exists. Do you wish to over write it?\r\n") + path))
+      !messages_.ask(platform::text(platform::Msg::FileExistsTitle),
+                     platform::text(platform::Msg::OverwriteQuestion) + QStringLiteral("\r\n") + path))
     return {};
   return path;
 }

@@ -16,6 +16,8 @@ class OpenSaveDlg {
   // A filter written "description|pattern" or with NUL separators.
   void InitSaveDialog(const QString& filter, const QString& title, const QString& initialFolder);
   void InitOpenDialog(const QString& filter, const QString& title, const QString& initialFolder);
+  // New words for the save dialog (another language); where it starts stays.
+  void RetitleSaveDialog(const QString& filter, const QString& title);
 
   // The chosen path with `defaultExtension` added when it holds no "." at all; empty when
   // cancelled or when overwriting an existing file was declined.

@@ -4,14 +4,9 @@
 #include "output/SaveList.h"
 
 #include "catalogue/NameLines.h"
+#include "platform/MessageTexts.h"
 
 namespace output {
-
-namespace {
-
-const QString title = QStringLiteral("Save File List");
-
-}  // namespace
 
 void cmdsave_Click(catalogue::Catalogue& lists, const ShownLimit& limit, OpenSaveDlg& dialogs,
                    platform::Messages& messages) {
@@ -19,19 +14,15 @@ void cmdsave_Click(catalogue::Catalogue& lists, const ShownLimit& limit, OpenSav
   if (path.isEmpty()) return;
   const SaveOutcome saved = savefile(path, lists.lstsec(), limit);
   if (!saved.failure.isEmpty()) {
-    messages.show(title,
-                  QStringLiteral("The list could not be saved to \"%1\": %2. Nothing was changed there.")
-                      .arg(path, saved.failure),
-                  platform::MessageIcon::Critical);
+    messages.show(platform::text(platform::Msg::SaveTitle),
+                  platform::text(platform::Msg::CannotSave).arg(path, saved.failure), platform::MessageIcon::Critical);
     return;
   }
   if (saved.leftOut.isEmpty()) return;
   for (const QString& name : saved.leftOut)
     if (const int row = lists.getfilenum(name)) lists.setUpperChecked(row - 1, true);
-  messages.show(title,
-                QStringLiteral("A line break in their names keeps these files out of \"%1\"; they are checked again "
-                               "in the upper list:\r\n")
-                        .arg(path) +
+  messages.show(platform::text(platform::Msg::SaveTitle),
+                platform::text(platform::Msg::UnlistableInSave).arg(path) + QStringLiteral("\r\n") +
                     catalogue::namesOneALine(saved.leftOut),
                 platform::MessageIcon::Exclamation);
 }

@@ -16,6 +16,7 @@
 
 #include "platform/FileNames.h"
 #include "platform/FileWrite.h"
+#include "platform/MessageTexts.h"
 
 namespace platform {
 
@@ -53,7 +54,7 @@ QString replaceFile(const QString& path, const QByteArray& contents) {
   bool exists = false;
   if (const int error = followLinks(target, old, exists)) return systemReason(error);
   if (exists && !S_ISREG(old.st_mode))
-    return S_ISDIR(old.st_mode) ? systemReason(EISDIR) : QStringLiteral("Not a regular file");
+    return S_ISDIR(old.st_mode) ? systemReason(EISDIR) : platform::text(platform::Msg::NotRegularFile);
   if (const int refusal = exists ? replaceRefusal(AT_FDCWD, target, old) : 0) return systemReason(refusal);
   // Set-user-ID, set-group-ID, sticky and execute bits of the old file are never carried over.
   const mode_t mode = exists ? (old.st_mode & 0666) : (0666 & ~currentUmask());

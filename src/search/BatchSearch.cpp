@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "catalogue/NameLines.h"
+#include "platform/MessageTexts.h"
 #include "search/DiscPlan.h"
 #include "search/FitBatch.h"
 #include "search/FitSearch.h"
@@ -41,16 +42,16 @@ struct PartSource {
 // "941 lists; at least 939 discs are needed": the plan beside the fewest discs possible. A
 // batch that ended early says it of the plan, so the plan's size never reads as lists written.
 QString boundText(qint64 lists, qint64 bound, bool allWritten) {
-  const QString plan = QString::number(lists) + (lists == 1 ? QStringLiteral(" list") : QStringLiteral(" lists"));
-  return QStringLiteral("%1; at least %2 %3 needed.")
-      .arg(allWritten ? plan : QStringLiteral("The plan holds ") + plan, QString::number(bound),
-           bound == 1 ? QStringLiteral("disc is") : QStringLiteral("discs are"));
+  using platform::Msg;
+  const QString plan = platform::text(lists == 1 ? Msg::ListCountOne : Msg::ListCountMany).arg(lists);
+  return platform::text(bound == 1 ? Msg::BoundOneDisc : Msg::BoundDiscs)
+      .arg(allWritten ? plan : platform::text(Msg::PlanHolds).arg(plan), QString::number(bound));
 }
 
 QString writtenText(const Ending& e) {
-  if (e.written == 0) return QStringLiteral("No list was written.");
-  if (e.written == 1) return QStringLiteral("1 list written: \"%1\".").arg(e.first);
-  return QStringLiteral("%1 lists written, from \"%2\" to \"%3\".").arg(QString::number(e.written), e.first, e.last);
+  if (e.written == 0) return platform::text(platform::Msg::NoListWritten);
+  if (e.written == 1) return platform::text(platform::Msg::OneListWritten).arg(e.first);
+  return platform::text(platform::Msg::ListsWritten).arg(QString::number(e.written), e.first, e.last);
 }
 
 void report(const BatchServices& services, const Ending& e) {
@@ -62,11 +63,10 @@ void report(const BatchServices& services, const Ending& e) {
     parts.append(boundText(planned, e.plan->lowerBound, e.written == planned));
   }
   if (!e.leftovers.isEmpty())
-    parts.append(QStringLiteral("Left from an earlier batch and not part of this one:\r\n") +
+    parts.append(platform::text(platform::Msg::LeftFromEarlier) + QStringLiteral("\r\n") +
                  catalogue::namesOneALine(e.leftovers));
   if (!e.unlistable.isEmpty())
-    parts.append(QStringLiteral("A line break in their names keeps these files out of every list; they stay "
-                                "checked in the upper list:\r\n") +
+    parts.append(platform::text(platform::Msg::UnlistableInBatch) + QStringLiteral("\r\n") +
                  catalogue::namesOneALine(e.unlistable));
   services.report(parts.join(QStringLiteral("\r\n")), e.warning || !e.leftovers.isEmpty() || !e.unlistable.isEmpty());
 }
@@ -116,8 +116,8 @@ bool stopRequested(const catalogue::RunState& run) { return run.stopflag || run.
 QString writingText(const QString& path, int cycle, qint64 parts) {
   const QString fileName = path.mid(fileNameStart(path));
   if (parts > 0)
-    return QStringLiteral("Writing %1 (list %2 of %3)").arg(fileName, QString::number(cycle), QString::number(parts));
-  return QStringLiteral("Writing %1 (list %2)").arg(fileName, QString::number(cycle));
+    return platform::text(platform::Msg::WritingListOf).arg(fileName, QString::number(cycle), QString::number(parts));
+  return platform::text(platform::Msg::WritingList).arg(fileName, QString::number(cycle));
 }
 
 // The writer loop both methods share: each cycle takes the next part from `source` into
@@ -127,17 +127,17 @@ void writeParts(const catalogue::CommandContext& c, SearchView& view, const Batc
                 const QString& name, const PartSource& source, Ending& end) {
   end.warning = false;
   bool failed = false;
-  c.progress.begin(QStringLiteral("Writing lists"));
+  c.progress.begin(platform::text(platform::Msg::WritingLists));
   for (int cycle = 1; source.more() && !failed; ++cycle) {
     if (stopRequested(c.run)) {
-      end.reason = QStringLiteral("The batch was stopped.");
+      end.reason = platform::text(platform::Msg::BatchStopped);
       break;
     }
     const QString path = cyclePath(name, cycle);
     c.progress.status(writingText(path, cycle, source.parts));
     if (view.searchEnabled()) source.next();
     if (c.catalogue.lstsec().isEmpty()) {
-      end.reason = QStringLiteral("The search cannot run at the moment.");
+      end.reason = platform::text(platform::Msg::SearchUnavailable);
       end.warning = true;
       break;
     }
@@ -148,9 +148,7 @@ void writeParts(const catalogue::CommandContext& c, SearchView& view, const Batc
       end.last = path;
     } else {
       failed = end.warning = c.run.listWriteFailed = true;
-      end.reason = QStringLiteral("The list \"%1\" could not be written: %2. The batch stopped there; the files of "
-                                  "that part are checked again in the upper list.")
-                       .arg(path, failure);
+      end.reason = platform::text(platform::Msg::ListNotWritten).arg(path, failure);
       checkAgain(c.catalogue);
     }
     c.catalogue.lstsec().clear();
@@ -195,7 +193,7 @@ int seriesNumber(const QString& fileName, const QString& listed) {
 }
 
 QString unknownMethodText(const QString& method) {
-  return QStringLiteral("The batch search method %1 is not known; use 0, 1 or 2. No list was written.").arg(method);
+  return platform::text(platform::Msg::UnknownBatchMethod).arg(method);
 }
 
 void batchSearch(const catalogue::CommandContext& c, SearchView& view, const BatchServices& services,
@@ -212,21 +210,21 @@ void batchSearch(const catalogue::CommandContext& c, SearchView& view, const Bat
   end.warning = true;  // until the cycles run
   const QString fileName = name.mid(fileNameStart(name));
   if (fileName.isEmpty() || fileName == QStringLiteral(".") || fileName == QStringLiteral("..")) {
-    end.reason = QStringLiteral("The list name \"%1\" does not end in a file name.").arg(name);
+    end.reason = platform::text(platform::Msg::NoFileName).arg(name);
     return report(services, end);
   }
   // The checked rows are kept from cycle to cycle instead of being looked for again among
   // the rows already placed: each cycle costs what is left, not the whole list.
   std::vector<Candidate> candidates = checkedCandidates(c.catalogue.lstmain());
   if (candidates.empty()) {
-    end.reason = QStringLiteral("No file of the upper list is checked, so there is nothing to split.");
+    end.reason = platform::text(platform::Msg::NothingChecked);
     return report(services, end);
   }
   end.unlistable = takeUnlistable(c.catalogue.lstmain(), candidates);
   const PartMeasure measure = measureFor(c.run, capacity.bytes, c.catalogue.lstmain(), candidates);
   const auto fits = [&measure](const Candidate& candidate) { return measure.fitsAlone({&candidate, 1}); };
   if (!candidates.empty() && std::none_of(candidates.begin(), candidates.end(), fits)) {
-    end.reason = QStringLiteral("No checked file fits the capacity of %1 megabytes.").arg(capacity.text.trimmed());
+    end.reason = platform::text(platform::Msg::NothingFits).arg(capacity.text.trimmed());
     return report(services, end);
   }
   // Left among the candidates, a file too large for a disc would keep the last pass from ever

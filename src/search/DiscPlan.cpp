@@ -3,6 +3,7 @@
 // files, which the plan records as its own change.
 #include "search/DiscPlan.h"
 
+#include "platform/MessageTexts.h"
 #include "search/FolderUnits.h"
 #include "search/PartMeasure.h"
 #include "search/UnitPlan.h"
@@ -12,7 +13,7 @@ namespace search {
 PlannedRows planParts(const catalogue::CommandContext& c, SearchView& view, const PartMeasure& measure,
                       const std::vector<Candidate>& candidates) {
   c.run.stopflag = false;
-  c.progress.begin(QStringLiteral("Planning discs"));
+  c.progress.begin(platform::text(platform::Msg::PlanningDiscs));
   view.planning(true);
   const auto keepGoing = [&c] {
     c.pump.pump();

@@ -9,6 +9,7 @@
 
 #include "catalogue/Numbers.h"
 #include "catalogue/Paths.h"
+#include "platform/MessageTexts.h"
 #include "search/Limit.h"
 #include "shell/MainForm.h"
 #include "shell/MainFormControls.h"
@@ -88,10 +89,10 @@ const QList<Switch>& switches() {
          // the user's format, which is how it reads it back.
          const double megabytes = catalogue::leadingNumberUnbounded(a[0]);
          if (!search::capacityFits(megabytes)) {
-           w.messages().show(QStringLiteral("Capacity of the medium"),
-                             QStringLiteral("The size %1 is too large for a medium; the limit stays at %2 megabytes.")
-                                 .arg(a[0], w.form().text(mainform::txtlimit)),
-                             platform::MessageIcon::Exclamation);
+           w.messages().show(
+               platform::text(platform::Msg::CapacityTitle),
+               platform::text(platform::Msg::CapacityTooLarge).arg(a[0], w.form().text(mainform::txtlimit)),
+               platform::MessageIcon::Exclamation);
            return true;
          }
          w.setLimitText(catalogue::userNumberText(megabytes));
@@ -166,9 +167,8 @@ void processcommandline(const QStringList& arguments, MainForm& window) {
     const QString& token = arguments[k];
     const Switch* match = switchNamed(token);
     if (!match) {
-      window.messages().show(QStringLiteral("Command not recognised"),
-                             token.toLower() +
-                                 QStringLiteral(" is not a valid command\r\n\r\nTry the /? parameter for assistance"),
+      window.messages().show(platform::text(platform::Msg::UnknownCommandTitle),
+                             platform::text(platform::Msg::UnknownCommand).arg(token.toLower()),
                              platform::MessageIcon::Critical);
       ++k;
       continue;

@@ -1,6 +1,7 @@
 // The two settings live beside the main window's, in its section.
 #include "shell/CopyForm.h"
 
+#include "platform/MessageTexts.h"
 #include "shell/SecondaryFormControls.h"
 #include "shell/Settings.h"
 
@@ -53,7 +54,7 @@ void CopyForm::placeBeside(const QPoint& ownerCorner) {
 void CopyForm::cmdBrowse_Click() {
   catalogue::Control& path = form_(copyform::txtPath);
   if (path.text.isEmpty()) path.text = QStringLiteral("/");
-  QString chosen = picker_.browseForFolder(QStringLiteral("Select an Image Folder"), path.text);
+  QString chosen = picker_.browseForFolder(platform::text(platform::Msg::SelectImageFolder), path.text);
   if (chosen.isEmpty()) return;
   if (!chosen.endsWith(u'/')) chosen += u'/';
   path.text = chosen;

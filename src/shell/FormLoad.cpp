@@ -6,6 +6,7 @@
 #include "catalogue/ProgramTitle.h"
 #include "catalogue/Utilization.h"
 #include "platform/Burner.h"
+#include "platform/MessageTexts.h"
 #include "search/BurnTime.h"
 #include "search/Limit.h"
 #include "shell/CommandLine.h"
@@ -44,11 +45,9 @@ void setToolTips(catalogue::Form& form, const QString& burner) {
       {mainform::cmdadd, -1, QStringLiteral("Add current directory contents to the list")},
       {mainform::cmddel, -1, QStringLiteral("Remove current directory contents from the list")},
       {mainform::cmdburn, 1, QStringLiteral("Go to the desktop's CD burning folder")},
-      {mainform::cmdburn, 0, QStringLiteral("Start %1").arg(burner)},
+      {mainform::cmdburn, 0, platform::text(platform::Msg::StartBurnerTip).arg(burner)},
       {mainform::cmddelete, -1, QStringLiteral("Delete the files in the lower list box (cause you burned them to cd, right?)")},
-      {mainform::cmdcdrom, 0,
-       QStringLiteral("Scan this drive for files, if they are found in this computer, those files are deleted (cause "
-                      "they're backed up to CD already)")},
+      {mainform::cmdcdrom, 0, platform::text(platform::Msg::ScanDriveTip)},
       {mainform::cmdstop, -1, stop},
       {mainform::cmdstop2, -1, stop},
   };
@@ -61,9 +60,48 @@ void setToolTips(catalogue::Form& form, const QString& burner) {
   }
 }
 
+QString textFilter() {
+  return platform::text(platform::Msg::TextFile) + QStringLiteral(" (*.txt)") + QChar(0) + QStringLiteral("*.txt") +
+         QChar(0);
+}
+
 }  // namespace
 
+MainForm::~MainForm() { platform::useTranslations({}); }
+
+void MainForm::tellLabelWords() {
+  form_(mainform::lblcurrent).tag = platform::text(platform::Msg::CurrentLevel);
+  form_(mainform::lblpercent).tag = platform::text(platform::Msg::CdUtilization);
+  form_(mainform::lblspeed).tag = platform::text(platform::Msg::ToBurn);
+}
+
+void MainForm::retellTexts() {
+  tellLabelWords();
+  // The tips the packs cannot hold: the burner's name is the machine's, the drive buttons
+  // are made from the drives found.
+  form_(mainform::cmdburn, 0).toolTip = platform::text(platform::Msg::StartBurnerTip).arg(burnerName(burner_));
+  for (int i = 0; form_.find(mainform::cmdcdrom, i); ++i)
+    form_(mainform::cmdcdrom, i).toolTip = platform::text(platform::Msg::ScanDriveTip);
+  dialogs_.RetitleSaveDialog(textFilter(), platform::text(platform::Msg::SaveTitle));
+  // Labels that show nothing yet keep showing nothing; the others say what they said again.
+  if (!form_.text(mainform::lblCountList).isEmpty()) form_(mainform::lblCountList).text = catalogue_.upperSummary();
+  if (!catalogue_.lstsec().isEmpty()) return showLowerList();
+  // Under an empty lower list they show what they showed at start-up.
+  if (!form_.text(mainform::lblpercent).isEmpty())
+    form_(mainform::lblpercent).text =
+        catalogue::utilizationPercent(0, capacity_.shownMegabytes) + form_.find(mainform::lblpercent)->tag;
+  if (!form_.text(mainform::lblspeed).isEmpty()) cbospeed_Click();
+  if (!form_.text(mainform::lblCountList2).isEmpty())
+    form_(mainform::lblCountList2).text = platform::text(platform::Msg::NoMegabytes);
+}
+
 void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsStore* settings) {
+  // Looked for once: the tool tips, the burn button and the hand-off all name the burner
+  // found now. The tool tips come before any pack, so that a pack's own tips replace them
+  // also when the saved pack is the first one.
+  burner_ = platform::findBurner();
+  const std::optional<platform::Burner>& burner = burner_;
+  setToolTips(form_, burnerName(burner));
   // The first pack found is applied now; the restore applies the saved one only when it
   // differs, so a start-up without settings still shows a pack.
   catalogue::Control& languages = form_(mainform::cboLangPacks);
@@ -79,11 +117,6 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   form_(mainform::cmdhelp).geometry.moveLeft(8630);
   form_(mainform::cmdAbout).geometry.moveLeft(9105);
   form_(mainform::imgLogo).geometry.moveLeft(7080);
-  // Looked for once: the tool tips, the burn button and the hand-off all name the burner
-  // found now.
-  burner_ = platform::findBurner();
-  const std::optional<platform::Burner>& burner = burner_;
-  setToolTips(form_, burnerName(burner));
   // The normal place until the restore or the user changes it.
   normalGeometry_ = form_.find(mainform::frmmain)->geometry;
   // The saved language is applied when it differs from the first, before the limit is
@@ -108,8 +141,7 @@ void MainForm::Form_Load(const QStringList& arguments, const platform::SettingsS
   form_(mainform::cmdburn, 0).visible = burner.has_value();
   form_(mainform::cmdburn, 0).tag = burner ? burner->path : QString();
   form_(mainform::cmdburn, 1).visible = false;
-  dialogs_.InitSaveDialog(QStringLiteral("Text File (*.txt)") + QChar(0) + QStringLiteral("*.txt") + QChar(0),
-                          QStringLiteral("Save File List"), QString());
+  dialogs_.InitSaveDialog(textFilter(), platform::text(platform::Msg::SaveTitle), QString());
   flushLabels();
 }
 
@@ -147,7 +179,10 @@ void MainForm::cboLangPacks_Click() {
   languages.value = int(languages.items.indexOf(languages.text));
   if (languages.value < 0) return;
   languagePack_.LoadLanguagePack(services_.dataFolder + QStringLiteral("/language/") + languages.text);
+  platform::useTranslations(services_.translatedMessages ? languagePack_.messages() : QHash<QString, QString>());
+  if (services_.followLocale) services_.followLocale(languagePack_.locale());
   languagePack_.SetLanguageInForm(form_);
+  retellTexts();
   if (run_.loading) form_(mainform::cmdload).text = loadCaption(true);
   Form_Resize(form_, captionWidth_);  // the new captions may need other widths
 }

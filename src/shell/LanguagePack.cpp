@@ -1,13 +1,14 @@
 // Loading a language pack, applying it to a window and listing the packs of a folder.
 //
 // Every line of a pack is taken by its text alone: a pack written by hand may hold
-// anything, and whatever does not read as a section, a caption or a tool tip is passed
-// over without a word. A pack is read only when it is a regular file of sane size: a pipe
+// anything, and whatever does not read as a section, a caption, a tool tip or a message
+// text is passed over without a word. A pack is read only when it is a regular file of sane size: a pipe
 // or a device in the language folder would block the start, a huge file stall it.
 #include "shell/LanguagePack.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -16,6 +17,7 @@
 #include "catalogue/ProgramTitle.h"
 #include "catalogue/Wildcard.h"
 #include "platform/FolderListing.h"
+#include "platform/MessageTexts.h"
 #include "platform/RegularFile.h"
 #include "shell/PackFields.h"
 
@@ -40,6 +42,52 @@ std::optional<QString> readValue(const QString& field, PackFields& fields) {
   }
   if (value.endsWith(u'"')) value.chop(1);
   return value;
+}
+
+// A message text as a pack writes it: "\n", "\r" and "\t" stand for a line feed, a
+// carriage return and a tab, "\"" for a quote (one after a comma would start a quoted
+// field) and "\\" for a backslash; any other backslash is itself.
+QString unescaped(const QString& written) {
+  QString text;
+  text.reserve(written.size());
+  for (qsizetype i = 0; i < written.size(); ++i) {
+    const QChar c = written[i];
+    if (c != u'\\' || i + 1 == written.size()) {
+      text += c;
+      continue;
+    }
+    switch (written[i + 1].unicode()) {
+      case 'n': text += u'\n'; break;
+      case 'r': text += u'\r'; break;
+      case 't': text += u'\t'; break;
+      case '"': text += u'"'; break;
+      case '\\': text += u'\\'; break;
+      default: text += c; continue;
+    }
+    ++i;
+  }
+  return text;
+}
+
+// "key=value" of the [messages] and [pack] sections: the key, and the value, quoted as a
+// caption is or bare to the end of the field.
+std::optional<std::pair<QString, QString>> keyAndValue(const QString& field, PackFields& fields) {
+  const qsizetype equals = field.indexOf(u'=');
+  if (equals <= 0) return std::nullopt;
+  const QString key = field.left(equals).trimmed();
+  if (equals + 1 < field.size() && field[equals + 1] == u'"') {
+    const std::optional<QString> value = readValue(field, fields);
+    if (!value) return std::nullopt;
+    return std::pair{key, unescaped(*value)};
+  }
+  return std::pair{key, unescaped(field.mid(equals + 1).trimmed())};
+}
+
+// A locale is letters with "_" or "-" between them ("de", "pt_BR"): it becomes part of a
+// file name, so nothing else is taken.
+bool isLocaleName(const QString& name) {
+  static const QRegularExpression shape(QStringLiteral("^[A-Za-z]{2,3}([_-][A-Za-z0-9]{2,8})?$"));
+  return shape.match(name).hasMatch();
 }
 
 bool hasCaption(ControlKind kind) {
@@ -94,18 +142,30 @@ void apply(catalogue::Form& form, const clsLanguagePack::Entry& entry) {
 void clsLanguagePack::LoadLanguagePack(const QString& sFile) {
   CurrentFile = sFile;
   sections_.clear();
+  messageTexts_.clear();
+  locale_.clear();
   const std::optional<QByteArray> text = platform::readRegularFile(sFile, maxPackSize);
   if (!text) return;
   PackFields fields(QString::fromUtf8(*text));
-  bool inSection = false;
+  // The two sections that are no window: the pack's language and its message texts.
+  enum class Part { Between, Window, Header, Messages } part = Part::Between;
   while (const std::optional<QString> next = fields.next()) {
     const QString& field = *next;
+    const bool inSection = part == Part::Window;
     if (field.isEmpty() || field.startsWith(u';')) continue;
     if (field.startsWith(u'[') && field.endsWith(QStringLiteral(".End]"))) {
-      inSection = false;
+      part = Part::Between;
     } else if (field.startsWith(u'[') && field.endsWith(u']')) {
-      inSection = true;
-      sections_.append(Section{field.mid(1, field.size() - 2), QString(), {}});
+      const QString name = field.mid(1, field.size() - 2);
+      part = name == u"pack" ? Part::Header : name == u"messages" ? Part::Messages : Part::Window;
+      if (part == Part::Window) sections_.append(Section{name, QString(), {}});
+    } else if (part == Part::Header || part == Part::Messages) {
+      const auto entry = keyAndValue(field, fields);
+      if (!entry) continue;
+      if (part == Part::Messages)
+        messageTexts_.insert(entry->first, entry->second);
+      else if (entry->first == u"Locale" && isLocaleName(entry->second))
+        locale_ = entry->second;
     } else if (field.startsWith(QStringLiteral("Caption"))) {
       // A window caption is the field as it stands: it ends at its first comma.
       const qsizetype equals = field.indexOf(u'=');
@@ -144,7 +204,7 @@ bool clsLanguagePack::DirectoryExists(const QString& folder) {
 
 QString clsLanguagePack::EnumLanguagePacks(const QString& sFolder, const QString& sExtension) {
   if (!DirectoryExists(sFolder)) {
-    messages_.show(catalogue::programTitle, sFolder + QStringLiteral(" doesn't exist."),
+    messages_.show(catalogue::programTitle, platform::text(platform::Msg::FolderMissing).arg(sFolder),
                    platform::MessageIcon::Critical);
     return QString();
   }

@@ -1,9 +1,11 @@
 // The language pack the program holds: the window texts (captions and tool tips) of one
-// ".lpk" file, read once and applied to each window by control name. One object serves
+// ".lpk" file, read once and applied to each window by control name, and the texts of its
+// messages and its language, which the main window puts in use. One object serves
 // the whole program; the main window owns it and the other windows reach it through the
 // main window.
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -53,6 +55,12 @@ class clsLanguagePack {
   }
 
   const QList<Section>& sections() const { return sections_; }
+  // The texts of the pack's [messages] section by key, as written (see platform::Msg);
+  // the table checks each before it uses one.
+  const QHash<QString, QString>& messages() const { return messageTexts_; }
+  // The language of the pack's [pack] section ("de", "pt_BR"), for the toolkit's own
+  // texts; empty when it names none.
+  const QString& locale() const { return locale_; }
 
  private:
   static bool DirectoryExists(const QString& folder);
@@ -60,6 +68,8 @@ class clsLanguagePack {
   platform::Messages& messages_;
   platform::EventPump& pump_;
   QList<Section> sections_;
+  QHash<QString, QString> messageTexts_;
+  QString locale_;
 };
 
 }  // namespace shell

@@ -5,6 +5,7 @@
 
 #include "catalogue/Numbers.h"
 #include "catalogue/Utilization.h"
+#include "platform/MessageTexts.h"
 #include "search/DiscImage.h"
 #include "shell/MainFormControls.h"
 
@@ -15,8 +16,8 @@ using namespace mainform;
 void showLowerSummary(catalogue::Form& form, const catalogue::Catalogue& catalogue, bool countAsOnDisc) {
   QString summary = catalogue.lowerSummary(form.text(txttotal));
   if (countAsOnDisc && !catalogue.lstsec().isEmpty())
-    summary += QStringLiteral(" (") + catalogue::megabytesText(search::discImageBytes(catalogue.lstsec())) +
-               QStringLiteral(" on disc)");
+    summary += platform::text(platform::Msg::OnDiscAddition)
+                   .arg(catalogue::megabytesText(search::discImageBytes(catalogue.lstsec())));
   form(lblCountList2).text = summary;
 }
 

@@ -16,6 +16,7 @@
 #include "output/LoadList.h"
 #include "output/SaveList.h"
 #include "platform/FolderListing.h"
+#include "platform/MessageTexts.h"
 #include "search/BatchSearch.h"
 #include "search/DiscPlan.h"
 #include "search/FitSearch.h"
@@ -28,8 +29,6 @@
 namespace shell {
 
 namespace {
-
-const QString batchTitle = QStringLiteral("Batch search");
 
 std::unique_ptr<catalogue::IconCache> makeIconCache(platform::IconProvider& icons) {
   if (!icons.draws()) return nullptr;
@@ -60,9 +59,7 @@ void MainForm::createControls() {
   form_(mainform::txtlimit).items = {QStringLiteral("4450"), QStringLiteral("702"),  QStringLiteral("657"),
                                      QStringLiteral("98"),   QStringLiteral("8147"), QStringLiteral("23866"),
                                      QStringLiteral("47732")};
-  form_(mainform::lblcurrent).tag = QStringLiteral("Current level of CD utilization");
-  form_(mainform::lblpercent).tag = QStringLiteral("% CD utilization");
-  form_(mainform::lblspeed).tag = QStringLiteral(" to burn");
+  tellLabelWords();
   form_(mainform::optmain, 0).value = 1;
   form_(mainform::framain).visible = false;
   form_(mainform::Timer).enabled = false;
@@ -176,7 +173,7 @@ void MainForm::runBatch(const QString& listFile) {
       return names;
     };
     batch.report = [this](const QString& text, bool warning) {
-      services_.messages.show(batchTitle, text,
+      services_.messages.show(platform::text(platform::Msg::BatchTitle), text,
                               warning ? platform::MessageIcon::Exclamation : platform::MessageIcon::Information);
     };
     search::batchSearch(commands_, searchView_, batch, listFile, capacity_);
@@ -204,7 +201,8 @@ void MainForm::cmdCopy_Click() {
 }
 
 void MainForm::refuseBatchMethod(const QString& method) {
-  services_.messages.show(batchTitle, search::unknownMethodText(method), platform::MessageIcon::Exclamation);
+  services_.messages.show(platform::text(platform::Msg::BatchTitle), search::unknownMethodText(method),
+                          platform::MessageIcon::Exclamation);
 }
 
 void MainForm::mnufiledelete_Click() {

@@ -62,6 +62,12 @@ struct Services {
   // without data, as the unit tests do: the language list then stays empty, unannounced.
   QString dataFolder = QString();
   CopyDesktop copy = {};
+  // Whether messages follow the pack picked. The headless run, which takes no settings and
+  // so the first pack, keeps them English: scripts read its standard error.
+  bool translatedMessages = false;
+  // Called with the locale of each language picked ("de"; empty for none), so that the
+  // toolkit's own texts (standard buttons, file dialogs) follow it.
+  std::function<void(const QString& locale)> followLocale = {};
 };
 
 class MainForm {
@@ -69,6 +75,8 @@ class MainForm {
   explicit MainForm(Services services);
   // Its parts hold references to its own records, lists and services.
   Q_DISABLE_COPY_MOVE(MainForm)
+  // The messages of the program are English again once the window that chose a language is gone.
+  ~MainForm();
 
   catalogue::Form& form() { return form_; }
   const catalogue::Form& form() const { return form_; }
@@ -187,6 +195,10 @@ class MainForm {
 
  private:
   void createControls();
+  // The words the labels add to the numbers they show, in the language in use.
+  void tellLabelWords();
+  // After a language was picked: the texts the program composed before, in it.
+  void retellTexts();
   // Runs `body` as `command`, then writes the labels it asked for; false, doing nothing,
   // while another command runs.
   bool runAlone(Command command, const std::function<void()>& body);

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "catalogue/Utilization.h"
+#include "platform/MessageTexts.h"
 #include "search/Availability.h"
 #include "search/Limit.h"
 #include "shell/LowerListRecords.h"
@@ -23,7 +24,7 @@ void SearchRecords::showResult(qint64 bytes) {
 }
 
 void SearchRecords::showPartNumber(int part) {
-  form_(lblCountCDTotal).text = QStringLiteral("Total Part... ") + QString::number(part);
+  form_(lblCountCDTotal).text = platform::text(platform::Msg::TotalPart).arg(part);
 }
 
 // The plan's own Stop button stands in front of the walk's while the plan is made.

@@ -8,6 +8,7 @@
 #include <variant>
 
 #include "catalogue/Numbers.h"
+#include "platform/MessageTexts.h"
 #include "platform/Messages.h"
 #include "shell/MainFormControls.h"
 
@@ -253,8 +254,7 @@ void saveSettings(catalogue::Form& form, platform::SettingsStore& store, const S
   // The window is gone by now, so the one who closed it learns of a failed save on standard error.
   if (!store.flush())
     platform::StderrMessages().show(settingsApplication,
-                                    QStringLiteral("The settings could not be saved to %1. The file was left as it was.")
-                                        .arg(store.failure()),
+                                    platform::text(platform::Msg::SettingsNotSaved).arg(store.failure()),
                                     platform::MessageIcon::Exclamation);
 }
 

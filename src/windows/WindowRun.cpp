@@ -24,6 +24,7 @@
 #include "windows/QtFolderPicker.h"
 #include "windows/QtMessages.h"
 #include "windows/QtSound.h"
+#include "windows/QtTranslation.h"
 #include "windows/SignalClose.h"
 
 namespace windows {
@@ -66,9 +67,11 @@ int runWindow(const QStringList& arguments, const QString& programFolder) {
   QtBusyCursor busy;
   platform::QtClipboard clipboard;
   platform::PosixProcessStart processes;
+  QtTranslation translation;
   shell::MainForm state(shell::Services{messages, picker, pump, registry, icons, dialogs, trash, drives, clipboard,
                                         processes, programFolder, platform::dataFolder(programFolder),
-                                        shell::CopyDesktop{&copyDialog, &sound, &busy, &settings}});
+                                        shell::CopyDesktop{&copyDialog, &sound, &busy, &settings}, true,
+                                        [&translation](const QString& locale) { translation.follow(locale); }});
   MainWindow window(state, &icons);
   messages.setParent(&window);
   // A signal not yet answered counts: no dialog opens to wait for an answer after it.

@@ -6,11 +6,12 @@
 #include <QFile>
 #include <iterator>
 
-#include "shell/MainFormControls.h"
+#include "platform/MessageTexts.h"
 #include "shell/LanguagePack.h"
-#include "support/TestServices.h"
+#include "shell/MainFormControls.h"
 #include "support/MemorySettingsStore.h"
 #include "support/TempTree.h"
+#include "support/TestServices.h"
 
 namespace {
 
@@ -170,6 +171,41 @@ TEST_F(LanguageStartUp, TheFirstPackIsAppliedAndAPickAppliesAnother) {
   EXPECT_TRUE(list.value == 1 && window->form().text(shell::mainform::frmmain) == "Second");
   EXPECT_EQ(window->form().text(shell::mainform::lblLanguage), "Eins");  // not named by the second pack
   EXPECT_EQ(window->languagePack().CurrentFile, tree.path("data/language/b.lpk"));
+}
+
+// The messages follow the pack picked: its texts where they leave the English places as
+// they are, English for the rest and once a pack without texts is picked, and again after
+// the window is gone. The toolkit is told each pack's language.
+TEST_F(LanguageStartUp, MessagesAndLocaleFollowThePickedPack) {
+  using platform::Msg;
+  write(tree.path("data/language/a.lpk"),
+        "[frmmain]\nCaption=\"F\"\ncmdadd.Caption=\"+\"\ncmdadd.ToolTip=\"Hinzu\"\n[frmmain.End]\n"
+        "[pack]\nLocale=de\n[pack.End]\n[messages]\nScanDriveTip=\"Prüfen\"\n"
+        "DeleteTitle=\"Dateien, \\\"alle\\\"\\r\\nl\xC3\xB6schen\"\n"  // a comma, quotes, a line break
+        "CdUtilization=\"% belegt\"\nNoDiscMounted=\"Keine Disc\"\nScanTitle=\"%1 %2\"\nUnknown=\"x\"\n"
+        "[messages.End]\n");
+  QStringList locales;
+  shell::Services given = services({.dataFolder = tree.path("data")});
+  given.translatedMessages = true;
+  given.followLocale = [&locales](const QString& locale) { locales.append(locale); };
+  {
+    shell::MainForm window(given);
+    window.Form_Load({}, nullptr);
+    EXPECT_EQ(platform::text(Msg::DeleteTitle), QStringLiteral("Dateien, \"alle\"\r\nlöschen"));
+    EXPECT_EQ(window.form().find(shell::mainform::lblpercent)->tag.toStdString(), "% belegt");
+    // The start-up tips give way to the first pack's, and those no pack holds follow its messages.
+    EXPECT_EQ(window.form().find(shell::mainform::cmdadd)->toolTip.toStdString(), "Hinzu");
+    EXPECT_EQ(window.form().find(shell::mainform::cmdcdrom, 0)->toolTip, QStringLiteral("Prüfen"));
+    // A place left out, a place added: both refused.
+    EXPECT_EQ(platform::text(Msg::NoDiscMounted).toStdString(), "There is no disc mounted in the drive %1.");
+    EXPECT_EQ(platform::text(Msg::ScanTitle).toStdString(), "Scan disc");
+    window.pickLanguage(1);
+    EXPECT_EQ(platform::text(Msg::DeleteTitle), "Delete files");
+    EXPECT_EQ(window.form().find(shell::mainform::lblpercent)->tag.toStdString(), "% CD utilization");
+    window.pickLanguage(0);
+  }
+  EXPECT_EQ(platform::text(Msg::DeleteTitle), "Delete files");
+  EXPECT_EQ(locales, QStringList({"de", "", "de"}));
 }
 
 TEST_F(LanguageStartUp, TheSavedPackFollowsTheFirst) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QSet>
 #include <map>
 
+#include "platform/MessageTexts.h"
 #include "shell/LanguagePack.h"
 #include "shell/MainFormControls.h"
 #include "shell/SecondaryFormControls.h"
@@ -91,6 +93,28 @@ TEST_F(ShippedPacks, EnglishNamesEveryTextTheWindowsShow) {
       // The burner's name in these tips is the one found on the machine.
       if (was.name != "cmdCopy" && was.name != "cmdClipBoard") {
         EXPECT_EQ(now.toolTip.toStdString(), was.toolTip.toStdString()) << where;
+      }
+    }
+  }
+}
+
+// Every message the program shows is in every pack, with the English places, and is taken
+// as the pack writes it; English gives back the program's own texts, the others name a language.
+TEST_F(ShippedPacks, EveryPackSaysEveryMessageWithItsPlaces) {
+  const auto backToEnglish = qScopeGuard([] { platform::useTranslations({}); });
+  const QStringList files = QDir(languageFolder).entryList({"*.lpk"}, QDir::Files);
+  for (const QString& file : files) {
+    SCOPED_TRACE(file.toStdString());
+    const shell::clsLanguagePack pack = load(file);
+    const bool isEnglish = file == u"English.lpk";
+    EXPECT_EQ(pack.locale().isEmpty(), isEnglish);
+    platform::useTranslations(pack.messages());
+    for (const platform::MessageKey& m : platform::messageKeys()) {
+      const QString english = QString::fromUtf8(m.english), given = pack.messages().value(QString::fromLatin1(m.key));
+      EXPECT_EQ(platform::placeholders(given), platform::placeholders(english)) << m.key;
+      EXPECT_EQ(platform::text(m.id), given) << m.key;
+      if (isEnglish) {
+        EXPECT_EQ(given, english) << m.key;
       }
     }
   }
