@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 
+#include "platform/MessageTexts.h"
 
 namespace catalogue {
 
@@ -55,7 +56,7 @@ Rule ruleFor(int item, const FileList& rows, const QList<int>& highlighted) {
 }  // namespace
 
 void mnuselitem_Click(const CommandContext& c, int item, const QList<int>& highlighted) {
-  c.progress.begin(QStringLiteral("Scanning..."));
+  c.progress.begin(platform::text(platform::Msg::Scanning));
   c.run.stopflag = false;
   c.run.partcount = 0;
 

@@ -1,6 +1,8 @@
 // Class name, then description, as the registry keeps file types.
 #include "catalogue/TypeDescriptions.h"
 
+#include "platform/MessageTexts.h"
+
 namespace catalogue {
 
 SharedText TypeDescriptions::describe(QStringView extension) {
@@ -21,7 +23,9 @@ SharedText TypeDescriptions::lookUp(const QString& extension) {
       platform::GetRegValue(registry_, RootKey::ClassesRoot, QLatin1Char('.') + extension, QString(), QString());
   QString description =
       typeClass.isEmpty() ? QString() : platform::GetRegValue(registry_, RootKey::ClassesRoot, typeClass, QString(), QString());
-  if (description.isEmpty()) description = extension.toUpper() + QStringLiteral(" File");
+  // A type without a description is named in the user's language; every row of it shares
+  // the one text made here, so "all of this type" still finds them all.
+  if (description.isEmpty()) description = platform::text(platform::Msg::TypeFile).arg(extension.toUpper());
   const SharedText shared(description);
   known_.insert(extension, shared);
   return shared;

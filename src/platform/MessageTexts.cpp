@@ -111,12 +111,14 @@ constexpr MessageKey table[] = {
     {UnknownCommandTitle, "UnknownCommandTitle", "Command not recognised"},
     {UnknownCommand, "UnknownCommand", "%1 is not a valid command\r\n\r\nTry the /? parameter for assistance"},
     {SettingsNotSaved, "SettingsNotSaved", "The settings could not be saved to %1. The file was left as it was."},
+    {Scanning, "Scanning", "Scanning..."},
+    {TypeFile, "TypeFile", "%1 File"},
 };
 
 constexpr bool rowsInEnumOrder() {
   for (size_t i = 0; i < std::size(table); ++i)
     if (table[i].id != Msg(i)) return false;
-  return table[std::size(table) - 1].id == SettingsNotSaved;
+  return table[std::size(table) - 1].id == TypeFile;
 }
 static_assert(rowsInEnumOrder(), "one row per message, in the order of the enum");
 

@@ -99,6 +99,8 @@ enum class Msg {
   UnknownCommandTitle,
   UnknownCommand,
   SettingsNotSaved,
+  Scanning,
+  TypeFile,
 };
 
 struct MessageKey {
