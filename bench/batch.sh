@@ -95,9 +95,14 @@ check_output() {
   local kind=$1 folder=$2 sizes=$3
   local outputs=("$folder"/*)
   [[ -e ${outputs[0]} ]] || { echo "$kind: $folder is empty"; return; }
-  awk -v kind="$kind" -v limit="$partition_size" -v sizes="$sizes" '
+  # A million files make tens of thousands of parts, too many to name on a command line:
+  # awk reads their names from a file (printf is a builtin, so it has no such limit).
+  local names="$scratch/$kind.names"
+  printf '%s\n' "${outputs[@]}" >"$names"
+  awk -v kind="$kind" -v limit="$partition_size" -v sizes="$sizes" -v names="$names" '
     function fault(what, text) { if (faults[what]++ < 5) print kind ": " text }
     BEGIN {
+      while ((getline name < names) > 0) ARGV[ARGC++] = name
       while ((getline line < sizes) > 0) {
         tab = index(line, "\t")
         size[substr(line, tab + 1)] = substr(line, 1, tab - 1) + 0
@@ -126,7 +131,7 @@ check_output() {
         if (tail2[f] != "____________________" || tail1[f] !~ /^Total Size: [0-9.]+\/702 megabytes \([0-9.]+% CD utilization\)$/)
           fault("ending", f ": does not end with the rule and its total")
       }
-    }' "${outputs[@]}"
+    }'
 }
 
 # How many files FOLDER holds, all of them named PREFIX NUMBER SUFFIX with the numbers
