@@ -18,7 +18,6 @@ constexpr MessageKey table[] = {
     {LowerSummary, "LowerSummary", "%1 Files of %2 Megabytes"},
     {OnDiscAddition, "OnDiscAddition", " (%1 on disc)"},
     {NoMegabytes, "NoMegabytes", "0 Megabytes"},
-    {CurrentLevel, "CurrentLevel", "Current level of CD utilization"},
     {CdUtilization, "CdUtilization", "% CD utilization"},
     {ToBurn, "ToBurn", " to burn"},
     {TotalPart, "TotalPart", "Total Part... %1"},

@@ -18,7 +18,6 @@ enum class Msg {
   LowerSummary,
   OnDiscAddition,
   NoMegabytes,
-  CurrentLevel,
   CdUtilization,
   ToBurn,
   TotalPart,

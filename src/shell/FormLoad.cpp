@@ -70,7 +70,10 @@ QString textFilter() {
 MainForm::~MainForm() { platform::useTranslations({}); }
 
 void MainForm::tellLabelWords() {
-  form_(mainform::lblcurrent).tag = platform::text(platform::Msg::CurrentLevel);
+  // The status label's own caption, which the pack translates, is what it shows again after
+  // a command's progress; while progress shows, it keeps the caption it had.
+  catalogue::Control& current = form_(mainform::lblcurrent);
+  if (form_.find(mainform::cmdstop)->tag.isEmpty()) current.tag = current.text;
   form_(mainform::lblpercent).tag = platform::text(platform::Msg::CdUtilization);
   form_(mainform::lblspeed).tag = platform::text(platform::Msg::ToBurn);
 }

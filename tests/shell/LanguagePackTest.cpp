@@ -179,7 +179,7 @@ TEST_F(LanguageStartUp, TheFirstPackIsAppliedAndAPickAppliesAnother) {
 TEST_F(LanguageStartUp, MessagesAndLocaleFollowThePickedPack) {
   using platform::Msg;
   write(tree.path("data/language/a.lpk"),
-        "[frmmain]\nCaption=\"F\"\ncmdadd.Caption=\"+\"\ncmdadd.ToolTip=\"Hinzu\"\n[frmmain.End]\n"
+        "[frmmain]\nCaption=\"F\"\ncmdadd.Caption=\"+\"\ncmdadd.ToolTip=\"Hinzu\"\nlblcurrent.Caption=\"Stand\"\n[frmmain.End]\n"
         "[pack]\nLocale=de\n[pack.End]\n[messages]\nScanDriveTip=\"Prüfen\"\n"
         "DeleteTitle=\"Dateien, \\\"alle\\\"\\r\\nl\xC3\xB6schen\"\n"  // a comma, quotes, a line break
         "CdUtilization=\"% belegt\"\nNoDiscMounted=\"Keine Disc\"\nScanTitle=\"%1 %2\"\nUnknown=\"x\"\n"
@@ -193,6 +193,8 @@ TEST_F(LanguageStartUp, MessagesAndLocaleFollowThePickedPack) {
     window.Form_Load({}, nullptr);
     EXPECT_EQ(platform::text(Msg::DeleteTitle), QStringLiteral("Dateien, \"alle\"\r\nlöschen"));
     EXPECT_EQ(window.form().find(shell::mainform::lblpercent)->tag.toStdString(), "% belegt");
+    // The status label shows its translated caption again once a command's progress ends.
+    EXPECT_EQ(window.form().find(shell::mainform::lblcurrent)->tag.toStdString(), "Stand");
     // The start-up tips give way to the first pack's, and those no pack holds follow its messages.
     EXPECT_EQ(window.form().find(shell::mainform::cmdadd)->toolTip.toStdString(), "Hinzu");
     EXPECT_EQ(window.form().find(shell::mainform::cmdcdrom, 0)->toolTip, QStringLiteral("Prüfen"));
