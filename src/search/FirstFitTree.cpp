@@ -35,9 +35,11 @@ std::size_t FirstFitTree::firstAtMost(std::size_t from, qint64 room) const {
   return node - width_;
 }
 
-void FirstFitTree::remove(std::size_t file) {
+void FirstFitTree::remove(std::size_t file) { set(file, gone); }
+
+void FirstFitTree::set(std::size_t file, qint64 size) {
   std::size_t node = width_ + file;
-  least_[node] = gone;
+  least_[node] = size;
   for (node /= 2; node >= 1; node /= 2) least_[node] = std::min(least_[2 * node], least_[2 * node + 1]);
 }
 

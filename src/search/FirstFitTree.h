@@ -18,6 +18,9 @@ class FirstFitTree {
   std::size_t firstAtMost(std::size_t from, qint64 room) const;
   void remove(std::size_t file);
   bool removed(std::size_t file) const;
+  // A file's size, and a new size for it (below the largest qint64).
+  qint64 at(std::size_t file) const { return least_[width_ + file]; }
+  void set(std::size_t file, qint64 size);
   std::size_t files() const { return files_; }
 
  private:

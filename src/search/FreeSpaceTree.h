@@ -1,10 +1,12 @@
-// Free space of every disc in a max tree, so that first fit finds the leftmost disc with room
-// in logarithmic time even for a million files.
+// Free space of every disc, so that first fit finds the leftmost disc with room in
+// logarithmic time even for a million files. The discs' free space is kept negated in the
+// fit batch's min tree: the leftmost disc with -free <= -size is the leftmost with room.
 #pragma once
 
 #include <QtGlobal>
 #include <cstddef>
-#include <vector>
+
+#include "search/FirstFitTree.h"
 
 namespace search {
 
@@ -14,14 +16,12 @@ class FreeSpaceTree {
   FreeSpaceTree(std::size_t discs, qint64 capacity);
 
   // The leftmost disc with at least `size` bytes free; discs() when none has.
-  std::size_t firstWithRoom(qint64 size) const;
-  void take(std::size_t disc, qint64 size);
-  std::size_t discs() const { return discs_; }
+  std::size_t firstWithRoom(qint64 size) const { return negatedFree_.firstAtMost(0, -size); }
+  void take(std::size_t disc, qint64 size) { negatedFree_.set(disc, negatedFree_.at(disc) + size); }
+  std::size_t discs() const { return negatedFree_.files(); }
 
  private:
-  std::size_t discs_;
-  std::size_t width_ = 1;
-  std::vector<qint64> most_;  // heap layout: node i has children 2i and 2i+1, leaves from width_
+  FirstFitTree negatedFree_;
 };
 
 }  // namespace search
